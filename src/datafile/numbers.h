@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+namespace gaikyo {
+
+// A number typed by the user: surrounding spaces, a sign, digit-group commas and a
+// fraction (rounded half to even) are accepted. Anything else, an empty text included,
+// or a value outside the 32-bit range, gives nothing.
+std::optional<qint32> strictInteger(const QString& text);
+
+// The data-entry screens' reading of a box: as above, but what cannot be read is 0.
+qint32 readInteger(const QString& text);
+
+// Commas between groups of three digits, a leading minus, and zero as empty text.
+QString groupedDisplay(qint32 value);
+
+// Plain decimal: digits and a leading minus, nothing else.
+QString plainDecimal(qint32 value);
+
+} // namespace gaikyo

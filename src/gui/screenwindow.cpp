@@ -1,0 +1,225 @@
+#include "screenwindow.h"
+
+#include "screen/fonts.h"
+#include "screen/screen.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace gaikyo {
+
+namespace {
+
+const char* inputModeName(InputMode mode) {
+    switch (mode) {
+    case InputMode::Hiragana:
+        return "hiragana";
+    case InputMode::FullWidthKatakana:
+        return "fullwidth-katakana";
+    case InputMode::Off:
+        return "off";
+    case InputMode::None:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+ScreenWindow::ScreenWindow(Screen& screen) : m_screen(screen) {
+    setObjectName(screen.objectName());
+    setWindowTitle(screen.caption());
+    setFixedSize(toPixels(QRect(QPoint(), screen.clientSize())).size());
+    if (screen.background().isValid()) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, screen.background());
+        setPalette(p);
+        setAutoFillBackground(true);
+    }
+    const FontSpec& f = screen.defaultFont();
+    setFont(fonts::font(f.family, f.points, f.bold));
+    build();
+
+    connect(&screen, &Screen::textChanged, this, &ScreenWindow::showText);
+    connect(&screen, &Screen::itemsChanged, this, &ScreenWindow::showItems);
+    connect(&screen, &Screen::shown, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
+    connect(&screen, &Screen::hidden, this, &QWidget::hide);
+    connect(&screen, &Screen::focusRequested, this, [this](const QString& name) {
+        if (QWidget* w = m_widgets.value(name))
+            w->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+int ScreenWindow::toPixels(int length) const {
+    return m_screen.unit() == Screen::Unit::Twips ? (length * 96 + 720) / 1440 : length;
+}
+
+QRect ScreenWindow::toPixels(QRect rect) const {
+    return QRect(toPixels(rect.left()), toPixels(rect.top()), toPixels(rect.width()),
+                 toPixels(rect.height()));
+}
+
+void ScreenWindow::build() {
+    QList<QWidget*> focusOrder;
+    QList<QPair<int, QWidget*>> explicitOrder;
+    for (const Control& c : m_screen.controls()) {
+        QWidget* parent = this;
+        if (!c.frame.isEmpty() && m_widgets.value(c.frame))
+            parent = m_widgets.value(c.frame);
+        QWidget* widget = nullptr;
+        switch (c.kind) {
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(c.text, parent);
+            edit->setAlignment(c.alignment);
+            if (c.maxLength > 0)
+                edit->setMaxLength(c.maxLength);
+            edit->setReadOnly(c.readOnly);
+            edit->setProperty("inputMode", QString::fromLatin1(inputModeName(c.inputMode)));
+            const QString name = c.name;
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, name](const QString& text) { m_screen.typeText(name, text); });
+            widget = edit;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(c.text, parent);
+            const QString name = c.name;
+            connect(button, &QPushButton::clicked, this, [this, name] { m_screen.click(name); });
+            widget = button;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(c.text, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (m_screen.hasAction(c.name)) {
+                label->setCursor(Qt::PointingHandCursor);
+                label->installEventFilter(this);
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(parent);
+            list->addItems(c.items);
+            const QString name = c.name;
+            connect(list, &QListWidget::itemClicked, this,
+                    [this, list, name](QListWidgetItem* item) {
+                        m_screen.clickItem(name, list->row(item));
+                    });
+            widget = list;
+            break;
+        }
+        case ControlKind::Frame:
+            widget = new QGroupBox(c.text, parent);
+            break;
+        case ControlKind::Picture:
+            widget = new QLabel(parent);
+            break;
+        }
+        widget->setObjectName(c.name);
+        widget->setGeometry(toPixels(c.geometry));
+        if (!c.font.family.isEmpty() || c.font.points > 0 || c.font.bold) {
+            const FontSpec& base = m_screen.defaultFont();
+            widget->setFont(fonts::font(c.font.family.isEmpty() ? base.family : c.font.family,
+                                        c.font.points > 0 ? c.font.points : base.points,
+                                        c.font.bold));
+        }
+        QPalette p = widget->palette();
+        if (c.background.isValid()) {
+            p.setColor(QPalette::Base, c.background);
+            p.setColor(QPalette::Window, c.background);
+            p.setColor(QPalette::Button, c.background);
+            widget->setAutoFillBackground(c.kind == ControlKind::Label);
+        }
+        if (c.foreground.isValid()) {
+            p.setColor(QPalette::WindowText, c.foreground);
+            p.setColor(QPalette::Text, c.foreground);
+        }
+        widget->setPalette(p);
+        widget->setVisible(c.visible);
+        m_widgets.insert(c.name, widget);
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (c.tabIndex >= 0)
+                explicitOrder.append({c.tabIndex, widget});
+            else
+                focusOrder.append(widget);
+        }
+    }
+    if (!explicitOrder.isEmpty()) {
+        std::stable_sort(explicitOrder.begin(), explicitOrder.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        focusOrder.clear();
+        for (const auto& entry : explicitOrder)
+            focusOrder.append(entry.second);
+    }
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
+}
+
+void ScreenWindow::showText(const QString& name) {
+    QWidget* widget = m_widgets.value(name);
+    const QString text = m_screen.text(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(text);
+            edit->setCursorPosition(qMin(cursor, int(text.size())));
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        frame->setTitle(text);
+    }
+}
+
+void ScreenWindow::showItems(const QString& name) {
+    if (auto* list = qobject_cast<QListWidget*>(m_widgets.value(name))) {
+        list->clear();
+        list->addItems(m_screen.items(name));
+    }
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    // The user's close box runs the screen's own rule; any other close (the system
+    // shutting down) just closes the window.
+    if (event->spontaneous()) {
+        event->ignore();
+        m_screen.closeBoxPressed();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void ScreenWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!m_screen.backgroundPicture().isNull()) {
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), m_screen.backgroundPicture());
+    }
+}
+
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            m_screen.click(watched->objectName());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace gaikyo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+namespace gaikyo {
+
+class Screen;
+
+// One window for any screen: it builds a widget for each control of the screen's
+// table (the widget's object name is the control's name) and keeps texts, lists and
+// clicks in step with the screen both ways.
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScreenWindow(Screen& screen);
+
+    Screen& screen() const { return m_screen; }
+    // Pixels at 96 dots per inch for a length in the screen's unit.
+    int toPixels(int length) const;
+    QRect toPixels(QRect rect) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void showText(const QString& name);
+    void showItems(const QString& name);
+
+    Screen& m_screen;
+    QHash<QString, QPointer<QWidget>> m_widgets;
+};
+
+} // namespace gaikyo

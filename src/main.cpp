@@ -1,0 +1,25 @@
+#include "gui/desktopplatform.h"
+#include "gui/qtmessages.h"
+#include "gui/windowmanager.h"
+#include "screen/application.h"
+#include "screen/fonts.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication qtApp(argc, argv);
+    gaikyo::fonts::installSubstitutes();
+    gaikyo::messages::install(&gaikyo::showQtMessageBox);
+
+    gaikyo::DesktopPlatform platform;
+    gaikyo::Application app(platform);
+    gaikyo::screens::registerAll(app);
+    gaikyo::WindowManager windows(app);
+
+    auto* menu = app.screenAs<gaikyo::MainMenu>(gaikyo::screens::mainMenu);
+    if (!menu->startUp())
+        return 0;
+    return QApplication::exec();
+}

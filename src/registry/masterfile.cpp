@@ -1,0 +1,54 @@
+#include "masterfile.h"
+
+#include "companypaths.h"
+#include "datafile/filechannel.h"
+#include "datafile/valuefile.h"
+
+namespace gaikyo::masterfile {
+
+bool read(qint32 code, int lastLine, CompanyRecord& record) {
+    const std::optional<QByteArray> file = FileChannel::instance().read(paths::masterFile(code));
+    if (!file)
+        return false;
+    const ValueReader::Field lines[] = {
+        &record.code,       &record.furigana,        &record.name,           &record.address,
+        &record.telephone,  &record.startYear,       &record.startMonth,     &record.startDay,
+        &record.endYear,    &record.endMonth,        &record.endDay,         &record.homePage,
+        &record.respondent, &record.referenceNumber, &record.representative,
+    };
+    ValueReader reader(*file);
+    return reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
+}
+
+QByteArray bytes(const CompanyRecord& record, Status* status) {
+    ValueWriter writer;
+    writer.integer(record.code);
+    writer.text(record.furigana, QStringLiteral("フリガナ"));
+    writer.text(record.name, QStringLiteral("法人名"));
+    writer.text(record.address, QStringLiteral("納税地"));
+    writer.text(record.telephone, QStringLiteral("電話番号"));
+    writer.integer(record.startYear);
+    writer.integer(record.startMonth);
+    writer.integer(record.startDay);
+    writer.integer(record.endYear);
+    writer.integer(record.endMonth);
+    writer.integer(record.endDay);
+    writer.text(record.homePage, QStringLiteral("ホームページアドレス"));
+    writer.text(record.respondent, QStringLiteral("応答者氏名"));
+    writer.integer(record.referenceNumber);
+    writer.text(record.representative, QStringLiteral("代表取締役の氏名"));
+    writer.fillers(2, 12);
+    if (status)
+        *status = writer.status();
+    return writer.bytes();
+}
+
+Status write(const CompanyRecord& record) {
+    Status status;
+    const QByteArray content = bytes(record, &status);
+    if (!status.ok())
+        return status;
+    return FileChannel::instance().write(paths::masterFile(record.code), content);
+}
+
+} // namespace gaikyo::masterfile

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "screen.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+namespace gaikyo {
+
+class Platform;
+
+// Holds the screens of the program: each is created on first use (its load action runs
+// then), keeps its state while hidden and is gone once closed. Screens reach each other
+// through it.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<Screen*(Application&)>;
+
+    explicit Application(Platform& platform);
+    ~Application() override;
+
+    Platform& platform() const { return m_platform; }
+
+    void registerScreen(const QString& name, Factory factory);
+    bool knows(const QString& name) const { return m_factories.contains(name); }
+
+    // The screen, created on first use; nullptr for a screen this program lacks.
+    Screen* screen(const QString& name);
+    Screen* existing(const QString& name) const;
+    template <class T> T* screenAs(const QString& name) { return qobject_cast<T*>(screen(name)); }
+
+    // Called by a screen that closes.
+    void discard(Screen* screen);
+
+    // Creates the target if needed, writes the code into its code box, runs its
+    // actions in order and shows it. A target this program lacks does not open.
+    void handOver(qint32 code, const QString& target, const QString& codeBox,
+                  const QStringList& actions);
+
+    // Beep, close the file channel, end. Nothing is saved or asked.
+    void endProgram();
+    bool hasEnded() const { return m_ended; }
+
+Q_SIGNALS:
+    void screenCreated(gaikyo::Screen* screen);
+    void screenDiscarded(gaikyo::Screen* screen);
+
+private:
+    Platform& m_platform;
+    QHash<QString, Factory> m_factories;
+    QHash<QString, QPointer<Screen>> m_screens;
+    bool m_ended = false;
+};
+
+} // namespace gaikyo

@@ -1,0 +1,30 @@
+#include "messages.h"
+
+#include <utility>
+
+namespace gaikyo::messages {
+
+namespace {
+Handler& currentHandler() {
+    static Handler handler;
+    return handler;
+}
+} // namespace
+
+Handler install(Handler handler) {
+    return std::exchange(currentHandler(), std::move(handler));
+}
+
+MessageBox::Answer show(const MessageBox& box) {
+    if (currentHandler())
+        return currentHandler()(box);
+    // Without a handler nobody can answer: take the safe answer of each kind.
+    return box.buttons == MessageBox::Buttons::YesNo ? MessageBox::Answer::No
+                                                     : MessageBox::Answer::Ok;
+}
+
+void warn(const QString& title, const QString& text) {
+    show(MessageBox{title, text, MessageBox::Icon::Exclamation, MessageBox::Buttons::Ok});
+}
+
+} // namespace gaikyo::messages

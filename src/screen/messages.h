@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace gaikyo {
+
+// Every message box of the program goes through this one seam: the window layer
+// installs a handler that shows a real box, tests install one that answers.
+struct MessageBox {
+    enum class Icon { None, Exclamation, Information, Critical };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    QString title;
+    QString text;
+    Icon icon = Icon::Exclamation;
+    Buttons buttons = Buttons::Ok;
+};
+
+namespace messages {
+
+using Handler = std::function<MessageBox::Answer(const MessageBox&)>;
+
+// Installs a handler and returns the one it replaces.
+Handler install(Handler handler);
+MessageBox::Answer show(const MessageBox& box);
+
+// The plain warning of a screen: the title names the operation, an OK button.
+void warn(const QString& title, const QString& text);
+
+} // namespace messages
+} // namespace gaikyo

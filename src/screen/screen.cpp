@@ -1,0 +1,126 @@
+#include "screen.h"
+
+#include "application.h"
+
+#include <stdexcept>
+
+namespace gaikyo {
+
+Screen::Screen(Application& app, const QString& name, const QString& caption, QSize clientSize,
+               Unit unit)
+    : m_app(app), m_caption(caption), m_clientSize(clientSize), m_unit(unit) {
+    setObjectName(name);
+    m_defaultFont = FontSpec{QStringLiteral("ＭＳ Ｐゴシック"), 11.25, false};
+}
+
+Control& Screen::add(Control control) {
+    m_controls.append(std::move(control));
+    return m_controls.last();
+}
+
+void Screen::onClick(const QString& name, std::function<void()> action) {
+    m_actions[name] = std::move(action);
+}
+
+bool Screen::has(const QString& name) const {
+    for (const Control& c : m_controls)
+        if (c.name == name)
+            return true;
+    return false;
+}
+
+const Control& Screen::control(const QString& name) const {
+    for (const Control& c : m_controls)
+        if (c.name == name)
+            return c;
+    throw std::out_of_range("no control " + name.toStdString() + " on " +
+                            objectName().toStdString());
+}
+
+Control& Screen::mutableControl(const QString& name) {
+    return const_cast<Control&>(std::as_const(*this).control(name));
+}
+
+QString Screen::text(const QString& name) const {
+    return control(name).text;
+}
+
+void Screen::setText(const QString& name, const QString& text) {
+    Control& c = mutableControl(name);
+    if (c.text == text)
+        return;
+    c.text = text;
+    Q_EMIT textChanged(name);
+}
+
+void Screen::typeText(const QString& name, const QString& text) {
+    Control& c = mutableControl(name);
+    if (!c.readOnly) {
+        QString typed = text;
+        typed.remove(QLatin1Char('"'));
+        typed.remove(QLatin1Char('\r'));
+        typed.remove(QLatin1Char('\n'));
+        if (c.maxLength > 0 && typed.size() > c.maxLength)
+            typed.truncate(c.maxLength);
+        c.text = typed;
+    }
+    // Always told, so that a window showing a refused character takes it back.
+    Q_EMIT textChanged(name);
+}
+
+bool Screen::hasAction(const QString& name) const {
+    return m_actions.count(name) > 0;
+}
+
+void Screen::click(const QString& name) {
+    const auto action = m_actions.find(name);
+    if (action != m_actions.end()) {
+        // A copy, so that an action which closes its own screen ends safely.
+        const std::function<void()> run = action->second;
+        run();
+    }
+}
+
+QStringList Screen::items(const QString& list) const {
+    return control(list).items;
+}
+
+void Screen::clearItems(const QString& list) {
+    mutableControl(list).items.clear();
+    m_selectedRows.remove(list);
+    Q_EMIT itemsChanged(list);
+}
+
+void Screen::addItem(const QString& list, const QString& item) {
+    mutableControl(list).items.append(item);
+    Q_EMIT itemsChanged(list);
+}
+
+void Screen::clickItem(const QString& list, int row) {
+    if (row < 0 || row >= control(list).items.size())
+        return;
+    m_selectedRows[list] = row;
+    click(list);
+}
+
+void Screen::show() {
+    m_shown = true;
+    Q_EMIT shown();
+}
+
+void Screen::hide() {
+    m_shown = false;
+    Q_EMIT hidden();
+}
+
+void Screen::close() {
+    m_shown = false;
+    m_app.discard(this);
+}
+
+void Screen::setFocus(const QString& name) {
+    m_focus = name;
+    Q_EMIT focusRequested(name);
+}
+
+} // namespace gaikyo

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "control.h"
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QSize>
+#include <functional>
+#include <map>
+
+namespace gaikyo {
+
+class Application;
+
+// A screen without a display: its named controls with their texts, and the action of
+// each button. A click from the user, from a test or from another screen runs the same
+// action, synchronously. The window layer shows a screen and keeps it in step.
+class Screen : public QObject {
+    Q_OBJECT
+public:
+    enum class Unit { Twips, Pixels };
+
+    Screen(Application& app, const QString& name, const QString& caption, QSize clientSize,
+           Unit unit);
+
+    Application& app() const { return m_app; }
+    const QString& caption() const { return m_caption; }
+    QSize clientSize() const { return m_clientSize; }
+    Unit unit() const { return m_unit; }
+    QColor background() const { return m_background; }
+    const FontSpec& defaultFont() const { return m_defaultFont; }
+    const QImage& backgroundPicture() const { return m_picture; }
+    const QList<Control>& controls() const { return m_controls; }
+
+    bool has(const QString& name) const;
+    const Control& control(const QString& name) const;
+
+    QString text(const QString& name) const;
+    // What the program writes into a box or a caption.
+    void setText(const QString& name, const QString& text);
+    // What the user types: double quotes and line breaks are refused, as the data files
+    // cannot hold them, and the box's character limit applies. Read-only boxes keep
+    // their text.
+    void typeText(const QString& name, const QString& text);
+
+    // The action of a button or of a click in a list box.
+    void click(const QString& name);
+    bool hasAction(const QString& name) const;
+
+    QStringList items(const QString& list) const;
+    void clearItems(const QString& list);
+    void addItem(const QString& list, const QString& item);
+    int selectedRow(const QString& list) const { return m_selectedRows.value(list, -1); }
+    // A click on a list item: selects it, then runs the list's action.
+    void clickItem(const QString& list, int row);
+
+    bool isShown() const { return m_shown; }
+    // Shows the screen (modeless) and brings it to the front.
+    void show();
+    void hide();
+    // Closes the screen: its state is gone and the next use creates it anew.
+    void close();
+    void setFocus(const QString& name);
+    const QString& focusedControl() const { return m_focus; }
+
+    // The load action, run once when the screen is created.
+    virtual void load() {}
+    // What the window's close box does.
+    virtual void closeBoxPressed() { close(); }
+
+Q_SIGNALS:
+    void textChanged(const QString& name);
+    void itemsChanged(const QString& name);
+    void shown();
+    void hidden();
+    void focusRequested(const QString& name);
+
+protected:
+    Control& add(Control control);
+    void onClick(const QString& name, std::function<void()> action);
+    void setBackground(QColor colour) { m_background = colour; }
+    void setDefaultFont(FontSpec font) { m_defaultFont = std::move(font); }
+    void setBackgroundPicture(QImage picture) { m_picture = std::move(picture); }
+
+private:
+    Control& mutableControl(const QString& name);
+
+    Application& m_app;
+    QString m_caption;
+    QSize m_clientSize;
+    Unit m_unit;
+    QColor m_background;
+    FontSpec m_defaultFont;
+    QImage m_picture;
+    QList<Control> m_controls;
+    std::map<QString, std::function<void()>> m_actions;
+    QHash<QString, int> m_selectedRows;
+    bool m_shown = false;
+    QString m_focus;
+};
+
+} // namespace gaikyo

@@ -1,0 +1,294 @@
+#include "mainmenu.h"
+
+#include "datafile/discard.h"
+#include "datafile/drivec.h"
+#include "datafile/filechannel.h"
+#include "datafile/numbers.h"
+#include "pledge.h"
+#include "registry/companylist.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+#include "screen/application.h"
+#include "screen/messages.h"
+#include "screen/platform.h"
+#include "screens.h"
+#include "supportlinks.h"
+
+namespace gaikyo {
+
+using namespace controls;
+
+namespace {
+const QSize buttonSize(1095, 375);
+
+QRect at(int left, int top) {
+    return QRect(QPoint(left, top), buttonSize);
+}
+} // namespace
+
+MainMenu::MainMenu(Application& app)
+    : Screen(app, screens::mainMenu, QStringLiteral("法人税事業概況書(FB1005)"), QSize(11925, 8625),
+             Unit::Twips) {
+    setBackground(QColor(192, 255, 192));
+    addControls();
+
+    onClick(QStringLiteral("Command17"), [this] { refillCompanyList(); });
+    onClick(QStringLiteral("Command10"), [this] {
+        FileChannel::instance().close();
+        this->app().platform().beep();
+    });
+    onClick(QStringLiteral("Command11"), [this] { this->app().endProgram(); });
+    onClick(QStringLiteral("Command13"), [] {});
+    onClick(QStringLiteral("Command2"), [this] { callUpCompany(); });
+    onClick(QStringLiteral("List2"), [this] { selectFromCompanyList(); });
+    onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
+    onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
+
+    const QString clear = QStringLiteral("Command1");
+    const QString load = QStringLiteral("Command2");
+    onClick(QStringLiteral("Command15"), [this] {
+        handOver(QStringLiteral("Command15"), screens::sections, QStringLiteral("Text8"),
+                 {QStringLiteral("Command1")});
+    });
+    onClick(QStringLiteral("Command19"), [this, clear, load] {
+        handOver(QStringLiteral("Command19"), screens::mainAccounts, QStringLiteral("Text43"),
+                 {clear, load});
+    });
+    onClick(QStringLiteral("Command12"), [this, clear, load] {
+        handOver(QStringLiteral("Command12"), screens::businessForm, QStringLiteral("Text28"),
+                 {clear, load});
+    });
+    onClick(QStringLiteral("Command4"), [this, clear, load] {
+        handOver(QStringLiteral("Command4"), screens::taxAccountant, QStringLiteral("Text44"),
+                 {clear, load});
+    });
+    onClick(QStringLiteral("Command5"), [this, clear, load] {
+        handOver(QStringLiteral("Command5"), screens::monthlyTable, QStringLiteral("Text148"),
+                 {clear, load, QStringLiteral("月表示")});
+    });
+    onClick(QStringLiteral("Command3"), [this] {
+        handOver(QStringLiteral("Command3"), screens::print, QStringLiteral("Text43"),
+                 {QStringLiteral("data")});
+    });
+    onClick(QStringLiteral("Command27"), [this] {
+        if (Screen* screen = this->app().screen(screens::printers))
+            screen->show();
+    });
+    onClick(QStringLiteral("Command22"), [this] {
+        if (Screen* screen = this->app().screen(screens::disclaimer))
+            screen->show();
+    });
+    onClick(QStringLiteral("Command20"),
+            [this] { this->app().platform().openAddress(supportlinks::forum()); });
+    onClick(QStringLiteral("Command24"), [this] {
+        this->app().platform().openAddress(supportlinks::mailAddress(supportlinks::mailbox()));
+    });
+    onClick(QStringLiteral("Command25"),
+            [this] { this->app().platform().openAddress(supportlinks::homePage()); });
+}
+
+void MainMenu::addControls() {
+    const QColor cyan = entryCyan();
+    Control& code = add(textBox(QStringLiteral("Text1"), QRect(0, 0, 855, 375)));
+    code.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    add(button(QStringLiteral("Command9"), QStringLiteral("会社コードクリア"),
+               QRect(0, 360, 855, 375)));
+    add(button(QStringLiteral("Command2"), QStringLiteral("会社呼出"), QRect(840, 0, 1095, 375)));
+    add(textBox(QStringLiteral("Text2"), QRect(1920, 0, 3735, 375), QStringLiteral("　")))
+        .background = QColor(255, 255, 192);
+    add(button(QStringLiteral("Command10"), QStringLiteral("ファイル閉鎖"),
+               QRect(5640, 0, 1335, 375)));
+
+    // The business year: a fixed word, then Heisei year, month and day.
+    const struct {
+        const char* word;
+        const char* wordBox;
+        int left;
+        const char* boxes[3];
+    } years[] = {{"自平成", "Text10", 6960, {"Text13", "Text14", "Text15"}},
+                 {"至平成", "Text16", 8880, {"Text17", "Text18", "Text19"}}};
+    for (const auto& year : years) {
+        add(textBox(QString::fromLatin1(year.wordBox), QRect(year.left, 0, 855, 375),
+                    QString::fromUtf8(year.word)))
+            .background = cyan;
+        for (int i = 0; i < 3; ++i) {
+            Control& box = add(textBox(QString::fromLatin1(year.boxes[i]),
+                                       QRect(year.left + 840 + 360 * i, 0, 375, 375)));
+            box.background = cyan;
+            box.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        }
+    }
+
+    add(button(QStringLiteral("Command17"), QStringLiteral("法人税の目次"),
+               QRect(0, 720, 1095, 735)));
+    const struct {
+        const char* name;
+        const char* caption;
+        int top;
+    } column[] = {
+        {"Command1", "会社登録", 1440},  {"Command15", "概況書１", 1800},
+        {"Command19", "概況書２", 2160}, {"Command12", "概況書３", 2520},
+        {"Command4", "概況書４", 2880},  {"Command5", "概況書５", 3240},
+        {"Command3", "印   刷", 3600},   {"Command11", "終　了", 3960},
+        {"Command13", "データ", 4320},
+    };
+    for (const auto& b : column)
+        add(button(QString::fromLatin1(b.name), QString::fromUtf8(b.caption), at(0, b.top)));
+    add(button(QStringLiteral("Command8"), QStringLiteral("登録の削除をする"),
+               QRect(0, 6480, 1095, 1335)))
+        .font = FontSpec{{}, 14.25, true};
+
+    add(listBox(QStringLiteral("List2"), QRect(1560, 480, 6015, 5460))).background = cyan;
+    add(listBox(QStringLiteral("List1"), QRect(1560, 6120, 6015, 2310))).background = cyan;
+
+    Control& formCode =
+        add(label(QStringLiteral("Label3"), QStringLiteral("FB1005"), QRect(8280, 840, 2655, 735)));
+    formCode.font = FontSpec{{}, 36, true};
+    formCode.foreground = QColor(255, 128, 0);
+    add(button(QStringLiteral("Command22"), QStringLiteral("使用上の注意"),
+               QRect(8160, 1920, 2055, 495)));
+
+    add(frame(QStringLiteral("Frame1"), QStringLiteral("インターネット接続"),
+              QRect(8160, 3360, 3012, 1572)));
+    const struct {
+        const char* name;
+        const char* caption;
+        int top;
+    } links[] = {{"Command20", "サポートセンターへ接続", 360},
+                 {"Command24", "メールを出す", 720},
+                 {"Command25", "Tesmoriのホームページ", 1080}};
+    for (const auto& link : links)
+        add(button(QString::fromLatin1(link.name), QString::fromUtf8(link.caption),
+                   QRect(120, link.top, 2772, 372)))
+            .frame = QStringLiteral("Frame1");
+
+    const struct {
+        const char* name;
+        const char* caption;
+        QRect geometry;
+    } notices[] = {
+        {"Label6", "不具合がある時は直ちに使用を中止して下さい。", QRect(8160, 5160, 3375, 615)},
+        {"Label1", "これはフリーソフトです。", QRect(8160, 6000, 3135, 375)},
+        {"Label2", "提出にあたっては税務署と綿密にご相談ください。", QRect(8160, 6600, 3135, 615)},
+    };
+    for (const auto& notice : notices) {
+        Control& c = add(label(QString::fromLatin1(notice.name), QString::fromUtf8(notice.caption),
+                               notice.geometry));
+        c.font = FontSpec{{}, 13.5, true};
+        c.foreground = QColor(255, 0, 0);
+    }
+    add(button(QStringLiteral("Command27"), QStringLiteral("プリンターの設定変更"),
+               QRect(9240, 8160, 2655, 375)));
+}
+
+bool MainMenu::startUp() {
+    refillCompanyList();
+    refillRegistryList();
+    checkPledge();
+    if (app().hasEnded())
+        return false;
+    show();
+    return true;
+}
+
+void MainMenu::refillCompanyList() {
+    clearItems(QStringLiteral("List2"));
+    for (const QString& item : companylist::companyItems())
+        addItem(QStringLiteral("List2"), item);
+}
+
+void MainMenu::refillRegistryList() {
+    clearItems(QStringLiteral("List1"));
+    for (const QString& item : companylist::registryItems())
+        addItem(QStringLiteral("List1"), item);
+}
+
+void MainMenu::checkPledge() {
+    switch (pledge::stored()) {
+    case pledge::Stored::Accepted:
+    case pledge::Stored::Other:
+        return;
+    case pledge::Stored::Refused: {
+        const MessageBox question{QStringLiteral("誓約文が不承諾のために使用できません"),
+                                  QStringLiteral("誓約文を承諾しますか　？"),
+                                  MessageBox::Icon::None, MessageBox::Buttons::YesNo};
+        if (messages::show(question) != MessageBox::Answer::Yes) {
+            app().endProgram();
+            return;
+        }
+        break;
+    }
+    case pledge::Stored::Unreadable:
+        break;
+    }
+    // A first start, or a refusal taken back: the pledge counts as accepted. Should the
+    // file not be writable, the program goes on all the same.
+    refillRegistryList();
+    pledge::writeAccepted();
+}
+
+void MainMenu::closeBoxPressed() {
+    app().endProgram();
+}
+
+std::optional<qint32> MainMenu::currentCode(const QString& operation) {
+    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    if (!code)
+        messages::warn(operation, QStringLiteral("会社コードを数字で入力してください。"));
+    return code;
+}
+
+void MainMenu::handOver(const QString& button, const QString& target, const QString& codeBox,
+                        const QStringList& actions) {
+    const std::optional<qint32> code = currentCode(control(button).text);
+    if (code)
+        app().handOver(*code, target, codeBox, actions);
+}
+
+void MainMenu::callUpCompany() {
+    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    if (!code)
+        return;
+    CompanyRecord record;
+    if (!masterfile::read(*code, 11, record))
+        return;
+    setText(QStringLiteral("Text2"), record.name);
+    setText(QStringLiteral("Text13"), plainDecimal(record.startYear));
+    setText(QStringLiteral("Text14"), plainDecimal(record.startMonth));
+    setText(QStringLiteral("Text15"), plainDecimal(record.startDay));
+    setText(QStringLiteral("Text17"), plainDecimal(record.endYear));
+    setText(QStringLiteral("Text18"), plainDecimal(record.endMonth));
+    setText(QStringLiteral("Text19"), plainDecimal(record.endDay));
+    click(QStringLiteral("Command15"));
+}
+
+void MainMenu::selectFromCompanyList() {
+    const int row = selectedRow(QStringLiteral("List2"));
+    if (row < 0)
+        return;
+    const std::optional<qint32> code =
+        companylist::codeFromItem(items(QStringLiteral("List2")).at(row));
+    if (!code)
+        return;
+    setText(QStringLiteral("Text1"), plainDecimal(*code));
+    click(QStringLiteral("Command2"));
+}
+
+void MainMenu::clearCompanyCode() {
+    setText(QStringLiteral("Text1"), QString());
+    setText(QStringLiteral("Text2"), QString());
+}
+
+void MainMenu::deleteCompany() {
+    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    if (!code)
+        return;
+    // Into the desktop's trash, so that a mistaken click can be undone from there.
+    discardFile(paths::masterFile(*code));
+    if (!paths::hasSectionFiles(*code))
+        return;
+    for (const int section : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
+        discardFile(paths::sectionFile(*code, section));
+}
+
+} // namespace gaikyo

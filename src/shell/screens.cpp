@@ -1,0 +1,14 @@
+#include "screens.h"
+
+#include "disclaimerscreen.h"
+#include "mainmenu.h"
+#include "screen/application.h"
+
+namespace gaikyo::screens {
+
+void registerAll(Application& app) {
+    app.registerScreen(mainMenu, [](Application& a) { return new MainMenu(a); });
+    app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
+}
+
+} // namespace gaikyo::screens

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "screen/messages.h"
+
+#include <QList>
+
+namespace gaikyo::test {
+
+// Answers the program's message boxes while it lives: each box is kept, and answered
+// with the next queued answer (OK, or No for a question, once the queue is empty).
+class ScriptedMessages {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages();
+
+    void answerNext(MessageBox::Answer answer) { m_answers.append(answer); }
+    const QList<MessageBox>& shown() const { return m_shown; }
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<MessageBox::Answer> m_answers;
+    QList<MessageBox> m_shown;
+    messages::Handler m_previous;
+};
+
+} // namespace gaikyo::test

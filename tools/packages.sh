@@ -1,0 +1,25 @@
+# Debian packages the program needs, installed when missing. Sourced by tools/run and
+# tools/test.
+build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
+    libcups2-dev fonts-ipafont)
+test_packages=(poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf)
+
+ensure_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+build_project() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAIKYO_WERROR=ON "$@" >/dev/null
+    cmake --build build -j2
+}
