@@ -1,0 +1,78 @@
+#include "datafile/numbers.h"
+
+#include <QTest>
+
+using namespace gaikyo;
+
+class NumbersTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void conversion_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("strictOk");
+        QTest::addColumn<int>("value"); // of the strict conversion where it works; else 0
+        QTest::newRow("plain") << QStringLiteral("12") << true << 12;
+        QTest::newRow("spaces around") << QStringLiteral(" 12 ") << true << 12;
+        QTest::newRow("grouped") << QStringLiteral("1,234") << true << 1234;
+        QTest::newRow("grouped million") << QStringLiteral("1,234,567") << true << 1234567;
+        QTest::newRow("negative") << QStringLiteral("-7") << true << -7;
+        QTest::newRow("plus") << QStringLiteral("+7") << true << 7;
+        QTest::newRow("minus zero") << QStringLiteral("-0") << true << 0;
+        QTest::newRow("half to even down") << QStringLiteral("2.5") << true << 2;
+        QTest::newRow("half to even up") << QStringLiteral("3.5") << true << 4;
+        QTest::newRow("negative half") << QStringLiteral("-2.5") << true << -2;
+        QTest::newRow("more than half") << QStringLiteral("2.51") << true << 3;
+        QTest::newRow("less than half") << QStringLiteral("2.49") << true << 2;
+        QTest::newRow("fraction only") << QStringLiteral(".6") << true << 1;
+        QTest::newRow("largest") << QStringLiteral("2147483647") << true << 2147483647;
+        QTest::newRow("smallest") << QStringLiteral("-2147483648") << true << -2147483647 - 1;
+        QTest::newRow("leading zeros") << QStringLiteral("000000000000012") << true << 12;
+        QTest::newRow("empty") << QString() << false << 0;
+        QTest::newRow("spaces only") << QStringLiteral("   ") << false << 0;
+        QTest::newRow("letters") << QStringLiteral("abc") << false << 0;
+        QTest::newRow("too large") << QStringLiteral("99999999999") << false << 0;
+        QTest::newRow("just too large") << QStringLiteral("2147483648") << false << 0;
+        QTest::newRow("rounds out of range") << QStringLiteral("2147483647.5") << false << 0;
+        QTest::newRow("exponent") << QStringLiteral("1e3") << false << 0;
+        QTest::newRow("full-width digits") << QStringLiteral("２３") << false << 0;
+        QTest::newRow("trailing letters") << QStringLiteral("12abc") << false << 0;
+        QTest::newRow("leading comma") << QStringLiteral(",12") << false << 0;
+        QTest::newRow("sign alone") << QStringLiteral("-") << false << 0;
+        QTest::newRow("two points") << QStringLiteral("1.2.3") << false << 0;
+        QTest::newRow("inner space") << QStringLiteral("1 2") << false << 0;
+    }
+    void conversion() {
+        QFETCH(QString, text);
+        QFETCH(bool, strictOk);
+        QFETCH(int, value);
+        const std::optional<qint32> strict = strictInteger(text);
+        QCOMPARE(strict.has_value(), strictOk);
+        if (strict)
+            QCOMPARE(*strict, value);
+        // Reading a data-entry box never fails: what cannot be read is 0.
+        QCOMPARE(readInteger(text), value);
+    }
+
+    void grouped_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero is empty") << 0 << QString();
+        QTest::newRow("small") << 7 << QStringLiteral("7");
+        QTest::newRow("three digits") << 999 << QStringLiteral("999");
+        QTest::newRow("four digits") << 1234 << QStringLiteral("1,234");
+        QTest::newRow("million") << 1234567 << QStringLiteral("1,234,567");
+        QTest::newRow("negative") << -5000 << QStringLiteral("-5,000");
+        QTest::newRow("negative small") << -350 << QStringLiteral("-350");
+        QTest::newRow("smallest") << (-2147483647 - 1) << QStringLiteral("-2,147,483,648");
+    }
+    void grouped() {
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        QCOMPARE(groupedDisplay(value), text);
+        // What grouped display shows reads back to the same number.
+        QCOMPARE(readInteger(text), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(NumbersTest)
+#include "numberstest.moc"

@@ -1,0 +1,120 @@
+#include "datafile/valuefile.h"
+#include "datafile/cp932.h"
+
+#include <QTest>
+
+using namespace gaikyo;
+
+class ValueFileTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Every value the reader gives, in order, until it fails.
+    void reader_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("quoted and bare lines")
+            << QByteArray("\"abc\"\r\n12\r\n") << QStringList{"abc", "12"};
+        QTest::newRow("empty text") << QByteArray("\"\"\r\n") << QStringList{""};
+        QTest::newRow("spaces inside quotes kept")
+            << QByteArray("\"  a b \"\r\n") << QStringList{"  a b "};
+        QTest::newRow("comma inside quotes kept")
+            << QByteArray("\"a,b\"\r\n") << QStringList{"a,b"};
+        QTest::newRow("several values on a line")
+            << QByteArray("1,2, 3 ,\"x\"\r\n") << QStringList{"1", "2", "3", "x"};
+        QTest::newRow("spaces around bare value") << QByteArray("  42  \r\n") << QStringList{"42"};
+        QTest::newRow("bare text ends at comma")
+            << QByteArray("ab,cd\r\n") << QStringList{"ab", "cd"};
+        QTest::newRow("text after closing quote dropped")
+            << QByteArray("\"ab\"cd\r\nx\r\n") << QStringList{"ab", "x"};
+        QTest::newRow("LF only") << QByteArray("1\n2\n") << QStringList{"1", "2"};
+        QTest::newRow("no last line end") << QByteArray("1\r\n2") << QStringList{"1", "2"};
+        QTest::newRow("empty line is an empty value")
+            << QByteArray("1\r\n\r\n2\r\n") << QStringList{"1", "", "2"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("unclosed quote runs to the end")
+            << QByteArray("\"abc\r\n") << QStringList{"abc\r\n"};
+        QTest::newRow("code page 932") << cp932::encode(QStringLiteral("\"㈱見本､｡\"\r\n")).value()
+                                       << QStringList{QStringLiteral("㈱見本､｡")};
+    }
+    void reader() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, values);
+        ValueReader reader(file);
+        QStringList read;
+        while (const std::optional<QString> value = reader.text())
+            read.append(*value);
+        QCOMPARE(read, values);
+        // Reading past the end keeps failing.
+        QVERIFY(!reader.text().has_value());
+        QVERIFY(!reader.integer().has_value());
+    }
+
+    void integers_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << QByteArray("123\r\n") << 123;
+        QTest::newRow("negative") << QByteArray("-45\r\n") << -45;
+        QTest::newRow("not a number reads 0") << QByteArray("abc\r\n") << 0;
+        QTest::newRow("quoted number") << QByteArray("\"12\"\r\n") << 12;
+        QTest::newRow("empty line") << QByteArray("\r\n") << 0;
+        QTest::newRow("too large reads 0") << QByteArray("99999999999\r\n") << 0;
+    }
+    void integers() {
+        QFETCH(QByteArray, line);
+        QFETCH(int, value);
+        ValueReader reader(line);
+        QCOMPARE(reader.integer(), std::optional<qint32>(value));
+    }
+
+    void readFieldsStopsAtTheEnd() {
+        qint32 a = -1, b = -1;
+        QString t = QStringLiteral("old");
+        ValueReader reader(QByteArray("5\r\n\"x\"\r\n"));
+        const ValueReader::Field fields[] = {&a, &t, &b};
+        QVERIFY(!reader.readFields(fields));
+        // Fields read before the end keep their new values; the rest stay.
+        QCOMPARE(a, 5);
+        QCOMPARE(t, QStringLiteral("x"));
+        QCOMPARE(b, -1);
+    }
+
+    void writer() {
+        ValueWriter writer;
+        writer.integer(7);
+        writer.text(QStringLiteral("㈱見本, 支店 "), QStringLiteral("法人名"));
+        writer.text(QString(), QStringLiteral("納税地"));
+        writer.integer(-12);
+        writer.fillers(1, 2);
+        QVERIFY(writer.status().ok());
+        QCOMPARE(writer.bytes(),
+                 cp932::encode(
+                     QStringLiteral(
+                         "7\r\n\"㈱見本, 支店 \"\r\n\"\"\r\n-12\r\n\"予備1\"\r\n\"予備2\"\r\n"))
+                     .value());
+    }
+
+    // A text the file cannot hold is never written changed: the whole file fails.
+    void writerRefuses_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("double quote") << QStringLiteral("a\"b") << QStringLiteral("二重引用符");
+        QTest::newRow("CR") << QStringLiteral("a\rb") << QStringLiteral("改行");
+        QTest::newRow("LF") << QStringLiteral("a\nb") << QStringLiteral("改行");
+        QTest::newRow("outside code page") << QStringLiteral("吉𠮷") << QStringLiteral("𠮷");
+    }
+    void writerRefuses() {
+        QFETCH(QString, text);
+        QFETCH(QString, mentions);
+        ValueWriter writer;
+        writer.text(QStringLiteral("fine"), QStringLiteral("フリガナ"));
+        writer.text(text, QStringLiteral("法人名"));
+        writer.text(QStringLiteral("fine"), QStringLiteral("納税地"));
+        QVERIFY(!writer.status().ok());
+        QVERIFY(writer.status().message().contains(QStringLiteral("法人名")));
+        QVERIFY(writer.status().message().contains(mentions));
+        QVERIFY(writer.bytes().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ValueFileTest)
+#include "valuefiletest.moc"

@@ -1,0 +1,77 @@
+#include "registry/companylist.h"
+#include "registry/companypaths.h"
+#include "support/testhome.h"
+
+#include <QTest>
+
+using namespace gaikyo;
+
+namespace {
+
+QByteArray master(int code, const QString& name, int year, int month, int day) {
+    return test::crlfFile({QString::number(code), QStringLiteral("\"\""), u'"' + name + u'"',
+                           QStringLiteral("\"\""), QStringLiteral("\"\""), QString::number(year),
+                           QString::number(month), QString::number(day), "16", "3", "31"});
+}
+
+} // namespace
+
+class CompanyListTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void itemText_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("one digit") << 7 << QStringLiteral("07 : 株式会社見本  [平成15.4.1]");
+        QTest::newRow("two digits") << 45 << QStringLiteral("045 : 株式会社見本  [平成15.4.1]");
+        QTest::newRow("99") << 99 << QStringLiteral("099 : 株式会社見本  [平成15.4.1]");
+        QTest::newRow("three digits") << 123 << QStringLiteral("123 : 株式会社見本  [平成15.4.1]");
+    }
+    void itemText() {
+        QFETCH(int, code);
+        QFETCH(QString, item);
+        QCOMPARE(companylist::itemText(code, QStringLiteral("株式会社見本"), 15, 4, 1), item);
+        QCOMPARE(companylist::codeFromItem(item), std::optional<qint32>(code));
+    }
+
+    void companiesInCodeOrder() {
+        test::TestHome home;
+        home.write(paths::masterFile(123), master(123, QStringLiteral("三"), 15, 4, 1));
+        home.write(paths::masterFile(7), master(7, QStringLiteral("見本,支店"), 15, 4, 1));
+        home.write(paths::masterFile(45), master(45, QStringLiteral("四五"), 14, 10, 1));
+        home.write(paths::masterFile(1000), master(1000, QStringLiteral("千"), 15, 4, 1));
+        home.write(paths::masterFile(0), master(0, QStringLiteral("零"), 15, 4, 1));
+        // A short file between them is left out; the list goes on after it.
+        home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
+        QCOMPARE(companylist::companyItems(),
+                 QStringList({QStringLiteral("07 : 見本,支店  [平成15.4.1]"),
+                              QStringLiteral("045 : 四五  [平成14.10.1]"),
+                              QStringLiteral("123 : 三  [平成15.4.1]")}));
+    }
+
+    void itemShowsTheCodeOfLineOne() {
+        test::TestHome home;
+        home.write(paths::masterFile(8), master(12, QStringLiteral("別"), 15, 4, 1));
+        QCOMPARE(companylist::companyItems(),
+                 QStringList{QStringLiteral("012 : 別  [平成15.4.1]")});
+    }
+
+    void noFolderNoItems() {
+        test::TestHome home;
+        QVERIFY(companylist::companyItems().isEmpty());
+        QVERIFY(companylist::registryItems().isEmpty());
+    }
+
+    void registryNeedsAllNineteenValues() {
+        test::TestHome home;
+        home.write(paths::registryFile(45),
+                   test::fixture(QStringLiteral("registry/registry45_19values.txt")));
+        home.write(paths::registryFile(46),
+                   test::fixture(QStringLiteral("registry/registry46_18values.txt")));
+        QCOMPARE(companylist::registryItems(),
+                 QStringList{QStringLiteral("045 : ㈱テスト,支店  [平成14.10.1]")});
+    }
+};
+
+QTEST_GUILESS_MAIN(CompanyListTest)
+#include "companylisttest.moc"
