@@ -1,5 +1,6 @@
 #include "gui/desktopplatform.h"
 #include "gui/qtmessages.h"
+#include "gui/systemprinters.h"
 #include "gui/windowmanager.h"
 #include "screen/application.h"
 #include "screen/fonts.h"
@@ -14,7 +15,9 @@ int main(int argc, char* argv[]) {
     gaikyo::messages::install(&gaikyo::showQtMessageBox);
 
     gaikyo::DesktopPlatform platform;
+    gaikyo::SystemPrinters printers;
     gaikyo::Application app(platform);
+    app.setPrinters(&printers);
     gaikyo::screens::registerAll(app);
     gaikyo::WindowManager windows(app);
 

@@ -49,6 +49,7 @@ ScreenWindow::ScreenWindow(Screen& screen) : m_screen(screen) {
 
     connect(&screen, &Screen::textChanged, this, &ScreenWindow::showText);
     connect(&screen, &Screen::itemsChanged, this, &ScreenWindow::showItems);
+    connect(&screen, &Screen::selectionChanged, this, &ScreenWindow::showSelection);
     connect(&screen, &Screen::shown, this, [this] {
         show();
         // The offscreen platform of the tests has no window stacking.
@@ -191,9 +192,17 @@ void ScreenWindow::showText(const QString& name) {
 
 void ScreenWindow::showItems(const QString& name) {
     if (auto* list = qobject_cast<QListWidget*>(m_widgets.value(name))) {
+        const QSignalBlocker quiet(list);
         list->clear();
         list->addItems(m_screen.items(name));
+        list->setCurrentRow(m_screen.selectedRow(name));
     }
+}
+
+void ScreenWindow::showSelection(const QString& name) {
+    if (auto* list = qobject_cast<QListWidget*>(m_widgets.value(name)))
+        if (list->currentRow() != m_screen.selectedRow(name))
+            list->setCurrentRow(m_screen.selectedRow(name));
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

@@ -30,6 +30,7 @@ private:
     void build();
     void showText(const QString& name);
     void showItems(const QString& name);
+    void showSelection(const QString& name);
 
     Screen& m_screen;
     QHash<QString, QPointer<QWidget>> m_widgets;

@@ -11,6 +11,7 @@
 namespace gaikyo {
 
 class Platform;
+class PrinterService;
 
 // Holds the screens of the program: each is created on first use (its load action runs
 // then), keeps its state while hidden and is gone once closed. Screens reach each other
@@ -24,6 +25,9 @@ public:
     ~Application() override;
 
     Platform& platform() const { return m_platform; }
+    // The printers of the system; nullptr until the window layer or a test gives one.
+    PrinterService* printers() const { return m_printers; }
+    void setPrinters(PrinterService* printers) { m_printers = printers; }
 
     void registerScreen(const QString& name, Factory factory);
     bool knows(const QString& name) const { return m_factories.contains(name); }
@@ -51,6 +55,7 @@ Q_SIGNALS:
 
 private:
     Platform& m_platform;
+    PrinterService* m_printers = nullptr;
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<Screen>> m_screens;
     bool m_ended = false;

@@ -20,6 +20,8 @@ void installSubstitutes() {
 }
 
 QFont font(const QString& family, double points, bool bold) {
+    static const bool substituted = (installSubstitutes(), true);
+    Q_UNUSED(substituted);
     QFont f(family);
     f.setPointSizeF(points);
     f.setBold(bold);

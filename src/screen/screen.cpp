@@ -96,10 +96,22 @@ void Screen::addItem(const QString& list, const QString& item) {
     Q_EMIT itemsChanged(list);
 }
 
+void Screen::setSelectedRow(const QString& list, int row) {
+    const int count = int(control(list).items.size());
+    const int selected = (row >= 0 && row < count) ? row : -1;
+    if (selectedRow(list) == selected)
+        return;
+    if (selected < 0)
+        m_selectedRows.remove(list);
+    else
+        m_selectedRows[list] = selected;
+    Q_EMIT selectionChanged(list);
+}
+
 void Screen::clickItem(const QString& list, int row) {
     if (row < 0 || row >= control(list).items.size())
         return;
-    m_selectedRows[list] = row;
+    setSelectedRow(list, row);
     click(list);
 }
 

@@ -53,6 +53,8 @@ public:
     void clearItems(const QString& list);
     void addItem(const QString& list, const QString& item);
     int selectedRow(const QString& list) const { return m_selectedRows.value(list, -1); }
+    // Selects an item without running the list's action (-1: none).
+    void setSelectedRow(const QString& list, int row);
     // A click on a list item: selects it, then runs the list's action.
     void clickItem(const QString& list, int row);
 
@@ -73,6 +75,7 @@ public:
 Q_SIGNALS:
     void textChanged(const QString& name);
     void itemsChanged(const QString& name);
+    void selectionChanged(const QString& name);
     void shown();
     void hidden();
     void focusRequested(const QString& name);

@@ -2,6 +2,7 @@
 
 #include "disclaimerscreen.h"
 #include "mainmenu.h"
+#include "printing/printerscreen.h"
 #include "screen/application.h"
 
 namespace gaikyo::screens {
@@ -9,6 +10,7 @@ namespace gaikyo::screens {
 void registerAll(Application& app) {
     app.registerScreen(mainMenu, [](Application& a) { return new MainMenu(a); });
     app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
+    app.registerScreen(printers, [](Application& a) { return new PrinterScreen(a); });
 }
 
 } // namespace gaikyo::screens
