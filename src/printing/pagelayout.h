@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QtGlobal>
+
+namespace gaikyo {
+
+// One printed item of a page: what it prints, how, and where on the official sheet and
+// on A4 copy paper (millimetres, before print offsets).
+struct LayoutItem {
+    enum class Kind {
+        Text,        // as stored
+        Number,      // a space or minus, then the digits
+        DigitBoxes,  // one character per box; xs from box 1, the rightmost
+        DigitSplit,  // one digit per box as a number; xs from the left
+        Grouped,     // commas every three digits; zero prints nothing
+        Amount,      // grouped, its plain digits ending at x
+        MonthNumber, // a month of the month order file, as a number
+    };
+    enum class Source {
+        Header,          // a line of the company master file
+        ReferenceNumber, // the 整理番号 box of the print screen
+        Field,           // a field of a section record file
+        Month,           // row `field` of the month order
+    };
+
+    Kind kind;
+    Source source;
+    int section; // Field: the file's section number
+    int field;   // Header: the line; Field: the field; Month: the row
+    QList<float> officialX;
+    float officialY;
+    QList<float> a4X;
+    float a4Y;
+};
+
+// A page is printed in parts; the front page has two halves in one document.
+using LayoutPart = QList<LayoutItem>;
+
+namespace layouts {
+// The front page: first and second half.
+const LayoutPart& frontFirstHalf();
+const LayoutPart& frontSecondHalf();
+const LayoutPart& backPage();
+} // namespace layouts
+
+} // namespace gaikyo

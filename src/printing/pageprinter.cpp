@@ -1,0 +1,184 @@
+#include "pageprinter.h"
+
+#include "datafile/numbers.h"
+#include "printdata.h"
+#include "printsurface.h"
+#include "printvalues.h"
+
+#include <limits>
+
+namespace gaikyo {
+
+namespace {
+
+const QString formFont = QStringLiteral("MS 明朝");
+constexpr double formFontPoints = 11;
+
+qint32 headerInteger(const CompanyRecord& c, int line) {
+    switch (line) {
+    case 1:
+        return c.code;
+    case 6:
+        return c.startYear;
+    case 7:
+        return c.startMonth;
+    case 8:
+        return c.startDay;
+    case 9:
+        return c.endYear;
+    case 10:
+        return c.endMonth;
+    case 11:
+        return c.endDay;
+    case 14:
+        return c.referenceNumber;
+    default:
+        return 0;
+    }
+}
+
+QString headerText(const CompanyRecord& c, int line) {
+    switch (line) {
+    case 2:
+        return c.furigana;
+    case 3:
+        return c.name;
+    case 4:
+        return c.address;
+    case 5:
+        return c.telephone;
+    case 12:
+        return c.homePage;
+    case 13:
+        return c.respondent;
+    case 15:
+        return c.representative;
+    default:
+        return plainDecimal(headerInteger(c, line));
+    }
+}
+
+} // namespace
+
+PagePrinter::PagePrinter(PrintSurface& surface, const PrintData& data, Sheet sheet,
+                         PrintOffsets offsets)
+    : m_surface(surface), m_data(data), m_sheet(sheet),
+      m_offsets(sheet == Sheet::Official ? offsets : PrintOffsets{}) {}
+
+bool PagePrinter::begin(const QImage& picture, const QSizeF& pictureSize) {
+    if (!m_surface.setUnitMillimetres())
+        return false;
+    if (m_sheet == Sheet::A4) {
+        // The picture is stretched to a fixed rectangle from the printable area's corner.
+        if (!m_surface.drawPicture(picture, QRectF(QPointF(0, 0), pictureSize)))
+            return false;
+        if (!m_surface.setUnitMillimetres())
+            return false;
+    }
+    return m_surface.setFont(formFont, formFontPoints);
+}
+
+bool PagePrinter::finish(bool ok) {
+    if (ok && m_surface.endDocument())
+        return true;
+    m_surface.abandon();
+    return false;
+}
+
+bool PagePrinter::printFront(const QImage& picture) {
+    // Two halves in one document; each starts with the unit and the font.
+    bool ok = begin(picture, QSizeF(210, 291)) && printPart(layouts::frontFirstHalf());
+    ok = ok && m_surface.setUnitMillimetres() && m_surface.setFont(formFont, formFontPoints) &&
+         printPart(layouts::frontSecondHalf());
+    return finish(ok);
+}
+
+bool PagePrinter::printBack(const QImage& picture) {
+    // The back page has always been printed in the front page's font.
+    return finish(begin(picture, QSizeF(209, 292)) && printPart(layouts::backPage()));
+}
+
+bool PagePrinter::printPart(const LayoutPart& part) {
+    for (const LayoutItem& item : part)
+        if (!printItem(item))
+            return false;
+    return true;
+}
+
+bool PagePrinter::at(float x, float y, const QString& text) {
+    if (text.isEmpty())
+        return true;
+    const double left = double(x) + m_offsets.right;
+    const double top = double(y) + m_offsets.down;
+    constexpr double lowest = std::numeric_limits<qint32>::min();
+    constexpr double highest = std::numeric_limits<qint32>::max();
+    if (left < lowest || left > highest || top < lowest || top > highest)
+        return false;
+    m_surface.setX(float(left));
+    m_surface.setY(float(top));
+    return m_surface.printText(text);
+}
+
+std::optional<qint32> PagePrinter::integerOf(const LayoutItem& item) const {
+    switch (item.source) {
+    case LayoutItem::Source::Header:
+        return headerInteger(m_data.company(), item.field);
+    case LayoutItem::Source::ReferenceNumber:
+        return m_referenceNumber;
+    case LayoutItem::Source::Field:
+        return m_data.integer(item.section, item.field);
+    case LayoutItem::Source::Month:
+        return item.field <= m_months.size() ? m_months.at(item.field - 1) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+QString PagePrinter::textOf(const LayoutItem& item) const {
+    if (item.source == LayoutItem::Source::Header)
+        return headerText(m_data.company(), item.field);
+    return m_data.text(item.section, item.field);
+}
+
+bool PagePrinter::printItem(const LayoutItem& item) {
+    const bool official = m_sheet == Sheet::Official;
+    const QList<float>& xs = official ? item.officialX : item.a4X;
+    const float y = official ? item.officialY : item.a4Y;
+
+    if (item.kind == LayoutItem::Kind::Text)
+        return at(xs.first(), y, textOf(item));
+
+    const std::optional<qint32> value = integerOf(item);
+    if (!value)
+        return true; // nothing to print: the boxes stay blank
+    switch (item.kind) {
+    case LayoutItem::Kind::Number:
+    case LayoutItem::Kind::MonthNumber:
+        return at(xs.first(), y, printvalues::number(*value));
+    case LayoutItem::Kind::Grouped:
+        return at(xs.first(), y, groupedDisplay(*value));
+    case LayoutItem::Kind::Amount: {
+        // Right-aligned by the plain digits, so the commas reach past X.
+        const double width = m_surface.textWidth(plainDecimal(*value));
+        return at(float(xs.first() - width), y, groupedDisplay(*value));
+    }
+    case LayoutItem::Kind::DigitBoxes: {
+        const QStringList perBox = printvalues::digitBoxes(*value, int(xs.size()));
+        for (qsizetype box = 0; box < xs.size(); ++box)
+            if (!at(xs.at(box), y, perBox.at(box)))
+                return false;
+        return true;
+    }
+    case LayoutItem::Kind::DigitSplit: {
+        const QStringList fromLeft = printvalues::digitSplit(*value, int(xs.size()));
+        for (qsizetype box = 0; box < xs.size(); ++box)
+            if (!at(xs.at(box), y, fromLeft.at(box)))
+                return false;
+        return true;
+    }
+    case LayoutItem::Kind::Text:
+        break;
+    }
+    return true;
+}
+
+} // namespace gaikyo

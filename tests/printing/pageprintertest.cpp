@@ -1,0 +1,245 @@
+#include "printing/pageprinter.h"
+#include "printing/printdata.h"
+#include "printing/recordingsurface.h"
+
+#include <QMap>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace gaikyo;
+
+namespace {
+
+// Every text field holds its own name ("22.16"), every integer what a test sets.
+class FakeData : public PrintData {
+public:
+    CompanyRecord record;
+    QMap<QPair<int, int>, qint32> integers;
+    QMap<QPair<int, int>, QString> texts;
+    bool namedTexts = true;
+
+    const CompanyRecord& company() const override { return record; }
+    QString text(int section, int field) const override {
+        const auto found = texts.find({section, field});
+        if (found != texts.end())
+            return *found;
+        return namedTexts ? QStringLiteral("%1.%2").arg(section).arg(field) : QString();
+    }
+    qint32 integer(int section, int field) const override {
+        return integers.value({section, field}, 0);
+    }
+};
+
+QImage picture() {
+    QImage image(2481, 3507, QImage::Format_Mono);
+    image.fill(0);
+    return image;
+}
+
+QStringList textsOf(const QStringList& operations) {
+    return operations.filter(QRegularExpression(QStringLiteral("^text ")));
+}
+
+// "text 24 30 \"x\"" → (24, 30, x)
+std::tuple<double, double, QString> parse(const QString& operation) {
+    const QStringList parts = operation.split(u' ');
+    const qsizetype quote = operation.indexOf(u'"');
+    return {parts.at(1).toDouble(), parts.at(2).toDouble(),
+            operation.mid(quote + 1, operation.size() - quote - 2)};
+}
+
+QStringList print(const FakeData& data, PagePrinter::Sheet sheet, bool front,
+                  PrintOffsets offsets = {}) {
+    RecordingSurface surface;
+    PagePrinter printer(surface, data, sheet, offsets);
+    printer.setReferenceNumber(12345);
+    printer.setMonths({4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3});
+    const bool ok = front ? printer.printFront(picture()) : printer.printBack(picture());
+    if (!ok)
+        qWarning("print failed");
+    return surface.operations();
+}
+
+bool printsAt(const QStringList& ops, double x, double y, const QString& text) {
+    for (const QString& op : textsOf(ops)) {
+        const auto [ox, oy, otext] = parse(op);
+        if (qAbs(ox - x) < 0.001 && qAbs(oy - y) < 0.001 && otext == text)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class PagePrinterTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void frontPageStructure_data() {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<QStringList>("start");
+        QTest::newRow("official") << int(PagePrinter::Sheet::Official)
+                                  << QStringList{"unit mm", "font MS 明朝 11"};
+        QTest::newRow("A4") << int(PagePrinter::Sheet::A4)
+                            << QStringList{"unit mm", "picture 2481x3507 0 0 210 291", "unit mm",
+                                           "font MS 明朝 11"};
+    }
+    void frontPageStructure() {
+        QFETCH(int, sheet);
+        QFETCH(QStringList, start);
+        FakeData data;
+        const QStringList ops = print(data, PagePrinter::Sheet(sheet), true);
+        QCOMPARE(ops.mid(0, start.size()), start);
+        QCOMPARE(ops.last(), QStringLiteral("end"));
+        // The second half starts with the unit and the font again.
+        QCOMPARE(ops.count(QStringLiteral("font MS 明朝 11")), 2);
+        QCOMPARE(ops.count(QStringLiteral("end")), 1);
+    }
+
+    void backPageStructure() {
+        FakeData data;
+        const QStringList a4 = print(data, PagePrinter::Sheet::A4, false);
+        QCOMPARE(a4.mid(0, 4), QStringList({"unit mm", "picture 2481x3507 0 0 209 292", "unit mm",
+                                            "font MS 明朝 11"}));
+        QCOMPARE(a4.last(), QStringLiteral("end"));
+    }
+
+    void frontPageItems() {
+        FakeData data;
+        data.record.name = QStringLiteral("株式会社見本");
+        data.record.startYear = 15;
+        data.record.startMonth = 4;
+        data.integers[{22, 21}] = 12; // 総支店数
+        data.integers[{30, 5}] = -3500;
+        data.integers[{30, 43}] = 0;
+        data.integers[{24, 29}] = 1234;
+        const QStringList ops = print(data, PagePrinter::Sheet::Official, true);
+        QVERIFY(printsAt(ops, 24, 30, QStringLiteral("株式会社見本")));
+        // 整理番号 12345 in the five rightmost of eight boxes.
+        QVERIFY(printsAt(ops, 190, 19, "5"));
+        QVERIFY(printsAt(ops, 169, 19, "1"));
+        QVERIFY(!printsAt(ops, 165, 19, "0"));
+        // 平成15: 5 in the right box, 1 in the left; month 4 in the right box only.
+        QVERIFY(printsAt(ops, 126, 26, "5"));
+        QVERIFY(printsAt(ops, 121, 26, "1"));
+        QVERIFY(printsAt(ops, 141, 26, "4"));
+        // Digit split: 12 in three boxes.
+        QVERIFY(printsAt(ops, 92, 50, " 0"));
+        QVERIFY(printsAt(ops, 98, 50, " 1"));
+        QVERIFY(printsAt(ops, 103, 50, " 2"));
+        // A negative amount in nine boxes: 0, 0, 5, 3, -.
+        const float y5 = 177;
+        QVERIFY(printsAt(ops, 102, y5, "0"));
+        QVERIFY(printsAt(ops, 96, y5, "0"));
+        QVERIFY(printsAt(ops, 91, y5, "5"));
+        QVERIFY(printsAt(ops, 86, y5, "3"));
+        QVERIFY(printsAt(ops, 81, y5, "-"));
+        // An amount of 0 prints 0 in the rightmost box; section 8 prints numbers.
+        QVERIFY(printsAt(ops, 102, 152, "0"));
+        QVERIFY(printsAt(ops, 134, 260, " 0"));
+        QVERIFY(printsAt(ops, 117, 114, QStringLiteral("1,234")));
+        // Every text field of the front page prints where its row says.
+        QVERIFY(printsAt(ops, 67, 57, QStringLiteral("22.16")));
+        QVERIFY(printsAt(ops, 23, 79, QStringLiteral("21.5")));
+        QVERIFY(printsAt(ops, 188, 145.5, QStringLiteral("26.2")));
+        // 出資割合 is a number at 97, 81.
+        QVERIFY(printsAt(ops, 97, 81, " 0"));
+    }
+
+    // Offsets move every item of the official sheet; A4 copy paper ignores them.
+    void offsets_data() {
+        QTest::addColumn<bool>("front");
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<double>("dx");
+        QTest::addColumn<double>("dy");
+        QTest::newRow("front official") << true << int(PagePrinter::Sheet::Official) << 3.0 << -2.0;
+        QTest::newRow("back official") << false << int(PagePrinter::Sheet::Official) << 3.0 << -2.0;
+        QTest::newRow("front A4") << true << int(PagePrinter::Sheet::A4) << 0.0 << 0.0;
+        QTest::newRow("back A4") << false << int(PagePrinter::Sheet::A4) << 0.0 << 0.0;
+    }
+    void offsets() {
+        QFETCH(bool, front);
+        QFETCH(int, sheet);
+        QFETCH(double, dx);
+        QFETCH(double, dy);
+        FakeData data;
+        data.integers[{60, 10}] = 1234;
+        const QStringList plain = textsOf(print(data, PagePrinter::Sheet(sheet), front));
+        const QStringList moved = textsOf(print(data, PagePrinter::Sheet(sheet), front, {3, -2}));
+        QCOMPARE(moved.size(), plain.size());
+        QVERIFY(plain.size() > 50);
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            const auto [x, y, text] = parse(plain.at(i));
+            const auto [mx, my, mtext] = parse(moved.at(i));
+            QCOMPARE(mtext, text);
+            QVERIFY2(qAbs(mx - x - dx) < 0.011 && qAbs(my - y - dy) < 0.011,
+                     qPrintable(moved.at(i)));
+        }
+    }
+
+    void backPageItems() {
+        FakeData data;
+        data.integers[{60, 10}] = 1234;  // row 1, column 1
+        data.integers[{60, 11}] = -5000; // row 2, column 1
+        data.integers[{60, 12}] = 0;     // row 3, column 1
+        const QStringList ops = print(data, PagePrinter::Sheet::Official, false);
+        RecordingSurface measure;
+        measure.setFont(QStringLiteral("MS 明朝"), 11);
+        const double width = measure.textWidth(QStringLiteral("1234"));
+        QVERIFY(printsAt(ops, std::round((40 - width) * 100) / 100, 175, QStringLiteral("1,234")));
+        const double negative = measure.textWidth(QStringLiteral("-5000"));
+        QVERIFY(
+            printsAt(ops, std::round((40 - negative) * 100) / 100, 181, QStringLiteral("-5,000")));
+        QVERIFY(!textsOf(ops).filter(QRegularExpression(QStringLiteral(" 188 "))).size() ||
+                !printsAt(ops, 40, 188, QString()));
+        // Month numbers with a leading blank, from the month order.
+        QVERIFY(printsAt(ops, 14, 175, " 4"));
+        QVERIFY(printsAt(ops, 14, 257 - 2 * 6.5 + 1, " 3") || printsAt(ops, 14, 244, " 3"));
+        // Facility lines 11 and 12 and the hidden field 5 of file 60 print nowhere.
+        const QString all = ops.join(u'\n');
+        QVERIFY(all.contains(QStringLiteral("\"40.23\"")));
+        QVERIFY(!all.contains(QStringLiteral("\"40.24\"")));
+        QVERIFY(!all.contains(QStringLiteral("\"40.25\"")));
+        QVERIFY(!all.contains(QStringLiteral("\"60.5\"")));
+        QVERIFY(all.contains(QStringLiteral("\"60.6\"")));
+    }
+
+    void missingValuesStayBlank() {
+        FakeData data;
+        data.namedTexts = false;
+        RecordingSurface surface;
+        PagePrinter printer(surface, data, PagePrinter::Sheet::Official);
+        printer.setMonths({});
+        QVERIFY(printer.printFront(QImage()));
+        // Without a 整理番号 its boxes print nothing.
+        QVERIFY(!printsAt(surface.operations(), 190, 19, "0"));
+        RecordingSurface back;
+        PagePrinter backPrinter(back, data, PagePrinter::Sheet::Official);
+        QVERIFY(backPrinter.printBack(QImage()));
+        QVERIFY(!printsAt(back.operations(), 14, 175, " 0"));
+    }
+
+    // A print that fails part-way is thrown away: nothing is ended, nothing sent.
+    void failures_data() {
+        QTest::addColumn<int>("failAfter");
+        QTest::addColumn<qint32>("offset");
+        QTest::newRow("surface fails at the start") << 0 << 0;
+        QTest::newRow("surface fails mid-page") << 40 << 0;
+        QTest::newRow("absurd offset") << -1 << std::numeric_limits<qint32>::max();
+    }
+    void failures() {
+        QFETCH(int, failAfter);
+        QFETCH(qint32, offset);
+        FakeData data;
+        for (bool front : {true, false}) {
+            RecordingSurface surface;
+            surface.failAfter(failAfter);
+            PagePrinter printer(surface, data, PagePrinter::Sheet::Official, {offset, 0});
+            QVERIFY(!(front ? printer.printFront(picture()) : printer.printBack(picture())));
+            QCOMPARE(surface.operations().last(), QStringLiteral("abandon"));
+            QVERIFY(!surface.operations().contains(QStringLiteral("end")));
+        }
+    }
+};
+
+QTEST_MAIN(PagePrinterTest)
+#include "pageprintertest.moc"
