@@ -2,6 +2,7 @@
 
 #include "disclaimerscreen.h"
 #include "mainmenu.h"
+#include "registry/registrationscreen.h"
 #include "screen/application.h"
 
 namespace gaikyo::screens {
@@ -9,6 +10,7 @@ namespace gaikyo::screens {
 void registerAll(Application& app) {
     app.registerScreen(mainMenu, [](Application& a) { return new MainMenu(a); });
     app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
+    app.registerScreen(registration, [](Application& a) { return new RegistrationScreen(a); });
 }
 
 } // namespace gaikyo::screens
