@@ -19,7 +19,6 @@ public:
     // except the representative in Text9.
     void clear();
 
-    const CompanyRecord& record() const { return m_record; }
     // Why the last "会社呼出" stopped before showing a company, in the system's words
     // ("ファイルが見つかりません。"); empty when it showed one.
     const QString& callUpFailure() const { return m_callUpFailure; }
