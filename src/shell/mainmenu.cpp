@@ -8,6 +8,7 @@
 #include "registry/companylist.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
+#include "registry/registrationscreen.h"
 #include "screen/application.h"
 #include "screen/messages.h"
 #include "screen/platform.h"
@@ -41,6 +42,8 @@ MainMenu::MainMenu(Application& app)
     onClick(QStringLiteral("Command13"), [] {});
     onClick(QStringLiteral("Command2"), [this] { callUpCompany(); });
     onClick(QStringLiteral("List2"), [this] { selectFromCompanyList(); });
+    onClick(QStringLiteral("List1"), [this] { takeFromRegistryList(); });
+    onClick(QStringLiteral("Command1"), [this] { registerCompany(); });
     onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
     onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
 
@@ -272,6 +275,48 @@ void MainMenu::selectFromCompanyList() {
         return;
     setText(QStringLiteral("Text1"), plainDecimal(*code));
     click(QStringLiteral("Command2"));
+}
+
+void MainMenu::takeFromRegistryList() {
+    const int row = selectedRow(QStringLiteral("List1"));
+    if (row < 0)
+        return;
+    // Every failure is told in the system's words under the operation's name, and the
+    // current company is then forgotten.
+    const auto fail = [this](const QString& description) {
+        messages::warn(QStringLiteral("会社呼出"), description);
+        clearCompanyCode();
+    };
+    const std::optional<qint32> code =
+        companylist::codeFromItem(items(QStringLiteral("List1")).at(row));
+    if (!code) {
+        fail(QStringLiteral("型が一致しません。"));
+        return;
+    }
+    auto* registration = app().screenAs<RegistrationScreen>(screens::registration);
+    if (!registration) {
+        fail(QStringLiteral("登録の画面を開けません。"));
+        return;
+    }
+    registration->setText(QStringLiteral("Text8"), plainDecimal(*code));
+    registration->click(QStringLiteral("Command7"));
+    if (!registration->callUpFailure().isEmpty()) {
+        fail(registration->callUpFailure());
+        return;
+    }
+    registration->show();
+}
+
+void MainMenu::registerCompany() {
+    Screen* registration = app().screen(screens::registration);
+    if (!registration)
+        return;
+    registration->click(QStringLiteral("クリア"));
+    const std::optional<qint32> code = currentCode(control(QStringLiteral("Command1")).text);
+    if (!code)
+        return;
+    registration->setText(QStringLiteral("Text8"), plainDecimal(*code));
+    registration->show();
 }
 
 void MainMenu::clearCompanyCode() {

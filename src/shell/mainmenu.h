@@ -31,6 +31,8 @@ private:
     void checkPledge();
     void callUpCompany();         // Command2 "会社呼出"
     void selectFromCompanyList(); // List2 click
+    void takeFromRegistryList();  // List1 click
+    void registerCompany();       // Command1 "会社登録"
     void clearCompanyCode();      // Command9 "会社コードクリア"
     void deleteCompany();         // Command8 "登録の削除をする"
 };

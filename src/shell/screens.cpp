@@ -3,6 +3,7 @@
 #include "disclaimerscreen.h"
 #include "mainmenu.h"
 #include "printing/printerscreen.h"
+#include "registry/registrationscreen.h"
 #include "screen/application.h"
 
 namespace gaikyo::screens {
@@ -11,6 +12,7 @@ void registerAll(Application& app) {
     app.registerScreen(mainMenu, [](Application& a) { return new MainMenu(a); });
     app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
     app.registerScreen(printers, [](Application& a) { return new PrinterScreen(a); });
+    app.registerScreen(registration, [](Application& a) { return new RegistrationScreen(a); });
 }
 
 } // namespace gaikyo::screens

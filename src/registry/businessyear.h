@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// The business year's calendar: dates are kept as a Heisei year, a month and a day, and
+// Heisei year Y is the Gregorian year 1988 + Y (so leap years follow from that).
+namespace gaikyo::businessyear {
+
+struct Date {
+    qint32 year = 0; // 平成
+    qint32 month = 0;
+    qint32 day = 0;
+    friend bool operator==(const Date&, const Date&) = default;
+};
+
+bool isLeapYear(qint32 heiseiYear);
+// The number of days of a month (1–12) in a Heisei year.
+int daysInMonth(qint32 heiseiYear, int month);
+
+// The end of a business year or why there is none.
+struct End {
+    std::optional<Date> date;
+    QString problem; // a plain sentence for the user when there is no date
+};
+
+// A business year that starts on the given day lasts twelve months: it ends on the day
+// before the same date a year later, or on the last day of that month where the month
+// lacks the day (a start on 29 February). A month outside 1–12 or a day the month does
+// not have gives no end.
+End endOf(const Date& start);
+
+// The next year's end day for an end in the given month: the last day of February stays
+// the last day of February (28 or 29); every other day stays as it is.
+qint32 nextEndDay(qint32 endYear, qint32 endMonth, qint32 endDay);
+
+} // namespace gaikyo::businessyear

@@ -1,0 +1,363 @@
+#include "registrationscreen.h"
+
+#include "businessyear.h"
+#include "companylist.h"
+#include "companypaths.h"
+#include "datafile/drivec.h"
+#include "datafile/filechannel.h"
+#include "datafile/numbers.h"
+#include "masterfile.h"
+#include "registryfile.h"
+#include "screen/application.h"
+#include "screen/messages.h"
+#include "shell/screens.h"
+
+#include <QFileInfo>
+#include <limits>
+
+namespace gaikyo {
+
+using namespace controls;
+
+namespace {
+
+const QString typeMismatch = QStringLiteral("型が一致しません。");
+
+// The keyboard focus order of the screen.
+const char* const focusOrder[] = {
+    "Text1",    "Command1", "Command2", "Text2",     "Text3",     "Text5",     "Text10", "Text12",
+    "Text13",   "Text14",   "Text15",   "Text16",    "Text17",    "Text18",    "Text19", "Command3",
+    "Command6", "Command7", "Command9", "Command12", "Command5",  "Command15", "Text4",  "Command4",
+    "Text6",    "Command8", "Text7",    "Command10", "Command13", "Text9",
+};
+
+// Why a file could not be read, in the words the system uses for it.
+QString readFailure(const QString& windowsPath) {
+    if (FileChannel::instance().isOpen())
+        return QStringLiteral("ファイルは既に開かれています。");
+    const QFileInfo file(drivec::hostPath(windowsPath));
+    if (!file.exists())
+        return QStringLiteral("ファイルが見つかりません。");
+    if (!file.isReadable())
+        return QStringLiteral("ファイルにアクセスできません。");
+    return QStringLiteral("ファイルの終わりを越えて読み込もうとしました。");
+}
+
+std::optional<qint32> nextYear(std::optional<qint32> year) {
+    if (!year || *year == std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return *year + 1;
+}
+
+} // namespace
+
+RegistrationScreen::RegistrationScreen(Application& app)
+    : Screen(app, screens::registration, QStringLiteral("法人税事業概況書に登録"),
+             QSize(6990, 6360), Unit::Twips) {
+    addControls();
+
+    onClick(QStringLiteral("クリア"), [this] { clear(); });
+    onClick(QStringLiteral("Command9"), [this] { emptyEveryBox(); });
+    onClick(QStringLiteral("Command7"), [this] { takeHandedCode(); });
+    onClick(QStringLiteral("Command6"), [this] { callUp(); });
+    onClick(QStringLiteral("Command10"), [this] { setText(QStringLiteral("Text7"), {}); });
+    onClick(QStringLiteral("Command4"), [this] { setText(QStringLiteral("Text4"), {}); });
+    onClick(QStringLiteral("Command8"), [this] { setText(QStringLiteral("Text6"), {}); });
+    onClick(QStringLiteral("Command15"),
+            [this] { setText(QStringLiteral("Text6"), QStringLiteral("代表取締役")); });
+    onClick(QStringLiteral("Command1"),
+            [this] { setText(QStringLiteral("Text3"), QStringLiteral("株式会社")); });
+    onClick(QStringLiteral("Command2"),
+            [this] { setText(QStringLiteral("Text3"), QStringLiteral("有限会社")); });
+    onClick(QStringLiteral("Command3"), [this] { computeYearEnd(); });
+    onClick(QStringLiteral("Command13"), [this] { rollYearForward(); });
+    onClick(QStringLiteral("Command12"), [this] { save(); });
+    onClick(QStringLiteral("Command5"), [this] { close(); });
+}
+
+void RegistrationScreen::addControls() {
+    QHash<QString, int> tabIndex;
+    for (const char* name : focusOrder)
+        tabIndex.insert(QString::fromLatin1(name), int(tabIndex.size()));
+    const auto place = [this, &tabIndex](Control c) {
+        c.tabIndex = tabIndex.value(c.name, -1);
+        if (c.kind == ControlKind::TextBox)
+            c.background = entryCyan();
+        add(std::move(c));
+    };
+    const auto box = [](const char* name, QRect geometry, const char* text,
+                        InputMode mode = InputMode::None) {
+        Control c = textBox(QString::fromLatin1(name), geometry, QString::fromUtf8(text));
+        c.inputMode = mode;
+        return c;
+    };
+    const auto dateBox = [&box](const char* name, int left, const char* text) {
+        Control c = box(name, QRect(left, 1680, 375, 375), text);
+        c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        return c;
+    };
+    const auto command = [](const char* name, const char* caption, QRect geometry) {
+        return button(QString::fromLatin1(name), QString::fromUtf8(caption), geometry);
+    };
+    const auto caption = [](const char* name, const char* text, QRect geometry) {
+        return label(QString::fromLatin1(name), QString::fromUtf8(text), geometry);
+    };
+
+    place(command("Command9", "法人コード", QRect(720, 240, 1215, 375)));
+    place(box("Text1", QRect(1920, 240, 615, 375), "　"));
+    place(command("Command6", "会社呼出", QRect(2520, 240, 1095, 375)));
+    place(command("Command7", "DATA", QRect(3600, 240, 855, 375)));
+    place(command("Command10", "整理番号", QRect(480, 600, 1455, 375)));
+    place(box("Text7", QRect(1920, 600, 4695, 375), ""));
+    place(caption("Label5", "フリガナ", QRect(1080, 1080, 855, 255)));
+    place(box("Text2", QRect(1920, 960, 4695, 375), " ", InputMode::FullWidthKatakana));
+    place(command("Command1", "㈱", QRect(1200, 1320, 375, 375)));
+    place(command("Command2", "㈲", QRect(1560, 1320, 375, 375)));
+    place(caption("Label1", "法人名", QRect(480, 1440, 735, 255)));
+    place(box("Text3", QRect(1920, 1320, 4695, 360), " ", InputMode::Hiragana));
+    place(command("Command3", "事業年度", QRect(840, 1680, 1095, 375)));
+    place(box("Text10", QRect(1920, 1680, 855, 375), "自平成"));
+    place(dateBox("Text13", 2760, " "));
+    place(dateBox("Text14", 3120, " "));
+    place(dateBox("Text15", 3480, ""));
+    place(box("Text16", QRect(3840, 1680, 855, 375), "至平成"));
+    place(dateBox("Text17", 4680, " "));
+    place(dateBox("Text18", 5040, " "));
+    place(dateBox("Text19", 5400, " "));
+    place(command("Command13", "翌期更新", QRect(5760, 1680, 1095, 375)));
+    place(caption("Label4", "納税地", QRect(1200, 2160, 735, 255)));
+    place(box("Text5", QRect(1920, 2040, 4695, 375), " ", InputMode::Hiragana));
+    place(caption("Label2", "代表取締役の氏名", QRect(120, 2520, 1815, 255)));
+    place(box("Text9", QRect(1920, 2400, 4695, 375), " "));
+    place(caption("Label3", "電話番号", QRect(960, 2880, 975, 255)));
+    place(box("Text12", QRect(1920, 2760, 4695, 375), " "));
+    place(command("Command4", "　　ホームページ　　アドレス", QRect(480, 3120, 1455, 375)));
+    place(box("Text4", QRect(1920, 3120, 4695, 375), " "));
+    place(command("Command8", "応答者氏名", QRect(480, 3480, 1455, 375)));
+    place(box("Text6", QRect(1920, 3480, 3735, 375), "", InputMode::Hiragana));
+    place(command("Command15", "代表者", QRect(5640, 3480, 975, 375)));
+    Control save =
+        command("Command12", "法人税の事業概況書に登録する", QRect(2160, 4200, 3615, 1335));
+    save.font = FontSpec{{}, 18, true};
+    place(save);
+    place(command("Command5", "登録はしない", QRect(2160, 5760, 3615, 375)));
+    add(hiddenCodeBox(QStringLiteral("Text8")));
+}
+
+void RegistrationScreen::load() {
+    clear();
+    setFocus(QStringLiteral("Text1"));
+}
+
+void RegistrationScreen::clear() {
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+                             "Text12", "Text13", "Text14", "Text15", "Text17", "Text18", "Text19"})
+        setText(QString::fromLatin1(name), {});
+}
+
+void RegistrationScreen::emptyEveryBox() {
+    for (const char* name : {"Text1", "Text2", "Text3", "Text5", "Text13", "Text14", "Text17",
+                             "Text18", "Text19", "Text12", "Text7", "Text4", "Text6", "Text9"})
+        setText(QString::fromLatin1(name), {});
+    clear();
+}
+
+void RegistrationScreen::takeHandedCode() {
+    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text8")));
+    if (!code) {
+        failCallUp(typeMismatch);
+        return;
+    }
+    setText(QStringLiteral("Text1"), plainDecimal(*code));
+    callUp();
+}
+
+void RegistrationScreen::callUp() {
+    m_callUpFailure.clear();
+    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    if (!code) {
+        failCallUp(typeMismatch);
+        return;
+    }
+    m_record.code = *code;
+
+    RegistryRecord registry;
+    if (!registryfile::read(*code, 16, registry)) {
+        failCallUp(readFailure(paths::registryFile(*code)));
+        return;
+    }
+    m_record.code = registry.code;
+    m_registryValue2 = registry.value2;
+    m_record.startYear = registry.startYear;
+    m_record.startMonth = registry.startMonth;
+    m_record.startDay = registry.startDay;
+    m_record.endYear = registry.endYear;
+    m_record.endMonth = registry.endMonth;
+    m_record.endDay = registry.endDay;
+    m_record.furigana = registry.furigana;
+    m_record.name = registry.name;
+    m_record.address = registry.address;
+    for (int i = 0; i < 4; ++i)
+        m_registryValues12to15[i] = registry.values12to15[i];
+    m_record.telephone = registry.telephone;
+
+    // This program's own file, where there is one, has the last word. What it does not
+    // carry (or what a short file leaves out) stays as the record last held it.
+    masterfile::read(*code, 15, m_record);
+    showRecord();
+}
+
+void RegistrationScreen::failCallUp(const QString& description) {
+    m_callUpFailure = description;
+    setText(QStringLiteral("Text1"), {});
+}
+
+void RegistrationScreen::showRecord() {
+    const CompanyRecord& r = m_record;
+    setText(QStringLiteral("Text1"), plainDecimal(r.code));
+    setText(QStringLiteral("Text2"), r.furigana);
+    setText(QStringLiteral("Text3"), r.name);
+    setText(QStringLiteral("Text5"), r.address);
+    setText(QStringLiteral("Text12"), r.telephone);
+    setText(QStringLiteral("Text13"), plainDecimal(r.startYear));
+    setText(QStringLiteral("Text14"), plainDecimal(r.startMonth));
+    setText(QStringLiteral("Text15"), plainDecimal(r.startDay));
+    setText(QStringLiteral("Text17"), plainDecimal(r.endYear));
+    setText(QStringLiteral("Text18"), plainDecimal(r.endMonth));
+    setText(QStringLiteral("Text19"), plainDecimal(r.endDay));
+    setText(QStringLiteral("Text7"), plainDecimal(r.referenceNumber));
+    setText(QStringLiteral("Text4"), r.homePage);
+    setText(QStringLiteral("Text6"), r.respondent);
+    setText(QStringLiteral("Text9"), r.representative);
+}
+
+void RegistrationScreen::computeYearEnd() {
+    const QString title = QStringLiteral("事業年度入力");
+    const std::optional<qint32> year = strictInteger(text(QStringLiteral("Text13")));
+    const std::optional<qint32> month = strictInteger(text(QStringLiteral("Text14")));
+    const std::optional<qint32> day = strictInteger(text(QStringLiteral("Text15")));
+    if (!year || !month || !day) {
+        messages::warn(title, typeMismatch + QLatin1Char('\n') +
+                                  QStringLiteral("事業年度の始まり（自平成）の年・月・日を数字で"
+                                                 "入力してください。"));
+        return;
+    }
+    const businessyear::End end = businessyear::endOf({*year, *month, *day});
+    if (!end.date) {
+        messages::warn(title, end.problem);
+        return;
+    }
+    setText(QStringLiteral("Text17"), plainDecimal(end.date->year));
+    setText(QStringLiteral("Text18"), plainDecimal(end.date->month));
+    setText(QStringLiteral("Text19"), plainDecimal(end.date->day));
+}
+
+void RegistrationScreen::rollYearForward() {
+    const std::optional<qint32> endYear = strictInteger(text(QStringLiteral("Text17")));
+    const std::optional<qint32> newStart = nextYear(strictInteger(text(QStringLiteral("Text13"))));
+    const std::optional<qint32> newEnd = nextYear(endYear);
+    if (!newStart || !newEnd)
+        return;
+
+    const QStringList rolled = {QStringLiteral("Text13"), QStringLiteral("Text17"),
+                                QStringLiteral("Text19")};
+    QStringList before;
+    for (const QString& name : rolled)
+        before.append(text(name));
+
+    setText(QStringLiteral("Text13"), plainDecimal(*newStart));
+    setText(QStringLiteral("Text17"), plainDecimal(*newEnd));
+    const std::optional<qint32> endMonth = strictInteger(text(QStringLiteral("Text18")));
+    const std::optional<qint32> endDay = strictInteger(text(QStringLiteral("Text19")));
+    if (endMonth && endDay) {
+        const qint32 day = businessyear::nextEndDay(*endYear, *endMonth, *endDay);
+        if (day != *endDay)
+            setText(QStringLiteral("Text19"), plainDecimal(day));
+    }
+
+    // A refused save puts the old year back, so that pressing again after the user has
+    // mended the box rolls forward by one year, not two.
+    if (!save())
+        for (qsizetype i = 0; i < rolled.size(); ++i)
+            setText(rolled.at(i), before.at(i));
+}
+
+bool RegistrationScreen::save() {
+    const QString title = text(QStringLiteral("Command12"));
+    CompanyRecord record = m_record;
+
+    const struct {
+        const char* box;
+        const char* name;
+        qint32* field;
+    } integers[] = {
+        {"Text1", "法人コード", &record.code},
+        {"Text13", "事業年度（自）の年", &record.startYear},
+        {"Text14", "事業年度（自）の月", &record.startMonth},
+        {"Text15", "事業年度（自）の日", &record.startDay},
+        {"Text17", "事業年度（至）の年", &record.endYear},
+        {"Text18", "事業年度（至）の月", &record.endMonth},
+        {"Text19", "事業年度（至）の日", &record.endDay},
+        {"Text7", "整理番号", &record.referenceNumber},
+    };
+    for (const auto& integer : integers) {
+        const std::optional<qint32> value = strictInteger(text(QString::fromLatin1(integer.box)));
+        if (!value) {
+            QString message = QStringLiteral("「%1」を数字で入力してください。")
+                                  .arg(QString::fromUtf8(integer.name));
+            if (integer.field == &record.referenceNumber)
+                message += QStringLiteral("\n整理番号がまだないときは 0 と入力してください。");
+            messages::warn(title, message);
+            return false;
+        }
+        *integer.field = *value;
+    }
+    if (record.code < companylist::firstCode || record.code > companylist::lastCode) {
+        messages::warn(title, QStringLiteral("法人コードは%1から%2までの数字で入力してください。")
+                                  .arg(companylist::firstCode)
+                                  .arg(companylist::lastCode));
+        return false;
+    }
+    record.furigana = text(QStringLiteral("Text2"));
+    record.name = text(QStringLiteral("Text3"));
+    record.address = text(QStringLiteral("Text5"));
+    record.telephone = text(QStringLiteral("Text12"));
+    record.representative = text(QStringLiteral("Text9"));
+    record.homePage = text(QStringLiteral("Text4"));
+    record.respondent = text(QStringLiteral("Text6"));
+
+    // A text the file cannot hold is refused before any folder is made.
+    Status status;
+    masterfile::bytes(record, &status);
+    if (!status.ok()) {
+        messages::warn(title, status.message());
+        return false;
+    }
+
+    drivec::createFolder(paths::dataFolder());
+    if (!drivec::createFolder(paths::masterFolder())) {
+        messages::warn(
+            title,
+            QStringLiteral("フォルダ「%1」を作ることができません。").arg(paths::masterFolder()));
+        return false;
+    }
+    // The sections' folder is only needed by the data-entry screens; the master file can
+    // be saved without it.
+    drivec::createFolder(paths::statementFolder());
+
+    status = masterfile::write(record);
+    if (!status.ok()) {
+        messages::warn(title, status.message());
+        return false;
+    }
+    m_record = record;
+
+    close();
+    if (Screen* menu = app().screen(screens::mainMenu)) {
+        menu->click(QStringLiteral("Command17"));
+        menu->show();
+    }
+    return true;
+}
+
+} // namespace gaikyo

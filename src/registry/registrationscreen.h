@@ -1,0 +1,44 @@
+#pragma once
+
+#include "companyrecord.h"
+#include "screen/screen.h"
+
+namespace gaikyo {
+
+// Form9 "法人税事業概況書に登録": edits a company's header and writes its master file.
+// The caller puts the company code into the hidden code box Text8. The screen holds one
+// company record while it is open; closing the screen discards it.
+class RegistrationScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit RegistrationScreen(Application& app);
+
+    void load() override;
+
+    // The screen's internal "クリア" step (no visible button): empties the entry boxes,
+    // except the representative in Text9.
+    void clear();
+
+    // Why the last "会社呼出" stopped before showing a company, in the system's words
+    // ("ファイルが見つかりません。"); empty when it showed one.
+    const QString& callUpFailure() const { return m_callUpFailure; }
+
+private:
+    void addControls();
+    void emptyEveryBox();  // Command9 "法人コード"
+    void takeHandedCode(); // Command7 "DATA"
+    void callUp();         // Command6 "会社呼出"
+    void failCallUp(const QString& description);
+    void showRecord();
+    void computeYearEnd();  // Command3 "事業年度"
+    void rollYearForward(); // Command13 "翌期更新"
+    bool save();            // Command12 "法人税の事業概況書に登録する"
+
+    CompanyRecord m_record;
+    // The registry values without a box, kept as the other program wrote them.
+    qint32 m_registryValue2 = 0;
+    QString m_registryValues12to15[4];
+    QString m_callUpFailure;
+};
+
+} // namespace gaikyo

@@ -1,0 +1,201 @@
+#include "gui/screenwindow.h"
+#include "gui/windowmanager.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+#include "registry/registrationscreen.h"
+#include "screen/application.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+#include "support/recordingplatform.h"
+#include "support/scriptedmessages.h"
+#include "support/testhome.h"
+
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace gaikyo;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The program with its windows, on a drive C: of its own.
+struct Program {
+    test::TestHome home;
+    test::RecordingPlatform platform;
+    test::ScriptedMessages messages;
+    Application app{platform};
+    WindowManager windows{app};
+
+    Program() { screens::registerAll(app); }
+    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    ScreenWindow* menuWindow() {
+        app.screen(screens::mainMenu)->show();
+        return windows.window(screens::mainMenu);
+    }
+    ScreenWindow* registrationWindow() const { return windows.window(screens::registration); }
+};
+
+template <class T> T* widget(QWidget* window, const QString& name) {
+    T* w = window ? window->findChild<T*>(name) : nullptr;
+    if (!w)
+        qFatal("no widget %s", qPrintable(name));
+    return w;
+}
+
+// Digits come from the keyboard; Japanese text, as on a real desktop, from the input
+// method's commit.
+void type(QWidget* window, const QString& box, const QString& text) {
+    auto* edit = widget<QLineEdit>(window, box);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        QTest::keyClicks(edit, text);
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(edit, &commit);
+}
+
+void press(QWidget* window, const QString& button) {
+    QTest::mouseClick(widget<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void clickItem(QWidget* window, const QString& list, int row) {
+    auto* view = widget<QListWidget>(window, list);
+    const QRect rect = view->visualItemRect(view->item(row));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class RegistrationWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void registerAndSave();
+    void focusOrderAndInputModes();
+    void registryListClickOpensTheScreen();
+    void companyListClickFillsTheHeader();
+};
+
+// "会社登録" for 5, "DATA" without a registry file, then typing and saving by the keyboard
+// and the mouse.
+void RegistrationWindowTest::registerAndSave() {
+    Program p;
+    ScreenWindow* menu = p.menuWindow();
+    type(menu, u"Text1"_s, u"5"_s);
+    press(menu, u"Command1"_s);
+
+    ScreenWindow* form = p.registrationWindow();
+    QVERIFY(form);
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->windowTitle(), u"法人税事業概況書に登録"_s);
+    QCOMPARE(form->size(), QSize(466, 424));
+    QCOMPARE(widget<QPushButton>(form, u"Command12"_s)->geometry(), QRect(144, 280, 241, 89));
+    QCOMPARE(widget<QLineEdit>(form, u"Text9"_s)->text(), u" "_s);
+
+    press(form, u"Command7"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text1"_s)->text(), QString());
+
+    type(form, u"Text1"_s, u"5"_s);
+    type(form, u"Text3"_s, u"株式会社見本"_s);
+    type(form, u"Text13"_s, u"15"_s);
+    type(form, u"Text14"_s, u"4"_s);
+    type(form, u"Text15"_s, u"1"_s);
+    press(form, u"Command3"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text19"_s)->text(), u"31"_s);
+    type(form, u"Text7"_s, u"0"_s);
+    press(form, u"Command12"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QVERIFY(p.messages.shown().isEmpty());
+    QCOMPARE(p.home.read(paths::masterFile(5)), test::fixture(u"registry/5.txt"_s));
+    QVERIFY(!p.registrationWindow());
+    auto* list = widget<QListWidget>(menu, u"List2"_s);
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), u"05 : 株式会社見本  [平成15.4.1]"_s);
+    QVERIFY(menu->isVisible());
+}
+
+void RegistrationWindowTest::focusOrderAndInputModes() {
+    Program p;
+    ScreenWindow* menu = p.menuWindow();
+    type(menu, u"Text1"_s, u"5"_s);
+    press(menu, u"Command1"_s);
+    ScreenWindow* form = p.registrationWindow();
+    QVERIFY(form);
+    QCOMPARE(form->focusWidget(), widget<QLineEdit>(form, u"Text1"_s));
+
+    const QStringList order =
+        u"Text1 Command1 Command2 Text2 Text3 Text5 Text10 Text12 Text13 Text14 Text15 Text16 "
+        "Text17 Text18 Text19 Command3 Command6 Command7 Command9 Command12 Command5 Command15 "
+        "Text4 Command4 Text6 Command8 Text7 Command10 Command13 Text9"_s.split(u' ');
+    QStringList chain;
+    QWidget* w = widget<QWidget>(form, u"Text1"_s);
+    while (chain.size() < order.size()) {
+        if (order.contains(w->objectName()))
+            chain.append(w->objectName());
+        w = w->nextInFocusChain();
+    }
+    QCOMPARE(chain, order);
+
+    QCOMPARE(widget<QLineEdit>(form, u"Text2"_s)->property("inputMode").toString(),
+             u"fullwidth-katakana"_s);
+    for (const QString& box : {u"Text3"_s, u"Text5"_s, u"Text6"_s})
+        QCOMPARE(widget<QLineEdit>(form, box)->property("inputMode").toString(), u"hiragana"_s);
+}
+
+void RegistrationWindowTest::registryListClickOpensTheScreen() {
+    Program p;
+    p.home.write(
+        paths::registryFile(12),
+        test::crlfFile({u"12"_s, u"0"_s, u"15"_s, u"10"_s, u"1"_s, u"16"_s, u"9"_s, u"30"_s,
+                        u"\"ジュウニ\""_s, u"\"十二物産\""_s, u"\"札幌\""_s, u"\"\""_s, u"\"\""_s,
+                        u"\"\""_s, u"\"\""_s, u"\"011\""_s, u"0"_s, u"0"_s, u"0"_s}));
+    ScreenWindow* menu = p.menuWindow();
+    p.app.screenAs<MainMenu>(screens::mainMenu)->refillRegistryList();
+
+    clickItem(menu, u"List1"_s, 0);
+
+    ScreenWindow* form = p.registrationWindow();
+    QVERIFY(form);
+    QVERIFY(form->isVisible());
+    QCOMPARE(widget<QLineEdit>(form, u"Text1"_s)->text(), u"12"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text2"_s)->text(), u"ジュウニ"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text3"_s)->text(), u"十二物産"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text12"_s)->text(), u"011"_s);
+    QVERIFY(p.messages.shown().isEmpty());
+}
+
+void RegistrationWindowTest::companyListClickFillsTheHeader() {
+    Program p;
+    CompanyRecord r;
+    r.code = 7;
+    r.name = u"株式会社見本"_s;
+    r.startYear = 15;
+    r.startMonth = 4;
+    r.startDay = 1;
+    r.endYear = 16;
+    r.endMonth = 3;
+    r.endDay = 31;
+    p.home.write(paths::masterFile(7), masterfile::bytes(r, nullptr));
+    ScreenWindow* menu = p.menuWindow();
+    press(menu, u"Command17"_s);
+
+    clickItem(menu, u"List2"_s, 0);
+
+    QCOMPARE(widget<QLineEdit>(menu, u"Text1"_s)->text(), u"7"_s);
+    QCOMPARE(widget<QLineEdit>(menu, u"Text2"_s)->text(), u"株式会社見本"_s);
+    QCOMPARE(widget<QLineEdit>(menu, u"Text15"_s)->text(), u"1"_s);
+    QCOMPARE(widget<QLineEdit>(menu, u"Text19"_s)->text(), u"31"_s);
+}
+
+QTEST_MAIN(RegistrationWindowTest)
+#include "registrationwindowtest.moc"

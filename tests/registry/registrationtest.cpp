@@ -1,0 +1,592 @@
+#include "registrationprogram.h"
+
+#include "datafile/filechannel.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace gaikyo;
+using namespace Qt::Literals::StringLiterals;
+using test::Program;
+
+namespace {
+
+// A complete, savable header for company 7.
+void fillCompany7(Screen& s) {
+    const QList<QPair<QString, QString>> boxes = {
+        {u"Text1"_s, u"7"_s},      {u"Text2"_s, u"ミホン"_s},   {u"Text3"_s, u"株式会社見本"_s},
+        {u"Text5"_s, u"東京都"_s}, {u"Text12"_s, u"03-1111"_s}, {u"Text9"_s, u"見本太郎"_s},
+        {u"Text13"_s, u"15"_s},    {u"Text14"_s, u"4"_s},       {u"Text15"_s, u"1"_s},
+        {u"Text17"_s, u"16"_s},    {u"Text18"_s, u"3"_s},       {u"Text19"_s, u"31"_s},
+        {u"Text7"_s, u"123"_s},    {u"Text4"_s, u"http://x"_s}, {u"Text6"_s, u"見本花子"_s},
+    };
+    for (const auto& [box, value] : boxes)
+        s.typeText(box, value);
+}
+
+QStringList entryTexts(const Screen& s) {
+    QStringList texts;
+    for (const QString& box : {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s,
+                               u"Text6"_s, u"Text7"_s, u"Text9"_s, u"Text12"_s, u"Text13"_s,
+                               u"Text14"_s, u"Text15"_s, u"Text17"_s, u"Text18"_s, u"Text19"_s})
+        texts.append(s.text(box));
+    return texts;
+}
+
+} // namespace
+
+class RegistrationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void controls_data();
+    void controls();
+    void focusOrderAndInputModes();
+    void freshRegistrationIsByteExact();
+    void refusedSave_data();
+    void refusedSave();
+    void unwritableFile_data();
+    void unwritableFile();
+    void callUpTakesOverRegistryThenOwnFile();
+    void callUpWithoutRegistryFile_data();
+    void callUpWithoutRegistryFile();
+    void yearEnd_data();
+    void yearEnd();
+    void rollForward_data();
+    void rollForward();
+    void refusedRollForwardKeepsTheYears();
+    void rollForwardWithoutAYear();
+    void fieldButtons();
+    void clearing();
+    void leavingWithoutSaving();
+};
+
+void RegistrationTest::controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("geometry");
+    const struct {
+        QString name;
+        QString text;
+        QRect geometry;
+    } rows[] = {
+        {u"Command9"_s, u"法人コード"_s, QRect(720, 240, 1215, 375)},
+        {u"Text1"_s, u""_s, QRect(1920, 240, 615, 375)},
+        {u"Command6"_s, u"会社呼出"_s, QRect(2520, 240, 1095, 375)},
+        {u"Command7"_s, u"DATA"_s, QRect(3600, 240, 855, 375)},
+        {u"Command10"_s, u"整理番号"_s, QRect(480, 600, 1455, 375)},
+        {u"Text7"_s, u""_s, QRect(1920, 600, 4695, 375)},
+        {u"Label5"_s, u"フリガナ"_s, QRect(1080, 1080, 855, 255)},
+        {u"Text2"_s, u""_s, QRect(1920, 960, 4695, 375)},
+        {u"Command1"_s, u"㈱"_s, QRect(1200, 1320, 375, 375)},
+        {u"Command2"_s, u"㈲"_s, QRect(1560, 1320, 375, 375)},
+        {u"Label1"_s, u"法人名"_s, QRect(480, 1440, 735, 255)},
+        {u"Text3"_s, u""_s, QRect(1920, 1320, 4695, 360)},
+        {u"Command3"_s, u"事業年度"_s, QRect(840, 1680, 1095, 375)},
+        {u"Text10"_s, u"自平成"_s, QRect(1920, 1680, 855, 375)},
+        {u"Text13"_s, u""_s, QRect(2760, 1680, 375, 375)},
+        {u"Text14"_s, u""_s, QRect(3120, 1680, 375, 375)},
+        {u"Text15"_s, u""_s, QRect(3480, 1680, 375, 375)},
+        {u"Text16"_s, u"至平成"_s, QRect(3840, 1680, 855, 375)},
+        {u"Text17"_s, u""_s, QRect(4680, 1680, 375, 375)},
+        {u"Text18"_s, u""_s, QRect(5040, 1680, 375, 375)},
+        {u"Text19"_s, u""_s, QRect(5400, 1680, 375, 375)},
+        {u"Command13"_s, u"翌期更新"_s, QRect(5760, 1680, 1095, 375)},
+        {u"Label4"_s, u"納税地"_s, QRect(1200, 2160, 735, 255)},
+        {u"Text5"_s, u""_s, QRect(1920, 2040, 4695, 375)},
+        {u"Label2"_s, u"代表取締役の氏名"_s, QRect(120, 2520, 1815, 255)},
+        {u"Text9"_s, u" "_s, QRect(1920, 2400, 4695, 375)},
+        {u"Label3"_s, u"電話番号"_s, QRect(960, 2880, 975, 255)},
+        {u"Text12"_s, u""_s, QRect(1920, 2760, 4695, 375)},
+        {u"Command4"_s, u"　　ホームページ　　アドレス"_s, QRect(480, 3120, 1455, 375)},
+        {u"Text4"_s, u""_s, QRect(1920, 3120, 4695, 375)},
+        {u"Command8"_s, u"応答者氏名"_s, QRect(480, 3480, 1455, 375)},
+        {u"Text6"_s, u""_s, QRect(1920, 3480, 3735, 375)},
+        {u"Command15"_s, u"代表者"_s, QRect(5640, 3480, 975, 375)},
+        {u"Command12"_s, u"法人税の事業概況書に登録する"_s, QRect(2160, 4200, 3615, 1335)},
+        {u"Command5"_s, u"登録はしない"_s, QRect(2160, 5760, 3615, 375)},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(qPrintable(row.name)) << row.name << row.text << row.geometry;
+}
+
+// Every control at its place with its caption; the boxes as a new screen shows them
+// once its load action has cleared them.
+void RegistrationTest::controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, geometry);
+    Program p;
+    const RegistrationScreen& s = p.registration();
+    QCOMPARE(s.caption(), QStringLiteral("法人税事業概況書に登録"));
+    QCOMPARE(s.clientSize(), QSize(6990, 6360));
+    const Control& c = s.control(name);
+    QCOMPARE(c.text, text);
+    QCOMPARE(c.geometry, geometry);
+    QVERIFY(c.visible);
+    if (c.kind == ControlKind::TextBox)
+        QCOMPARE(c.background, QColor(192, 255, 255));
+    const bool rightAligned =
+        QStringList{QStringLiteral("Text13"), QStringLiteral("Text14"), QStringLiteral("Text15"),
+                    QStringLiteral("Text17"), QStringLiteral("Text18"), QStringLiteral("Text19")}
+            .contains(name);
+    QCOMPARE(bool(c.alignment & Qt::AlignRight), rightAligned);
+    if (name == QStringLiteral("Command12")) {
+        QCOMPARE(c.font.points, 18.0);
+        QVERIFY(c.font.bold);
+    }
+}
+
+void RegistrationTest::focusOrderAndInputModes() {
+    Program p;
+    const RegistrationScreen& s = p.registration();
+    const QStringList order =
+        QStringLiteral("Text1 Command1 Command2 Text2 Text3 Text5 Text10 Text12 Text13 "
+                       "Text14 Text15 Text16 Text17 Text18 Text19 Command3 Command6 "
+                       "Command7 Command9 Command12 Command5 Command15 Text4 Command4 "
+                       "Text6 Command8 Text7 Command10 Command13 Text9")
+            .split(QLatin1Char(' '));
+    QList<const Control*> byTabIndex;
+    for (const Control& c : s.controls())
+        if (c.tabIndex >= 0)
+            byTabIndex.append(&c);
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    QStringList actual;
+    for (const Control* c : byTabIndex)
+        actual.append(c->name);
+    QCOMPARE(actual, order);
+
+    QCOMPARE(s.focusedControl(), QStringLiteral("Text1"));
+    QCOMPARE(s.control(QStringLiteral("Text2")).inputMode, InputMode::FullWidthKatakana);
+    for (const QString& box : {u"Text3"_s, u"Text5"_s, u"Text6"_s})
+        QCOMPARE(s.control(box).inputMode, InputMode::Hiragana);
+    QCOMPARE(s.control(QStringLiteral("Text9")).inputMode, InputMode::None);
+    QVERIFY(!s.control(QStringLiteral("Text8")).visible);
+}
+
+// "会社登録" for 5, "DATA" without a registry file, then typing the company and saving.
+void RegistrationTest::freshRegistrationIsByteExact() {
+    Program p;
+    MainMenu& menu = p.menu();
+    menu.typeText(QStringLiteral("Text1"), QStringLiteral("5"));
+    menu.click(QStringLiteral("Command1"));
+    RegistrationScreen& s = p.registration();
+    QVERIFY(s.isShown());
+    QCOMPARE(s.text(QStringLiteral("Text8")), QStringLiteral("5"));
+    QCOMPARE(s.text(QStringLiteral("Text1")), QString());
+
+    s.click(QStringLiteral("Command7"));
+    QCOMPARE(s.text(QStringLiteral("Text1")), QString());
+    QCOMPARE(s.callUpFailure(), QStringLiteral("ファイルが見つかりません。"));
+
+    s.typeText(QStringLiteral("Text1"), QStringLiteral("5"));
+    s.typeText(QStringLiteral("Text3"), QStringLiteral("株式会社見本"));
+    // The dates and the reference number are needed before the file is written.
+    s.click(QStringLiteral("Command12"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("「事業年度（自）の年」")));
+    QVERIFY(!p.home.exists(paths::dataFolder()));
+    p.messages.clear();
+
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("15"));
+    s.typeText(QStringLiteral("Text14"), QStringLiteral("4"));
+    s.typeText(QStringLiteral("Text15"), QStringLiteral("1"));
+    s.click(QStringLiteral("Command3"));
+    s.typeText(QStringLiteral("Text7"), QStringLiteral("0"));
+    s.click(QStringLiteral("Command12"));
+
+    QCOMPARE(p.messages.shown().size(), 0);
+    for (const QString& folder :
+         {paths::dataFolder(), paths::masterFolder(), paths::statementFolder()})
+        QVERIFY2(p.home.exists(folder), qPrintable(folder));
+    QCOMPARE(p.home.read(paths::masterFile(5)), test::fixture(QStringLiteral("registry/5.txt")));
+    QVERIFY(!p.openRegistration());
+    QCOMPARE(menu.items(QStringLiteral("List2")),
+             QStringList{QStringLiteral("05 : 株式会社見本  [平成15.4.1]")});
+    QVERIFY(menu.isShown());
+}
+
+void RegistrationTest::refusedSave_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty code") << u"Text1"_s << u""_s << u"「法人コード」を数字で"_s;
+    QTest::newRow("code not a number") << u"Text1"_s << u"7a"_s << u"「法人コード」を数字で"_s;
+    QTest::newRow("code 0") << u"Text1"_s << u"0"_s << u"1から999まで"_s;
+    QTest::newRow("code 1000") << u"Text1"_s << u"1000"_s << u"1から999まで"_s;
+    QTest::newRow("negative code") << u"Text1"_s << u"-3"_s << u"1から999まで"_s;
+    QTest::newRow("start year empty") << u"Text13"_s << u""_s << u"「事業年度（自）の年」"_s;
+    QTest::newRow("start day a word") << u"Text15"_s << u"一"_s << u"「事業年度（自）の日」"_s;
+    QTest::newRow("end month empty") << u"Text18"_s << u""_s << u"「事業年度（至）の月」"_s;
+    QTest::newRow("end day too large")
+        << u"Text19"_s << u"99999999999"_s << u"「事業年度（至）の日」"_s;
+    QTest::newRow("reference number empty") << u"Text7"_s << u""_s << u"0 と入力"_s;
+    QTest::newRow("double quote") << u"Text9"_s << u"見本\"太郎"_s
+                                  << u"「代表取締役の氏名」に二重引用符"_s;
+    QTest::newRow("line break") << u"Text4"_s << u"http://\r\nx"_s
+                                << u"「ホームページアドレス」に改行"_s;
+    QTest::newRow("outside code page 932")
+        << u"Text3"_s << u"株式会社🍣"_s << u"「法人名」の文字「🍣」"_s;
+}
+
+// A refused save writes nothing, makes no folder, and leaves the screen as typed.
+void RegistrationTest::refusedSave() {
+    QFETCH(QString, box);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    Program p;
+    RegistrationScreen& s = p.registration();
+    s.show();
+    fillCompany7(s);
+    // Texts that typing would refuse can still arrive from elsewhere.
+    s.setText(box, value);
+    const QStringList typed = entryTexts(s);
+
+    s.click(QStringLiteral("Command12"));
+
+    QCOMPARE(p.messages.shown().size(), 1);
+    const MessageBox& shown = p.messages.shown().first();
+    QCOMPARE(shown.title, QStringLiteral("法人税の事業概況書に登録する"));
+    QCOMPARE(shown.icon, MessageBox::Icon::Exclamation);
+    QVERIFY2(shown.text.contains(message), qPrintable(shown.text));
+    QVERIFY(!p.home.exists(paths::dataFolder()));
+    QCOMPARE(p.openRegistration(), &s);
+    QVERIFY(s.isShown());
+    QCOMPARE(entryTexts(s), typed);
+}
+
+void RegistrationTest::unwritableFile_data() {
+    QTest::addColumn<bool>("channelOccupied");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("file channel occupied") << true << u"ファイル閉鎖"_s;
+    QTest::newRow("a folder in the file's place") << false << u"書き込め"_s;
+}
+
+void RegistrationTest::unwritableFile() {
+    QFETCH(bool, channelOccupied);
+    QFETCH(QString, message);
+    Program p;
+    p.home.write(paths::masterFile(3), test::crlfFile({QStringLiteral("3")}));
+    MainMenu& menu = p.menu();
+    if (channelOccupied)
+        FileChannel::instance().occupyForTest(paths::masterFile(1));
+    else
+        QDir().mkpath(p.home.path() +
+                      QStringLiteral("/.local/share/gaikyo/drive_c/法人税事業概況書/法人名/7.txt"));
+    RegistrationScreen& s = p.registration();
+    s.show();
+    fillCompany7(s);
+
+    s.click(QStringLiteral("Command12"));
+
+    QCOMPARE(p.messages.shown().size(), 1);
+    QVERIFY2(p.messages.shown().first().text.contains(message),
+             qPrintable(p.messages.shown().first().text));
+    QCOMPARE(p.openRegistration(), &s);
+    QCOMPARE(s.text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
+    QVERIFY(menu.items(QStringLiteral("List2")).isEmpty());
+}
+
+// Values 1–16 of the registry file, then this program's own file where there is one;
+// what neither carries stays as the record last held it.
+void RegistrationTest::callUpTakesOverRegistryThenOwnFile() {
+    Program p;
+    p.home.write(paths::registryFile(7),
+                 test::registryFile(7, QStringLiteral("株式会社七"),
+                                    {u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s}));
+    p.home.write(paths::registryFile(8),
+                 test::registryFile(8, QStringLiteral("八商事"),
+                                    {u"20"_s, u"1"_s, u"1"_s, u"20"_s, u"12"_s, u"31"_s},
+                                    QStringLiteral("ハチ"), QStringLiteral("大阪"),
+                                    QStringLiteral("06-8")));
+    RegistrationScreen& s = p.registration();
+
+    // Company 7 from the registry only: a fresh record has 0 and empty texts elsewhere.
+    s.typeText(QStringLiteral("Text1"), QStringLiteral(" 7 "));
+    s.click(QStringLiteral("Command6"));
+    QCOMPARE(s.callUpFailure(), QString());
+    QCOMPARE(entryTexts(s),
+             (QStringList{u"7"_s, u"ミホン"_s, u"株式会社七"_s, u""_s, u"東京都千代田区1-1"_s,
+                          u""_s, u"0"_s, u""_s, u"03-1234-5678"_s, u"15"_s, u"4"_s, u"1"_s, u"16"_s,
+                          u"3"_s, u"31"_s}));
+
+    // With an own master file, its values win, those the registry has no place for too.
+    CompanyRecord own;
+    own.code = 7;
+    own.furigana = QStringLiteral("ナナ");
+    own.name = QStringLiteral("株式会社七番");
+    own.address = QStringLiteral("横浜");
+    own.telephone = QStringLiteral("045");
+    own.startYear = 16;
+    own.startMonth = 4;
+    own.startDay = 1;
+    own.endYear = 17;
+    own.endMonth = 3;
+    own.endDay = 31;
+    own.homePage = QStringLiteral("http://7");
+    own.respondent = QStringLiteral("七子");
+    own.referenceNumber = 4567;
+    own.representative = QStringLiteral("七郎");
+    p.home.write(paths::masterFile(7), masterfile::bytes(own, nullptr));
+    s.click(QStringLiteral("Command6"));
+    QCOMPARE(entryTexts(s), (QStringList{u"7"_s, u"ナナ"_s, u"株式会社七番"_s, u"http://7"_s,
+                                         u"横浜"_s, u"七子"_s, u"4567"_s, u"七郎"_s, u"045"_s,
+                                         u"16"_s, u"4"_s, u"1"_s, u"17"_s, u"3"_s, u"31"_s}));
+
+    // A second call-up, of a company without an own file, keeps what the registry lacks.
+    s.setText(QStringLiteral("Text8"), QStringLiteral("8"));
+    s.click(QStringLiteral("Command7"));
+    QCOMPARE(entryTexts(s), (QStringList{u"8"_s, u"ハチ"_s, u"八商事"_s, u"http://7"_s, u"大阪"_s,
+                                         u"七子"_s, u"4567"_s, u"七郎"_s, u"06-8"_s, u"20"_s,
+                                         u"1"_s, u"1"_s, u"20"_s, u"12"_s, u"31"_s}));
+    QVERIFY(p.messages.shown().isEmpty());
+}
+
+void RegistrationTest::callUpWithoutRegistryFile_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QByteArray>("registry");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("no registry file") << u"9"_s << QByteArray() << u"ファイルが見つかりません。"_s;
+    QTest::newRow("registry file cut short")
+        << u"9"_s
+        << test::crlfFile(
+               {u"9"_s, u"0"_s, u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s, u"\"カナ\""_s})
+        << u"ファイルの終わりを越えて読み込もうとしました。"_s;
+    QTest::newRow("code not a number") << u"九"_s << QByteArray() << u"型が一致しません。"_s;
+}
+
+// Without a complete registry file nothing is called up, even where an own master file
+// exists: only the code box empties, silently.
+void RegistrationTest::callUpWithoutRegistryFile() {
+    QFETCH(QString, code);
+    QFETCH(QByteArray, registry);
+    QFETCH(QString, failure);
+    Program p;
+    if (!registry.isEmpty())
+        p.home.write(paths::registryFile(9), registry);
+    CompanyRecord own;
+    own.code = 9;
+    own.name = QStringLiteral("自社ファイルだけの会社");
+    p.home.write(paths::masterFile(9), masterfile::bytes(own, nullptr));
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    s.typeText(QStringLiteral("Text1"), code);
+    QStringList expected = entryTexts(s);
+    expected[0] = QString();
+
+    s.click(QStringLiteral("Command6"));
+
+    QCOMPARE(entryTexts(s), expected);
+    QCOMPARE(s.callUpFailure(), failure);
+    QVERIFY(p.messages.shown().isEmpty());
+}
+
+void RegistrationTest::yearEnd_data() {
+    QTest::addColumn<QStringList>("start");
+    QTest::addColumn<QStringList>("end"); // empty: refused
+    QTest::addColumn<QString>("message");
+    QTest::newRow("April 1st") << QStringList{u"15"_s, u"4"_s, u"1"_s}
+                               << QStringList{u"16"_s, u"3"_s, u"31"_s} << u""_s;
+    QTest::newRow("January 1st") << QStringList{u"15"_s, u"1"_s, u"1"_s}
+                                 << QStringList{u"15"_s, u"12"_s, u"31"_s} << u""_s;
+    QTest::newRow("into a leap February")
+        << QStringList{u"15"_s, u"3"_s, u"1"_s} << QStringList{u"16"_s, u"2"_s, u"29"_s} << u""_s;
+    QTest::newRow("into a common February")
+        << QStringList{u"16"_s, u"3"_s, u"1"_s} << QStringList{u"17"_s, u"2"_s, u"28"_s} << u""_s;
+    QTest::newRow("April 21st") << QStringList{u"15"_s, u"4"_s, u"21"_s}
+                                << QStringList{u"16"_s, u"4"_s, u"20"_s} << u""_s;
+    QTest::newRow("spaces and a sign") << QStringList{u" +15 "_s, u"4"_s, u"1"_s}
+                                       << QStringList{u"16"_s, u"3"_s, u"31"_s} << u""_s;
+    QTest::newRow("month 13") << QStringList{u"15"_s, u"13"_s, u"1"_s} << QStringList()
+                              << u"1から12"_s;
+    QTest::newRow("month 0") << QStringList{u"15"_s, u"0"_s, u"1"_s} << QStringList()
+                             << u"1から12"_s;
+    QTest::newRow("June 31st") << QStringList{u"15"_s, u"6"_s, u"31"_s} << QStringList()
+                               << u"平成15年6月には31日がありません"_s;
+    QTest::newRow("empty day") << QStringList{u"15"_s, u"4"_s, u""_s} << QStringList()
+                               << u"型が一致しません。"_s;
+    QTest::newRow("year a word") << QStringList{u"十五"_s, u"4"_s, u"1"_s} << QStringList()
+                                 << u"型が一致しません。"_s;
+}
+
+void RegistrationTest::yearEnd() {
+    QFETCH(QStringList, start);
+    QFETCH(QStringList, end);
+    QFETCH(QString, message);
+    Program p;
+    RegistrationScreen& s = p.registration();
+    const QStringList startBoxes = {u"Text13"_s, u"Text14"_s, u"Text15"_s};
+    const QStringList endBoxes = {u"Text17"_s, u"Text18"_s, u"Text19"_s};
+    const QStringList before = {u"1"_s, u"2"_s, u"3"_s};
+    for (int i = 0; i < 3; ++i) {
+        s.typeText(startBoxes[i], start[i]);
+        s.typeText(endBoxes[i], before[i]);
+    }
+
+    s.click(QStringLiteral("Command3"));
+
+    QStringList shownEnd;
+    for (const QString& box : endBoxes)
+        shownEnd.append(s.text(box));
+    if (end.isEmpty()) {
+        QCOMPARE(shownEnd, before);
+        QCOMPARE(p.messages.shown().size(), 1);
+        QCOMPARE(p.messages.shown().first().title, QStringLiteral("事業年度入力"));
+        QCOMPARE(p.messages.shown().first().icon, MessageBox::Icon::Exclamation);
+        QVERIFY2(p.messages.shown().first().text.contains(message),
+                 qPrintable(p.messages.shown().first().text));
+    } else {
+        QCOMPARE(shownEnd, end);
+        QVERIFY(p.messages.shown().isEmpty());
+    }
+}
+
+void RegistrationTest::rollForward_data() {
+    QTest::addColumn<QStringList>("year");
+    QTest::addColumn<QList<qint32>>("saved");
+    QTest::newRow("April to March")
+        << QStringList{u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s}
+        << QList<qint32>{16, 4, 1, 17, 3, 31};
+    QTest::newRow("leap February end")
+        << QStringList{u"15"_s, u"3"_s, u"1"_s, u"16"_s, u"2"_s, u"29"_s}
+        << QList<qint32>{16, 3, 1, 17, 2, 28};
+    QTest::newRow("into a leap February")
+        << QStringList{u"18"_s, u"3"_s, u"1"_s, u"19"_s, u"2"_s, u"28"_s}
+        << QList<qint32>{19, 3, 1, 20, 2, 29};
+    QTest::newRow("a day in February that is not the last")
+        << QStringList{u"15"_s, u"2"_s, u"21"_s, u"16"_s, u"2"_s, u"20"_s}
+        << QList<qint32>{16, 2, 21, 17, 2, 20};
+}
+
+// Years count on, the file is saved, the screen closes, the list is refilled.
+void RegistrationTest::rollForward() {
+    QFETCH(QStringList, year);
+    QFETCH(QList<qint32>, saved);
+    Program p;
+    MainMenu& menu = p.menu();
+    RegistrationScreen& s = p.registration();
+    s.show();
+    fillCompany7(s);
+    const QStringList dateBoxes = {u"Text13"_s, u"Text14"_s, u"Text15"_s,
+                                   u"Text17"_s, u"Text18"_s, u"Text19"_s};
+    for (int i = 0; i < 6; ++i)
+        s.typeText(dateBoxes[i], year[i]);
+
+    s.click(QStringLiteral("Command13"));
+
+    QVERIFY(p.messages.shown().isEmpty());
+    CompanyRecord r;
+    QVERIFY(masterfile::read(7, 15, r));
+    QCOMPARE(
+        (QList<qint32>{r.startYear, r.startMonth, r.startDay, r.endYear, r.endMonth, r.endDay}),
+        saved);
+    QCOMPARE(r.referenceNumber, 123);
+    QVERIFY(!p.openRegistration());
+    QCOMPARE(menu.items(QStringLiteral("List2")),
+             QStringList{QStringLiteral("07 : 株式会社見本  [平成%1.%2.%3]")
+                             .arg(saved[0])
+                             .arg(saved[1])
+                             .arg(saved[2])});
+    QVERIFY(menu.isShown());
+}
+
+// A refused save puts the years back: pressing again after mending the box rolls on by one.
+void RegistrationTest::refusedRollForwardKeepsTheYears() {
+    Program p;
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    s.typeText(QStringLiteral("Text18"), QStringLiteral("2"));
+    s.typeText(QStringLiteral("Text19"), QStringLiteral("29"));
+    s.typeText(QStringLiteral("Text17"), QStringLiteral("16"));
+    s.typeText(QStringLiteral("Text7"), QString());
+
+    s.click(QStringLiteral("Command13"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("「整理番号」")));
+    QCOMPARE(s.text(QStringLiteral("Text13")), QStringLiteral("15"));
+    QCOMPARE(s.text(QStringLiteral("Text17")), QStringLiteral("16"));
+    QCOMPARE(s.text(QStringLiteral("Text19")), QStringLiteral("29"));
+    QVERIFY(!p.home.exists(paths::masterFile(7)));
+
+    s.typeText(QStringLiteral("Text7"), QStringLiteral("0"));
+    s.click(QStringLiteral("Command13"));
+    CompanyRecord r;
+    QVERIFY(masterfile::read(7, 15, r));
+    QCOMPARE(r.startYear, 16);
+    QCOMPARE(r.endYear, 17);
+    QCOMPARE(r.endDay, 28);
+}
+
+void RegistrationTest::rollForwardWithoutAYear() {
+    Program p;
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    s.typeText(QStringLiteral("Text17"), QStringLiteral("十六"));
+    s.click(QStringLiteral("Command13"));
+    QVERIFY(p.messages.shown().isEmpty());
+    QCOMPARE(s.text(QStringLiteral("Text13")), QStringLiteral("15"));
+    QVERIFY(!p.home.exists(paths::masterFile(7)));
+    QCOMPARE(p.openRegistration(), &s);
+}
+
+void RegistrationTest::fieldButtons() {
+    Program p;
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    s.click(QStringLiteral("Command1"));
+    QCOMPARE(s.text(QStringLiteral("Text3")), QStringLiteral("株式会社"));
+    s.click(QStringLiteral("Command2"));
+    QCOMPARE(s.text(QStringLiteral("Text3")), QStringLiteral("有限会社"));
+    s.click(QStringLiteral("Command15"));
+    QCOMPARE(s.text(QStringLiteral("Text6")), QStringLiteral("代表取締役"));
+
+    const QList<QPair<QString, QString>> clears = {
+        {u"Command10"_s, u"Text7"_s}, {u"Command4"_s, u"Text4"_s}, {u"Command8"_s, u"Text6"_s}};
+    for (const auto& [button, box] : clears) {
+        const QStringList before = entryTexts(s);
+        s.click(button);
+        QCOMPARE(s.text(box), QString());
+        const QStringList after = entryTexts(s);
+        int differences = 0;
+        for (qsizetype i = 0; i < before.size(); ++i)
+            differences += before[i] != after[i];
+        QCOMPARE(differences, 1);
+    }
+}
+
+// The clear action keeps the representative; "法人コード" empties every entry box.
+void RegistrationTest::clearing() {
+    Program p;
+    MainMenu& menu = p.menu();
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    menu.typeText(QStringLiteral("Text1"), QStringLiteral("7"));
+    menu.click(QStringLiteral("Command1"));
+    QStringList expected(15);
+    expected[7] = QStringLiteral("見本太郎");
+    QCOMPARE(entryTexts(s), expected);
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+
+    fillCompany7(s);
+    s.click(QStringLiteral("Command9"));
+    QCOMPARE(entryTexts(s), QStringList(15));
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
+}
+
+void RegistrationTest::leavingWithoutSaving() {
+    Program p;
+    RegistrationScreen& s = p.registration();
+    s.show();
+    fillCompany7(s);
+    s.click(QStringLiteral("Command5"));
+    QVERIFY(!p.openRegistration());
+    QVERIFY(!p.home.exists(paths::dataFolder()));
+    // The next use starts afresh.
+    QCOMPARE(p.registration().text(QStringLiteral("Text3")), QString());
+    QCOMPARE(p.registration().text(QStringLiteral("Text9")), QStringLiteral(" "));
+}
+
+QTEST_GUILESS_MAIN(RegistrationTest)
+#include "registrationtest.moc"
