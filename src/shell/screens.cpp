@@ -3,12 +3,14 @@
 #include "disclaimerscreen.h"
 #include "mainmenu.h"
 #include "screen/application.h"
+#include "statement/sectionsscreen.h"
 
 namespace gaikyo::screens {
 
 void registerAll(Application& app) {
     app.registerScreen(mainMenu, [](Application& a) { return new MainMenu(a); });
     app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
+    app.registerScreen(sections, [](Application& a) { return new SectionsScreen(a); });
 }
 
 } // namespace gaikyo::screens
