@@ -59,6 +59,10 @@ ScreenWindow::ScreenWindow(Screen& screen) : m_screen(screen) {
         }
     });
     connect(&screen, &Screen::hidden, this, &QWidget::hide);
+    connect(&screen, &Screen::visibilityChanged, this, [this](const QString& name) {
+        if (QWidget* w = m_widgets.value(name))
+            w->setVisible(m_screen.isVisible(name));
+    });
     connect(&screen, &Screen::focusRequested, this, [this](const QString& name) {
         if (QWidget* w = m_widgets.value(name))
             w->setFocus(Qt::OtherFocusReason);
@@ -106,7 +110,7 @@ void ScreenWindow::build() {
         case ControlKind::Label: {
             auto* label = new QLabel(c.text, parent);
             label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setAlignment((c.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
             if (m_screen.hasAction(c.name)) {
                 label->setCursor(Qt::PointingHandCursor);
                 label->installEventFilter(this);

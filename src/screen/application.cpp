@@ -50,6 +50,7 @@ void Application::handOver(qint32 code, const QString& target, const QString& co
     if (!screen)
         return;
     screen->setText(codeBox, plainDecimal(code));
+    screen->codeHandedOver(codeBox);
     for (const QString& action : actions)
         screen->click(action);
     screen->show();

@@ -130,6 +130,14 @@ void Screen::close() {
     m_app.discard(this);
 }
 
+void Screen::setVisible(const QString& name, bool visible) {
+    Control& c = mutableControl(name);
+    if (c.visible == visible)
+        return;
+    c.visible = visible;
+    Q_EMIT visibilityChanged(name);
+}
+
 void Screen::setFocus(const QString& name) {
     m_focus = name;
     Q_EMIT focusRequested(name);

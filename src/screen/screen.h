@@ -65,12 +65,18 @@ public:
     // Closes the screen: its state is gone and the next use creates it anew.
     void close();
     void setFocus(const QString& name);
+
+    // Whether a control is shown; a hidden frame hides everything it holds.
+    bool isVisible(const QString& name) const { return control(name).visible; }
+    void setVisible(const QString& name, bool visible);
     const QString& focusedControl() const { return m_focus; }
 
     // The load action, run once when the screen is created.
     virtual void load() {}
     // What the window's close box does.
     virtual void closeBoxPressed() { close(); }
+    // Told each time the main menu has written a company code into a code box.
+    virtual void codeHandedOver(const QString& codeBox) { Q_UNUSED(codeBox); }
 
 Q_SIGNALS:
     void textChanged(const QString& name);
@@ -79,6 +85,7 @@ Q_SIGNALS:
     void shown();
     void hidden();
     void focusRequested(const QString& name);
+    void visibilityChanged(const QString& name);
 
 protected:
     Control& add(Control control);

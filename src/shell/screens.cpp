@@ -5,6 +5,7 @@
 #include "printing/printerscreen.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
+#include "statement/sectionsscreen.h"
 
 namespace gaikyo::screens {
 
@@ -13,6 +14,7 @@ void registerAll(Application& app) {
     app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
     app.registerScreen(printers, [](Application& a) { return new PrinterScreen(a); });
     app.registerScreen(registration, [](Application& a) { return new RegistrationScreen(a); });
+    app.registerScreen(sections, [](Application& a) { return new SectionsScreen(a); });
 }
 
 } // namespace gaikyo::screens

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace gaikyo {
+
+// One data field of a record file: the screen box that feeds it and the field's name
+// as a message shows it to the user.
+struct RecordField {
+    QString box; // empty where no box feeds the field
+    QString caption;
+};
+
+// The fields of one record file in file order: all texts, then all integers. Every
+// file ends with the filler lines "予備1" … "予備12", which are written and never read.
+struct RecordLayout {
+    int section = 0; // 21 … 60; 0 for the month order file
+    QList<RecordField> texts;
+    QList<RecordField> integers;
+
+    qsizetype fieldCount() const { return texts.size() + integers.size(); }
+    qsizetype lineCount() const { return fieldCount() + fillerCount; }
+
+    static constexpr int fillerCount = 12;
+};
+
+namespace layouts {
+
+// The section numbers in the order the statement has them: 21 … 26, 30, 40, 50, 60.
+const QList<int>& sectionNumbers();
+// The layout of a section record file; the number must be one of sectionNumbers().
+const RecordLayout& section(int number);
+// The month order file of the monthly table.
+const RecordLayout& monthOrder();
+
+} // namespace layouts
+
+} // namespace gaikyo

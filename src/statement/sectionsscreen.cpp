@@ -1,0 +1,231 @@
+#include "sectionsscreen.h"
+
+#include "datafile/numbers.h"
+#include "screen/messages.h"
+#include "sectionfile.h"
+#include "shell/screens.h"
+
+#include <QSet>
+#include <limits>
+
+namespace gaikyo {
+
+using sectionframes::SectionFrame;
+
+namespace {
+
+const QString codeBox = QStringLiteral("Text8");
+
+constexpr int descriptionSection = 21;
+constexpr int branchesSection = 22;
+constexpr int employeesSection = 23;
+
+// Amounts and head counts shown with digit-group commas (zero as nothing); every other
+// integer box shows plain decimal.
+bool showsGrouped(const QString& box) {
+    static const QSet<QString> grouped{
+        QStringLiteral("Text58"),  QStringLiteral("Text38"), // 2: trade amounts
+        QStringLiteral("Text87"),  QStringLiteral("Text86"), // 3: every head count
+        QStringLiteral("Text89"),  QStringLiteral("Text88"), QStringLiteral("Text91"),
+        QStringLiteral("Text90"),  QStringLiteral("Text92"), QStringLiteral("Text94"),
+        QStringLiteral("Text107"), // 5: 当期課税売上高
+    };
+    return grouped.contains(box);
+}
+
+QString saveTitle() {
+    return QStringLiteral("登録実行");
+}
+
+// Section 3's five rows of head counts (常勤役員 and rows 2 to 5), and their 計.
+const QStringList& employeeRows() {
+    static const QStringList rows{QStringLiteral("Text87"), QStringLiteral("Text86"),
+                                  QStringLiteral("Text89"), QStringLiteral("Text88"),
+                                  QStringLiteral("Text91")};
+    return rows;
+}
+const QString totalBox = QStringLiteral("Text90");
+
+bool fits(qint64 value) {
+    return value >= std::numeric_limits<qint32>::min() &&
+           value <= std::numeric_limits<qint32>::max();
+}
+
+} // namespace
+
+SectionsScreen::SectionsScreen(Application& app)
+    : Screen(app, screens::sections, QStringLiteral("４．電子計算機の利用状況"), QSize(675, 474),
+             Unit::Pixels) {
+    addControls();
+    for (const SectionFrame& frame : sectionframes::all()) {
+        m_records.emplace(frame.section, SectionRecord::emptyFor(layouts::section(frame.section)));
+        defineActions(frame);
+    }
+}
+
+void SectionsScreen::addControls() {
+    for (const SectionFrame& frame : sectionframes::all()) {
+        Control& button = add(controls::button(QString::fromLatin1(frame.sectionButton),
+                                               QString::fromUtf8(frame.sectionCaption),
+                                               QRect(480, frame.sectionButtonY, 185, 25)));
+        button.font.points = frame.sectionButtonPoints;
+    }
+    // Only section 1 shows when the window is new.
+    for (const SectionFrame& frame : sectionframes::all()) {
+        QList<Control> controls = sectionframes::frameControls(frame);
+        controls.first().visible = frame.section == descriptionSection;
+        for (Control& c : controls)
+            add(std::move(c));
+    }
+    Control& code = add(controls::hiddenCodeBox(codeBox));
+    code.geometry = QRect(536, 264, 49, 25);
+}
+
+void SectionsScreen::defineActions(const SectionFrame& frame) {
+    const int section = frame.section;
+    onClick(QString::fromLatin1(frame.sectionButton), [this, &frame] { showSection(frame); });
+    onClick(QString::fromLatin1(frame.clearButton), [this, section] { clearSection(section); });
+    onClick(QString::fromLatin1(frame.dataButton), [this, section] { loadSection(section); });
+    if (section == employeesSection) {
+        onClick(QString::fromLatin1(frame.saveButton), [this] { saveEmployees(); });
+        onClick(QStringLiteral("Command24"), [this] { showTotal(); });
+        return;
+    }
+    onClick(QString::fromLatin1(frame.saveButton), [this, section, &frame] {
+        if (!saveSection(section))
+            return;
+        // Sections 1, 4 and 5 read the file back; 2 and 6 keep what the user typed.
+        if (section == 21 || section == 24 || section == 25)
+            click(QString::fromLatin1(frame.dataButton));
+    });
+}
+
+void SectionsScreen::codeHandedOver(const QString& box) {
+    if (box != codeBox)
+        return;
+    // A new company starts from empty records, whatever was loaded before.
+    for (auto& [section, record] : m_records)
+        record = SectionRecord::emptyFor(layouts::section(section));
+}
+
+std::optional<qint32> SectionsScreen::companyCode() const {
+    return strictInteger(text(codeBox));
+}
+
+void SectionsScreen::showSection(const SectionFrame& shown) {
+    for (const SectionFrame& frame : sectionframes::all())
+        setVisible(QString::fromLatin1(frame.frame), &frame == &shown);
+    // Nothing is saved: the section's file replaces whatever was typed into it.
+    if (shown.section == descriptionSection || shown.section == branchesSection)
+        click(QString::fromLatin1(shown.clearButton));
+    click(QString::fromLatin1(shown.dataButton));
+}
+
+void SectionsScreen::clearSection(int section) {
+    const RecordLayout& layout = layouts::section(section);
+    for (const RecordField& field : layout.texts)
+        setText(field.box, QString());
+    for (const RecordField& field : layout.integers)
+        setText(field.box, QString());
+}
+
+void SectionsScreen::loadSection(int section) {
+    click(QString::fromLatin1(sectionframes::forSection(section).clearButton));
+    const std::optional<qint32> code = companyCode();
+    const sectionfile::LoadResult result =
+        code ? sectionfile::load(*code, layouts::section(section), m_records.at(section))
+             : sectionfile::LoadResult::NoFile;
+    // Section 1 shows its record even when nothing (or not all) could be read; the
+    // other sections then stay empty.
+    if (result == sectionfile::LoadResult::Loaded || section == descriptionSection)
+        showRecord(section);
+}
+
+void SectionsScreen::showRecord(int section) {
+    const RecordLayout& layout = layouts::section(section);
+    const SectionRecord& record = m_records.at(section);
+    for (qsizetype i = 0; i < layout.texts.size(); ++i)
+        setText(layout.texts.at(i).box, record.texts.at(i));
+    for (qsizetype i = 0; i < layout.integers.size(); ++i)
+        showInteger(layout.integers.at(i).box, record.integers.at(i));
+}
+
+void SectionsScreen::showInteger(const QString& box, qint32 value) {
+    setText(box, showsGrouped(box) ? groupedDisplay(value) : plainDecimal(value));
+}
+
+void SectionsScreen::fillRecord(int section) {
+    const RecordLayout& layout = layouts::section(section);
+    SectionRecord& record = m_records.at(section);
+    for (qsizetype i = 0; i < layout.texts.size(); ++i)
+        record.texts[i] = text(layout.texts.at(i).box);
+    // A box that cannot be read gives 0 for that field alone.
+    for (qsizetype i = 0; i < layout.integers.size(); ++i)
+        record.integers[i] = readInteger(text(layout.integers.at(i).box));
+}
+
+bool SectionsScreen::saveSection(int section) {
+    fillRecord(section);
+    return writeRecord(section);
+}
+
+bool SectionsScreen::writeRecord(int section) {
+    const std::optional<qint32> code = companyCode();
+    if (!code) {
+        messages::warn(saveTitle(), QStringLiteral("会社が選ばれていません。メインメニューで会社を"
+                                                   "選んでから登録してください。"));
+        return false;
+    }
+    const Status status =
+        sectionfile::save(*code, layouts::section(section), m_records.at(section));
+    if (!status.ok()) {
+        // Nothing was written: the boxes keep what the user typed.
+        messages::warn(saveTitle(), status.message());
+        return false;
+    }
+    return true;
+}
+
+qint64 SectionsScreen::employeeTotal() const {
+    qint64 total = 0;
+    for (const QString& row : employeeRows())
+        total += readInteger(text(row));
+    return total;
+}
+
+void SectionsScreen::showTotal() {
+    const qint64 total = employeeTotal();
+    if (!fits(total)) {
+        messages::warn(QStringLiteral("計"),
+                       QStringLiteral("人数の合計が大きすぎて「計」を出せません。各行の人数を確かめ"
+                                      "てください。"));
+        return;
+    }
+    showInteger(totalBox, static_cast<qint32>(total));
+    for (const QString& row : employeeRows())
+        showInteger(row, readInteger(text(row)));
+}
+
+void SectionsScreen::saveEmployees() {
+    const qint64 total = employeeTotal();
+    if (!fits(total)) {
+        messages::warn(
+            saveTitle(),
+            QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。各行の人数を"
+                           "確かめてください。"));
+        return;
+    }
+    fillRecord(employeesSection);
+    // The saved 計 is always the sum of the saved rows, whatever the box held.
+    const RecordLayout& layout = layouts::section(employeesSection);
+    SectionRecord& record = m_records.at(employeesSection);
+    for (qsizetype i = 0; i < layout.integers.size(); ++i)
+        if (layout.integers.at(i).box == totalBox)
+            record.integers[i] = static_cast<qint32>(total);
+    if (!writeRecord(employeesSection))
+        return;
+    for (qsizetype i = 0; i < layout.integers.size(); ++i)
+        showInteger(layout.integers.at(i).box, record.integers.at(i));
+}
+
+} // namespace gaikyo

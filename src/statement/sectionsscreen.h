@@ -1,0 +1,47 @@
+#pragma once
+
+#include "screen/screen.h"
+#include "sectionframes.h"
+#include "sectionrecord.h"
+
+#include <map>
+#include <optional>
+
+namespace gaikyo {
+
+// Form2: items 1 to 6 of the front page, one section frame at a time. Each section has
+// its own record and its own file (21 … 26); the main menu hands a company over by
+// writing its code into Text8 and pressing Command1.
+class SectionsScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit SectionsScreen(Application& app);
+
+    // The in-memory record of a section (21 … 26).
+    const SectionRecord& record(int section) const { return m_records.at(section); }
+
+    void codeHandedOver(const QString& codeBox) override;
+
+private:
+    void addControls();
+    void defineActions(const sectionframes::SectionFrame& frame);
+
+    void showSection(const sectionframes::SectionFrame& frame); // a section button
+    void clearSection(int section);                             // "クリア"
+    void loadSection(int section);                              // "ＤＡＴＡ"
+    bool saveSection(int section);                              // "登録実行", the writing
+    void saveEmployees();                                       // section 3's "登録実行"
+    void showTotal();                                           // Command24 "計"
+    void showRecord(int section);
+    void showInteger(const QString& box, qint32 value);
+
+    void fillRecord(int section);
+    // Writes the section's record; says why when it cannot.
+    bool writeRecord(int section);
+    qint64 employeeTotal() const;
+    std::optional<qint32> companyCode() const;
+
+    std::map<int, SectionRecord> m_records;
+};
+
+} // namespace gaikyo
