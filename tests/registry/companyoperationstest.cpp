@@ -61,8 +61,7 @@ private Q_SLOTS:
     void deleteWithoutCode();
 };
 
-// "07 : …": the code, the name and both dates; the sections screen is not part of this
-// program yet, so nothing opens.
+// "07 : …": the code, the name and both dates, and the sections screen opens on company 7.
 void CompanyOperationsTest::companyListClick() {
     Program p;
     writeCompany(p.home, 3, u"三商店"_s);
@@ -76,7 +75,9 @@ void CompanyOperationsTest::companyListClick() {
     QCOMPARE(header(menu), (QStringList{u"7"_s, u"株式会社見本"_s, u"15"_s, u"4"_s, u"1"_s, u"16"_s,
                                         u"3"_s, u"31"_s}));
     QVERIFY(p.messages.shown().isEmpty());
-    QVERIFY(!p.app.existing(screens::sections));
+    Screen* sections = p.app.existing(screens::sections);
+    QVERIFY(sections && sections->isShown());
+    QCOMPARE(sections->text(u"Text8"_s), u"7"_s);
 }
 
 void CompanyOperationsTest::callUpWithoutCompany_data() {
