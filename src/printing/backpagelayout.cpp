@@ -3,7 +3,7 @@
 // 12, the table's headings and section 18, in the order they print.
 #include "layoutrows.h"
 
-namespace gaikyo::layouts {
+namespace gaikyo::pagelayouts {
 
 using namespace rows;
 
@@ -89,4 +89,4 @@ const LayoutPart& backPage() {
     return part;
 }
 
-} // namespace gaikyo::layouts
+} // namespace gaikyo::pagelayouts

@@ -3,7 +3,7 @@
 // then the A4 X (or box Xs) and Y.
 #include "layoutrows.h"
 
-namespace gaikyo::layouts {
+namespace gaikyo::pagelayouts {
 
 using namespace rows;
 
@@ -170,4 +170,4 @@ const LayoutPart& frontSecondHalf() {
     return part;
 }
 
-} // namespace gaikyo::layouts
+} // namespace gaikyo::pagelayouts

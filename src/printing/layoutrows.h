@@ -5,7 +5,7 @@
 #include <tuple>
 
 // Short ways to write the rows of the page layouts.
-namespace gaikyo::layouts::rows {
+namespace gaikyo::pagelayouts::rows {
 
 struct Ref {
     LayoutItem::Source source;
@@ -47,4 +47,4 @@ inline LayoutItem split(Ref ref, QList<float> x, float y, QList<float> a4X, floa
     return item(LayoutItem::Kind::DigitSplit, ref, std::move(x), y, std::move(a4X), a4Y);
 }
 
-} // namespace gaikyo::layouts::rows
+} // namespace gaikyo::pagelayouts::rows

@@ -37,11 +37,11 @@ struct LayoutItem {
 // A page is printed in parts; the front page has two halves in one document.
 using LayoutPart = QList<LayoutItem>;
 
-namespace layouts {
+namespace pagelayouts {
 // The front page: first and second half.
 const LayoutPart& frontFirstHalf();
 const LayoutPart& frontSecondHalf();
 const LayoutPart& backPage();
-} // namespace layouts
+} // namespace pagelayouts
 
 } // namespace gaikyo

@@ -87,15 +87,15 @@ bool PagePrinter::finish(bool ok) {
 
 bool PagePrinter::printFront(const QImage& picture) {
     // Two halves in one document; each starts with the unit and the font.
-    bool ok = begin(picture, QSizeF(210, 291)) && printPart(layouts::frontFirstHalf());
+    bool ok = begin(picture, QSizeF(210, 291)) && printPart(pagelayouts::frontFirstHalf());
     ok = ok && m_surface.setUnitMillimetres() && m_surface.setFont(formFont, formFontPoints) &&
-         printPart(layouts::frontSecondHalf());
+         printPart(pagelayouts::frontSecondHalf());
     return finish(ok);
 }
 
 bool PagePrinter::printBack(const QImage& picture) {
     // The back page has always been printed in the front page's font.
-    return finish(begin(picture, QSizeF(209, 292)) && printPart(layouts::backPage()));
+    return finish(begin(picture, QSizeF(209, 292)) && printPart(pagelayouts::backPage()));
 }
 
 bool PagePrinter::printPart(const LayoutPart& part) {

@@ -1,0 +1,314 @@
+#include "printscreen.h"
+
+#include "datafile/numbers.h"
+#include "printerservice.h"
+#include "registry/masterfile.h"
+#include "registry/registrationscreen.h"
+#include "screen/application.h"
+#include "screen/messages.h"
+#include "shell/screens.h"
+#include "statement/sectionfile.h"
+
+namespace gaikyo {
+
+using namespace controls;
+
+namespace {
+
+const QString title = QStringLiteral("印刷");
+const QString codeBox = QStringLiteral("Text43");
+
+// The boxes of the header and the company-record field each one holds.
+struct IntegerBox {
+    const char* box;
+    qint32 CompanyRecord::*field;
+    const char* caption;
+};
+const IntegerBox dateBoxes[] = {
+    {"Text13", &CompanyRecord::startYear, "事業年度（自 年）"},
+    {"Text14", &CompanyRecord::startMonth, "事業年度（自 月）"},
+    {"Text15", &CompanyRecord::startDay, "事業年度（自 日）"},
+    {"Text17", &CompanyRecord::endYear, "事業年度（至 年）"},
+    {"Text18", &CompanyRecord::endMonth, "事業年度（至 月）"},
+    {"Text19", &CompanyRecord::endDay, "事業年度（至 日）"},
+};
+
+} // namespace
+
+PrintScreen::PrintScreen(Application& app)
+    : Screen(app, screens::print, title, QSize(9030, 5565), Unit::Twips) {
+    addControls();
+
+    // Hidden steps, run by the hand-over and by the print buttons.
+    onClick(QStringLiteral("Command1"), [this] { loadHeader(); });
+    onClick(QStringLiteral("data"), [this] { loadHeader(); });
+    onClick(QStringLiteral("Command10"), [this] { loadPrintData(); });
+    onClick(QStringLiteral("データ"), [this] { loadPrintData(); });
+
+    // Each header button empties its own box or boxes.
+    const struct {
+        const char* button;
+        const char* boxes;
+    } clears[] = {
+        {"Command2", "Text1"},
+        {"Command6", "Text3"},
+        {"Command3", "Text13 Text14 Text15 Text17 Text18 Text19"},
+        {"Command7", "Text5"},
+        {"Command8", "Text12"},
+        {"Command5", "Text4"},
+        {"Command4", "Text2"},
+        {"Command19", "Text7"},
+        {"Command20", "Text8"},
+    };
+    for (const auto& clear : clears) {
+        const QStringList boxes = QString::fromLatin1(clear.boxes).split(QLatin1Char(' '));
+        onClick(QString::fromLatin1(clear.button), [this, boxes] {
+            for (const QString& box : boxes)
+                setText(box, QString());
+        });
+    }
+    onClick(QStringLiteral("Command15"),
+            [this] { setText(QStringLiteral("Text2"), QStringLiteral("代表取締役")); });
+    onClick(QStringLiteral("Command9"), [this] { saveHeader(); });
+    onClick(QStringLiteral("Command18"), [this] { carryOver(); });
+    onClick(QStringLiteral("Command11"), [this] { print(true, PagePrinter::Sheet::Official); });
+    onClick(QStringLiteral("Command13"), [this] { print(true, PagePrinter::Sheet::A4); });
+    onClick(QStringLiteral("Command12"), [this] { print(false, PagePrinter::Sheet::Official); });
+    onClick(QStringLiteral("Command14"), [this] { print(false, PagePrinter::Sheet::A4); });
+}
+
+void PrintScreen::addControls() {
+    const QColor cyan = entryCyan();
+    auto row = [](int index) { return 120 + 420 * index; };
+    auto headerButton = [&](const char* name, const char* caption, int index) -> Control& {
+        return add(button(QString::fromLatin1(name), QString::fromUtf8(caption),
+                          QRect(120, row(index), 1455, 375)));
+    };
+    auto entry = [&](const char* name, int left, int index, int width,
+                     const QString& text) -> Control& {
+        Control& box =
+            add(textBox(QString::fromLatin1(name), QRect(left, row(index), width, 375), text));
+        box.background = cyan;
+        return box;
+    };
+    const QString space = QStringLiteral(" ");
+
+    headerButton("Command2", "整理番号", 0);
+    entry("Text1", 1680, 0, 2175, QString()).alignment = Qt::AlignRight | Qt::AlignVCenter;
+    headerButton("Command6", "法人名", 1);
+    entry("Text3", 1680, 1, 5655, space).inputMode = InputMode::Hiragana;
+
+    headerButton("Command3", "事業年度", 2);
+    entry("Text10", 1680, 2, 855, QStringLiteral("自平成")).readOnly = true;
+    entry("Text16", 3600, 2, 855, QStringLiteral("至平成")).readOnly = true;
+    const struct {
+        const char* name;
+        int left;
+        bool startsEmpty;
+    } dates[] = {{"Text13", 2520, false}, {"Text14", 2880, false}, {"Text15", 3240, true},
+                 {"Text17", 4440, false}, {"Text18", 4800, false}, {"Text19", 5160, false}};
+    for (const auto& date : dates)
+        entry(date.name, date.left, 2, 375, date.startsEmpty ? QString() : space).alignment =
+            Qt::AlignRight | Qt::AlignVCenter;
+    add(button(QStringLiteral("Command18"), QStringLiteral("次年度繰越"),
+               QRect(5760, row(2), 1575, 375)));
+
+    headerButton("Command7", "納税地", 3);
+    entry("Text5", 1680, 3, 5655, space).inputMode = InputMode::Hiragana;
+    headerButton("Command8", "電話番号", 4);
+    entry("Text12", 1680, 4, 3000, space);
+    headerButton("Command5", "　　ホームページ　　アドレス", 5).font = FontSpec{{}, 8.25, false};
+    entry("Text4", 1680, 5, 5655, space);
+    headerButton("Command4", "応答者氏名", 6);
+    entry("Text2", 1680, 6, 3735, QString()).inputMode = InputMode::Hiragana;
+    add(button(QStringLiteral("Command15"), QStringLiteral("代表者"),
+               QRect(5520, row(6), 975, 375)));
+    add(button(QStringLiteral("Command9"), QStringLiteral("上記項目を登録"),
+               QRect(1680, row(7), 3000, 375)));
+
+    // The print offsets in whole millimetres, with their grey unit captions.
+    const QColor grey(192, 192, 192);
+    const struct {
+        const char* button;
+        const char* caption;
+        const char* box;
+        const char* unit;
+    } offsets[] = {{"Command19", "右へ", "Text7", "Text11"},
+                   {"Command20", "下へ", "Text8", "Text20"}};
+    for (int i = 0; i < 2; ++i) {
+        headerButton(offsets[i].button, offsets[i].caption, 8 + i);
+        entry(offsets[i].box, 1680, 8 + i, 735, QString()).alignment = Qt::AlignCenter;
+        Control& unit = add(textBox(QString::fromLatin1(offsets[i].unit),
+                                    QRect(2460, row(8 + i), 855, 375), QStringLiteral("mm移動")));
+        unit.background = grey;
+        unit.readOnly = true;
+    }
+
+    const struct {
+        const char* name;
+        const char* caption;
+        int left;
+        int width;
+        int index;
+    } prints[] = {{"Command11", "印刷（表）", 120, 2535, 10},
+                  {"Command13", "A4コピー用紙へ印刷（表）", 2760, 3600, 10},
+                  {"Command12", "印刷（裏）", 120, 2535, 11},
+                  {"Command14", "A4コピー用紙へ印刷（裏）", 2760, 3600, 11}};
+    for (const auto& p : prints)
+        add(button(QString::fromLatin1(p.name), QString::fromUtf8(p.caption),
+                   QRect(p.left, row(p.index), p.width, 375)));
+
+    add(hiddenCodeBox(codeBox));
+    for (const auto& [name, caption] :
+         {std::pair{"Command1", "data"}, std::pair{"Command10", "データ"}}) {
+        Control& hidden =
+            add(button(QString::fromLatin1(name), QString::fromUtf8(caption), QRect()));
+        hidden.visible = false;
+    }
+}
+
+void PrintScreen::load() {
+    // Opening runs both loads before the hand-over has written a code, so both stop at
+    // once; the real loads come with the hand-over and with every print.
+    loadHeader();
+    loadPrintData();
+}
+
+void PrintScreen::loadHeader() {
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    CompanyRecord record = m_data.company();
+    if (!code || !masterfile::read(*code, 14, record)) {
+        setText(QStringLiteral("Text1"), QString());
+        return;
+    }
+    // Line 15 where the file has it; else the representative is empty.
+    record.representative.clear();
+    masterfile::read(*code, 15, record);
+    m_data.company() = record;
+
+    setText(QStringLiteral("Text3"), record.name);
+    setText(QStringLiteral("Text5"), record.address);
+    setText(QStringLiteral("Text12"), record.telephone);
+    for (const IntegerBox& date : dateBoxes)
+        setText(QString::fromLatin1(date.box), plainDecimal(record.*date.field));
+    // A home page or respondent that is still a filler of an old file shows empty.
+    const QString homePage =
+        record.homePage == QStringLiteral("予備1") ? QString() : record.homePage;
+    setText(QStringLiteral("Text4"), homePage);
+    const bool fillerRespondent = record.respondent == QStringLiteral("予備2") ||
+                                  record.respondent == QStringLiteral("予備3");
+    setText(QStringLiteral("Text2"), fillerRespondent ? QString() : record.respondent);
+    setText(QStringLiteral("Text1"), plainDecimal(record.referenceNumber));
+}
+
+void PrintScreen::loadPrintData() {
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    if (!code)
+        return;
+    CompanyRecord record = m_data.company();
+    record.representative.clear();
+    if (masterfile::read(*code, 14, record)) {
+        masterfile::read(*code, 15, record);
+        m_data.company() = record;
+    }
+    m_data.loadSections(*code);
+}
+
+bool PrintScreen::saveHeader() {
+    const auto fail = [this](const QString& why) {
+        messages::warn(QStringLiteral("上記項目を登録"),
+                       why + QStringLiteral("\n会社の見出しは保存されていません。"));
+        return false;
+    };
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    if (!code)
+        return fail(
+            QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び出してください。"));
+
+    CompanyRecord record = m_data.company();
+    record.code = *code;
+    record.name = text(QStringLiteral("Text3"));
+    record.address = text(QStringLiteral("Text5"));
+    record.telephone = text(QStringLiteral("Text12"));
+    for (const IntegerBox& date : dateBoxes) {
+        const std::optional<qint32> value = strictInteger(text(QString::fromLatin1(date.box)));
+        if (!value)
+            return fail(QStringLiteral("「%1」に数字を入力してください。")
+                            .arg(QString::fromUtf8(date.caption)));
+        record.*date.field = *value;
+    }
+    record.homePage = text(QStringLiteral("Text4"));
+    record.respondent = text(QStringLiteral("Text2"));
+    const std::optional<qint32> reference = strictInteger(text(QStringLiteral("Text1")));
+    if (!reference)
+        return fail(QStringLiteral(
+            "「整理番号」に数字を入力してください。整理番号がないときは 0 を入力してください。"));
+    record.referenceNumber = *reference;
+
+    // Line 2 and line 15 are written back as they were read.
+    const Status status = masterfile::write(record);
+    if (!status.ok())
+        return fail(status.message());
+    m_data.company() = record;
+    return true;
+}
+
+void PrintScreen::carryOver() {
+    auto* registration = qobject_cast<RegistrationScreen*>(app().screen(screens::registration));
+    if (!registration)
+        return;
+    registration->clear();
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    if (!code)
+        return;
+    registration->setText(QStringLiteral("Text8"), plainDecimal(*code));
+    registration->show();
+    registration->click(QStringLiteral("Command7"));
+}
+
+QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
+    SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
+    QList<std::optional<qint32>> months;
+    if (sectionfile::load(code, layouts::monthOrder(), order) == sectionfile::LoadResult::Loaded) {
+        for (qint32 month : order.integers)
+            months.append(month);
+        return months;
+    }
+    // Without a month order file the months follow the business year's first month.
+    const qint32 first = m_data.company().startMonth;
+    for (int row = 0; row < 12; ++row)
+        months.append(first >= 1 && first <= 12 ? std::optional<qint32>((first - 1 + row) % 12 + 1)
+                                                : std::nullopt);
+    return months;
+}
+
+void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
+    saveHeader();
+    loadPrintData();
+
+    PrinterService* printers = app().printers();
+    std::unique_ptr<PrintSurface> surface = printers ? printers->openDefaultPrinter() : nullptr;
+    if (!surface) {
+        messages::warn(
+            title,
+            QStringLiteral("プリンターがありません。プリンターを設定してから印刷してください。"));
+        return;
+    }
+    const PrintOffsets offsets{readInteger(text(QStringLiteral("Text7"))),
+                               readInteger(text(QStringLiteral("Text8")))};
+    PagePrinter printer(*surface, m_data, sheet, offsets);
+    printer.setReferenceNumber(strictInteger(text(QStringLiteral("Text1"))));
+    bool printed = false;
+    if (front) {
+        printed = printer.printFront(pagePicture(true));
+    } else {
+        const std::optional<qint32> code = strictInteger(text(codeBox));
+        printer.setMonths(months(code.value_or(m_data.company().code)));
+        printed = printer.printBack(pagePicture(false));
+    }
+    if (!printed)
+        messages::warn(title,
+                       QStringLiteral("印刷できませんでした。このページは印刷されていません。"));
+}
+
+} // namespace gaikyo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "pageprinter.h"
+#include "printrecords.h"
+#include "screen/screen.h"
+
+namespace gaikyo {
+
+// Form8 "印刷": the company header as it prints, the print offsets, and the four prints
+// of the form (front or back, on the official sheet or on A4 copy paper).
+class PrintScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit PrintScreen(Application& app);
+    void load() override;
+
+    const PrintRecords& printData() const { return m_data; }
+
+private:
+    void addControls();
+    void loadHeader();    // "data"
+    void loadPrintData(); // "データ"
+    bool saveHeader();    // "上記項目を登録"
+    void carryOver();     // "次年度繰越"
+    void print(bool front, PagePrinter::Sheet sheet);
+    QList<std::optional<qint32>> months(qint32 code) const;
+    // Picture1 and Picture2: the empty front and back page of the form.
+    const QImage& pagePicture(bool front) const { return front ? m_frontPicture : m_backPicture; }
+
+    PrintRecords m_data;
+    QImage m_frontPicture;
+    QImage m_backPicture;
+};
+
+} // namespace gaikyo
