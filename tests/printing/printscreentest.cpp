@@ -1,0 +1,346 @@
+#include "printing/printscreen.h"
+#include "datafile/filechannel.h"
+#include "printing/printerservice.h"
+#include "printing/recordingsurface.h"
+#include "registry/companypaths.h"
+#include "screen/application.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+#include "support/recordingplatform.h"
+#include "support/scriptedmessages.h"
+#include "support/testhome.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace gaikyo;
+
+namespace {
+
+// Every page goes to one recording, kept by the test.
+class RecordingPrinters : public PrinterService {
+public:
+    QStringList operations;
+    bool available = true;
+    int failAfter = -1;
+
+    QStringList installedPrinters() override { return {QStringLiteral("test")}; }
+    Status setDefaultPrinter(const QString&) override { return {}; }
+    std::unique_ptr<PrintSurface> openDefaultPrinter() override {
+        if (!available)
+            return nullptr;
+        return std::make_unique<Forwarding>(*this);
+    }
+
+private:
+    class Forwarding : public RecordingSurface {
+    public:
+        explicit Forwarding(RecordingPrinters& owner) : m_owner(owner) {
+            failAfter(owner.failAfter);
+        }
+        ~Forwarding() override { m_owner.operations = operations(); }
+
+    private:
+        RecordingPrinters& m_owner;
+    };
+};
+
+QByteArray master(const QString& homePage = QStringLiteral("http://example.com/"),
+                  const QString& respondent = QStringLiteral("山田太郎")) {
+    return test::crlfFile({"7",
+                           "\"ミホン\"",
+                           "\"株式会社見本\"",
+                           "\"東京都\"",
+                           "\"03-1\"",
+                           "15",
+                           "4",
+                           "1",
+                           "16",
+                           "3",
+                           "31",
+                           u'"' + homePage + u'"',
+                           u'"' + respondent + u'"',
+                           "12345",
+                           "\"山田一郎\"",
+                           "\"予備2\"",
+                           "\"予備3\"",
+                           "\"予備4\"",
+                           "\"予備5\"",
+                           "\"予備6\"",
+                           "\"予備7\"",
+                           "\"予備8\"",
+                           "\"予備9\"",
+                           "\"予備10\"",
+                           "\"予備11\"",
+                           "\"予備12\""});
+}
+
+struct Program {
+    test::TestHome home;
+    test::RecordingPlatform platform;
+    test::ScriptedMessages messages;
+    RecordingPrinters printers;
+    Application app{platform};
+
+    Program() {
+        app.setPrinters(&printers);
+        screens::registerAll(app);
+        home.write(paths::masterFile(7), master());
+        home.write(paths::statementFolder() + QStringLiteral("keep"), {});
+    }
+    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    PrintScreen& open(const QString& code = QStringLiteral("7")) {
+        MainMenu& menu = *app.screenAs<MainMenu>(screens::mainMenu);
+        menu.setText(QStringLiteral("Text1"), code);
+        menu.click(QStringLiteral("Command3"));
+        return *qobject_cast<PrintScreen*>(app.existing(screens::print));
+    }
+    QStringList texts() const {
+        return printers.operations.filter(QRegularExpression(QStringLiteral("^text ")));
+    }
+};
+
+} // namespace
+
+class PrintScreenTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void handOverLoadsTheHeader() {
+        Program p;
+        PrintScreen& screen = p.open();
+        QVERIFY(screen.isShown());
+        QCOMPARE(screen.caption(), QStringLiteral("印刷"));
+        const QStringList boxes = {"Text1",  "Text3",  "Text5",  "Text12", "Text13", "Text14",
+                                   "Text15", "Text17", "Text18", "Text19", "Text4",  "Text2"};
+        QStringList shown;
+        for (const QString& box : boxes)
+            shown.append(screen.text(box));
+        QCOMPARE(shown, QStringList({"12345", "株式会社見本", "東京都", "03-1", "15", "4", "1",
+                                     "16", "3", "31", "http://example.com/", "山田太郎"}));
+        QCOMPARE(screen.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+    }
+
+    void fillersShowEmpty_data() {
+        QTest::addColumn<QString>("homePage");
+        QTest::addColumn<QString>("respondent");
+        QTest::newRow("予備1 home page") << "予備1"
+                                         << "山田";
+        QTest::newRow("予備2 respondent") << "x"
+                                          << "予備2";
+        QTest::newRow("予備3 respondent") << "x"
+                                          << "予備3";
+    }
+    void fillersShowEmpty() {
+        QFETCH(QString, homePage);
+        QFETCH(QString, respondent);
+        Program p;
+        p.home.write(paths::masterFile(7), master(homePage, respondent));
+        PrintScreen& screen = p.open();
+        const bool homeFiller = homePage == QStringLiteral("予備1");
+        QCOMPARE(screen.text(QStringLiteral("Text4")), homeFiller ? QString() : homePage);
+        QCOMPARE(screen.text(QStringLiteral("Text2")), homeFiller ? respondent : QString());
+    }
+
+    void clearButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("emptied");
+        QTest::newRow("整理番号") << "Command2" << QStringList{"Text1"};
+        QTest::newRow("法人名") << "Command6" << QStringList{"Text3"};
+        QTest::newRow("事業年度") << "Command3" << QStringList{"Text13", "Text14", "Text15",
+                                                               "Text17", "Text18", "Text19"};
+        QTest::newRow("納税地") << "Command7" << QStringList{"Text5"};
+        QTest::newRow("電話番号") << "Command8" << QStringList{"Text12"};
+        QTest::newRow("ホームページ") << "Command5" << QStringList{"Text4"};
+        QTest::newRow("応答者氏名") << "Command4" << QStringList{"Text2"};
+        QTest::newRow("右へ") << "Command19" << QStringList{"Text7"};
+        QTest::newRow("下へ") << "Command20" << QStringList{"Text8"};
+    }
+    void clearButtons() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, emptied);
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text7"), QStringLiteral("3"));
+        screen.setText(QStringLiteral("Text8"), QStringLiteral("4"));
+        QStringList before;
+        for (const Control& c : screen.controls())
+            before.append(c.text);
+        screen.click(button);
+        for (qsizetype i = 0; i < screen.controls().size(); ++i) {
+            const Control& c = screen.controls().at(i);
+            QCOMPARE(c.text, emptied.contains(c.name) ? QString() : before.at(i));
+        }
+        QCOMPARE(screen.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+        QCOMPARE(screen.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
+    }
+
+    void representative() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.click(QStringLiteral("Command15"));
+        QCOMPARE(screen.text(QStringLiteral("Text2")), QStringLiteral("代表取締役"));
+    }
+
+    // Saving keeps the フリガナ and the representative of the file as they were.
+    void saveKeepsLinesTwoAndFifteen() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text3"), QStringLiteral("株式会社新名"));
+        screen.setText(QStringLiteral("Text1"), QStringLiteral("00777"));
+        screen.click(QStringLiteral("Command9"));
+        QVERIFY(p.messages.shown().isEmpty());
+        QByteArray expected = master();
+        expected.replace(test::crlfFile({"\"株式会社見本\""}),
+                         test::crlfFile({"\"株式会社新名\""}));
+        expected.replace("12345\r\n", "777\r\n");
+        QCOMPARE(p.home.read(paths::masterFile(7)), expected);
+    }
+
+    void saveRefusesAnEmptyNumberBox() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text15"), QString());
+        screen.setText(QStringLiteral("Text3"), QStringLiteral("変更"));
+        screen.click(QStringLiteral("Command9"));
+        QCOMPARE(p.messages.shown().size(), 1);
+        QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("日")));
+        QCOMPARE(p.home.read(paths::masterFile(7)), master());
+        // What the user typed stays.
+        QCOMPARE(screen.text(QStringLiteral("Text1")), QStringLiteral("12345"));
+        QCOMPARE(screen.text(QStringLiteral("Text3")), QStringLiteral("変更"));
+    }
+
+    // The offsets move the official sheet's items; unreadable ones are 0.
+    void offsets_data() {
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("down");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("3 and -2") << "3"
+                                  << "-2"
+                                  << "Command11"
+                                  << "text 27 28 \"株式会社見本\"";
+        QTest::newRow("letters and empty") << "abc"
+                                           << ""
+                                           << "Command11"
+                                           << "text 24 30 \"株式会社見本\"";
+        QTest::newRow("2.5 rounds to even") << "2.5"
+                                            << " 3.5 "
+                                            << "Command11"
+                                            << "text 26 34 \"株式会社見本\"";
+        QTest::newRow("A4 ignores them") << "3"
+                                         << "-2"
+                                         << "Command13"
+                                         << "text 26 34 \"株式会社見本\"";
+    }
+    void offsets() {
+        QFETCH(QString, right);
+        QFETCH(QString, down);
+        QFETCH(QString, button);
+        QFETCH(QString, expected);
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text7"), right);
+        screen.setText(QStringLiteral("Text8"), down);
+        screen.click(button);
+        QVERIFY(p.texts().contains(expected));
+        QCOMPARE(p.printers.operations.last(), QStringLiteral("end"));
+        QVERIFY(p.messages.shown().isEmpty());
+        // The offsets stay in their boxes after the print.
+        QCOMPARE(screen.text(QStringLiteral("Text7")), right);
+    }
+
+    void printSavesAndReloadsFirst() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text3"), QStringLiteral("印刷前に変更"));
+        p.home.write(paths::sectionFile(7, 21),
+                     test::crlfFile({"\"一行目\"", "\"\"", "\"\"", "\"\"", "\"\""}));
+        screen.click(QStringLiteral("Command11"));
+        QVERIFY(p.texts().contains(QStringLiteral("text 24 30 \"印刷前に変更\"")));
+        QVERIFY(p.texts().contains(QStringLiteral("text 23 51 \"一行目\"")));
+        QVERIFY(p.home.read(paths::masterFile(7)).contains(test::crlfFile({"\"印刷前に変更\""})));
+        // 整理番号 12345 in the five rightmost boxes.
+        QVERIFY(p.texts().contains(QStringLiteral("text 190 19 \"5\"")));
+    }
+
+    // Another company's sections never print on this company's page.
+    void sectionsOfAnotherCompanyDoNotCarryOver() {
+        Program p;
+        p.home.write(paths::masterFile(8), master());
+        p.home.write(paths::sectionFile(7, 21),
+                     test::crlfFile({"\"七\"", "\"\"", "\"\"", "\"\"", "\"\""}));
+        p.open(QStringLiteral("7")).click(QStringLiteral("Command11"));
+        QVERIFY(p.texts().contains(QStringLiteral("text 23 51 \"七\"")));
+        p.open(QStringLiteral("8")).click(QStringLiteral("Command11"));
+        QVERIFY(!p.texts().join(u'\n').contains(QStringLiteral("\"七\"")));
+    }
+
+    void backPageMonths_data() {
+        QTest::addColumn<QByteArray>("monthFile");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("month order file")
+            << test::crlfFile({"10", "11", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9"})
+            << "text 14 175 \" 10\"";
+        QTest::newRow("no file: the business year's first month")
+            << QByteArray() << "text 14 175 \" 4\"";
+        QTest::newRow("short file") << test::crlfFile({"10", "11"}) << "text 14 175 \" 4\"";
+    }
+    void backPageMonths() {
+        QFETCH(QByteArray, monthFile);
+        QFETCH(QString, firstRow);
+        Program p;
+        if (!monthFile.isEmpty())
+            p.home.write(paths::monthOrderFile(7), monthFile);
+        p.open().click(QStringLiteral("Command12"));
+        QCOMPARE(p.texts().filter(QRegularExpression(QStringLiteral("^text 14 175 "))),
+                 QStringList{firstRow});
+    }
+
+    void failuresAreTold_data() {
+        QTest::addColumn<bool>("available");
+        QTest::addColumn<int>("failAfter");
+        QTest::newRow("no printer") << false << -1;
+        QTest::newRow("page fails part-way") << true << 20;
+    }
+    void failuresAreTold() {
+        QFETCH(bool, available);
+        QFETCH(int, failAfter);
+        Program p;
+        p.printers.available = available;
+        p.printers.failAfter = failAfter;
+        p.open().click(QStringLiteral("Command11"));
+        QCOMPARE(p.messages.shown().size(), 1);
+        QVERIFY(!p.printers.operations.contains(QStringLiteral("end")));
+    }
+
+    void reopeningClearsTheOffsets() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text7"), QStringLiteral("3"));
+        p.open();
+        QCOMPARE(screen.text(QStringLiteral("Text7")), QStringLiteral("3"));
+        screen.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(p.open().text(QStringLiteral("Text7")), QString());
+    }
+
+    void carryOverOpensTheRegistration() {
+        Program p;
+        p.home.write(paths::registryFile(7),
+                     test::crlfFile({"7", "0", "15", "4", "1", "16", "3", "31", "\"ミホン\"",
+                                     "\"株式会社見本\"", "\"東京都\"", "\"\"", "\"\"", "\"\"",
+                                     "\"\"", "\"03-1\"", "0", "0", "0"}));
+        p.open().click(QStringLiteral("Command18"));
+        Screen* registration = p.app.existing(screens::registration);
+        QVERIFY(registration && registration->isShown());
+        QCOMPARE(registration->text(QStringLiteral("Text8")), QStringLiteral("7"));
+        QCOMPARE(registration->text(QStringLiteral("Text1")), QStringLiteral("7"));
+        QCOMPARE(registration->text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
+    }
+};
+
+QTEST_MAIN(PrintScreenTest)
+#include "printscreentest.moc"
