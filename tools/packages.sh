@@ -2,7 +2,7 @@
 # tools/test.
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
     libcups2-dev fonts-ipafont)
-test_packages=(poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf)
+test_packages=(poppler-utils cups cups-client cups-bsd)
 
 ensure_packages() {
     local missing=()

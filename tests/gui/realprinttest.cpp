@@ -1,0 +1,206 @@
+// Prints through the system's real spooler: the printer screen makes the test queue the
+// default printer, the print screen's buttons are clicked in real windows, and the page
+// that comes out of the queue is read back word by word with pdftotext.
+#include "gui/screenwindow.h"
+#include "gui/systemprinters.h"
+#include "gui/windowmanager.h"
+#include "registry/companypaths.h"
+#include "screen/application.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+#include "support/recordingplatform.h"
+#include "support/scriptedmessages.h"
+#include "support/testhome.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryFile>
+#include <QTest>
+
+using namespace gaikyo;
+
+namespace {
+
+struct Word {
+    QString text;
+    double x; // millimetres from the page's left edge
+    double y; // millimetres from the page's top edge
+};
+
+QList<Word> wordsOf(const QByteArray& pdf) {
+    QTemporaryFile file;
+    if (!file.open())
+        return {};
+    file.write(pdf);
+    file.close();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), file.fileName(), QStringLiteral("-")});
+    pdftotext.waitForFinished(30000);
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+    QList<Word> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(html))
+        words.append({m.captured(3), m.captured(1).toDouble() * 25.4 / 72,
+                      m.captured(2).toDouble() * 25.4 / 72});
+    return words;
+}
+
+// The one job that reaches the "network printer" of the test queue.
+class PrinterPort : public QObject {
+public:
+    explicit PrinterPort(quint16 port) { m_server.listen(QHostAddress::LocalHost, port); }
+    bool listening() const { return m_server.isListening(); }
+
+    QByteArray nextJob() {
+        if (!m_server.waitForNewConnection(60000))
+            return {};
+        QTcpSocket* socket = m_server.nextPendingConnection();
+        QByteArray job;
+        while (socket->state() == QAbstractSocket::ConnectedState || socket->bytesAvailable()) {
+            if (!socket->waitForReadyRead(10000) &&
+                socket->state() != QAbstractSocket::ConnectedState) {
+                job += socket->readAll();
+                break;
+            }
+            job += socket->readAll();
+        }
+        delete socket;
+        return job;
+    }
+
+private:
+    QTcpServer m_server;
+};
+
+QByteArray master() {
+    return test::crlfFile({"7",          "\"ミホン\"", "\"株式会社見本\"",
+                           "\"東京都\"", "\"03-1\"",   "15",
+                           "4",          "1",          "16",
+                           "3",          "31",         "\"\"",
+                           "\"山田\"",   "12345",      "\"山田一郎\"",
+                           "\"予備2\"",  "\"予備3\"",  "\"予備4\"",
+                           "\"予備5\"",  "\"予備6\"",  "\"予備7\"",
+                           "\"予備8\"",  "\"予備9\"",  "\"予備10\"",
+                           "\"予備11\"", "\"予備12\""});
+}
+
+} // namespace
+
+class RealPrintTest : public QObject {
+    Q_OBJECT
+private:
+    QString m_printer = qEnvironmentVariable("GAIKYO_TEST_PRINTER");
+    quint16 m_port = quint16(qEnvironmentVariableIntValue("GAIKYO_TEST_PRINTER_PORT"));
+    // One home for the whole run: the print system keeps the user's settings folder
+    // from its first use.
+    std::unique_ptr<test::TestHome> m_home;
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (m_printer.isEmpty() || m_port == 0)
+            QSKIP("no test printer queue: run the tests through tools/test");
+        m_home = std::make_unique<test::TestHome>();
+    }
+
+    void printsThroughTheSpooler_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        // The layout's X and Y plus the offsets 3 right and 2 up.
+        QTest::newRow("front, 法人名") << "Command11"
+                                       << "株式会社見本" << 27.0 << 28.0;
+        QTest::newRow("front, 整理番号 box 1") << "Command11"
+                                               << "5" << 193.0 << 17.0;
+        QTest::newRow("back, 決済日 of 売上") << "Command12"
+                                              << "末日" << 90.0 << 84.0;
+    }
+    void printsThroughTheSpooler() {
+        QFETCH(QString, button);
+        QFETCH(QString, word);
+        QFETCH(double, x);
+        QFETCH(double, y);
+
+        test::TestHome& home = *m_home;
+        home.write(paths::masterFile(7), master());
+        QStringList settlement(43, QStringLiteral("\"\""));
+        settlement[4] = QStringLiteral("\"末日\"");
+        home.write(paths::sectionFile(7, 50), test::crlfFile(settlement));
+
+        test::RecordingPlatform platform;
+        test::ScriptedMessages messages;
+        SystemPrinters printers;
+        Application app(platform);
+        app.setPrinters(&printers);
+        screens::registerAll(app);
+        WindowManager windows(app);
+        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
+        ScreenWindow* menu = windows.window(screens::mainMenu);
+
+        // The printer screen makes the test queue the default printer.
+        QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command27")),
+                          Qt::LeftButton);
+        ScreenWindow* printerWindow = windows.window(screens::printers);
+        auto* list = printerWindow->findChild<QListWidget*>(QStringLiteral("List1"));
+        const QList<QListWidgetItem*> found = list->findItems(m_printer, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        list->setCurrentItem(found.first());
+        QTest::mouseClick(printerWindow->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(QPrinterInfo::defaultPrinterName(), m_printer);
+
+        // The print screen for company 7, offsets 3 right and 2 up.
+        menu->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QString());
+        QTest::keyClicks(menu->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("7"));
+        QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command3")),
+                          Qt::LeftButton);
+        ScreenWindow* print = windows.window(screens::print);
+        QVERIFY(print && print->isVisible());
+        QTest::keyClicks(print->findChild<QLineEdit*>(QStringLiteral("Text7")),
+                         QStringLiteral("3"));
+        QTest::keyClicks(print->findChild<QLineEdit*>(QStringLiteral("Text8")),
+                         QStringLiteral("-2"));
+
+        PrinterPort port(m_port);
+        QVERIFY(port.listening());
+        QTest::mouseClick(print->findChild<QPushButton*>(button), Qt::LeftButton);
+        QVERIFY2(
+            messages.shown().isEmpty(),
+            qPrintable(messages.shown().isEmpty() ? QString() : messages.shown().first().text));
+        const QByteArray job = port.nextJob();
+        QVERIFY2(job.startsWith("%PDF"), job.left(40).constData());
+
+        // Positions are measured from the printable area's corner.
+        QPrinter printer(QPrinterInfo::printerInfo(m_printer), QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+
+        const QList<Word> words = wordsOf(job);
+        QVERIFY(!words.isEmpty());
+        bool matched = false;
+        QString seen;
+        for (const Word& w : words) {
+            if (w.text != word)
+                continue;
+            const double dx = w.x - printable.left() - x;
+            const double dy = w.y - printable.top() - y;
+            seen +=
+                QStringLiteral(" (%1, %2)").arg(w.x - printable.left()).arg(w.y - printable.top());
+            matched = matched || (qAbs(dx) <= 0.3 && qAbs(dy) <= 0.3);
+        }
+        QVERIFY2(matched, qPrintable(word + QStringLiteral(" found at") + seen));
+    }
+};
+
+QTEST_MAIN(RealPrintTest)
+#include "realprinttest.moc"
