@@ -5,6 +5,7 @@
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
+#include "screen/eralabel.h"
 #include "screen/messages.h"
 #include "shell/screens.h"
 #include "statement/sectionfile.h"
@@ -112,6 +113,10 @@ void PrintScreen::addControls() {
             Qt::AlignRight | Qt::AlignVCenter;
     add(button(QStringLiteral("Command18"), QStringLiteral("次年度繰越"),
                QRect(5760, row(2), 1575, 375)));
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
+                QRect(7440, row(2) - 60, 1560, 240), QStringLiteral("自 "));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
+                QRect(7440, row(2) + 180, 1560, 240), QStringLiteral("至 "));
 
     headerButton("Command7", "納税地", 3);
     entry("Text5", 1680, 3, 5655, space).inputMode = InputMode::Hiragana;

@@ -9,6 +9,7 @@
 #include "masterfile.h"
 #include "registryfile.h"
 #include "screen/application.h"
+#include "screen/eralabel.h"
 #include "screen/messages.h"
 #include "shell/screens.h"
 
@@ -142,6 +143,11 @@ void RegistrationScreen::addControls() {
     place(save);
     place(command("Command5", "登録はしない", QRect(2160, 5760, 3615, 375)));
     add(hiddenCodeBox(QStringLiteral("Text8")));
+    // The business year as people count it today, in the free corner below the labels.
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
+                QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
+                QRect(120, 4500, 1935, 255), QStringLiteral("至 "));
 }
 
 void RegistrationScreen::load() {

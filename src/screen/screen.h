@@ -71,6 +71,10 @@ public:
     void setVisible(const QString& name, bool visible);
     const QString& focusedControl() const { return m_focus; }
 
+    // A control added from outside the screen's own table (a helper that builds a
+    // small group of controls for any screen).
+    Control& addControl(Control control) { return add(std::move(control)); }
+
     // The load action, run once when the screen is created.
     virtual void load() {}
     // What the window's close box does.

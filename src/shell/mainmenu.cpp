@@ -10,6 +10,7 @@
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
+#include "screen/eralabel.h"
 #include "screen/messages.h"
 #include "screen/platform.h"
 #include "screens.h"
@@ -121,6 +122,12 @@ void MainMenu::addControls() {
             box.alignment = Qt::AlignRight | Qt::AlignVCenter;
         }
     }
+
+    // Under each year, the same year as people count it today.
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
+                QRect(6960, 390, 1935, 255));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
+                QRect(8880, 390, 1935, 255));
 
     add(button(QStringLiteral("Command17"), QStringLiteral("法人税の目次"),
                QRect(0, 720, 1095, 735)));

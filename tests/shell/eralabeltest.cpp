@@ -1,0 +1,79 @@
+#include "screen/eralabel.h"
+#include "printing/printscreen.h"
+#include "registry/companypaths.h"
+#include "screen/application.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+#include "support/recordingplatform.h"
+#include "support/scriptedmessages.h"
+#include "support/testhome.h"
+
+#include <QTest>
+
+using namespace gaikyo;
+
+class EraLabelTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void label_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("平成1") << "1"
+                               << "1989年";
+        QTest::newRow("平成30") << "30"
+                                << "2018年";
+        QTest::newRow("平成31 is 令和元年") << "31"
+                                            << "令和元年 / 2019年";
+        QTest::newRow("平成32") << "32"
+                                << "令和2年 / 2020年";
+        QTest::newRow("平成38") << "38"
+                                << "令和8年 / 2026年";
+        QTest::newRow("spaces") << " 38 "
+                                << "令和8年 / 2026年";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("one space") << " "
+                                   << "";
+        QTest::newRow("letters") << "abc"
+                                 << "";
+        QTest::newRow("zero") << "0"
+                              << "";
+        QTest::newRow("negative") << "-3"
+                                  << "";
+    }
+    void label() {
+        QFETCH(QString, year);
+        QFETCH(QString, label);
+        QCOMPARE(eraLabel(year), label);
+    }
+
+    // The labels follow the year boxes of every screen that has them; nothing stored changes.
+    void screensShowTheLabels_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("prefix");
+        QTest::newRow("main menu") << screens::mainMenu << "";
+        QTest::newRow("registration") << screens::registration << "自 ";
+        QTest::newRow("print") << screens::print << "自 ";
+    }
+    void screensShowTheLabels() {
+        QFETCH(QString, screen);
+        QFETCH(QString, prefix);
+        test::TestHome home;
+        test::RecordingPlatform platform;
+        test::ScriptedMessages messages;
+        Application app(platform);
+        screens::registerAll(app);
+        Screen* s = app.screen(screen);
+        QCOMPARE(s->text(QStringLiteral("EraLabel1")), QString());
+        s->typeText(QStringLiteral("Text13"), QStringLiteral("38"));
+        QCOMPARE(s->text(QStringLiteral("EraLabel1")), prefix + QStringLiteral("令和8年 / 2026年"));
+        s->typeText(QStringLiteral("Text17"), QStringLiteral("31"));
+        QVERIFY(s->text(QStringLiteral("EraLabel2")).endsWith(QStringLiteral("令和元年 / 2019年")));
+        s->typeText(QStringLiteral("Text13"), QStringLiteral("x"));
+        QCOMPARE(s->text(QStringLiteral("EraLabel1")), QString());
+        QCOMPARE(s->text(QStringLiteral("Text13")), QStringLiteral("x"));
+    }
+};
+
+QTEST_MAIN(EraLabelTest)
+#include "eralabeltest.moc"
