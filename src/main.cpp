@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     gaikyo::fonts::installSubstitutes();
     gaikyo::messages::install(&gaikyo::showQtMessageBox);
+    gaikyo::filechooser::install(&gaikyo::askQtSavePath);
 
     gaikyo::DesktopPlatform platform;
     gaikyo::SystemPrinters printers;

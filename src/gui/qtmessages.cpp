@@ -1,6 +1,7 @@
 #include "qtmessages.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace gaikyo {
@@ -30,6 +31,14 @@ MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     dialog.setStandardButtons(QMessageBox::Ok);
     dialog.exec();
     return MessageBox::Answer::Ok;
+}
+
+std::optional<QString> askQtSavePath(const filechooser::SaveRequest& request) {
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
+                                                      request.suggestedPath, request.filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 } // namespace gaikyo

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "screen/filechooser.h"
 #include "screen/messages.h"
 
 namespace gaikyo {
 
 // Shows a message box of the program as a modal QMessageBox.
 MessageBox::Answer showQtMessageBox(const MessageBox& box);
+
+// Asks for a file to save with the standard dialog.
+std::optional<QString> askQtSavePath(const filechooser::SaveRequest& request);
 
 } // namespace gaikyo

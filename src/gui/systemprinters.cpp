@@ -2,7 +2,9 @@
 
 #include "printing/paintersurface.h"
 
+#include <QApplication>
 #include <QPageLayout>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -72,16 +74,40 @@ Status SystemPrinters::setDefaultPrinter(const QString& deviceName) {
 #endif
 }
 
-std::unique_ptr<PrintSurface> SystemPrinters::openDefaultPrinter() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return nullptr;
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+namespace {
+
+// The default printer, set up for one A4 page of the form.
+std::unique_ptr<QPrinter> formPrinter(const QPrinterInfo& info) {
+    auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setFullPage(false);
     printer->setDocName(QStringLiteral("法人事業概況説明書 FB1005"));
-    return std::make_unique<PrinterSurface>(std::move(printer));
+    return printer;
+}
+
+} // namespace
+
+std::unique_ptr<PrintSurface> SystemPrinters::openDefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<PrinterSurface>(formPrinter(info));
+}
+
+void SystemPrinters::showPreview(const QString& title, int pages,
+                                 const std::function<bool(PrintSurface&)>& draw) {
+    // Without a printer the preview still shows the page, on the same A4 paper.
+    std::unique_ptr<QPrinter> printer = formPrinter(QPrinterInfo::defaultPrinter());
+    QPrintPreviewDialog dialog(printer.get(), QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        PainterSurface surface(*target);
+        surface.setPagesToCome(pages - 1);
+        draw(surface);
+    });
+    dialog.exec();
 }
 
 } // namespace gaikyo

@@ -11,6 +11,8 @@ public:
     QStringList installedPrinters() override;
     Status setDefaultPrinter(const QString& deviceName) override;
     std::unique_ptr<PrintSurface> openDefaultPrinter() override;
+    void showPreview(const QString& title, int pages,
+                     const std::function<bool(PrintSurface&)>& draw) override;
 };
 
 } // namespace gaikyo

@@ -66,6 +66,10 @@ double PainterSurface::textWidth(const QString& text) {
 bool PainterSurface::endDocument() {
     if (!ensureStarted())
         return false;
+    if (m_pagesToCome > 0) {
+        --m_pagesToCome;
+        return m_device.newPage();
+    }
     m_finished = true;
     return m_painter.end();
 }

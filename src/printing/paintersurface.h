@@ -16,6 +16,10 @@ public:
     explicit PainterSurface(QPagedPaintDevice& device);
     ~PainterSurface() override;
 
+    // For a document of several pages: the next so many endDocument() calls start a new
+    // page instead of ending the document.
+    void setPagesToCome(int pages) { m_pagesToCome = pages; }
+
     bool setUnitMillimetres() override;
     bool setFont(const QString& family, double points) override;
     bool drawPicture(const QImage& picture, const QRectF& millimetres) override;
@@ -41,6 +45,7 @@ private:
     float m_x = 0;
     float m_y = 0;
     bool m_finished = false;
+    int m_pagesToCome = 0;
 };
 
 } // namespace gaikyo

@@ -1,14 +1,19 @@
 #include "printscreen.h"
 
 #include "datafile/numbers.h"
+#include "pdfexport.h"
 #include "printerservice.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
 #include "screen/eralabel.h"
+#include "screen/filechooser.h"
 #include "screen/messages.h"
 #include "shell/screens.h"
 #include "statement/sectionfile.h"
+
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace gaikyo {
 
@@ -76,6 +81,8 @@ PrintScreen::PrintScreen(Application& app)
     onClick(QStringLiteral("Command13"), [this] { print(true, PagePrinter::Sheet::A4); });
     onClick(QStringLiteral("Command12"), [this] { print(false, PagePrinter::Sheet::Official); });
     onClick(QStringLiteral("Command14"), [this] { print(false, PagePrinter::Sheet::A4); });
+    onClick(QStringLiteral("Command21"), [this] { saveAsPdf(); });
+    onClick(QStringLiteral("Command22"), [this] { showPreview(); });
 }
 
 void PrintScreen::addControls() {
@@ -162,6 +169,11 @@ void PrintScreen::addControls() {
     for (const auto& p : prints)
         add(button(QString::fromLatin1(p.name), QString::fromUtf8(p.caption),
                    QRect(p.left, row(p.index), p.width, 375)));
+
+    add(button(QStringLiteral("Command21"), QStringLiteral("PDFに保存"),
+               QRect(6480, row(10), 2400, 375)));
+    add(button(QStringLiteral("Command22"), QStringLiteral("印刷プレビュー"),
+               QRect(6480, row(11), 2400, 375)));
 
     add(hiddenCodeBox(codeBox));
     for (const auto& [name, caption] :
@@ -287,10 +299,25 @@ QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
     return months;
 }
 
-void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
+void PrintScreen::prepare() {
     saveHeader();
     loadPrintData();
+}
 
+bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const {
+    const PrintOffsets offsets{readInteger(text(QStringLiteral("Text7"))),
+                               readInteger(text(QStringLiteral("Text8")))};
+    PagePrinter printer(surface, m_data, sheet, offsets);
+    printer.setReferenceNumber(strictInteger(text(QStringLiteral("Text1"))));
+    if (front)
+        return printer.printFront(pagePicture(true));
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    printer.setMonths(months(code.value_or(m_data.company().code)));
+    return printer.printBack(pagePicture(false));
+}
+
+void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
+    prepare();
     PrinterService* printers = app().printers();
     std::unique_ptr<PrintSurface> surface = printers ? printers->openDefaultPrinter() : nullptr;
     if (!surface) {
@@ -299,21 +326,47 @@ void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
             QStringLiteral("プリンターがありません。プリンターを設定してから印刷してください。"));
         return;
     }
-    const PrintOffsets offsets{readInteger(text(QStringLiteral("Text7"))),
-                               readInteger(text(QStringLiteral("Text8")))};
-    PagePrinter printer(*surface, m_data, sheet, offsets);
-    printer.setReferenceNumber(strictInteger(text(QStringLiteral("Text1"))));
-    bool printed = false;
-    if (front) {
-        printed = printer.printFront(pagePicture(true));
-    } else {
-        const std::optional<qint32> code = strictInteger(text(codeBox));
-        printer.setMonths(months(code.value_or(m_data.company().code)));
-        printed = printer.printBack(pagePicture(false));
-    }
-    if (!printed)
+    if (!drawPage(*surface, front, sheet))
         messages::warn(title,
                        QStringLiteral("印刷できませんでした。このページは印刷されていません。"));
+}
+
+void PrintScreen::saveAsPdf() {
+    prepare();
+    const CompanyRecord& company = m_data.company();
+    QString name =
+        QStringLiteral("%1_%2_FB1005.pdf").arg(plainDecimal(company.code), company.name.trimmed());
+    // Characters a file name cannot hold on any desktop.
+    static const QRegularExpression unsafe(QStringLiteral("[\\/:*?\"<>|]"));
+    name.replace(unsafe, QStringLiteral("_"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::optional<QString> path =
+        filechooser::askSavePath({QStringLiteral("PDFに保存"), folder + QLatin1Char('/') + name,
+                                  QStringLiteral("PDF (*.pdf)")});
+    if (!path)
+        return;
+    const Status status =
+        writePdf(*path, QStringLiteral("法人事業概況説明書 FB1005 ") + company.name, 2,
+                 [this](PrintSurface& surface) {
+                     return drawPage(surface, true, PagePrinter::Sheet::A4) &&
+                            drawPage(surface, false, PagePrinter::Sheet::A4);
+                 });
+    if (!status.ok())
+        messages::warn(QStringLiteral("PDFに保存"), status.message());
+}
+
+void PrintScreen::showPreview() {
+    prepare();
+    PrinterService* printers = app().printers();
+    if (!printers)
+        return;
+    // The four prints in button order: the official sheet with the offsets, then A4.
+    printers->showPreview(QStringLiteral("印刷プレビュー"), 4, [this](PrintSurface& surface) {
+        return drawPage(surface, true, PagePrinter::Sheet::Official) &&
+               drawPage(surface, true, PagePrinter::Sheet::A4) &&
+               drawPage(surface, false, PagePrinter::Sheet::Official) &&
+               drawPage(surface, false, PagePrinter::Sheet::A4);
+    });
 }
 
 } // namespace gaikyo

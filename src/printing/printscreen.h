@@ -23,6 +23,11 @@ private:
     bool saveHeader();    // "上記項目を登録"
     void carryOver();     // "次年度繰越"
     void print(bool front, PagePrinter::Sheet sheet);
+    void saveAsPdf();   // "PDFに保存": both pages as the A4 prints draw them
+    void showPreview(); // "印刷プレビュー": the four prints as they will come out
+    // The header saved and every file read again, as before every print.
+    void prepare();
+    bool drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const;
     QList<std::optional<qint32>> months(qint32 code) const;
     // Picture1 and Picture2: the empty front and back page of the form.
     const QImage& pagePicture(bool front) const { return front ? m_frontPicture : m_backPicture; }

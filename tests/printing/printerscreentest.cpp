@@ -25,6 +25,7 @@ public:
         return {};
     }
     std::unique_ptr<PrintSurface> openDefaultPrinter() override { return nullptr; }
+    void showPreview(const QString&, int, const std::function<bool(PrintSurface&)>&) override {}
 };
 
 struct Program {

@@ -32,6 +32,23 @@ public:
             return nullptr;
         return std::make_unique<Forwarding>(*this);
     }
+    QList<QStringList> previewPages;
+    void showPreview(const QString&, int pages,
+                     const std::function<bool(PrintSurface&)>& draw) override {
+        // One recording a page: each page ends with "end".
+        RecordingSurface surface;
+        draw(surface);
+        previewPages.clear();
+        QStringList page;
+        for (const QString& op : surface.operations()) {
+            page.append(op);
+            if (op == QStringLiteral("end")) {
+                previewPages.append(page);
+                page.clear();
+            }
+        }
+        QCOMPARE(previewPages.size(), pages);
+    }
 
 private:
     class Forwarding : public RecordingSurface {
