@@ -129,19 +129,14 @@ QList<Item> buildFront() {
     return f;
 }
 
-} // namespace
-
 // Rows of the monthly table (17) on the A4 back page and the right edges of its columns.
-static const QList<double> monthRowsY{173, 179, 186, 192, 198, 204, 210,
-                                      216, 222, 228, 235, 241, 247, 253};
-static const QList<double> monthColumnsX{42, 62, 83, 103, 124, 144, 163, 177, 188};
-
-namespace {
+const QList<double> monthRowsY{173, 179, 186, 192, 198, 204, 210,
+                               216, 222, 228, 235, 241, 247, 253};
+const QList<double> monthColumnsX{42, 62, 83, 103, 124, 144, 163, 177, 188};
 
 QList<Item> buildBack() {
     QList<Item> b;
     // 11 事業形態.
-    column(b, "兼業種目", 40, 1, K::Text, {28}, {});
     for (int r = 0; r < 3; ++r) {
         b.append(text("兼業種目", 40, 1 + 2 * r, 28, 17 + 7 * r));
         b.append(text("兼業割合", 40, 2 + 2 * r, 93, 17 + 7 * r));

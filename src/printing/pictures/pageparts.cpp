@@ -23,7 +23,7 @@ void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool sp
 }
 
 QRectF markBox(double x, double y) {
-    return {x - 0.35, y - 0.3, 4.4, 4.4};
+    return {x - 0.35, y - 0.3, 4.6, 4.4};
 }
 
 void mark(Drawing& d, double x, double y) {
