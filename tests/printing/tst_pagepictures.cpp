@@ -224,6 +224,9 @@ void PagePicturesTest::digitBoxesSurroundTheirPlaces() {
     QVERIFY2(right > x + width && right < x + width + 2.5, qPrintable(QString::number(right)));
     QVERIFY2(top < y && top > y - 2.5, qPrintable(QString::number(top)));
     QVERIFY2(bottom > y + 3.5 && bottom < y + 6, qPrintable(QString::number(bottom)));
+    // The box is centred on its character, give or take a millimetre.
+    const double offCentre = (left + right) / 2 - (x + width / 2);
+    QVERIFY2(std::abs(offCentre) < 1.2, qPrintable(QString::number(offCentre)));
     // The whole box is clean.
     const double pixelX = 1 / p.pxPerMmX, pixelY = 1 / p.pxPerMmY;
     QCOMPARE(inkInside(p, left + 2 * pixelX, top + 2 * pixelY, right - pixelX, bottom - pixelY), 0);
