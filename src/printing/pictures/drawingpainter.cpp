@@ -36,7 +36,6 @@ void paintHorizontal(QPainter& painter, const Caption& caption, const QFont& fon
                      const QRectF& rect, double aspect) {
     const QFontMetricsF metrics(font);
     const QStringList lines = caption.text.split(QLatin1Char('\n'));
-    const double lineHeight = metrics.height() * aspect;
     const double vscale = std::min(aspect, rect.height() / (lines.size() * metrics.height()));
     const double blockHeight = lines.size() * metrics.height() * vscale;
     double top = rect.top();
@@ -44,7 +43,6 @@ void paintHorizontal(QPainter& painter, const Caption& caption, const QFont& fon
         top = rect.center().y() - blockHeight / 2;
     else if (caption.alignment & Qt::AlignBottom)
         top = rect.bottom() - blockHeight;
-    Q_UNUSED(lineHeight);
     painter.setFont(font);
     for (const QString& line : lines) {
         const double natural = metrics.horizontalAdvance(line);
