@@ -1,6 +1,7 @@
 #include "pageprinter.h"
 
 #include "datafile/numbers.h"
+#include "pictures/formpictures.h"
 #include "printdata.h"
 #include "printsurface.h"
 #include "printvalues.h"
@@ -87,7 +88,8 @@ bool PagePrinter::finish(bool ok) {
 
 bool PagePrinter::printFront(const QImage& picture) {
     // Two halves in one document; each starts with the unit and the font.
-    bool ok = begin(picture, QSizeF(210, 291)) && printPart(pagelayouts::frontFirstHalf());
+    bool ok =
+        begin(picture, formpictures::frontPrintSize) && printPart(pagelayouts::frontFirstHalf());
     ok = ok && m_surface.setUnitMillimetres() && m_surface.setFont(formFont, formFontPoints) &&
          printPart(pagelayouts::frontSecondHalf());
     return finish(ok);
@@ -95,7 +97,8 @@ bool PagePrinter::printFront(const QImage& picture) {
 
 bool PagePrinter::printBack(const QImage& picture) {
     // The back page has always been printed in the front page's font.
-    return finish(begin(picture, QSizeF(209, 292)) && printPart(pagelayouts::backPage()));
+    return finish(begin(picture, formpictures::backPrintSize) &&
+                  printPart(pagelayouts::backPage()));
 }
 
 bool PagePrinter::printPart(const LayoutPart& part) {

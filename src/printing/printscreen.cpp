@@ -2,6 +2,7 @@
 
 #include "datafile/numbers.h"
 #include "pdfexport.h"
+#include "pictures/formpictures.h"
 #include "printerservice.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
@@ -42,7 +43,8 @@ const IntegerBox dateBoxes[] = {
 } // namespace
 
 PrintScreen::PrintScreen(Application& app)
-    : Screen(app, screens::print, title, QSize(9030, 5565), Unit::Twips) {
+    : Screen(app, screens::print, title, QSize(9030, 5565), Unit::Twips),
+      m_frontPicture(formpictures::frontPage()), m_backPicture(formpictures::backPage()) {
     addControls();
 
     // Hidden steps, run by the hand-over and by the print buttons.

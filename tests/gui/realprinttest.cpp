@@ -124,6 +124,11 @@ private Q_SLOTS:
                                                << "5" << 193.0 << 17.0;
         QTest::newRow("back, 決済日 of 売上") << "Command12"
                                               << "末日" << 90.0 << 84.0;
+        // On A4 copy paper the offsets play no part.
+        QTest::newRow("A4 front, 法人名") << "Command13"
+                                          << "株式会社見本" << 26.0 << 34.0;
+        QTest::newRow("A4 back, 決済日 of 売上") << "Command14"
+                                                 << "末日" << 94.0 << 89.0;
     }
     void printsThroughTheSpooler() {
         QFETCH(QString, button);

@@ -1,6 +1,6 @@
 // The two page pictures under the A4 prints: every printed entry must land on clean paper
 // inside its own box or on its own line, with the picture stretched as the prints stretch it.
-#include "printing/pictures/a4items.h"
+#include "printing/pagelayout.h"
 #include "printing/pictures/formpictures.h"
 
 #include <QGuiApplication>
@@ -10,11 +10,50 @@
 #include <cmath>
 
 using namespace gaikyo;
-using a4items::Kind;
+using Kind = LayoutItem::Kind;
 
 namespace {
 
 enum class Side { Front, Back };
+
+// Where a value comes from, as the A4 items of the page layouts give it.
+namespace source {
+constexpr int master = 0;
+constexpr int numberBox = 1;
+constexpr int monthOrder = 2;
+} // namespace source
+
+struct A4Item {
+    int source; // one of the above, or a section record file's number
+    int field;
+    Kind kind;
+    QList<float> xs;
+    float y;
+};
+
+// Every entry of the A4 print of one side, from the print's own layout tables.
+const QList<A4Item>& a4Items(Side side) {
+    const auto collect = [](const QList<const LayoutPart*>& parts) {
+        QList<A4Item> items;
+        for (const LayoutPart* part : parts)
+            for (const LayoutItem& item : *part) {
+                int from = item.section;
+                if (item.source == LayoutItem::Source::Header)
+                    from = source::master;
+                else if (item.source == LayoutItem::Source::ReferenceNumber)
+                    from = source::numberBox;
+                else if (item.source == LayoutItem::Source::Month)
+                    from = source::monthOrder;
+                const Kind kind = item.kind == Kind::MonthNumber ? Kind::Number : item.kind;
+                items.append({from, item.field, kind, item.a4X, item.a4Y});
+            }
+        return items;
+    };
+    static const QList<A4Item> front =
+        collect({&pagelayouts::frontFirstHalf(), &pagelayouts::frontSecondHalf()});
+    static const QList<A4Item> back = collect({&pagelayouts::backPage()});
+    return side == Side::Front ? front : back;
+}
 
 struct Page {
     QImage image;
@@ -59,13 +98,8 @@ int inkInside(const Page& p, double x0, double y0, double x1, double y1) {
     return count;
 }
 
-QString describe(const a4items::Item& item, double x) {
-    return QStringLiteral("%1 (%2/%3) at %4, %5")
-        .arg(item.caption)
-        .arg(item.source)
-        .arg(item.field)
-        .arg(x)
-        .arg(item.y);
+QString describe(const A4Item& item, double x) {
+    return QStringLiteral("%1/%2 at %3, %4").arg(item.source).arg(item.field).arg(x).arg(item.y);
 }
 
 } // namespace
@@ -119,8 +153,8 @@ void PagePicturesTest::everyPrintedFieldHasAPlace_data() {
             fields.append(f);
         return fields;
     };
-    QTest::newRow("front master") << Side::Front << a4items::source::master << range(3, 13);
-    QTest::newRow("front 整理番号") << Side::Front << a4items::source::numberBox << QList<int>{0};
+    QTest::newRow("front master") << Side::Front << source::master << range(3, 13);
+    QTest::newRow("front 整理番号") << Side::Front << source::numberBox << QList<int>{0};
     QTest::newRow("front 21") << Side::Front << 21 << range(1, 5);
     QTest::newRow("front 22") << Side::Front << 22 << range(1, 25, {27});
     QTest::newRow("front 23") << Side::Front << 23 << range(1, 17);
@@ -131,14 +165,14 @@ void PagePicturesTest::everyPrintedFieldHasAPlace_data() {
     QTest::newRow("back 40") << Side::Back << 40 << range(1, 23, {26, 27});
     QTest::newRow("back 50") << Side::Back << 50 << range(1, 43);
     QTest::newRow("back 60") << Side::Back << 60 << range(6, 135, {1, 2, 3, 4});
-    QTest::newRow("back month order") << Side::Back << a4items::source::monthOrder << range(1, 12);
+    QTest::newRow("back month order") << Side::Back << source::monthOrder << range(1, 12);
 }
 
 void PagePicturesTest::everyPrintedFieldHasAPlace() {
     QFETCH(Side, side);
     QFETCH(int, source);
     QFETCH(QList<int>, fields);
-    const auto& items = side == Side::Front ? a4items::front() : a4items::back();
+    const auto& items = a4Items(side);
     QSet<int> placed;
     for (const auto& item : items)
         if (item.source == source)
@@ -155,7 +189,7 @@ void PagePicturesTest::entryPlaceIsClear_data() {
     QTest::addColumn<double>("x1");
     QTest::addColumn<double>("y1");
     for (Side side : {Side::Front, Side::Back}) {
-        const auto& items = side == Side::Front ? a4items::front() : a4items::back();
+        const auto& items = a4Items(side);
         for (const auto& item : items)
             for (double x : item.xs) {
                 double from = x, to = x + 3;
@@ -168,7 +202,8 @@ void PagePicturesTest::entryPlaceIsClear_data() {
                 const QString name =
                     (side == Side::Front ? QStringLiteral("front ") : QStringLiteral("back ")) +
                     describe(item, x);
-                QTest::newRow(qPrintable(name)) << side << from << item.y << to << item.y + 3.5;
+                QTest::newRow(qPrintable(name))
+                    << side << from << double(item.y) << to << item.y + 3.5;
             }
     }
 }
@@ -191,13 +226,14 @@ void PagePicturesTest::digitBoxesSurroundTheirPlaces_data() {
     QTest::addColumn<double>("y");
     QTest::addColumn<double>("width");
     for (Side side : {Side::Front, Side::Back}) {
-        const auto& items = side == Side::Front ? a4items::front() : a4items::back();
+        const auto& items = a4Items(side);
         for (const auto& item : items) {
             if (item.kind != Kind::DigitBoxes && item.kind != Kind::DigitSplit)
                 continue;
             const double width = item.kind == Kind::DigitSplit ? 4 : 3;
             for (double x : item.xs)
-                QTest::newRow(qPrintable(describe(item, x))) << side << x << item.y << width;
+                QTest::newRow(qPrintable(describe(item, x)))
+                    << side << double(x) << double(item.y) << width;
         }
     }
 }
