@@ -8,6 +8,7 @@
 #include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
+#include "support/pdfwords.h"
 #include "support/recordingplatform.h"
 #include "support/scriptedmessages.h"
 #include "support/testhome.h"
@@ -17,43 +18,14 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryFile>
 #include <QTest>
 
 using namespace gaikyo;
 
 namespace {
-
-struct Word {
-    QString text;
-    double x; // millimetres from the page's left edge
-    double y; // millimetres from the page's top edge
-};
-
-QList<Word> wordsOf(const QByteArray& pdf) {
-    QTemporaryFile file;
-    if (!file.open())
-        return {};
-    file.write(pdf);
-    file.close();
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), file.fileName(), QStringLiteral("-")});
-    pdftotext.waitForFinished(30000);
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
-    QList<Word> words;
-    for (const QRegularExpressionMatch& m : word.globalMatch(html))
-        words.append({m.captured(3), m.captured(1).toDouble() * 25.4 / 72,
-                      m.captured(2).toDouble() * 25.4 / 72});
-    return words;
-}
 
 // The one job that reaches the "network printer" of the test queue.
 class PrinterPort : public QObject {
@@ -190,11 +162,11 @@ private Q_SLOTS:
         printer.setPageSize(QPageSize(QPageSize::A4));
         const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
 
-        const QList<Word> words = wordsOf(job);
+        const QList<test::PdfWord> words = test::pdfWords(job);
         QVERIFY(!words.isEmpty());
         bool matched = false;
         QString seen;
-        for (const Word& w : words) {
+        for (const test::PdfWord& w : words) {
             if (w.text != word)
                 continue;
             const double dx = w.x - printable.left() - x;

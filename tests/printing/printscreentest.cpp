@@ -335,6 +335,22 @@ private Q_SLOTS:
         QVERIFY(!p.printers.operations.contains(QStringLiteral("end")));
     }
 
+    // The preview shows exactly what each print button sends to the printer.
+    void previewShowsThePrintedPages() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text7"), QStringLiteral("3"));
+        screen.setText(QStringLiteral("Text8"), QStringLiteral("-2"));
+        screen.click(QStringLiteral("Command22"));
+        const QList<QStringList> preview = p.printers.previewPages;
+        QCOMPARE(preview.size(), 4);
+        const QStringList buttons = {"Command11", "Command13", "Command12", "Command14"};
+        for (int page = 0; page < 4; ++page) {
+            screen.click(buttons.at(page));
+            QCOMPARE(preview.at(page), p.printers.operations);
+        }
+    }
+
     void reopeningClearsTheOffsets() {
         Program p;
         PrintScreen& screen = p.open();

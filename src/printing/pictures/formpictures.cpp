@@ -11,6 +11,14 @@ QImage page(const Drawing& drawing) {
     // Painted in grey levels first: text is smoothed at 300 dpi, then cut to black and white.
     QImage mono = render(drawing, pagePixels)
                       .convertToFormat(QImage::Format_Mono, Qt::ThresholdDither | Qt::MonoOnly);
+    // Index 0 black, index 1 white: the order a PDF keeps as a one-bit image mask, so the
+    // page stays small and nothing but the black lines covers the paper.
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    if (mono.colorTable() != QList<QRgb>{black, white}) {
+        mono.invertPixels();
+        mono.setColorTable({black, white});
+    }
     mono.setDotsPerMeterX(pageDotsPerMeter);
     mono.setDotsPerMeterY(pageDotsPerMeter);
     return mono;
@@ -18,12 +26,15 @@ QImage page(const Drawing& drawing) {
 
 } // namespace
 
+// Drawn once, when first needed; QImage shares the pixels with every copy.
 QImage frontPage() {
-    return page(frontPageDrawing());
+    static const QImage picture = page(frontPageDrawing());
+    return picture;
 }
 
 QImage backPage() {
-    return page(backPageDrawing());
+    static const QImage picture = page(backPageDrawing());
+    return picture;
 }
 
 QStringList screensWithBackground() {
