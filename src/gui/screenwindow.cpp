@@ -1,5 +1,6 @@
 #include "screenwindow.h"
 
+#include "captionbutton.h"
 #include "screen/fonts.h"
 #include "screen/screen.h"
 
@@ -101,7 +102,7 @@ void ScreenWindow::build() {
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(c.text, parent);
+            auto* button = new CaptionButton(c.text, parent);
             const QString name = c.name;
             connect(button, &QPushButton::clicked, this, [this, name] { m_screen.click(name); });
             widget = button;
@@ -157,6 +158,14 @@ void ScreenWindow::build() {
         }
         widget->setPalette(p);
         widget->setVisible(c.visible);
+        // A fixed caption in a box (such as "mm移動") shrinks until it fits its box.
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && c.readOnly) {
+            QFont font = edit->font();
+            const int room = edit->width() - 8;
+            while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(c.text) > room)
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            edit->setFont(font);
+        }
         m_widgets.insert(c.name, widget);
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (c.tabIndex >= 0)

@@ -51,7 +51,7 @@ private Q_SLOTS:
     void screensShowTheLabels_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("main menu") << screens::mainMenu << "";
+        QTest::newRow("main menu") << screens::mainMenu << "自 ";
         QTest::newRow("registration") << screens::registration << "自 ";
         QTest::newRow("print") << screens::print << "自 ";
     }
