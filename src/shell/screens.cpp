@@ -6,7 +6,11 @@
 #include "printing/printscreen.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
+#include "statement/businessformscreen.h"
+#include "statement/mainaccountsscreen.h"
+#include "statement/monthlytablescreen.h"
 #include "statement/sectionsscreen.h"
+#include "statement/taxaccountantscreen.h"
 
 namespace gaikyo::screens {
 
@@ -17,6 +21,10 @@ void registerAll(Application& app) {
     app.registerScreen(printers, [](Application& a) { return new PrinterScreen(a); });
     app.registerScreen(registration, [](Application& a) { return new RegistrationScreen(a); });
     app.registerScreen(sections, [](Application& a) { return new SectionsScreen(a); });
+    app.registerScreen(mainAccounts, [](Application& a) { return new MainAccountsScreen(a); });
+    app.registerScreen(businessForm, [](Application& a) { return new BusinessFormScreen(a); });
+    app.registerScreen(taxAccountant, [](Application& a) { return new TaxAccountantScreen(a); });
+    app.registerScreen(monthlyTable, [](Application& a) { return new MonthlyTableScreen(a); });
 }
 
 } // namespace gaikyo::screens

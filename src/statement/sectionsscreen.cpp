@@ -1,6 +1,7 @@
 #include "sectionsscreen.h"
 
 #include "datafile/numbers.h"
+#include "recordsaving.h"
 #include "screen/messages.h"
 #include "sectionfile.h"
 #include "shell/screens.h"
@@ -31,10 +32,6 @@ bool showsGrouped(const QString& box) {
         QStringLiteral("Text107"), // 5: 当期課税売上高
     };
     return grouped.contains(box);
-}
-
-QString saveTitle() {
-    return QStringLiteral("登録実行");
 }
 
 // Section 3's five rows of head counts (常勤役員 and rows 2 to 5), and their 計.
@@ -170,20 +167,8 @@ bool SectionsScreen::saveSection(int section) {
 }
 
 bool SectionsScreen::writeRecord(int section) {
-    const std::optional<qint32> code = companyCode();
-    if (!code) {
-        messages::warn(saveTitle(), QStringLiteral("会社が選ばれていません。メインメニューで会社を"
-                                                   "選んでから登録してください。"));
-        return false;
-    }
-    const Status status =
-        sectionfile::save(*code, layouts::section(section), m_records.at(section));
-    if (!status.ok()) {
-        // Nothing was written: the boxes keep what the user typed.
-        messages::warn(saveTitle(), status.message());
-        return false;
-    }
-    return true;
+    return recordsaving::saveOrWarn(companyCode(), layouts::section(section),
+                                    m_records.at(section));
 }
 
 qint64 SectionsScreen::employeeTotal() const {
@@ -210,7 +195,7 @@ void SectionsScreen::saveEmployees() {
     const qint64 total = employeeTotal();
     if (!fits(total)) {
         messages::warn(
-            saveTitle(),
+            recordsaving::saveTitle(),
             QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。各行の人数を"
                            "確かめてください。"));
         return;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "recordscreen.h"
+
+namespace gaikyo {
+
+// Form3 "資産の内容": items 7 主要科目, 8, 9 and 10 of the front page, 48 integers in
+// file 30. Amounts show with digit-group commas, the six 有/無 boxes in plain decimal.
+class MainAccountsScreen : public RecordScreen {
+    Q_OBJECT
+public:
+    explicit MainAccountsScreen(Application& app);
+
+protected:
+    QString shownInteger(const QString& box, qint32 value) const override;
+};
+
+} // namespace gaikyo

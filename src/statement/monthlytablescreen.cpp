@@ -1,0 +1,171 @@
+#include "monthlytablescreen.h"
+
+#include "datafile/numbers.h"
+#include "monthorder.h"
+#include "recordsaving.h"
+#include "registry/masterfile.h"
+#include "screen/messages.h"
+#include "sectionfile.h"
+#include "shell/screens.h"
+
+#include <limits>
+
+namespace gaikyo {
+
+namespace {
+
+constexpr int rows = 14;
+constexpr int totalRow = 13;
+constexpr int moneyColumns = 6; // 売上 ×2, 仕入 ×2, 外注費, 人件費: their 計 is a sum
+
+// The columns whose 計 is summed, as a message names them.
+QString moneyColumnName(int column) {
+    static const char* const names[moneyColumns] = {"売上（収入）金額の1列目",
+                                                    "売上（収入）金額の2列目",
+                                                    "仕入金額の1列目",
+                                                    "仕入金額の2列目",
+                                                    "外注費",
+                                                    "人件費"};
+    return QString::fromUtf8(names[column - 1]);
+}
+
+QString box(int number) {
+    return QStringLiteral("Text%1").arg(number);
+}
+
+int rowY(int row) {
+    return 48 + 24 * (row - 1);
+}
+
+} // namespace
+
+const QString MonthlyTableScreen::monthButton = QStringLiteral("Command3");
+const QString MonthlyTableScreen::monthStep = QStringLiteral("月表示");
+
+QString MonthlyTableScreen::cellBox(int row, int column) {
+    return box((column - 1) * rows + row);
+}
+
+QString MonthlyTableScreen::monthLabel(int row) {
+    return box(135 + row);
+}
+
+MonthlyTableScreen::MonthlyTableScreen(Application& app)
+    : RecordScreen(app, screens::monthlyTable, QStringLiteral("月別表"), QSize(694, 504), 60,
+                   QStringLiteral("Text148")) {
+    setDefaultFont(FontSpec{QStringLiteral("ＭＳ Ｐゴシック"), 12, false});
+    addControls();
+    onClick(monthButton, [this] { showMonthOrder(); });
+    onClick(monthStep, [this] { click(monthButton); });
+}
+
+void MonthlyTableScreen::addControls() {
+    // Headings the company gives the two sub-columns of 売上 and of 仕入.
+    const struct {
+        int number, x, width;
+    } headings[] = {{130, 64, 81}, {131, 144, 73}, {132, 216, 73}, {133, 288, 81}};
+    for (const auto& h : headings)
+        addBox(box(h.number), QRect(h.x, 24, h.width, 24), Qt::AlignHCenter).inputMode =
+            InputMode::Hiragana;
+    Control& untitled = addBox(box(135), QRect(600, 16, 49, 24), Qt::AlignHCenter);
+    untitled.maxLength = 4;
+    untitled.inputMode = InputMode::Hiragana;
+    untitled.font.points = 9.75;
+
+    // The table: twelve months, 計 and 前期の実績 in each of nine columns.
+    const struct {
+        int x, width;
+    } columns[] = {{64, 81},  {144, 73}, {216, 73}, {288, 81}, {368, 73},
+                   {448, 73}, {520, 73}, {600, 49}, {648, 41}};
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= rows; ++r)
+            addBox(cellBox(r, c), QRect(columns[c - 1].x, rowY(r), columns[c - 1].width, 24),
+                   Qt::AlignRight);
+
+    // 18 当期の営業成績の概要.
+    for (int line = 0; line < 3; ++line) {
+        Control& c = addBox(box(127 + line), QRect(48, 392 + 24 * line, 633, 25), Qt::AlignLeft);
+        c.maxLength = 45;
+        c.font.points = 11.25;
+    }
+
+    // The month of each row follows the business year: nothing typed there would count.
+    for (int r = 1; r <= 12; ++r) {
+        Control& label = addBox(monthLabel(r), QRect(24, rowY(r), 17, 24), Qt::AlignHCenter);
+        label.font.points = 9.75;
+        label.readOnly = true;
+    }
+
+    // A value of the file that the screen only carries along.
+    Control& carried = addBox(box(134), QRect(136, 472, 49, 24), Qt::AlignLeft);
+    carried.visible = false;
+    addCodeBox(QRect(304, 472, 49, 25));
+    Control& month = addButton(monthButton, monthStep, QRect(240, 472, 65, 25));
+    month.visible = false;
+    addButtonRow(472, 352, 440, 544).font.points = 11.25;
+}
+
+void MonthlyTableScreen::load() {
+    RecordScreen::load();
+    click(monthButton);
+}
+
+void MonthlyTableScreen::clearBoxes() {
+    RecordScreen::clearBoxes();
+    for (int r = 1; r <= 12; ++r)
+        setText(monthLabel(r), QString());
+}
+
+void MonthlyTableScreen::afterLoad() {
+    click(monthButton);
+}
+
+bool MonthlyTableScreen::completeRecord(SectionRecord& record) {
+    // The table follows the nine texts in the file, column by column.
+    const auto cell = [&record](int r, int c) -> qint32& {
+        return record.integers[(c - 1) * rows + (r - 1)];
+    };
+    qint64 totals[moneyColumns] = {};
+    QStringList tooLarge;
+    for (int c = 1; c <= moneyColumns; ++c) {
+        for (int r = 1; r <= 12; ++r)
+            totals[c - 1] += cell(r, c);
+        if (totals[c - 1] < std::numeric_limits<qint32>::min() ||
+            totals[c - 1] > std::numeric_limits<qint32>::max())
+            tooLarge.append(QStringLiteral("「%1」").arg(moneyColumnName(c)));
+    }
+    if (!tooLarge.isEmpty()) {
+        messages::warn(recordsaving::saveTitle(),
+                       QStringLiteral("%1の計が大きすぎて出せないため、登録できません。各月の"
+                                      "金額を確かめてください。")
+                           .arg(tooLarge.join(QStringLiteral("、"))));
+        return false;
+    }
+    // 源泉徴収税額, the untitled column and 従事員数 keep the 計 typed; 前期の実績 is
+    // never computed.
+    for (int c = 1; c <= moneyColumns; ++c)
+        cell(totalRow, c) = static_cast<qint32>(totals[c - 1]);
+    return true;
+}
+
+void MonthlyTableScreen::showMonthOrder() {
+    // Nothing to go by (no code, no master file, a short one): the labels stay as they
+    // are and no month order file is written.
+    const std::optional<qint32> code = companyCode();
+    if (!code)
+        return;
+    CompanyRecord company;
+    if (!masterfile::read(*code, 13, company))
+        return;
+    const QList<int> months = monthorder::fromStartMonth(company.startMonth);
+    SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
+    for (int r = 1; r <= 12; ++r) {
+        setText(monthLabel(r), plainDecimal(months.at(r - 1)));
+        order.integers[r - 1] = months.at(r - 1);
+    }
+    // The back page reads the rows' months from this file; a file that cannot be
+    // written changes nothing on the screen.
+    sectionfile::save(*code, layouts::monthOrder(), order);
+}
+
+} // namespace gaikyo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "recordscreen.h"
+
+namespace gaikyo {
+
+// Form6 "月別表": items 17 月別の売上高等の状況 and 18 当期の営業成績の概要 of the back
+// page, in file 60. The table's rows follow the business year, whose first month comes
+// from the company master file; each time the rows are labelled, the month order file
+// that the back page prints from is written too. Saving recomputes the 計 row of the
+// six money columns.
+class MonthlyTableScreen : public RecordScreen {
+    Q_OBJECT
+public:
+    explicit MonthlyTableScreen(Application& app);
+
+    static const QString monthButton; // Command3 "月表示", hidden, pressed by code
+    static const QString monthStep;   // the same step as the main menu names it
+
+    // The box of cell (row, column), both counted from 1: rows 1-12 the months, 13 計,
+    // 14 前期の実績.
+    static QString cellBox(int row, int column);
+    // The month label of a row, 1-12.
+    static QString monthLabel(int row);
+
+    void load() override;
+
+protected:
+    void clearBoxes() override;
+    void afterLoad() override;
+    bool completeRecord(SectionRecord& record) override;
+
+private:
+    void addControls();
+    void showMonthOrder(); // "月表示"
+};
+
+} // namespace gaikyo

@@ -1,0 +1,27 @@
+#include "recordsaving.h"
+
+#include "screen/messages.h"
+#include "sectionfile.h"
+
+namespace gaikyo::recordsaving {
+
+QString saveTitle() {
+    return QStringLiteral("登録実行");
+}
+
+bool saveOrWarn(std::optional<qint32> code, const RecordLayout& layout,
+                const SectionRecord& record) {
+    if (!code) {
+        messages::warn(saveTitle(), QStringLiteral("会社が選ばれていません。メインメニューで会社を"
+                                                   "選んでから登録してください。"));
+        return false;
+    }
+    const Status status = sectionfile::save(*code, layout, record);
+    if (!status.ok()) {
+        messages::warn(saveTitle(), status.message());
+        return false;
+    }
+    return true;
+}
+
+} // namespace gaikyo::recordsaving

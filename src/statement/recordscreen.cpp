@@ -1,0 +1,113 @@
+#include "recordscreen.h"
+
+#include "datafile/numbers.h"
+#include "recordsaving.h"
+#include "sectionfile.h"
+
+namespace gaikyo {
+
+const QString RecordScreen::clearButton = QStringLiteral("Command1");
+const QString RecordScreen::dataButton = QStringLiteral("Command2");
+const QString RecordScreen::saveButton = QStringLiteral("Command9");
+
+RecordScreen::RecordScreen(Application& app, const QString& name, const QString& caption,
+                           QSize clientSize, int section, const QString& codeBox)
+    : Screen(app, name, caption, clientSize, Unit::Pixels), m_layout(layouts::section(section)),
+      m_codeBox(codeBox), m_record(SectionRecord::emptyFor(m_layout)) {
+    onClick(clearButton, [this] { clearBoxes(); });
+    onClick(dataButton, [this] { loadRecord(); });
+    onClick(saveButton, [this] { saveRecord(); });
+}
+
+Control& RecordScreen::addBox(const QString& name, QRect geometry, Qt::Alignment horizontal) {
+    Control c = controls::textBox(name, geometry);
+    c.background = controls::entryCyan();
+    c.alignment = horizontal | Qt::AlignVCenter;
+    return add(std::move(c));
+}
+
+void RecordScreen::addCodeBox(QRect geometry) {
+    Control c = controls::hiddenCodeBox(m_codeBox);
+    c.geometry = geometry;
+    add(std::move(c));
+}
+
+Control& RecordScreen::addButton(const QString& name, const QString& caption, QRect geometry) {
+    return add(controls::button(name, caption, geometry));
+}
+
+Control& RecordScreen::addButtonRow(int y, int clearX, int dataX, int saveX) {
+    addButton(clearButton, QStringLiteral("クリア"), QRect(clearX, y, 89, 25));
+    addButton(dataButton, QStringLiteral("ＤＡＴＡ"), QRect(dataX, y, 89, 25));
+    return addButton(saveButton, QStringLiteral("登録実行"), QRect(saveX, y, 137, 25));
+}
+
+void RecordScreen::load() {
+    click(clearButton);
+    click(dataButton);
+}
+
+void RecordScreen::codeHandedOver(const QString& box) {
+    // A new company starts from an empty record, whatever was loaded before.
+    if (box == m_codeBox)
+        m_record = SectionRecord::emptyFor(m_layout);
+}
+
+std::optional<qint32> RecordScreen::companyCode() const {
+    return strictInteger(text(m_codeBox));
+}
+
+void RecordScreen::clearBoxes() {
+    for (const RecordField& field : m_layout.texts)
+        setText(field.box, QString());
+    for (const RecordField& field : m_layout.integers)
+        setText(field.box, QString());
+}
+
+QString RecordScreen::shownInteger(const QString& box, qint32 value) const {
+    Q_UNUSED(box);
+    return groupedDisplay(value);
+}
+
+void RecordScreen::loadRecord() {
+    click(clearButton);
+    const std::optional<qint32> code = companyCode();
+    if (!code)
+        return;
+    // A missing or short file leaves the boxes empty; the record keeps what was read.
+    if (sectionfile::load(*code, m_layout, m_record) != sectionfile::LoadResult::Loaded)
+        return;
+    showRecord();
+    afterLoad();
+}
+
+void RecordScreen::showRecord() {
+    for (qsizetype i = 0; i < m_layout.texts.size(); ++i)
+        setText(m_layout.texts.at(i).box, m_record.texts.at(i));
+    for (qsizetype i = 0; i < m_layout.integers.size(); ++i) {
+        const QString& box = m_layout.integers.at(i).box;
+        setText(box, shownInteger(box, m_record.integers.at(i)));
+    }
+}
+
+SectionRecord RecordScreen::typedRecord() const {
+    SectionRecord typed = SectionRecord::emptyFor(m_layout);
+    for (qsizetype i = 0; i < m_layout.texts.size(); ++i)
+        typed.texts[i] = text(m_layout.texts.at(i).box);
+    // A box that cannot be read gives 0 for its field alone.
+    for (qsizetype i = 0; i < m_layout.integers.size(); ++i)
+        typed.integers[i] = readInteger(text(m_layout.integers.at(i).box));
+    return typed;
+}
+
+void RecordScreen::saveRecord() {
+    SectionRecord typed = typedRecord();
+    if (!completeRecord(typed))
+        return;
+    m_record = typed;
+    // A save that fails leaves the boxes as typed; one that works shows the file again.
+    if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record))
+        click(dataButton);
+}
+
+} // namespace gaikyo

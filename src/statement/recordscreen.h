@@ -1,0 +1,67 @@
+#pragma once
+
+#include "recordlayouts.h"
+#include "screen/screen.h"
+#include "sectionrecord.h"
+
+#include <optional>
+
+namespace gaikyo {
+
+// A picture entry screen that edits one record file as a single section: the boxes of
+// the file's fields laid over the form's picture, a hidden code box that the main menu
+// fills, and the buttons Command1 "クリア", Command2 "ＤＡＴＡ" and Command9 "登録実行".
+class RecordScreen : public Screen {
+    Q_OBJECT
+public:
+    const SectionRecord& record() const { return m_record; }
+    const RecordLayout& layout() const { return m_layout; }
+    const QString& codeBox() const { return m_codeBox; }
+
+    // A new window runs "クリア" and "ＤＡＴＡ"; its code box is still empty then, so
+    // nothing is loaded until a company is handed over.
+    void load() override;
+    void codeHandedOver(const QString& box) override;
+
+    static const QString clearButton; // Command1 "クリア"
+    static const QString dataButton;  // Command2 "ＤＡＴＡ"
+    static const QString saveButton;  // Command9 "登録実行"
+
+protected:
+    RecordScreen(Application& app, const QString& name, const QString& caption, QSize clientSize,
+                 int section, const QString& codeBox);
+
+    // An entry box: light cyan, single line.
+    Control& addBox(const QString& name, QRect geometry, Qt::Alignment horizontal);
+    void addCodeBox(QRect geometry);
+    Control& addButton(const QString& name, const QString& caption, QRect geometry);
+    // "クリア", "ＤＡＴＡ" and "登録実行" side by side below the picture; returns the last.
+    Control& addButtonRow(int y, int clearX, int dataX, int saveX);
+
+    std::optional<qint32> companyCode() const;
+
+    // "クリア": empties the field boxes in file order; the record is untouched.
+    virtual void clearBoxes();
+    // How an integer field shows in its box; grouped display unless told otherwise.
+    virtual QString shownInteger(const QString& box, qint32 value) const;
+    // Runs after "ＤＡＴＡ" has shown a fully read file.
+    virtual void afterLoad() {}
+    // Completes the record typed into the boxes before it is written. Returning false
+    // refuses the save: the screen has told the user why, nothing is written.
+    virtual bool completeRecord(SectionRecord& record) {
+        Q_UNUSED(record);
+        return true;
+    }
+
+private:
+    void loadRecord(); // "ＤＡＴＡ"
+    void saveRecord(); // "登録実行"
+    void showRecord();
+    SectionRecord typedRecord() const;
+
+    const RecordLayout& m_layout;
+    QString m_codeBox;
+    SectionRecord m_record;
+};
+
+} // namespace gaikyo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "datafile/cp932.h"
+#include "datafile/drivec.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+#include "screen/application.h"
+#include "shell/screens.h"
+#include "statement/recordscreen.h"
+#include "support/recordingplatform.h"
+#include "support/scriptedmessages.h"
+#include "support/testhome.h"
+
+#include <QStringList>
+
+namespace gaikyo::test {
+
+// How the main menu opens one of the picture entry screens.
+struct EntryHandOver {
+    QString screen;
+    QString codeBox;
+    QStringList actions;
+};
+
+inline EntryHandOver handOverOf(const QString& screen) {
+    const QString clear = QStringLiteral("Command1");
+    const QString data = QStringLiteral("Command2");
+    if (screen == screens::mainAccounts)
+        return {screen, QStringLiteral("Text43"), {clear, data}};
+    if (screen == screens::businessForm)
+        return {screen, QStringLiteral("Text28"), {clear, data}};
+    if (screen == screens::taxAccountant)
+        return {screen, QStringLiteral("Text44"), {clear, data}};
+    return {screen, QStringLiteral("Text148"), {clear, data, QStringLiteral("月表示")}};
+}
+
+// A program on a fresh drive C: whose statement folder exists, as after the first
+// registration of a company.
+struct EntryProgram {
+    TestHome home;
+    RecordingPlatform platform;
+    ScriptedMessages messages;
+    Application app{platform};
+
+    explicit EntryProgram(bool withFolder = true) {
+        screens::registerAll(app);
+        if (withFolder)
+            drivec::createFolder(paths::statementFolder());
+    }
+
+    // What "概況書２" … "概況書５" on the main menu do for a company.
+    RecordScreen& handOver(const QString& screen, qint32 code) {
+        const EntryHandOver h = handOverOf(screen);
+        app.handOver(code, h.screen, h.codeBox, h.actions);
+        return *app.screenAs<RecordScreen>(screen);
+    }
+
+    // A company registered with its business year starting in the given month.
+    void registerCompany(qint32 code, qint32 startMonth) const {
+        CompanyRecord company;
+        company.code = code;
+        company.name = QStringLiteral("テスト商事");
+        company.startYear = 20;
+        company.startMonth = startMonth;
+        company.startDay = 1;
+        company.endYear = 21;
+        company.endMonth = startMonth == 1 ? 12 : startMonth - 1;
+        company.endDay = 31;
+        drivec::createFolder(paths::masterFolder());
+        if (!masterfile::write(company).ok())
+            qFatal("cannot write the master file");
+    }
+};
+
+inline QString box(int number) {
+    return QStringLiteral("Text%1").arg(number);
+}
+
+// The lines of a data file without their CR LF.
+inline QStringList fileLines(const QByteArray& bytes) {
+    QStringList lines = cp932::decode(bytes).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    return lines;
+}
+
+} // namespace gaikyo::test
