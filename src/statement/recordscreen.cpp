@@ -1,5 +1,7 @@
 #include "recordscreen.h"
 
+#include "printing/pictures/formpictures.h"
+
 #include "datafile/numbers.h"
 #include "recordsaving.h"
 #include "sectionfile.h"
@@ -14,6 +16,8 @@ RecordScreen::RecordScreen(Application& app, const QString& name, const QString&
                            QSize clientSize, int section, const QString& codeBox)
     : Screen(app, name, caption, clientSize, Unit::Pixels), m_layout(layouts::section(section)),
       m_codeBox(codeBox), m_record(SectionRecord::emptyFor(m_layout)) {
+    // The part of the form this screen fills in, behind its boxes.
+    setBackgroundPicture(formpictures::screenBackground(name));
     onClick(clearButton, [this] { clearBoxes(); });
     onClick(dataButton, [this] { loadRecord(); });
     onClick(saveButton, [this] { saveRecord(); });
