@@ -556,5 +556,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(EntryScreensTest)
+QTEST_MAIN(EntryScreensTest)
 #include "entryscreenstest.moc"

@@ -311,5 +311,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(MonthlyTableTest)
+QTEST_MAIN(MonthlyTableTest)
 #include "monthlytabletest.moc"
