@@ -178,6 +178,14 @@ void PrintScreen::addControls() {
                QRect(6480, row(11), 2400, 375)));
 
     add(hiddenCodeBox(codeBox));
+    // The two page pictures the A4 prints lay under the data; kept, never shown.
+    for (const char* name : {"Picture1", "Picture2"}) {
+        Control picture;
+        picture.name = QString::fromLatin1(name);
+        picture.kind = ControlKind::Picture;
+        picture.visible = false;
+        add(picture);
+    }
     for (const auto& [name, caption] :
          {std::pair{"Command1", "data"}, std::pair{"Command10", "データ"}}) {
         Control& hidden =
