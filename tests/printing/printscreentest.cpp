@@ -1,123 +1,13 @@
-#include "printing/printscreen.h"
-#include "datafile/filechannel.h"
-#include "printing/printerservice.h"
-#include "printing/recordingsurface.h"
-#include "registry/companypaths.h"
-#include "screen/application.h"
-#include "shell/mainmenu.h"
-#include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "printprogram.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
-#include <QTest>
+#include "datafile/filechannel.h"
 
 using namespace gaikyo;
 
 namespace {
 
-// Every page goes to one recording, kept by the test.
-class RecordingPrinters : public PrinterService {
-public:
-    QStringList operations;
-    bool available = true;
-    int failAfter = -1;
-
-    QStringList installedPrinters() override { return {QStringLiteral("test")}; }
-    Status setDefaultPrinter(const QString&) override { return {}; }
-    std::unique_ptr<PrintSurface> openDefaultPrinter() override {
-        if (!available)
-            return nullptr;
-        return std::make_unique<Forwarding>(*this);
-    }
-    QList<QStringList> previewPages;
-    void showPreview(const QString&, int pages,
-                     const std::function<bool(PrintSurface&)>& draw) override {
-        // One recording a page: each page ends with "end".
-        RecordingSurface surface;
-        draw(surface);
-        previewPages.clear();
-        QStringList page;
-        for (const QString& op : surface.operations()) {
-            page.append(op);
-            if (op == QStringLiteral("end")) {
-                previewPages.append(page);
-                page.clear();
-            }
-        }
-        QCOMPARE(previewPages.size(), pages);
-    }
-
-private:
-    class Forwarding : public RecordingSurface {
-    public:
-        explicit Forwarding(RecordingPrinters& owner) : m_owner(owner) {
-            failAfter(owner.failAfter);
-        }
-        ~Forwarding() override { m_owner.operations = operations(); }
-
-    private:
-        RecordingPrinters& m_owner;
-    };
-};
-
-QByteArray master(const QString& homePage = QStringLiteral("http://example.com/"),
-                  const QString& respondent = QStringLiteral("山田太郎")) {
-    return test::crlfFile({"7",
-                           "\"ミホン\"",
-                           "\"株式会社見本\"",
-                           "\"東京都\"",
-                           "\"03-1\"",
-                           "15",
-                           "4",
-                           "1",
-                           "16",
-                           "3",
-                           "31",
-                           u'"' + homePage + u'"',
-                           u'"' + respondent + u'"',
-                           "12345",
-                           "\"山田一郎\"",
-                           "\"予備2\"",
-                           "\"予備3\"",
-                           "\"予備4\"",
-                           "\"予備5\"",
-                           "\"予備6\"",
-                           "\"予備7\"",
-                           "\"予備8\"",
-                           "\"予備9\"",
-                           "\"予備10\"",
-                           "\"予備11\"",
-                           "\"予備12\""});
-}
-
-struct Program {
-    test::TestHome home;
-    test::RecordingPlatform platform;
-    test::ScriptedMessages messages;
-    RecordingPrinters printers;
-    Application app{platform};
-
-    Program() {
-        app.setPrinters(&printers);
-        screens::registerAll(app);
-        home.write(paths::masterFile(7), master());
-        home.write(paths::statementFolder() + QStringLiteral("keep"), {});
-    }
-    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    PrintScreen& open(const QString& code = QStringLiteral("7")) {
-        MainMenu& menu = *app.screenAs<MainMenu>(screens::mainMenu);
-        menu.setText(QStringLiteral("Text1"), code);
-        menu.click(QStringLiteral("Command3"));
-        return *qobject_cast<PrintScreen*>(app.existing(screens::print));
-    }
-    QStringList texts() const {
-        return printers.operations.filter(QRegularExpression(QStringLiteral("^text ")));
-    }
-};
+using Program = test::PrintProgram;
+using test::companyMaster;
 
 } // namespace
 
@@ -153,7 +43,7 @@ private Q_SLOTS:
         QFETCH(QString, homePage);
         QFETCH(QString, respondent);
         Program p;
-        p.home.write(paths::masterFile(7), master(homePage, respondent));
+        p.home.write(paths::masterFile(7), companyMaster(homePage, respondent));
         PrintScreen& screen = p.open();
         const bool homeFiller = homePage == QStringLiteral("予備1");
         QCOMPARE(screen.text(QStringLiteral("Text4")), homeFiller ? QString() : homePage);
@@ -210,7 +100,7 @@ private Q_SLOTS:
         screen.setText(QStringLiteral("Text1"), QStringLiteral("00777"));
         screen.click(QStringLiteral("Command9"));
         QVERIFY(p.messages.shown().isEmpty());
-        QByteArray expected = master();
+        QByteArray expected = companyMaster();
         expected.replace(test::crlfFile({"\"株式会社見本\""}),
                          test::crlfFile({"\"株式会社新名\""}));
         expected.replace("12345\r\n", "777\r\n");
@@ -225,7 +115,7 @@ private Q_SLOTS:
         screen.click(QStringLiteral("Command9"));
         QCOMPARE(p.messages.shown().size(), 1);
         QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("日")));
-        QCOMPARE(p.home.read(paths::masterFile(7)), master());
+        QCOMPARE(p.home.read(paths::masterFile(7)), companyMaster());
         // What the user typed stays.
         QCOMPARE(screen.text(QStringLiteral("Text1")), QStringLiteral("12345"));
         QCOMPARE(screen.text(QStringLiteral("Text3")), QStringLiteral("変更"));
@@ -288,7 +178,7 @@ private Q_SLOTS:
     // Another company's sections never print on this company's page.
     void sectionsOfAnotherCompanyDoNotCarryOver() {
         Program p;
-        p.home.write(paths::masterFile(8), master());
+        p.home.write(paths::masterFile(8), companyMaster());
         p.home.write(paths::sectionFile(7, 21),
                      test::crlfFile({"\"七\"", "\"\"", "\"\"", "\"\"", "\"\""}));
         p.open(QStringLiteral("7")).click(QStringLiteral("Command11"));
