@@ -85,6 +85,11 @@ QString folderOf(const QString& windowsPath) {
     return windowsPath.left(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
 }
 
+// A literal with NUL bytes in it, whole.
+template <std::size_t N> QByteArray bytesOf(const char (&literal)[N]) {
+    return QByteArray(literal, N - 1);
+}
+
 QByteArray garbage(int size, quint32 seed) {
     QRandomGenerator random(seed);
     QByteArray bytes(size, Qt::Uninitialized);
@@ -196,6 +201,7 @@ private Q_SLOTS:
         const QByteArray section = test::crlfFile({"\"一行目\"", "\"\"", "\"\""});
         // Ends inside the double-byte 見 of line 3.
         const QByteArray midCharacter = whole.left(whole.indexOf(test::crlfFile({"\"株"})) + 6);
+        const QByteArray withNuls = bytesOf("7\r\n\"ab\0cd\"\r\n\0\0\r\n15\0\r\n");
         const struct {
             const char* name;
             QByteArray bytes;
@@ -207,7 +213,7 @@ private Q_SLOTS:
             {"invalid Shift_JIS",
              QByteArray("7\r\n\"\x81\x20\xff\xfd\xa0\x80\"\r\n\"\x82\"\r\n\x9f")},
             {"NUL bytes", QByteArray(300, '\0')},
-            {"NULs inside the values", QByteArray("7\r\n\"ab\0cd\"\r\n\0\0\r\n15\0\r\n", 24)},
+            {"NULs inside the values", withNuls},
             {"unclosed quote", QByteArray("7\r\n\"no end")},
             {"CR only, no LF", QByteArray(2000, '\r')},
             {"one long line", QByteArray(1 << 20, 'x')},
