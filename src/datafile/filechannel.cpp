@@ -45,7 +45,10 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
             QStringLiteral("保存先のフォルダ「%1」がありません。先に会社登録をしてください。")
                 .arg(windowsPath.left(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1)));
     QSaveFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that stops part-way (a full disk) then reports how much it
+    // wrote. Through Qt's buffer the shortfall went unnoticed at commit, and a truncated
+    // file replaced the whole one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Status::failure(QStringLiteral("ファイル「%1」を書き込めません。（%2）")
                                    .arg(windowsPath, file.errorString()));
     m_openPath = windowsPath;

@@ -121,6 +121,9 @@ void ScreenWindow::build() {
         }
         case ControlKind::ListBox: {
             auto* list = new QListWidget(parent);
+            // One line per item: the row height comes from one item, not from laying
+            // out each of the up to 999 companies.
+            list->setUniformItemSizes(true);
             list->addItems(c.items);
             const QString name = c.name;
             connect(list, &QListWidget::itemClicked, this,

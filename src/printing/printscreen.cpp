@@ -242,7 +242,7 @@ void PrintScreen::loadPrintData() {
 }
 
 bool PrintScreen::saveHeader() {
-    const auto fail = [this](const QString& why) {
+    const auto fail = [](const QString& why) {
         messages::warn(QStringLiteral("上記項目を登録"),
                        why + QStringLiteral("\n会社の見出しは保存されていません。"));
         return false;

@@ -8,15 +8,17 @@ namespace gaikyo::masterfile {
 
 bool read(qint32 code, int lastLine, CompanyRecord& record) {
     const std::optional<QByteArray> file = FileChannel::instance().read(paths::masterFile(code));
-    if (!file)
-        return false;
+    return file && decode(*file, lastLine, record);
+}
+
+bool decode(const QByteArray& bytes, int lastLine, CompanyRecord& record) {
     const ValueReader::Field lines[] = {
         &record.code,       &record.furigana,        &record.name,           &record.address,
         &record.telephone,  &record.startYear,       &record.startMonth,     &record.startDay,
         &record.endYear,    &record.endMonth,        &record.endDay,         &record.homePage,
         &record.respondent, &record.referenceNumber, &record.representative,
     };
-    ValueReader reader(*file);
+    ValueReader reader(bytes);
     return reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
 }
 

@@ -8,8 +8,10 @@ namespace gaikyo::registryfile {
 
 bool read(qint32 code, int lastValue, RegistryRecord& record) {
     const std::optional<QByteArray> file = FileChannel::instance().read(paths::registryFile(code));
-    if (!file)
-        return false;
+    return file && decode(*file, lastValue, record);
+}
+
+bool decode(const QByteArray& bytes, int lastValue, RegistryRecord& record) {
     const ValueReader::Field values[valueCount] = {
         &record.code,
         &record.value2,
@@ -31,7 +33,7 @@ bool read(qint32 code, int lastValue, RegistryRecord& record) {
         &record.values17to19[1],
         &record.values17to19[2],
     };
-    ValueReader reader(*file);
+    ValueReader reader(bytes);
     return reader.readFields(std::span(values).first(qBound(0, lastValue, valueCount)));
 }
 

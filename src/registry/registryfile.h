@@ -10,5 +10,7 @@ constexpr int valueCount = 19;
 // record. Returns false when the file is missing or holds fewer values; values read
 // before the end stay in the record. The file is never written.
 bool read(qint32 code, int lastValue, RegistryRecord& record);
+// The same, from the bytes of a file.
+bool decode(const QByteArray& bytes, int lastValue, RegistryRecord& record);
 
 } // namespace gaikyo::registryfile

@@ -91,6 +91,12 @@ void Screen::clearItems(const QString& list) {
     Q_EMIT itemsChanged(list);
 }
 
+void Screen::setItems(const QString& list, const QStringList& items) {
+    mutableControl(list).items = items;
+    m_selectedRows.remove(list);
+    Q_EMIT itemsChanged(list);
+}
+
 void Screen::addItem(const QString& list, const QString& item) {
     mutableControl(list).items.append(item);
     Q_EMIT itemsChanged(list);

@@ -52,6 +52,8 @@ public:
     QStringList items(const QString& list) const;
     void clearItems(const QString& list);
     void addItem(const QString& list, const QString& item);
+    // Clears the list and fills it anew in one step (a window redraws it once).
+    void setItems(const QString& list, const QStringList& items);
     int selectedRow(const QString& list) const { return m_selectedRows.value(list, -1); }
     // Selects an item without running the list's action (-1: none).
     void setSelectedRow(const QString& list, int row);

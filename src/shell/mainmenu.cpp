@@ -202,15 +202,11 @@ bool MainMenu::startUp() {
 }
 
 void MainMenu::refillCompanyList() {
-    clearItems(QStringLiteral("List2"));
-    for (const QString& item : companylist::companyItems())
-        addItem(QStringLiteral("List2"), item);
+    setItems(QStringLiteral("List2"), companylist::companyItems());
 }
 
 void MainMenu::refillRegistryList() {
-    clearItems(QStringLiteral("List1"));
-    for (const QString& item : companylist::registryItems())
-        addItem(QStringLiteral("List1"), item);
+    setItems(QStringLiteral("List1"), companylist::registryItems());
 }
 
 void MainMenu::checkPledge() {

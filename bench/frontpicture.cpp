@@ -1,0 +1,10 @@
+#include "frontpicture.h"
+
+#include "printing/pictures/formpictures.h"
+
+namespace gaikyo::bench {
+
+// The program's own picture of the front page, as the A4 print lays it under the data.
+QImage frontPagePicture() { return formpictures::frontPage(); }
+
+} // namespace gaikyo::bench

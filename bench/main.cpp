@@ -1,0 +1,236 @@
+// gaikyo_bench: the figures of start-up, company list refill, one A4 front page and
+// peak memory on a generated office of 999 companies. `bash tools/bench` runs it.
+#include "datafile/drivec.h"
+#include "dataset.h"
+#include "frontpicture.h"
+#include "measure.h"
+#include "printing/pageprinter.h"
+#include "printing/paintersurface.h"
+#include "printing/printrecords.h"
+#include "registry/companylist.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace gaikyo;
+using namespace gaikyo::bench;
+
+namespace {
+
+constexpr int startupRuns = 9;
+constexpr int refillRuns = 15;
+constexpr int pageRuns = 7;
+
+struct Child {
+    double ms = 0;
+    qint64 peakKb = 0;
+};
+
+// One start-up in a fresh process: from just before the process is started until the
+// child reports its window shown.
+std::optional<Child> startOnce(const QString& which) {
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationFilePath());
+    process.setArguments({QStringLiteral("--startup"), which});
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const qint64 started = monotonicNs();
+    process.start();
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return std::nullopt;
+    const QList<QByteArray> report = process.readAllStandardOutput().trimmed().split(' ');
+    if (report.size() != 2)
+        return std::nullopt;
+    return Child{(report.at(0).toLongLong() - started) / 1e6, report.at(1).toLongLong()};
+}
+
+QString megabytes(qint64 kb) {
+    return QString::number(kb / 1024.0, 'f', 1) + QStringLiteral(" MB");
+}
+
+void line(const QString& text) {
+    std::printf("%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+QString verdict(bool met) {
+    return met ? QStringLiteral("target met") : QStringLiteral("TARGET MISSED");
+}
+
+// The width, height and bits per component of every image in a PDF file.
+QStringList pdfImages(const QByteArray& pdf) {
+    QStringList images;
+    static const QRegularExpression object(QStringLiteral("<<([^<>]*/Subtype\\s*/Image[^<>]*)>>"));
+    for (const QRegularExpressionMatch& m : object.globalMatch(QString::fromLatin1(pdf))) {
+        const QString dict = m.captured(1);
+        auto value = [&](const char* key) {
+            const QRegularExpression re(QStringLiteral("/%1\\s+(\\d+)").arg(QLatin1String(key)));
+            return re.match(dict).captured(1);
+        };
+        images.append(QStringLiteral("%1×%2 at %3 bit")
+                          .arg(value("Width"), value("Height"), value("BitsPerComponent")));
+    }
+    return images;
+}
+
+struct Page {
+    double ms = 0;
+    qint64 bytes = 0;
+    bool printed = false;
+};
+
+Page printFrontPage(const PrintRecords& data, const QImage& picture, const QString& file) {
+    Page page;
+    const qint64 started = monotonicNs();
+    {
+        QPdfWriter writer(file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        PainterSurface surface(writer);
+        PagePrinter printer(surface, data, PagePrinter::Sheet::A4);
+        printer.setReferenceNumber(data.company().referenceNumber);
+        page.printed = printer.printFront(picture);
+    }
+    page.ms = (monotonicNs() - started) / 1e6;
+    page.bytes = QFileInfo(file).size();
+    return page;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && qstrcmp(argv[1], "--startup") == 0)
+        return runStartupChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    // For profiling one part alone: `gaikyo_bench --dataset DIR` only makes the data
+    // set, with DIR as the home; `HOME=DIR gaikyo_bench --startup program` then starts.
+    const bool datasetOnly = argc == 3 && qstrcmp(argv[1], "--dataset") == 0;
+    const QString homePath = datasetOnly ? QString::fromLocal8Bit(argv[2]) : home.path();
+    qputenv("HOME", homePath.toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    QApplication qtApp(argc, argv);
+
+    qint64 started = monotonicNs();
+    if (!generateDataSet())
+        return 1;
+    line(QStringLiteral("Data set: %1 companies with master and ten section files, %1 "
+                        "corporate-tax files (made in %2 s) under %3")
+             .arg(companyCount)
+             .arg((monotonicNs() - started) / 1e9, 0, 'f', 1)
+             .arg(drivec::root()));
+    if (datasetOnly)
+        return 0;
+
+    // (1) Start-up: the program to its main menu against a bare window.
+    QList<double> program;
+    QList<double> bare;
+    qint64 programPeakKb = 0;
+    for (int run = 0; run < startupRuns; ++run) {
+        const std::optional<Child> b = startOnce(QStringLiteral("bare"));
+        const std::optional<Child> p = startOnce(QStringLiteral("program"));
+        if (!b || !p) {
+            line(QStringLiteral("start-up child failed"));
+            return 1;
+        }
+        bare.append(b->ms);
+        program.append(p->ms);
+        programPeakKb = qMax(programPeakKb, p->peakKb);
+    }
+    const double startupRatio = median(program) / median(bare);
+    line(QStringLiteral("(1) start-up to the main menu shown: %1 ms; bare Qt window: %2 ms; "
+                        "ratio %3 (target ≤ 1.3: %4)  [median of %5 fresh processes each]")
+             .arg(median(program), 0, 'f', 1)
+             .arg(median(bare), 0, 'f', 1)
+             .arg(startupRatio, 0, 'f', 2)
+             .arg(verdict(startupRatio <= 1.3))
+             .arg(startupRuns));
+
+    // (2) One refill of the company list against a plain loop over the same files.
+    QList<double> refill;
+    QList<double> plain;
+    qsizetype items = 0;
+    for (int run = 0; run <= refillRuns; ++run) {
+        started = monotonicNs();
+        items = companylist::companyItems().size();
+        const double refillMs = (monotonicNs() - started) / 1e6;
+
+        started = monotonicNs();
+        qint64 bytes = 0;
+        for (qint32 code = companylist::firstCode; code <= companylist::lastCode; ++code) {
+            QFile file(drivec::hostPath(paths::masterFile(code)));
+            if (file.open(QIODevice::ReadOnly))
+                bytes += file.readAll().size();
+        }
+        const double plainMs = (monotonicNs() - started) / 1e6;
+        if (run == 0 || bytes == 0)
+            continue; // the first round only warms the file cache
+        refill.append(refillMs);
+        plain.append(plainMs);
+    }
+    const double refillRatio = median(refill) / median(plain);
+    line(QStringLiteral("(2) company list refill (%1 items): %2 ms; plain open-and-read loop: "
+                        "%3 ms; ratio %4 (target ≤ 2: %5)  [median of %6]")
+             .arg(items)
+             .arg(median(refill), 0, 'f', 2)
+             .arg(median(plain), 0, 'f', 2)
+             .arg(refillRatio, 0, 'f', 2)
+             .arg(verdict(refillRatio <= 2))
+             .arg(refillRuns));
+
+    // (3) One A4 front page with its picture to PDF.
+    PrintRecords data;
+    masterfile::read(1, 15, data.company());
+    data.loadSections(1);
+    const QImage picture = frontPagePicture();
+    const QString pdf = home.filePath(QStringLiteral("front.pdf"));
+    QList<double> pageMs;
+    Page first;
+    Page page;
+    for (int run = 0; run < pageRuns; ++run) {
+        page = printFrontPage(data, picture, pdf);
+        if (!page.printed) {
+            line(QStringLiteral("the front page did not print"));
+            return 1;
+        }
+        if (run == 0)
+            first = page;
+        pageMs.append(page.ms);
+    }
+    QFile written(pdf);
+    const QStringList images =
+        written.open(QIODevice::ReadOnly) ? pdfImages(written.readAll()) : QStringList();
+    const double pageMedian = median(pageMs);
+    line(QStringLiteral("(3) one A4 front page to PDF: %1 ms (first %2 ms), %3 KB; picture in "
+                        "the PDF: %4 (targets ≤ 250 ms, ≤ 400 KB: %5)  [median of %6]")
+             .arg(pageMedian, 0, 'f', 1)
+             .arg(first.ms, 0, 'f', 1)
+             .arg(page.bytes / 1024.0, 0, 'f', 1)
+             .arg(images.isEmpty() ? QStringLiteral("none found")
+                                   : images.join(QStringLiteral(", ")))
+             .arg(verdict(qMax(first.ms, pageMedian) <= 250 && page.bytes <= 400 * 1024))
+             .arg(pageRuns));
+
+    // (4) Peak memory: the program after start-up, and this process after the refills
+    // and the pages.
+    const qint64 benchPeakKb = peakMemoryKb();
+    line(QStringLiteral("(4) peak memory: program at its main menu %1; refills and pages %2 "
+                        "(target ≤ 120 MB: %3)")
+             .arg(megabytes(programPeakKb), megabytes(benchPeakKb))
+             .arg(verdict(qMax(programPeakKb, benchPeakKb) <= 120 * 1024)));
+    return 0;
+}

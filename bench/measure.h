@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QList>
+#include <QtGlobal>
+
+namespace gaikyo::bench {
+
+// The system-wide monotonic clock, comparable between processes.
+qint64 monotonicNs();
+// The process's peak resident memory (VmHWM) in kilobytes.
+qint64 peakMemoryKb();
+// The middle value (the mean of the two middle ones for an even count).
+double median(QList<double> values);
+
+} // namespace gaikyo::bench

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "datafile/drivec.h"
+#include "printing/printerservice.h"
+#include "printing/printscreen.h"
+#include "printing/recordingsurface.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+#include "registry/registrationscreen.h"
+#include "screen/application.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+#include "statement/sectionsscreen.h"
+#include "support/recordingplatform.h"
+#include "support/scriptedmessages.h"
+#include "support/testhome.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace gaikyo::test {
+
+// Every page goes to one recording, kept for the test.
+class RecordingPrinters : public PrinterService {
+public:
+    QStringList operations;
+
+    QStringList installedPrinters() override { return {QStringLiteral("test")}; }
+    Status setDefaultPrinter(const QString&) override { return {}; }
+    std::unique_ptr<PrintSurface> openDefaultPrinter() override {
+        return std::make_unique<Forwarding>(*this);
+    }
+
+private:
+    class Forwarding : public RecordingSurface {
+    public:
+        explicit Forwarding(RecordingPrinters& owner) : m_owner(owner) {}
+        ~Forwarding() override { m_owner.operations = operations(); }
+
+    private:
+        RecordingPrinters& m_owner;
+    };
+};
+
+inline CompanyRecord sampleCompany(qint32 code) {
+    CompanyRecord r;
+    r.code = code;
+    r.furigana = QStringLiteral("ミホン");
+    r.name = QStringLiteral("株式会社見本");
+    r.address = QStringLiteral("東京都");
+    r.telephone = QStringLiteral("03-1");
+    r.startYear = 15;
+    r.startMonth = 4;
+    r.startDay = 1;
+    r.endYear = 16;
+    r.endMonth = 3;
+    r.endDay = 31;
+    r.homePage = QStringLiteral("http://example.com/");
+    r.respondent = QStringLiteral("山田太郎");
+    r.referenceNumber = 12345;
+    r.representative = QStringLiteral("山田一郎");
+    return r;
+}
+
+// The whole program with company 7 registered and its first section saved, on a
+// drive C: of its own, with message boxes and printers that record.
+struct FaultProgram {
+    TestHome home;
+    RecordingPlatform platform;
+    ScriptedMessages messages;
+    RecordingPrinters printers;
+    Application app{platform};
+
+    FaultProgram() {
+        app.setPrinters(&printers);
+        screens::registerAll(app);
+        home.write(paths::masterFile(7), masterfile::bytes(sampleCompany(7), nullptr));
+        home.write(paths::sectionFile(7, 21),
+                   crlfFile({"\"一行目\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"予備1\""}));
+        menu().startUp();
+    }
+    ~FaultProgram() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    MainMenu& menu() { return *app.screenAs<MainMenu>(screens::mainMenu); }
+
+    // The main menu's "会社呼出" for a code as typed.
+    void callUp(const QString& code) {
+        menu().setText(QStringLiteral("Text1"), code);
+        menu().click(QStringLiteral("Command2"));
+    }
+    SectionsScreen& sections(qint32 code = 7) {
+        app.handOver(code, screens::sections, QStringLiteral("Text8"),
+                     {QStringLiteral("Command1")});
+        return *app.screenAs<SectionsScreen>(screens::sections);
+    }
+    PrintScreen& print() {
+        callUp(QStringLiteral("7"));
+        menu().click(QStringLiteral("Command3"));
+        return *qobject_cast<PrintScreen*>(app.existing(screens::print));
+    }
+    // The registration screen with every box filled for company 7.
+    RegistrationScreen& registration() {
+        auto& screen = *app.screenAs<RegistrationScreen>(screens::registration);
+        const CompanyRecord r = sampleCompany(7);
+        const QList<std::pair<const char*, QString>> boxes = {{"Text1", QStringLiteral("7")},
+                                                              {"Text2", r.furigana},
+                                                              {"Text3", r.name},
+                                                              {"Text5", r.address},
+                                                              {"Text12", r.telephone},
+                                                              {"Text13", QStringLiteral("15")},
+                                                              {"Text14", QStringLiteral("4")},
+                                                              {"Text15", QStringLiteral("1")},
+                                                              {"Text17", QStringLiteral("16")},
+                                                              {"Text18", QStringLiteral("3")},
+                                                              {"Text19", QStringLiteral("31")},
+                                                              {"Text7", QStringLiteral("12345")},
+                                                              {"Text4", r.homePage},
+                                                              {"Text6", r.respondent},
+                                                              {"Text9", r.representative}};
+        for (const auto& [box, value] : boxes)
+            screen.setText(QString::fromLatin1(box), value);
+        return screen;
+    }
+
+    // What stands at a path of drive C: — a file's bytes, or a folder's listing with the
+    // bytes of every file in it — so that a test can tell that nothing changed.
+    QByteArray snapshot(const QString& windowsPath) const {
+        const QString host = drivec::hostPath(windowsPath);
+        const QFileInfo info(host);
+        if (!info.exists())
+            return "(nothing)";
+        if (info.isFile())
+            return "file:" + home.read(windowsPath);
+        QByteArray all = "folder:";
+        QDirIterator it(host, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        QStringList entries;
+        while (it.hasNext())
+            entries.append(it.next());
+        entries.sort();
+        for (const QString& entry : entries) {
+            all += entry.toUtf8() + '\n';
+            QFile file(entry);
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll();
+        }
+        return all;
+    }
+};
+
+} // namespace gaikyo::test

@@ -1,0 +1,438 @@
+// Faults from outside the program — a disk that fills up, folders in the wrong place,
+// damaged files, files that vanish, texts and numbers no file can hold — driven through
+// the real screens. For each: the old file stays whole, the user is told where the
+// program tells at all, and the program goes on working.
+#include "faultprogram.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace gaikyo;
+using test::FaultProgram;
+
+namespace {
+
+// Where a save happens, and what it writes.
+enum class Saver { Registration, Section, PrintHeader };
+
+QString savedFile(Saver saver) {
+    return saver == Saver::Section ? paths::sectionFile(7, 21) : paths::masterFile(7);
+}
+
+// Opens the screen that saves, as the user would, with the company's values in it.
+Screen& openSaver(FaultProgram& p, Saver saver) {
+    switch (saver) {
+    case Saver::Registration:
+        return p.registration();
+    case Saver::Section:
+        return p.sections();
+    case Saver::PrintHeader:
+        return p.print();
+    }
+    Q_UNREACHABLE();
+}
+
+// Puts a new text into the screen's name or first text box and saves.
+void save(Screen& screen, Saver saver, const QString& text) {
+    const bool section = saver == Saver::Section;
+    screen.setText(section ? QStringLiteral("Text1") : QStringLiteral("Text3"), text);
+    screen.click(saver == Saver::Registration ? QStringLiteral("Command12")
+                 : section                    ? QStringLiteral("Command5")
+                                              : QStringLiteral("Command9"));
+}
+
+// A later, normal save on the same screen works and lands in the file.
+void saveWorksAgain(FaultProgram& p, Screen& screen, Saver saver) {
+    p.messages.clear();
+    save(screen, saver, QStringLiteral("株式会社その後"));
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    QVERIFY(p.home.read(savedFile(saver)).contains(test::crlfFile({"\"株式会社その後\""})));
+    QCOMPARE(p.platform.ends, 0);
+}
+
+// A write that stops after this many bytes, as on a full disk: the process's file size
+// limit makes the write fail part-way, for root as for anyone.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+enum class Injection { FullDiskPartWay, FileIsFolder, FolderIsFile, UnwritableFolder };
+
+QString hostPath(const QString& windowsPath) {
+    return drivec::hostPath(windowsPath);
+}
+
+QString folderOf(const QString& windowsPath) {
+    return windowsPath.left(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+// A literal with NUL bytes in it, whole.
+template <std::size_t N> QByteArray bytesOf(const char (&literal)[N]) {
+    return QByteArray(literal, N - 1);
+}
+
+QByteArray garbage(int size, quint32 seed) {
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Saver)
+Q_DECLARE_METATYPE(Injection)
+
+class FaultsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void failedWrite_data() {
+        QTest::addColumn<Injection>("injection");
+        QTest::addColumn<Saver>("saver");
+        const struct {
+            const char* name;
+            Injection injection;
+        } injections[] = {
+            {"disk full part-way", Injection::FullDiskPartWay},
+            {"file replaced by a folder", Injection::FileIsFolder},
+            {"folder replaced by a file", Injection::FolderIsFile},
+            {"unwritable folder", Injection::UnwritableFolder},
+        };
+        const struct {
+            const char* name;
+            Saver saver;
+        } savers[] = {{"registration", Saver::Registration},
+                      {"section 1", Saver::Section},
+                      {"print header", Saver::PrintHeader}};
+        for (const auto& injection : injections)
+            for (const auto& saver : savers)
+                QTest::addRow("%s, %s", injection.name, saver.name)
+                    << injection.injection << saver.saver;
+    }
+    void failedWrite() {
+        QFETCH(Injection, injection);
+        QFETCH(Saver, saver);
+        if (injection == Injection::UnwritableFolder && geteuid() == 0)
+            QSKIP("root writes into any folder; the other rows inject failures that hold "
+                  "for root as well");
+        FaultProgram p;
+        Screen& screen = openSaver(p, saver);
+        const QString file = savedFile(saver);
+        const QString folder = hostPath(folderOf(file));
+        switch (injection) {
+        case Injection::FullDiskPartWay:
+            break;
+        case Injection::FileIsFolder:
+            QVERIFY(QFile::remove(hostPath(file)));
+            p.home.write(file + QStringLiteral("\\inside.txt"), "kept");
+            break;
+        case Injection::FolderIsFile:
+            QVERIFY(QDir(folder).removeRecursively());
+            p.home.write(folderOf(file).chopped(1), "a file where the folder was");
+            break;
+        case Injection::UnwritableFolder:
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            break;
+        }
+        const QByteArray before =
+            p.snapshot(injection == Injection::FolderIsFile ? folderOf(file).chopped(1) : file);
+
+        {
+            std::optional<FileSizeLimit> limit;
+            if (injection == Injection::FullDiskPartWay)
+                limit.emplace(64);
+            save(screen, saver, QStringLiteral("株式会社書きかけ"));
+        }
+        QCOMPARE(p.messages.shown().size(), 1);
+        QCOMPARE(p.messages.shown().first().icon, MessageBox::Icon::Exclamation);
+        QCOMPARE(
+            p.snapshot(injection == Injection::FolderIsFile ? folderOf(file).chopped(1) : file),
+            before);
+        // No half-written file or temporary copy is left beside it.
+        if (injection != Injection::FolderIsFile)
+            QCOMPARE(QDir(folder)
+                         .entryList(QDir::Files | QDir::Hidden)
+                         .filter(QStringLiteral("書きかけ")),
+                     QStringList());
+
+        // The user puts things right; the same save then works.
+        switch (injection) {
+        case Injection::FullDiskPartWay:
+            break;
+        case Injection::FileIsFolder:
+            QVERIFY(QDir(hostPath(file)).removeRecursively());
+            break;
+        case Injection::FolderIsFile:
+            QVERIFY(QFile::remove(folder.chopped(1)));
+            QVERIFY(QDir().mkpath(folder));
+            break;
+        case Injection::UnwritableFolder:
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner));
+            break;
+        }
+        saveWorksAgain(p, screen, saver);
+    }
+
+    void damagedRead_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray whole = masterfile::bytes(test::sampleCompany(7), nullptr);
+        const QByteArray section = test::crlfFile({"\"一行目\"", "\"\"", "\"\""});
+        // Ends inside the double-byte 見 of line 3.
+        const QByteArray midCharacter = whole.left(whole.indexOf(test::crlfFile({"\"株"})) + 6);
+        const QByteArray withNuls = bytesOf("7\r\n\"ab\0cd\"\r\n\0\0\r\n15\0\r\n");
+        const struct {
+            const char* name;
+            QByteArray bytes;
+        } damages[] = {
+            {"ends early", whole.left(whole.size() / 3)},
+            {"ends inside a character", midCharacter},
+            {"empty", QByteArray()},
+            {"random bytes", garbage(4096, 8)},
+            {"invalid Shift_JIS",
+             QByteArray("7\r\n\"\x81\x20\xff\xfd\xa0\x80\"\r\n\"\x82\"\r\n\x9f")},
+            {"NUL bytes", QByteArray(300, '\0')},
+            {"NULs inside the values", withNuls},
+            {"unclosed quote", QByteArray("7\r\n\"no end")},
+            {"CR only, no LF", QByteArray(2000, '\r')},
+            {"one long line", QByteArray(1 << 20, 'x')},
+        };
+        for (const auto& d : damages) {
+            QTest::addRow("master file, %s", d.name) << paths::masterFile(7) << d.bytes;
+            QTest::addRow("section file, %s", d.name) << paths::sectionFile(7, 21) << d.bytes;
+            QTest::addRow("registry file, %s", d.name) << paths::registryFile(7) << d.bytes;
+        }
+        QTest::newRow("section file, valid then garbage")
+            << paths::sectionFile(7, 21) << section + garbage(100, 3);
+    }
+    void damagedRead() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        FaultProgram p;
+        p.home.write(file, bytes);
+
+        // Everything that reads the file: the lists, the call-ups, the sections screen,
+        // the print screen and a print.
+        p.menu().click(QStringLiteral("Command17"));
+        p.menu().refillRegistryList();
+        p.callUp(QStringLiteral("7"));
+        p.sections().click(QStringLiteral("Command15"));
+        auto& registration = *p.app.screenAs<RegistrationScreen>(screens::registration);
+        registration.setText(QStringLiteral("Text8"), QStringLiteral("7"));
+        registration.click(QStringLiteral("Command7"));
+        p.print().click(QStringLiteral("Command11"));
+
+        // Reading changed nothing in the damaged file (the print screen's save rewrites
+        // only the master file, and only from its boxes).
+        if (file != paths::masterFile(7))
+            QCOMPARE(p.home.read(file), bytes);
+        QCOMPARE(p.platform.ends, 0);
+
+        // With the file mended, the program works as before.
+        p.messages.clear();
+        p.home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        p.callUp(QStringLiteral("7"));
+        QCOMPARE(p.menu().text(QStringLiteral("Text2")), QStringLiteral("株式会社見本"));
+        p.print().click(QStringLiteral("Command11"));
+        QCOMPARE(p.printers.operations.value(p.printers.operations.size() - 1),
+                 QStringLiteral("end"));
+        QVERIFY(p.messages.shown().isEmpty());
+    }
+
+    // The company list was filled, then the master file went away (or was spoilt)
+    // before the user clicked its item: the call-up finds nothing and says nothing.
+    void masterFileGoneBeforeCallUp_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("deleted") << "deleted";
+        QTest::newRow("emptied") << "emptied";
+        QTest::newRow("became a folder") << "folder";
+    }
+    void masterFileGoneBeforeCallUp() {
+        QFETCH(QString, how);
+        FaultProgram p;
+        p.home.write(paths::masterFile(8), masterfile::bytes(test::sampleCompany(8), nullptr));
+        p.menu().click(QStringLiteral("Command17"));
+        QCOMPARE(p.menu().items(QStringLiteral("List2")).size(), 2);
+
+        const QString host = hostPath(paths::masterFile(7));
+        QVERIFY(QFile::remove(host));
+        if (how == QStringLiteral("emptied"))
+            p.home.write(paths::masterFile(7), {});
+        else if (how == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(host));
+
+        const QString nameBefore = p.menu().text(QStringLiteral("Text2"));
+        p.menu().clickItem(QStringLiteral("List2"), 0);
+        QVERIFY(p.messages.shown().isEmpty());
+        QCOMPARE(p.menu().text(QStringLiteral("Text2")), nameBefore);
+        QVERIFY(!p.app.existing(screens::sections) ||
+                !p.app.existing(screens::sections)->isShown());
+
+        // The next company still comes up, and a refill leaves the lost one out.
+        p.menu().clickItem(QStringLiteral("List2"), 1);
+        QCOMPARE(p.menu().text(QStringLiteral("Text1")), QStringLiteral("8"));
+        QCOMPARE(p.menu().text(QStringLiteral("Text2")), QStringLiteral("株式会社見本"));
+        QVERIFY(p.app.existing(screens::sections)->isShown());
+        p.menu().click(QStringLiteral("Command17"));
+        QCOMPARE(p.menu().items(QStringLiteral("List2")).size(), 1);
+    }
+
+    // A text no file can hold (pasted, or put there by the program) is refused on save
+    // with a message naming the field; the file keeps what it had.
+    void unstorableText_data() {
+        QTest::addColumn<Saver>("saver");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("told");
+        const QList<std::pair<const char*, Saver>> savers = {{"registration", Saver::Registration},
+                                                             {"section 1", Saver::Section},
+                                                             {"print header", Saver::PrintHeader}};
+        for (const auto& [name, saver] : savers) {
+            QTest::addRow("%s, double quote", name) << saver << "株式会社\"見本\""
+                                                    << "\"";
+            QTest::addRow("%s, CR", name) << saver << "株式\r会社"
+                                          << "改行";
+            QTest::addRow("%s, LF", name) << saver << "株式\n会社"
+                                          << "改行";
+            QTest::addRow("%s, 𠮷", name) << saver << "𠮷野家"
+                                          << "𠮷";
+            QTest::addRow("%s, lone surrogate", name) << saver << QString(QChar(0xD842)) << "";
+        }
+    }
+    void unstorableText() {
+        QFETCH(Saver, saver);
+        QFETCH(QString, text);
+        QFETCH(QString, told);
+        FaultProgram p;
+        const QByteArray before = p.home.read(savedFile(saver));
+        Screen& screen = openSaver(p, saver);
+        save(screen, saver, text);
+        QCOMPARE(p.messages.shown().size(), 1);
+        QVERIFY2(p.messages.shown().first().text.contains(told),
+                 qPrintable(p.messages.shown().first().text));
+        QCOMPARE(p.home.read(savedFile(saver)), before);
+        saveWorksAgain(p, screen, saver);
+    }
+
+    // Numbers no box should hold. Strict boxes refuse them (the call-up silently, the
+    // registration with a message); the data-entry boxes read them as 0.
+    void absurdNumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("strictlyValid");
+        QTest::addColumn<qint32>("value");
+        QTest::newRow("99999999999") << "99999999999" << false << 0;
+        QTest::newRow("2147483648") << "2147483648" << false << 0;
+        QTest::newRow("-2147483649") << "-2147483649" << false << 0;
+        QTest::newRow("ASCII -0") << "-0" << true << 0;
+        QTest::newRow("minus sign −0") << "−0" << false << 0;
+        QTest::newRow("1e3") << "1e3" << false << 0;
+        QTest::newRow("full width ２３") << "２３" << false << 0;
+        QTest::newRow("NUL") << QString(QChar(0)) << false << 0;
+        QTest::newRow("2147483647") << "2147483647" << true << 2147483647;
+        QTest::newRow("-2147483648") << "-2147483648" << true << qint32(-2147483647 - 1);
+    }
+    void absurdNumber() {
+        QFETCH(QString, typed);
+        QFETCH(bool, strictlyValid);
+        QFETCH(qint32, value);
+        FaultProgram p;
+        const QByteArray master = p.home.read(paths::masterFile(7));
+
+        // The main menu's code box: a bad code ends the call-up silently.
+        p.callUp(typed);
+        QVERIFY(p.messages.shown().isEmpty());
+        QCOMPARE(p.platform.ends, 0);
+
+        // The registration's 整理番号: refused with a message, the file untouched.
+        p.messages.clear();
+        RegistrationScreen& registration = p.registration();
+        registration.setText(QStringLiteral("Text7"), typed);
+        registration.click(QStringLiteral("Command12"));
+        QCOMPARE(p.messages.shown().size(), strictlyValid ? 0 : 1);
+        if (!strictlyValid)
+            QCOMPARE(p.home.read(paths::masterFile(7)), master);
+        else
+            QVERIFY(p.home.read(paths::masterFile(7))
+                        .contains("\r\n" + QByteArray::number(value) + "\r\n"));
+
+        // A data-entry box: what cannot be read is saved as 0, without a word.
+        p.messages.clear();
+        SectionsScreen& sections = p.sections();
+        sections.click(QStringLiteral("Command2")); // section 2
+        sections.setText(QStringLiteral("Text18"), typed);
+        sections.click(QStringLiteral("Command6"));
+        QVERIFY(p.messages.shown().isEmpty());
+        const QByteArray saved = p.home.read(paths::sectionFile(7, 22));
+        QVERIFY(saved.contains("\r\n" + QByteArray::number(value) + "\r\n"));
+
+        saveWorksAgain(p, sections, Saver::Section);
+    }
+
+    // Print offsets at and beyond the ends of the 32-bit range. An item that would land
+    // beyond the range of positions abandons the page with a message; otherwise the page
+    // prints, items far off the sheet. A4 copy paper takes no offsets. No overflow
+    // anywhere, and the master file is saved as it was.
+    void absurdOffsets_data() {
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("down");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("printed");
+        for (const char* button : {"Command11", "Command12", "Command13", "Command14"}) {
+            const bool a4 = qstrcmp(button, "Command13") == 0 || qstrcmp(button, "Command14") == 0;
+            QTest::addRow("largest, %s", button) << "2147483647"
+                                                 << "2147483647" << button << a4;
+            QTest::addRow("smallest, %s", button) << "-2147483648"
+                                                  << "-2147483648" << button << true;
+            QTest::addRow("beyond: read as 0, %s", button) << "99999999999"
+                                                           << "-99999999999" << button << true;
+            QTest::addRow("largest down only, %s", button) << "0"
+                                                           << "2147483647" << button << a4;
+        }
+    }
+    void absurdOffsets() {
+        QFETCH(QString, right);
+        QFETCH(QString, down);
+        QFETCH(QString, button);
+        QFETCH(bool, printed);
+        FaultProgram p;
+        const QByteArray master = p.home.read(paths::masterFile(7));
+        PrintScreen& screen = p.print();
+        screen.setText(QStringLiteral("Text7"), right);
+        screen.setText(QStringLiteral("Text8"), down);
+        screen.click(button);
+        QCOMPARE(p.printers.operations.contains(QStringLiteral("end")), printed);
+        QCOMPARE(p.messages.shown().size(), printed ? 0 : 1);
+        if (!printed)
+            QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("印刷できません")));
+        QCOMPARE(p.home.read(paths::masterFile(7)), master);
+
+        // The next print with ordinary offsets is as always.
+        screen.setText(QStringLiteral("Text7"), QStringLiteral("0"));
+        screen.setText(QStringLiteral("Text8"), QStringLiteral("0"));
+        screen.click(QStringLiteral("Command11"));
+        QVERIFY(p.printers.operations.contains(QStringLiteral("text 24 30 \"株式会社見本\"")));
+    }
+};
+
+QTEST_MAIN(FaultsTest)
+#include "faultstest.moc"
