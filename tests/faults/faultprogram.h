@@ -1,9 +1,7 @@
 #pragma once
 
 #include "datafile/drivec.h"
-#include "printing/printerservice.h"
-#include "printing/printscreen.h"
-#include "printing/recordingsurface.h"
+#include "printing/printprogram.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
@@ -21,28 +19,6 @@
 #include <QFileInfo>
 
 namespace gaikyo::test {
-
-// Every page goes to one recording, kept for the test.
-class RecordingPrinters : public PrinterService {
-public:
-    QStringList operations;
-
-    QStringList installedPrinters() override { return {QStringLiteral("test")}; }
-    Status setDefaultPrinter(const QString&) override { return {}; }
-    std::unique_ptr<PrintSurface> openDefaultPrinter() override {
-        return std::make_unique<Forwarding>(*this);
-    }
-
-private:
-    class Forwarding : public RecordingSurface {
-    public:
-        explicit Forwarding(RecordingPrinters& owner) : m_owner(owner) {}
-        ~Forwarding() override { m_owner.operations = operations(); }
-
-    private:
-        RecordingPrinters& m_owner;
-    };
-};
 
 inline CompanyRecord sampleCompany(qint32 code) {
     CompanyRecord r;
