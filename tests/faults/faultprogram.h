@@ -10,6 +10,7 @@
 #include "shell/screens.h"
 #include "statement/sectionsscreen.h"
 #include "support/recordingplatform.h"
+#include "support/samplecompany.h"
 #include "support/scriptedmessages.h"
 #include "support/testhome.h"
 
@@ -19,26 +20,6 @@
 #include <QFileInfo>
 
 namespace gaikyo::test {
-
-inline CompanyRecord sampleCompany(qint32 code) {
-    CompanyRecord r;
-    r.code = code;
-    r.furigana = QStringLiteral("ミホン");
-    r.name = QStringLiteral("株式会社見本");
-    r.address = QStringLiteral("東京都");
-    r.telephone = QStringLiteral("03-1");
-    r.startYear = 15;
-    r.startMonth = 4;
-    r.startDay = 1;
-    r.endYear = 16;
-    r.endMonth = 3;
-    r.endDay = 31;
-    r.homePage = QStringLiteral("http://example.com/");
-    r.respondent = QStringLiteral("山田太郎");
-    r.referenceNumber = 12345;
-    r.representative = QStringLiteral("山田一郎");
-    return r;
-}
 
 // The whole program with company 7 registered and its first section saved, on a
 // drive C: of its own, with message boxes and printers that record.

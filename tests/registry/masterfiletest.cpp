@@ -2,6 +2,7 @@
 #include "datafile/cp932.h"
 #include "registry/companypaths.h"
 #include "registry/registryfile.h"
+#include "support/samplecompany.h"
 #include "support/testhome.h"
 
 #include <QTest>
@@ -11,23 +12,7 @@ using namespace gaikyo;
 namespace {
 
 CompanyRecord sampleRecord() {
-    CompanyRecord r;
-    r.code = 7;
-    r.furigana = QStringLiteral("ミホン");
-    r.name = QStringLiteral("株式会社見本");
-    r.address = QStringLiteral("東京都千代田区1-1");
-    r.telephone = QStringLiteral("03-1234-5678");
-    r.startYear = 15;
-    r.startMonth = 4;
-    r.startDay = 1;
-    r.endYear = 16;
-    r.endMonth = 3;
-    r.endDay = 31;
-    r.homePage = QStringLiteral("http://example.com/");
-    r.respondent = QStringLiteral("山田太郎");
-    r.referenceNumber = 12345;
-    r.representative = QStringLiteral("山田一郎");
-    return r;
+    return test::sampleCompany(7);
 }
 
 } // namespace
