@@ -9,8 +9,8 @@
 #include "support/recordingplatform.h"
 #include "support/scriptedmessages.h"
 #include "support/testhome.h"
+#include "support/typing.h"
 
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,16 +52,7 @@ void type(QWidget* window, const QString& box, const QString& text) {
     auto* edit = widget<QLineEdit>(window, box);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    bool ascii = true;
-    for (const QChar c : text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        QTest::keyClicks(edit, text);
-        return;
-    }
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QCoreApplication::sendEvent(edit, &commit);
+    test::typeInto(edit, text);
 }
 
 void press(QWidget* window, const QString& button) {

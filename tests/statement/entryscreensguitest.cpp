@@ -2,8 +2,8 @@
 
 #include "gui/screenwindow.h"
 #include "gui/windowmanager.h"
+#include "support/typing.h"
 
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -17,20 +17,6 @@ template <class T> T* widget(ScreenWindow* window, const QString& name) {
     if (!w)
         qFatal("no widget %s", qPrintable(name));
     return w;
-}
-
-// Typing: keys for plain ASCII, an input method's commit for Japanese.
-void type(QLineEdit* edit, const QString& text) {
-    bool ascii = true;
-    for (const QChar c : text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        QTest::keyClicks(edit, text);
-        return;
-    }
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QCoreApplication::sendEvent(edit, &commit);
 }
 
 void clickButton(ScreenWindow* window, const char* name) {
@@ -115,7 +101,7 @@ private Q_SLOTS:
         auto* edit = widget<QLineEdit>(window, box);
         QVERIFY(edit->isVisible());
         QCOMPARE(edit->text(), QString());
-        type(edit, typed);
+        test::typeInto(edit, typed);
         clickButton(window, "Command9");
         QVERIFY(program.messages.shown().isEmpty());
         QCOMPARE(edit->text(), shown);
