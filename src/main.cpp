@@ -1,6 +1,7 @@
 #include "gui/desktopplatform.h"
 #include "gui/qtmessages.h"
 #include "gui/systemprinters.h"
+#include "gui/translations.h"
 #include "gui/windowmanager.h"
 #include "screen/application.h"
 #include "screen/fonts.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
+    gaikyo::translations::installJapanese(qtApp);
     gaikyo::fonts::installSubstitutes();
     gaikyo::messages::install(&gaikyo::showQtMessageBox);
     gaikyo::filechooser::install(&gaikyo::askQtSavePath);

@@ -7,7 +7,21 @@ namespace gaikyo::cp932 {
 
 namespace {
 constexpr const char* codecName = "windows-31j";
-}
+
+// What an input method types → the twin the code page stores.
+constexpr struct {
+    char16_t typed;
+    char16_t stored;
+} twins[] = {
+    {u'\u301C', u'\uFF5E'}, // WAVE DASH → FULLWIDTH TILDE
+    {u'\u2212', u'\uFF0D'}, // MINUS SIGN → FULLWIDTH HYPHEN-MINUS
+    {u'\u2016', u'\u2225'}, // DOUBLE VERTICAL LINE → PARALLEL TO
+    {u'\u2014', u'\u2015'}, // EM DASH → HORIZONTAL BAR
+    {u'\u00A2', u'\uFFE0'}, // CENT SIGN → FULLWIDTH CENT SIGN
+    {u'\u00A3', u'\uFFE1'}, // POUND SIGN → FULLWIDTH POUND SIGN
+    {u'\u00AC', u'\uFFE2'}, // NOT SIGN → FULLWIDTH NOT SIGN
+};
+} // namespace
 
 bool available() {
     return QStringEncoder(codecName).isValid() && QStringDecoder(codecName).isValid();
@@ -32,6 +46,15 @@ QString firstUnencodable(const QString& text) {
         i += length - 1;
     }
     return {};
+}
+
+QString toCodePageForms(const QString& text) {
+    QString stored = text;
+    for (QChar& c : stored)
+        for (const auto& twin : twins)
+            if (c.unicode() == twin.typed)
+                c = QChar(twin.stored);
+    return stored;
 }
 
 QString decode(const QByteArray& bytes) {

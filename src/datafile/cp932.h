@@ -20,4 +20,9 @@ QString firstUnencodable(const QString& text);
 
 QString decode(const QByteArray& bytes);
 
+// The text with each character that input methods type but the code page holds under
+// another code point (WAVE DASH for ～, MINUS SIGN for －, …) replaced by the code
+// page's own character, so that what the user typed can be stored.
+QString toCodePageForms(const QString& text);
+
 } // namespace gaikyo::cp932

@@ -10,9 +10,8 @@ bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-} // namespace
-
-std::optional<qint32> strictInteger(const QString& text) {
+// Reads ASCII only; the callers decide whether full-width forms count.
+std::optional<qint32> parseInteger(const QString& text) {
     const QString s = text.trimmed();
     qsizetype i = 0;
     bool negative = false;
@@ -64,8 +63,38 @@ std::optional<qint32> strictInteger(const QString& text) {
     return static_cast<qint32>(value);
 }
 
+} // namespace
+
+QString foldNumberForms(const QString& text) {
+    QString folded = text;
+    for (QChar& c : folded) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            c = QChar(u'0' + (u - u'０'));
+        else if (u == u'，')
+            c = QLatin1Char(',');
+        else if (u == u'－')
+            c = QLatin1Char('-');
+        else if (u == u'＋')
+            c = QLatin1Char('+');
+        else if (u == u'．')
+            c = QLatin1Char('.');
+        else if (u == u'\u3000')
+            c = QLatin1Char(' ');
+    }
+    return folded;
+}
+
+std::optional<qint32> strictInteger(const QString& text) {
+    return parseInteger(foldNumberForms(text));
+}
+
 qint32 readInteger(const QString& text) {
     return strictInteger(text).value_or(0);
+}
+
+qint32 readStoredInteger(const QString& text) {
+    return parseInteger(text).value_or(0);
 }
 
 QString groupedDisplay(qint32 value) {

@@ -62,7 +62,7 @@ std::optional<qint32> ValueReader::integer() {
     const std::optional<QString> value = text();
     if (!value)
         return std::nullopt;
-    return readInteger(*value);
+    return readStoredInteger(*value);
 }
 
 bool ValueReader::readFields(std::span<const Field> fields) {
@@ -101,12 +101,13 @@ void ValueWriter::line(const QString& content) {
 }
 
 void ValueWriter::text(const QString& value, const QString& fieldName) {
+    const QString stored = cp932::toCodePageForms(value);
     if (m_status.ok()) {
-        const QString reason = unstorableTextReason(value, fieldName);
+        const QString reason = unstorableTextReason(stored, fieldName);
         if (!reason.isEmpty())
             m_status = Status::failure(reason);
     }
-    line(QLatin1Char('"') + value + QLatin1Char('"'));
+    line(QLatin1Char('"') + stored + QLatin1Char('"'));
 }
 
 void ValueWriter::integer(qint32 value) {

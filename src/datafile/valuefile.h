@@ -38,9 +38,10 @@ private:
 };
 
 // Builds a data file: one value a line, CR LF line ends, texts between double quotes,
-// integers in plain decimal. A text the format or the code page cannot hold is never
-// written changed: the first such text makes the whole file fail with a message that
-// names the field and the character.
+// integers in plain decimal. Characters that input methods type for the code page's own
+// (～ typed as WAVE DASH, …) are stored as the code page's. A text the format or the
+// code page cannot hold is never written changed: the first such text makes the whole file fail
+// with a message that names the field and the character.
 class ValueWriter {
 public:
     void text(const QString& value, const QString& fieldName);

@@ -1,12 +1,14 @@
 #include "screenwindow.h"
 
 #include "captionbutton.h"
+#include "inputmodes.h"
 #include "screen/fonts.h"
 #include "screen/screen.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,18 +20,18 @@ namespace gaikyo {
 
 namespace {
 
-const char* inputModeName(InputMode mode) {
-    switch (mode) {
-    case InputMode::Hiragana:
-        return "hiragana";
-    case InputMode::FullWidthKatakana:
-        return "fullwidth-katakana";
-    case InputMode::Off:
-        return "off";
-    case InputMode::None:
-        break;
-    }
-    return "";
+// A box's character limit holds for what the user types and pastes; a longer text
+// that the program puts in (a file written elsewhere) is shown and kept whole.
+void allowLength(QLineEdit* edit, int limit, qsizetype length) {
+    if (limit > 0)
+        edit->setMaxLength(qMax(limit, int(length)));
+}
+
+// Screen readers and tests find a caption as one word, however it is wrapped.
+QString accessibleCaption(const QString& caption) {
+    QString name = caption;
+    name.remove(QLatin1Char('\n'));
+    return name;
 }
 
 } // namespace
@@ -89,20 +91,26 @@ void ScreenWindow::build() {
         QWidget* widget = nullptr;
         switch (c.kind) {
         case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(c.text, parent);
+            auto* edit = new QLineEdit(parent);
+            allowLength(edit, c.maxLength, c.text.size());
+            edit->setText(c.text);
             edit->setAlignment(c.alignment);
-            if (c.maxLength > 0)
-                edit->setMaxLength(c.maxLength);
             edit->setReadOnly(c.readOnly);
-            edit->setProperty("inputMode", QString::fromLatin1(inputModeName(c.inputMode)));
+            inputmodes::apply(edit, c.inputMode);
             const QString name = c.name;
+            const int limit = c.maxLength;
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, name](const QString& text) { m_screen.typeText(name, text); });
+                    [this, edit, name, limit](const QString& text) {
+                        // Once a long loaded text is shortened, it cannot grow back past the limit.
+                        allowLength(edit, limit, text.size());
+                        m_screen.typeText(name, text);
+                    });
             widget = edit;
             break;
         }
         case ControlKind::Button: {
             auto* button = new CaptionButton(c.text, parent);
+            button->setAccessibleName(accessibleCaption(c.text));
             const QString name = c.name;
             connect(button, &QPushButton::clicked, this, [this, name] { m_screen.click(name); });
             widget = button;
@@ -110,6 +118,7 @@ void ScreenWindow::build() {
         }
         case ControlKind::Label: {
             auto* label = new QLabel(c.text, parent);
+            label->setAccessibleName(accessibleCaption(c.text));
             label->setWordWrap(true);
             label->setAlignment((c.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
             if (m_screen.hasAction(c.name)) {
@@ -126,10 +135,19 @@ void ScreenWindow::build() {
             list->setUniformItemSizes(true);
             list->addItems(c.items);
             const QString name = c.name;
+            // The list's action follows its selection, however it is made: a click, the
+            // arrow keys, the first letters. A click on the item already selected runs
+            // it again, and so does Enter.
+            connect(list, &QListWidget::currentRowChanged, this,
+                    [this, name](int row) { m_screen.clickItem(name, row); });
             connect(list, &QListWidget::itemClicked, this,
                     [this, list, name](QListWidgetItem* item) {
-                        m_screen.clickItem(name, list->row(item));
+                        const int row = list->row(item);
+                        if (row == m_rowAtPress.value(name, -1))
+                            m_screen.clickItem(name, row);
                     });
+            list->installEventFilter(this);
+            list->viewport()->installEventFilter(this);
             widget = list;
             break;
         }
@@ -194,13 +212,16 @@ void ScreenWindow::showText(const QString& name) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != text) {
             const int cursor = edit->cursorPosition();
+            allowLength(edit, m_screen.control(name).maxLength, text.size());
             edit->setText(text);
             edit->setCursorPosition(qMin(cursor, int(text.size())));
         }
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(text);
+        button->setAccessibleName(accessibleCaption(text));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        label->setAccessibleName(accessibleCaption(text));
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
         frame->setTitle(text);
     }
@@ -217,8 +238,11 @@ void ScreenWindow::showItems(const QString& name) {
 
 void ScreenWindow::showSelection(const QString& name) {
     if (auto* list = qobject_cast<QListWidget*>(m_widgets.value(name)))
-        if (list->currentRow() != m_screen.selectedRow(name))
+        if (list->currentRow() != m_screen.selectedRow(name)) {
+            // The screen chose the row itself: showing it runs no action.
+            const QSignalBlocker quiet(list);
             list->setCurrentRow(m_screen.selectedRow(name));
+        }
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
@@ -241,6 +265,24 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
 }
 
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* list = qobject_cast<QListWidget*>(watched)) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list->currentRow() >= 0) {
+                m_screen.clickItem(list->objectName(), list->currentRow());
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (auto* list = qobject_cast<QListWidget*>(watched->parent());
+        list && watched == list->viewport()) {
+        // Which row was selected before a press tells a click on the selected item (run
+        // again) from a click that changes the selection (already run).
+        if (event->type() == QEvent::MouseButtonPress)
+            m_rowAtPress.insert(list->objectName(), list->currentRow());
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {

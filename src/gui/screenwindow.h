@@ -34,6 +34,7 @@ private:
 
     Screen& m_screen;
     QHash<QString, QPointer<QWidget>> m_widgets;
+    QHash<QString, int> m_rowAtPress; // list name → its selected row when last pressed
 };
 
 } // namespace gaikyo

@@ -60,8 +60,11 @@ void Screen::typeText(const QString& name, const QString& text) {
         typed.remove(QLatin1Char('"'));
         typed.remove(QLatin1Char('\r'));
         typed.remove(QLatin1Char('\n'));
-        if (c.maxLength > 0 && typed.size() > c.maxLength)
-            typed.truncate(c.maxLength);
+        // The limit stops typing; a longer text the program put in stays whole, and
+        // may be shortened but not lengthened.
+        const qsizetype room = qMax(qsizetype(c.maxLength), c.text.size());
+        if (c.maxLength > 0 && typed.size() > room)
+            typed.truncate(room);
         c.text = typed;
     }
     // Always told, so that a window showing a refused character takes it back.

@@ -41,8 +41,8 @@ public:
     // What the program writes into a box or a caption.
     void setText(const QString& name, const QString& text);
     // What the user types: double quotes and line breaks are refused, as the data files
-    // cannot hold them, and the box's character limit applies. Read-only boxes keep
-    // their text.
+    // cannot hold them, and the box's character limit applies (a longer text the program
+    // put in may shrink, never grow). Read-only boxes keep their text.
     void typeText(const QString& name, const QString& text);
 
     // The action of a button or of a click in a list box.

@@ -34,7 +34,21 @@ private Q_SLOTS:
         QTest::newRow("just too large") << QStringLiteral("2147483648") << false << 0;
         QTest::newRow("rounds out of range") << QStringLiteral("2147483647.5") << false << 0;
         QTest::newRow("exponent") << QStringLiteral("1e3") << false << 0;
-        QTest::newRow("full-width digits") << QStringLiteral("２３") << false << 0;
+        // What an input method types in hiragana mode counts as its ASCII form.
+        QTest::newRow("full-width digits") << QStringLiteral("１２３") << true << 123;
+        QTest::newRow("full-width grouped") << QStringLiteral("５，０００") << true << 5000;
+        QTest::newRow("full-width minus") << QStringLiteral("－７") << true << -7;
+        QTest::newRow("full-width plus") << QStringLiteral("＋７") << true << 7;
+        QTest::newRow("full-width fraction") << QStringLiteral("２．５") << true << 2;
+        QTest::newRow("ideographic spaces") << QStringLiteral("　１２　") << true << 12;
+        QTest::newRow("mixed widths") << QStringLiteral("1,２３4") << true << 1234;
+        // Nothing else becomes a number.
+        QTest::newRow("full-width letter") << QStringLiteral("１２ａ") << false << 0;
+        QTest::newRow("circled digit") << QStringLiteral("①") << false << 0;
+        QTest::newRow("vulgar fraction") << QStringLiteral("½") << false << 0;
+        QTest::newRow("superscript") << QStringLiteral("¹") << false << 0;
+        QTest::newRow("minus sign") << QStringLiteral("−5") << false << 0;
+        QTest::newRow("inner ideographic space") << QStringLiteral("１　２") << false << 0;
         QTest::newRow("trailing letters") << QStringLiteral("12abc") << false << 0;
         QTest::newRow("leading comma") << QStringLiteral(",12") << false << 0;
         QTest::newRow("sign alone") << QStringLiteral("-") << false << 0;

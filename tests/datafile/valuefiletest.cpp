@@ -58,6 +58,9 @@ private Q_SLOTS:
         QTest::newRow("quoted number") << QByteArray("\"12\"\r\n") << 12;
         QTest::newRow("empty line") << QByteArray("\r\n") << 0;
         QTest::newRow("too large reads 0") << QByteArray("99999999999\r\n") << 0;
+        // The files hold ASCII digits; anything else in an integer line reads as 0.
+        QTest::newRow("full-width digits read 0")
+            << cp932::encode(QStringLiteral("１２\r\n")).value() << 0;
     }
     void integers() {
         QFETCH(QByteArray, line);
@@ -93,6 +96,35 @@ private Q_SLOTS:
                      .value());
     }
 
+    // What input methods type for a character of the code page is stored as the code
+    // page's own character.
+    void writerStoresTwins_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("wave dash") << QStringLiteral("\u301C") << QByteArray("\x81\x60");
+        QTest::newRow("minus sign") << QStringLiteral("\u2212") << QByteArray("\x81\x7C");
+        QTest::newRow("em dash") << QStringLiteral("\u2014") << QByteArray("\x81\x5C");
+        QTest::newRow("double vertical line") << QStringLiteral("\u2016") << QByteArray("\x81\x61");
+        QTest::newRow("cent") << QStringLiteral("\u00A2") << QByteArray("\x81\x91");
+        QTest::newRow("pound") << QStringLiteral("\u00A3") << QByteArray("\x81\x92");
+        QTest::newRow("not") << QStringLiteral("\u00AC") << QByteArray("\x81\xCA");
+        QTest::newRow("code page's own tilde")
+            << QStringLiteral("\uFF5E") << QByteArray("\x81\x60");
+        QTest::newRow("in a sentence") << QStringLiteral("10時\u301C18時")
+                                       << cp932::encode(QStringLiteral("10時～18時")).value();
+    }
+    void writerStoresTwins() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, bytes);
+        ValueWriter writer;
+        writer.text(typed, QStringLiteral("営業時間"));
+        QVERIFY2(writer.status().ok(), qPrintable(writer.status().message()));
+        QCOMPARE(writer.bytes(), "\"" + bytes + "\"\r\n");
+        // Reading gives back what the code page holds.
+        ValueReader reader(writer.bytes());
+        QCOMPARE(reader.text(), std::optional<QString>(cp932::decode(bytes)));
+    }
+
     // A text the file cannot hold is never written changed: the whole file fails.
     void writerRefuses_data() {
         QTest::addColumn<QString>("text");
@@ -101,6 +133,8 @@ private Q_SLOTS:
         QTest::newRow("CR") << QStringLiteral("a\rb") << QStringLiteral("改行");
         QTest::newRow("LF") << QStringLiteral("a\nb") << QStringLiteral("改行");
         QTest::newRow("outside code page") << QStringLiteral("吉𠮷") << QStringLiteral("𠮷");
+        QTest::newRow("outside code page after a twin")
+            << QStringLiteral("〜𠮷") << QStringLiteral("𠮷");
     }
     void writerRefuses() {
         QFETCH(QString, text);

@@ -346,7 +346,7 @@ private Q_SLOTS:
         QTest::newRow("ASCII -0") << "-0" << true << 0;
         QTest::newRow("minus sign −0") << "−0" << false << 0;
         QTest::newRow("1e3") << "1e3" << false << 0;
-        QTest::newRow("full width ２３") << "２３" << false << 0;
+        QTest::newRow("full width ２３") << "２３" << true << 23;
         QTest::newRow("NUL") << QString(QChar(0)) << false << 0;
         QTest::newRow("2147483647") << "2147483647" << true << 2147483647;
         QTest::newRow("-2147483648") << "-2147483648" << true << qint32(-2147483647 - 1);
