@@ -17,6 +17,12 @@ start_test_printer() {
         "${sudo[@]}" lpadmin -p gaikyo-test -E -v "socket://127.0.0.1:$port"
     "${sudo[@]}" cupsenable gaikyo-test
     "${sudo[@]}" cupsaccept gaikyo-test
+    # A second queue listed before it, so that choosing the test queue takes more than
+    # the first row; nothing is ever printed on it.
+    "${sudo[@]}" lpadmin -p gaikyo-spare -E -v "socket://127.0.0.1:$((port + 1))" -m raw 2>/dev/null ||
+        "${sudo[@]}" lpadmin -p gaikyo-spare -E -v "socket://127.0.0.1:$((port + 1))"
+    # Another printer as the default, so that the test shows the change.
+    "${sudo[@]}" lpadmin -d gaikyo-spare
     export GAIKYO_TEST_PRINTER=gaikyo-test
     export GAIKYO_TEST_PRINTER_PORT=$port
 }

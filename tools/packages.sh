@@ -1,7 +1,7 @@
 # Debian packages the program needs, installed when missing. Sourced by tools/run and
 # tools/test.
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
-    libcups2-dev fonts-ipafont)
+    libcups2-dev fonts-ipafont qt6-translations-l10n)
 test_packages=(poppler-utils cups cups-client cups-bsd)
 
 ensure_packages() {

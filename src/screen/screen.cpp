@@ -6,6 +6,33 @@
 
 namespace gaikyo {
 
+namespace {
+
+// The limit holds for what is typed or pasted: of the characters an edit adds, those
+// that would take the text past the limit are dropped. A longer text the program put
+// in (a file written elsewhere) stays whole and may be edited, but never grows; typed
+// anew, with nothing of it kept, the limit holds again.
+QString withinLimit(const QString& before, const QString& after, int limit) {
+    qsizetype prefix = 0;
+    const qsizetype shorter = qMin(before.size(), after.size());
+    while (prefix < shorter && before.at(prefix) == after.at(prefix))
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+        ++suffix;
+    const qsizetype kept = prefix + suffix;
+    const qsizetype room = kept == 0 ? limit : qMax(qsizetype(limit), before.size());
+    if (after.size() <= room)
+        return after;
+    QString added = after.mid(prefix, room - kept);
+    if (!added.isEmpty() && added.back().isHighSurrogate())
+        added.chop(1); // never half a character
+    return after.left(prefix) + added + after.right(suffix);
+}
+
+} // namespace
+
 Screen::Screen(Application& app, const QString& name, const QString& caption, QSize clientSize,
                Unit unit)
     : m_app(app), m_caption(caption), m_clientSize(clientSize), m_unit(unit) {
@@ -60,11 +87,8 @@ void Screen::typeText(const QString& name, const QString& text) {
         typed.remove(QLatin1Char('"'));
         typed.remove(QLatin1Char('\r'));
         typed.remove(QLatin1Char('\n'));
-        // The limit stops typing; a longer text the program put in stays whole, and
-        // may be shortened but not lengthened.
-        const qsizetype room = qMax(qsizetype(c.maxLength), c.text.size());
-        if (c.maxLength > 0 && typed.size() > room)
-            typed.truncate(room);
+        if (c.maxLength > 0)
+            typed = withinLimit(c.text, typed, c.maxLength);
         c.text = typed;
     }
     // Always told, so that a window showing a refused character takes it back.

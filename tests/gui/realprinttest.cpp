@@ -131,7 +131,12 @@ private Q_SLOTS:
         auto* list = printerWindow->findChild<QListWidget*>(QStringLiteral("List1"));
         const QList<QListWidgetItem*> found = list->findItems(m_printer, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
-        list->setCurrentItem(found.first());
+        // Chosen with the keyboard, as a user does; the queue may be anywhere in the list.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int step = 0; step < list->count() && list->currentItem() != found.first(); ++step)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentItem(), found.first());
         QTest::mouseClick(printerWindow->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QCOMPARE(QPrinterInfo::defaultPrinterName(), m_printer);
