@@ -122,10 +122,12 @@ void PrintScreen::addControls() {
             Qt::AlignRight | Qt::AlignVCenter;
     add(button(QStringLiteral("Command18"), QStringLiteral("次年度繰越"),
                QRect(5760, row(2), 1575, 375)));
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
-                QRect(7440, row(2) - 60, 1560, 240), QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
-                QRect(7440, row(2) + 180, 1560, 240), QStringLiteral("至 "));
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
+                QStringLiteral("EraLabel1"), QRect(7440, row(2) - 60, 1560, 240),
+                QStringLiteral("自 "));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
+                QStringLiteral("EraLabel2"), QRect(7440, row(2) + 180, 1560, 240),
+                QStringLiteral("至 "));
 
     headerButton("Command7", "納税地", 3);
     entry("Text5", 1680, 3, 5655, space).inputMode = InputMode::Hiragana;
