@@ -121,11 +121,14 @@ void PrintScreen::addControls() {
         entry(date.name, date.left, 2, 375, date.startsEmpty ? QString() : space).alignment =
             Qt::AlignRight | Qt::AlignVCenter;
     add(button(QStringLiteral("Command18"), QStringLiteral("次年度繰越"),
-               QRect(5760, row(2), 1575, 375)));
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
-                QRect(7440, row(2) - 60, 1560, 240), QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
-                QRect(7440, row(2) + 180, 1560, 240), QStringLiteral("至 "));
+               QRect(5760, row(2), 1215, 375)));
+    // Wide enough for the longest label, "至 平成31年 / 2019年", up to the window's edge.
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
+                QStringLiteral("EraLabel1"), QRect(7035, row(2) - 60, 1965, 240),
+                QStringLiteral("自 "));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
+                QStringLiteral("EraLabel2"), QRect(7035, row(2) + 180, 1965, 240),
+                QStringLiteral("至 "));
 
     headerButton("Command7", "納税地", 3);
     entry("Text5", 1680, 3, 5655, space).inputMode = InputMode::Hiragana;

@@ -11,6 +11,22 @@ qint64 gregorianYear(qint32 heiseiYear) {
     return qint64(1988) + heiseiYear;
 }
 
+// Why a date is not a day of the calendar, naming which end of the year it is ("開始",
+// "終わり"); empty for a real day.
+QString dateProblem(const Date& date, const QString& which) {
+    if (date.month < 1 || date.month > 12)
+        return QStringLiteral("%1の月は1から12までの数字で入力してください。").arg(which);
+    if (date.day < 1 || date.day > daysInMonth(date.year, date.month))
+        return QStringLiteral("平成%1年%2月には%3日がありません。%4の日を確かめてください。")
+            .arg(date.year)
+            .arg(date.month)
+            .arg(date.day)
+            .arg(which);
+    if (date.year == std::numeric_limits<qint32>::max())
+        return QStringLiteral("%1の年が大きすぎます。").arg(which);
+    return {};
+}
+
 } // namespace
 
 bool isLeapYear(qint32 heiseiYear) {
@@ -33,16 +49,9 @@ int daysInMonth(qint32 heiseiYear, int month) {
 }
 
 End endOf(const Date& start) {
-    if (start.month < 1 || start.month > 12)
-        return {std::nullopt, QStringLiteral("開始の月は1から12までの数字で入力してください。")};
-    if (start.day < 1 || start.day > daysInMonth(start.year, start.month))
-        return {std::nullopt, QStringLiteral("平成%1年%2月には%3日がありません。開始の日を確かめて"
-                                             "ください。")
-                                  .arg(start.year)
-                                  .arg(start.month)
-                                  .arg(start.day)};
-    if (start.year == std::numeric_limits<qint32>::max())
-        return {std::nullopt, QStringLiteral("開始の年が大きすぎます。")};
+    const QString problem = dateProblem(start, QStringLiteral("開始"));
+    if (!problem.isEmpty())
+        return {std::nullopt, problem};
 
     const qint32 year = start.year + 1;
     const int lastDay = daysInMonth(year, start.month);
@@ -56,11 +65,23 @@ End endOf(const Date& start) {
     return {Date{year, start.month - 1, daysInMonth(year, start.month - 1)}, {}};
 }
 
-qint32 nextEndDay(qint32 endYear, qint32 endMonth, qint32 endDay) {
-    if (endMonth != 2 || endDay != daysInMonth(endYear, 2) ||
-        endYear == std::numeric_limits<qint32>::max())
-        return endDay;
-    return daysInMonth(endYear + 1, 2);
+Next after(const Date& end) {
+    const QString problem = dateProblem(end, QStringLiteral("終わり"));
+    if (!problem.isEmpty())
+        return {std::nullopt, std::nullopt, problem};
+
+    Date start{end.year, end.month, end.day + 1};
+    if (start.day > daysInMonth(end.year, end.month)) {
+        start.day = 1;
+        if (++start.month > 12) {
+            start.month = 1;
+            ++start.year;
+        }
+    }
+    const End next = endOf(start);
+    if (!next.date) // only a start in the last year number has no end
+        return {std::nullopt, std::nullopt, QStringLiteral("終わりの年が大きすぎます。")};
+    return {start, next.date, {}};
 }
 
 } // namespace gaikyo::businessyear

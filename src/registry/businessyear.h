@@ -31,8 +31,14 @@ struct End {
 // not have gives no end.
 End endOf(const Date& start);
 
-// The next year's end day for an end in the given month: the last day of February stays
-// the last day of February (28 or 29); every other day stays as it is.
-qint32 nextEndDay(qint32 endYear, qint32 endMonth, qint32 endDay);
+// The business year that follows one ending on the given day: it starts the day after
+// and ends by endOf(). An end month outside 1–12 or a day the month does not have gives
+// no year.
+struct Next {
+    std::optional<Date> start;
+    std::optional<Date> end;
+    QString problem; // a plain sentence for the user when there is no year
+};
+Next after(const Date& end);
 
 } // namespace gaikyo::businessyear

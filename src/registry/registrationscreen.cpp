@@ -14,7 +14,6 @@
 #include "shell/screens.h"
 
 #include <QFileInfo>
-#include <limits>
 
 namespace gaikyo {
 
@@ -44,11 +43,8 @@ QString readFailure(const QString& windowsPath) {
     return QStringLiteral("ファイルの終わりを越えて読み込もうとしました。");
 }
 
-std::optional<qint32> nextYear(std::optional<qint32> year) {
-    if (!year || *year == std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return *year + 1;
-}
+// The boxes of the business year: start year, month, day, then end year, month, day.
+const char* const dateBoxes[] = {"Text13", "Text14", "Text15", "Text17", "Text18", "Text19"};
 
 } // namespace
 
@@ -144,10 +140,10 @@ void RegistrationScreen::addControls() {
     place(command("Command5", "登録はしない", QRect(2160, 5760, 3615, 375)));
     add(hiddenCodeBox(QStringLiteral("Text8")));
     // The business year as people count it today, in the free corner below the labels.
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
-                QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
-                QRect(120, 4500, 1935, 255), QStringLiteral("至 "));
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
+                QStringLiteral("EraLabel1"), QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
+                QStringLiteral("EraLabel2"), QRect(120, 4500, 1935, 255), QStringLiteral("至 "));
 }
 
 void RegistrationScreen::load() {
@@ -156,6 +152,7 @@ void RegistrationScreen::load() {
 }
 
 void RegistrationScreen::clear() {
+    m_calledUpCode.reset();
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                              "Text12", "Text13", "Text14", "Text15", "Text17", "Text18", "Text19"})
         setText(QString::fromLatin1(name), {});
@@ -180,36 +177,48 @@ void RegistrationScreen::takeHandedCode() {
 
 void RegistrationScreen::callUp() {
     m_callUpFailure.clear();
+    m_calledUpCode.reset();
     const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
     if (!code) {
         failCallUp(typeMismatch);
         return;
     }
-    m_record.code = *code;
 
+    // Every call-up starts from an empty record, so that nothing of a company called up
+    // before shows (and would be saved) under this one.
+    CompanyRecord record;
+    record.code = *code;
     RegistryRecord registry;
-    if (!registryfile::read(*code, 16, registry)) {
-        failCallUp(readFailure(paths::registryFile(*code)));
+    const bool fromRegistry = registryfile::read(*code, 16, registry);
+    if (fromRegistry) {
+        record.code = registry.code;
+        record.startYear = registry.startYear;
+        record.startMonth = registry.startMonth;
+        record.startDay = registry.startDay;
+        record.endYear = registry.endYear;
+        record.endMonth = registry.endMonth;
+        record.endDay = registry.endDay;
+        record.furigana = registry.furigana;
+        record.name = registry.name;
+        record.address = registry.address;
+        record.telephone = registry.telephone;
+    }
+    // This program's own file, where there is one, has the last word; a company that has
+    // no file of the other program is called up from it alone.
+    const bool fromOwnFile = masterfile::read(*code, 15, record);
+    if (!fromRegistry && !fromOwnFile) {
+        const QString registryPath = paths::registryFile(*code);
+        failCallUp(readFailure(QFileInfo::exists(drivec::hostPath(registryPath))
+                                   ? registryPath
+                                   : paths::masterFile(*code)));
         return;
     }
-    m_record.code = registry.code;
-    m_registryValue2 = registry.value2;
-    m_record.startYear = registry.startYear;
-    m_record.startMonth = registry.startMonth;
-    m_record.startDay = registry.startDay;
-    m_record.endYear = registry.endYear;
-    m_record.endMonth = registry.endMonth;
-    m_record.endDay = registry.endDay;
-    m_record.furigana = registry.furigana;
-    m_record.name = registry.name;
-    m_record.address = registry.address;
-    for (int i = 0; i < 4; ++i)
-        m_registryValues12to15[i] = registry.values12to15[i];
-    m_record.telephone = registry.telephone;
 
-    // This program's own file, where there is one, has the last word. What it does not
-    // carry (or what a short file leaves out) stays as the record last held it.
-    masterfile::read(*code, 15, m_record);
+    m_record = record;
+    m_registryValue2 = fromRegistry ? registry.value2 : 0;
+    for (int i = 0; i < 4; ++i)
+        m_registryValues12to15[i] = fromRegistry ? registry.values12to15[i] : QString();
+    m_calledUpCode = *code;
     showRecord();
 }
 
@@ -260,32 +269,29 @@ void RegistrationScreen::computeYearEnd() {
 
 void RegistrationScreen::rollYearForward() {
     const std::optional<qint32> endYear = strictInteger(text(QStringLiteral("Text17")));
-    const std::optional<qint32> newStart = nextYear(strictInteger(text(QStringLiteral("Text13"))));
-    const std::optional<qint32> newEnd = nextYear(endYear);
-    if (!newStart || !newEnd)
-        return;
-
-    const QStringList rolled = {QStringLiteral("Text13"), QStringLiteral("Text17"),
-                                QStringLiteral("Text19")};
-    QStringList before;
-    for (const QString& name : rolled)
-        before.append(text(name));
-
-    setText(QStringLiteral("Text13"), plainDecimal(*newStart));
-    setText(QStringLiteral("Text17"), plainDecimal(*newEnd));
     const std::optional<qint32> endMonth = strictInteger(text(QStringLiteral("Text18")));
     const std::optional<qint32> endDay = strictInteger(text(QStringLiteral("Text19")));
-    if (endMonth && endDay) {
-        const qint32 day = businessyear::nextEndDay(*endYear, *endMonth, *endDay);
-        if (day != *endDay)
-            setText(QStringLiteral("Text19"), plainDecimal(day));
+    if (!endYear || !endMonth || !endDay)
+        return;
+    const businessyear::Next next = businessyear::after({*endYear, *endMonth, *endDay});
+    if (!next.start || !next.end) {
+        messages::warn(text(QStringLiteral("Command13")), next.problem);
+        return;
     }
+
+    QStringList before;
+    for (const char* box : dateBoxes)
+        before.append(text(QString::fromLatin1(box)));
+    const qint32 rolled[] = {next.start->year, next.start->month, next.start->day,
+                             next.end->year,   next.end->month,   next.end->day};
+    for (int i = 0; i < 6; ++i)
+        setText(QString::fromLatin1(dateBoxes[i]), plainDecimal(rolled[i]));
 
     // A refused save puts the old year back, so that pressing again after the user has
     // mended the box rolls forward by one year, not two.
     if (!save())
-        for (qsizetype i = 0; i < rolled.size(); ++i)
-            setText(rolled.at(i), before.at(i));
+        for (int i = 0; i < 6; ++i)
+            setText(QString::fromLatin1(dateBoxes[i]), before.at(i));
 }
 
 bool RegistrationScreen::save() {
@@ -340,6 +346,9 @@ bool RegistrationScreen::save() {
         return false;
     }
 
+    if (!mayReplaceMasterFile(record))
+        return false;
+
     drivec::createFolder(paths::dataFolder());
     if (!drivec::createFolder(paths::masterFolder())) {
         messages::warn(
@@ -364,6 +373,29 @@ bool RegistrationScreen::save() {
         menu->show();
     }
     return true;
+}
+
+bool RegistrationScreen::mayReplaceMasterFile(const CompanyRecord& record) {
+    if (m_calledUpCode == record.code)
+        return true;
+    // A new code, or a file the write will refuse anyway (with its own message).
+    if (!QFileInfo(drivec::hostPath(paths::masterFile(record.code))).isFile() ||
+        FileChannel::instance().isOpen())
+        return true;
+    CompanyRecord stored;
+    const bool named = masterfile::read(record.code, 3, stored);
+    if (named && stored.name.trimmed() == record.name.trimmed())
+        return true;
+
+    const QString registered = named
+                                   ? QStringLiteral("「%1」が登録されています。").arg(stored.name)
+                                   : QStringLiteral("法人名を読み取れない会社が登録されています。");
+    const MessageBox question{text(QStringLiteral("Command12")),
+                              QStringLiteral("法人コード%1には%2\n「%3」で上書きしますか？")
+                                  .arg(record.code)
+                                  .arg(registered, record.name),
+                              MessageBox::Icon::Exclamation, MessageBox::Buttons::YesNo};
+    return messages::show(question) == MessageBox::Answer::Yes;
 }
 
 } // namespace gaikyo

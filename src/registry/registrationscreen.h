@@ -3,6 +3,8 @@
 #include "companyrecord.h"
 #include "screen/screen.h"
 
+#include <optional>
+
 namespace gaikyo {
 
 // Form9 "法人税事業概況書に登録": edits a company's header and writes its master file.
@@ -33,8 +35,13 @@ private:
     void computeYearEnd();  // Command3 "事業年度"
     void rollYearForward(); // Command13 "翌期更新"
     bool save();            // Command12 "法人税の事業概況書に登録する"
+    // Whether saving the record may replace the master file of its code: asks first when
+    // the file holds another company that this screen did not call up.
+    bool mayReplaceMasterFile(const CompanyRecord& record);
 
     CompanyRecord m_record;
+    // The code of the company the screen last called up, while its boxes show it.
+    std::optional<qint32> m_calledUpCode;
     // The registry values without a box, kept as the other program wrote them.
     qint32 m_registryValue2 = 0;
     QString m_registryValues12to15[4];

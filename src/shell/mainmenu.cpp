@@ -124,10 +124,10 @@ void MainMenu::addControls() {
     }
 
     // Under each year, the same year as people count it today.
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("EraLabel1"),
-                QRect(7590, 390, 2100, 255), QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("EraLabel2"),
-                QRect(9720, 390, 2205, 255), QStringLiteral("至 "));
+    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
+                QStringLiteral("EraLabel1"), QRect(7590, 390, 2100, 255), QStringLiteral("自 "));
+    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
+                QStringLiteral("EraLabel2"), QRect(9720, 390, 2205, 255), QStringLiteral("至 "));
 
     add(button(QStringLiteral("Command17"), QStringLiteral("法人税の目次"),
                QRect(0, 720, 1095, 735)));

@@ -57,27 +57,11 @@ struct FaultProgram {
         menu().click(QStringLiteral("Command3"));
         return *qobject_cast<PrintScreen*>(app.existing(screens::print));
     }
-    // The registration screen with every box filled for company 7.
+    // The registration screen with company 7 called up, as a user changes a company.
     RegistrationScreen& registration() {
         auto& screen = *app.screenAs<RegistrationScreen>(screens::registration);
-        const CompanyRecord r = sampleCompany(7);
-        const QList<std::pair<const char*, QString>> boxes = {{"Text1", QStringLiteral("7")},
-                                                              {"Text2", r.furigana},
-                                                              {"Text3", r.name},
-                                                              {"Text5", r.address},
-                                                              {"Text12", r.telephone},
-                                                              {"Text13", QStringLiteral("15")},
-                                                              {"Text14", QStringLiteral("4")},
-                                                              {"Text15", QStringLiteral("1")},
-                                                              {"Text17", QStringLiteral("16")},
-                                                              {"Text18", QStringLiteral("3")},
-                                                              {"Text19", QStringLiteral("31")},
-                                                              {"Text7", QStringLiteral("12345")},
-                                                              {"Text4", r.homePage},
-                                                              {"Text6", r.respondent},
-                                                              {"Text9", r.representative}};
-        for (const auto& [box, value] : boxes)
-            screen.setText(QString::fromLatin1(box), value);
+        screen.setText(QStringLiteral("Text1"), QStringLiteral("7"));
+        screen.click(QStringLiteral("Command6"));
         return screen;
     }
 

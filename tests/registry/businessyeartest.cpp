@@ -20,8 +20,10 @@ private Q_SLOTS:
     void endOfBusinessYear();
     void startWithoutEnd_data();
     void startWithoutEnd();
-    void nextEndDay_data();
-    void nextEndDay();
+    void nextYear_data();
+    void nextYear();
+    void endWithoutNextYear_data();
+    void endWithoutNextYear();
 };
 
 void BusinessYearTest::endOfBusinessYear_data() {
@@ -71,21 +73,48 @@ void BusinessYearTest::startWithoutEnd() {
     QVERIFY2(result.problem.contains(problem), qPrintable(result.problem));
 }
 
-void BusinessYearTest::nextEndDay_data() {
+void BusinessYearTest::nextYear_data() {
     QTest::addColumn<Date>("end");
-    QTest::addColumn<qint32>("nextDay");
-    QTest::newRow("March 31st stays") << Date{16, 3, 31} << 31;
-    QTest::newRow("leap February end into common year") << Date{16, 2, 29} << 28;
-    QTest::newRow("common February end into leap year") << Date{15, 2, 28} << 29;
-    QTest::newRow("common into common") << Date{17, 2, 28} << 28;
-    QTest::newRow("28th of a leap February is not its end") << Date{16, 2, 28} << 28;
-    QTest::newRow("20th of February stays") << Date{15, 2, 20} << 20;
+    QTest::addColumn<Date>("start");
+    QTest::addColumn<Date>("nextEnd");
+    QTest::newRow("end of a month") << Date{16, 3, 31} << Date{16, 4, 1} << Date{17, 3, 31};
+    QTest::newRow("end of the year") << Date{30, 12, 31} << Date{31, 1, 1} << Date{31, 12, 31};
+    QTest::newRow("middle of a month") << Date{16, 6, 14} << Date{16, 6, 15} << Date{17, 6, 14};
+    QTest::newRow("28 February of a leap year")
+        << Date{16, 2, 28} << Date{16, 2, 29} << Date{17, 2, 28};
+    QTest::newRow("29 February") << Date{16, 2, 29} << Date{16, 3, 1} << Date{17, 2, 28};
 }
 
-void BusinessYearTest::nextEndDay() {
+void BusinessYearTest::nextYear() {
     QFETCH(Date, end);
-    QFETCH(qint32, nextDay);
-    QCOMPARE(businessyear::nextEndDay(end.year, end.month, end.day), nextDay);
+    QFETCH(Date, start);
+    QFETCH(Date, nextEnd);
+    const businessyear::Next next = businessyear::after(end);
+    QVERIFY2(next.start && next.end, qPrintable(next.problem));
+    QCOMPARE(*next.start, start);
+    QCOMPARE(*next.end, nextEnd);
+}
+
+void BusinessYearTest::endWithoutNextYear_data() {
+    QTest::addColumn<Date>("end");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("month 0") << Date{16, 0, 31} << QStringLiteral("終わりの月は1から12");
+    QTest::newRow("29 February in a common year")
+        << Date{29, 2, 29} << QStringLiteral("平成29年2月には29日がありません。終わりの日");
+    QTest::newRow("day 0") << Date{16, 3, 0} << QStringLiteral("0日がありません");
+    QTest::newRow("the year before the last year number")
+        << Date{std::numeric_limits<qint32>::max() - 1, 12, 31}
+        << QStringLiteral("終わりの年が大きすぎます");
+    QTest::newRow("the last year number") << Date{std::numeric_limits<qint32>::max(), 3, 31}
+                                          << QStringLiteral("終わりの年が大きすぎます");
+}
+
+void BusinessYearTest::endWithoutNextYear() {
+    QFETCH(Date, end);
+    QFETCH(QString, problem);
+    const businessyear::Next next = businessyear::after(end);
+    QVERIFY(!next.start && !next.end);
+    QVERIFY2(next.problem.contains(problem), qPrintable(next.problem));
 }
 
 QTEST_GUILESS_MAIN(BusinessYearTest)

@@ -3,6 +3,7 @@
 #include "datafile/filechannel.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
+#include "support/samplecompany.h"
 
 #include <QDir>
 #include <QTest>
@@ -49,14 +50,18 @@ private Q_SLOTS:
     void unwritableFile_data();
     void unwritableFile();
     void callUpTakesOverRegistryThenOwnFile();
-    void callUpWithoutRegistryFile_data();
-    void callUpWithoutRegistryFile();
+    void callUpSources_data();
+    void callUpSources();
     void yearEnd_data();
     void yearEnd();
     void rollForward_data();
     void rollForward();
     void refusedRollForwardKeepsTheYears();
-    void rollForwardWithoutAYear();
+    void rollForwardRefused_data();
+    void rollForwardRefused();
+    void replacingAnotherCompany_data();
+    void replacingAnotherCompany();
+    void carryOverWithOnlyTheOwnFile();
     void fieldButtons();
     void clearing();
     void leavingWithoutSaving();
@@ -290,7 +295,7 @@ void RegistrationTest::unwritableFile() {
 }
 
 // Values 1–16 of the registry file, then this program's own file where there is one;
-// what neither carries stays as the record last held it.
+// what neither carries is empty (0 for the reference number), whatever was called up before.
 void RegistrationTest::callUpTakesOverRegistryThenOwnFile() {
     Program p;
     p.home.write(paths::registryFile(7),
@@ -335,41 +340,58 @@ void RegistrationTest::callUpTakesOverRegistryThenOwnFile() {
                                          u"横浜"_s, u"七子"_s, u"4567"_s, u"七郎"_s, u"045"_s,
                                          u"16"_s, u"4"_s, u"1"_s, u"17"_s, u"3"_s, u"31"_s}));
 
-    // A second call-up, of a company without an own file, keeps what the registry lacks.
+    // A second call-up, of a company without an own file, shows nothing of company 7.
     s.setText(QStringLiteral("Text8"), QStringLiteral("8"));
     s.click(QStringLiteral("Command7"));
-    QCOMPARE(entryTexts(s), (QStringList{u"8"_s, u"ハチ"_s, u"八商事"_s, u"http://7"_s, u"大阪"_s,
-                                         u"七子"_s, u"4567"_s, u"七郎"_s, u"06-8"_s, u"20"_s,
-                                         u"1"_s, u"1"_s, u"20"_s, u"12"_s, u"31"_s}));
+    QCOMPARE(entryTexts(s),
+             (QStringList{u"8"_s, u"ハチ"_s, u"八商事"_s, u""_s, u"大阪"_s, u""_s, u"0"_s, u""_s,
+                          u"06-8"_s, u"20"_s, u"1"_s, u"1"_s, u"20"_s, u"12"_s, u"31"_s}));
     QVERIFY(p.messages.shown().isEmpty());
 }
 
-void RegistrationTest::callUpWithoutRegistryFile_data() {
+void RegistrationTest::callUpSources_data() {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QByteArray>("registry");
+    QTest::addColumn<QByteArray>("registry"); // empty: no file
+    QTest::addColumn<QByteArray>("own");      // empty: no file
+    QTest::addColumn<QString>("name");        // empty: nothing called up
     QTest::addColumn<QString>("failure");
-    QTest::newRow("no registry file") << u"9"_s << QByteArray() << u"ファイルが見つかりません。"_s;
-    QTest::newRow("registry file cut short")
-        << u"9"_s
-        << test::crlfFile(
-               {u"9"_s, u"0"_s, u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s, u"\"カナ\""_s})
-        << u"ファイルの終わりを越えて読み込もうとしました。"_s;
-    QTest::newRow("code not a number") << u"九"_s << QByteArray() << u"型が一致しません。"_s;
+    const QByteArray registry =
+        test::registryFile(9, u"九商事"_s, {u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s});
+    const QByteArray cutShort = test::crlfFile(
+        {u"9"_s, u"0"_s, u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s, u"\"カナ\""_s});
+    const QByteArray own = masterfile::bytes(test::sampleCompany(9), nullptr);
+    const QByteArray ownCutShort = own.left(own.indexOf("\"03-1234"));
+    const QString notFound = u"ファイルが見つかりません。"_s;
+    const QString pastTheEnd = u"ファイルの終わりを越えて読み込もうとしました。"_s;
+
+    QTest::newRow("registry and own file")
+        << u"9"_s << registry << own << u"株式会社見本"_s << u""_s;
+    QTest::newRow("registry only") << u"9"_s << registry << QByteArray() << u"九商事"_s << u""_s;
+    QTest::newRow("own file only") << u"9"_s << QByteArray() << own << u"株式会社見本"_s << u""_s;
+    QTest::newRow("registry cut short, own file")
+        << u"9"_s << cutShort << own << u"株式会社見本"_s << u""_s;
+    QTest::newRow("neither") << u"9"_s << QByteArray() << QByteArray() << u""_s << notFound;
+    QTest::newRow("registry cut short only")
+        << u"9"_s << cutShort << QByteArray() << u""_s << pastTheEnd;
+    QTest::newRow("own file cut short only")
+        << u"9"_s << QByteArray() << ownCutShort << u""_s << pastTheEnd;
+    QTest::newRow("code not a number")
+        << u"九"_s << registry << own << u""_s << u"型が一致しません。"_s;
 }
 
-// Without a complete registry file nothing is called up, even where an own master file
-// exists: only the code box empties, silently.
-void RegistrationTest::callUpWithoutRegistryFile() {
+// Either file calls a company up. Only when neither can be read does the code box empty,
+// silently, with every other box as it was.
+void RegistrationTest::callUpSources() {
     QFETCH(QString, code);
     QFETCH(QByteArray, registry);
+    QFETCH(QByteArray, own);
+    QFETCH(QString, name);
     QFETCH(QString, failure);
     Program p;
     if (!registry.isEmpty())
         p.home.write(paths::registryFile(9), registry);
-    CompanyRecord own;
-    own.code = 9;
-    own.name = QStringLiteral("自社ファイルだけの会社");
-    p.home.write(paths::masterFile(9), masterfile::bytes(own, nullptr));
+    if (!own.isEmpty())
+        p.home.write(paths::masterFile(9), own);
     RegistrationScreen& s = p.registration();
     fillCompany7(s);
     s.typeText(QStringLiteral("Text1"), code);
@@ -378,9 +400,22 @@ void RegistrationTest::callUpWithoutRegistryFile() {
 
     s.click(QStringLiteral("Command6"));
 
-    QCOMPARE(entryTexts(s), expected);
     QCOMPARE(s.callUpFailure(), failure);
     QVERIFY(p.messages.shown().isEmpty());
+    if (name.isEmpty()) {
+        QCOMPARE(entryTexts(s), expected);
+        return;
+    }
+    QCOMPARE(s.text(QStringLiteral("Text1")), QStringLiteral("9"));
+    QCOMPARE(s.text(QStringLiteral("Text3")), name);
+    // What is shown is what a save keeps: saving at once rewrites the own file unchanged.
+    s.click(QStringLiteral("Command12"));
+    QVERIFY(p.messages.shown().isEmpty());
+    CompanyRecord saved;
+    QVERIFY(masterfile::read(9, 15, saved));
+    QCOMPARE(saved.name, name);
+    if (!own.isEmpty())
+        QCOMPARE(p.home.read(paths::masterFile(9)), own);
 }
 
 void RegistrationTest::yearEnd_data() {
@@ -446,18 +481,21 @@ void RegistrationTest::yearEnd() {
 void RegistrationTest::rollForward_data() {
     QTest::addColumn<QStringList>("year");
     QTest::addColumn<QList<qint32>>("saved");
-    QTest::newRow("April to March")
-        << QStringList{u"15"_s, u"4"_s, u"1"_s, u"16"_s, u"3"_s, u"31"_s}
-        << QList<qint32>{16, 4, 1, 17, 3, 31};
-    QTest::newRow("leap February end")
-        << QStringList{u"15"_s, u"3"_s, u"1"_s, u"16"_s, u"2"_s, u"29"_s}
-        << QList<qint32>{16, 3, 1, 17, 2, 28};
-    QTest::newRow("into a leap February")
-        << QStringList{u"18"_s, u"3"_s, u"1"_s, u"19"_s, u"2"_s, u"28"_s}
-        << QList<qint32>{19, 3, 1, 20, 2, 29};
-    QTest::newRow("a day in February that is not the last")
-        << QStringList{u"15"_s, u"2"_s, u"21"_s, u"16"_s, u"2"_s, u"20"_s}
-        << QList<qint32>{16, 2, 21, 17, 2, 20};
+    const auto row = [](const char* name, QList<qint32> from, QList<qint32> to) {
+        QStringList typed;
+        for (qint32 value : from)
+            typed.append(QString::number(value));
+        QTest::newRow(name) << typed << to;
+    };
+    // The new year starts the day after the old one ended and lasts twelve months.
+    row("15.4.1-16.3.31", {15, 4, 1, 16, 3, 31}, {16, 4, 1, 17, 3, 31});
+    row("short first year 15.6.15-16.3.31", {15, 6, 15, 16, 3, 31}, {16, 4, 1, 17, 3, 31});
+    row("28.2.29-29.2.28", {28, 2, 29, 29, 2, 28}, {29, 3, 1, 30, 2, 28});
+    row("27.3.1-28.2.29 (leap February end)", {27, 3, 1, 28, 2, 29}, {28, 3, 1, 29, 2, 28});
+    row("30.1.1-30.12.31", {30, 1, 1, 30, 12, 31}, {31, 1, 1, 31, 12, 31});
+    row("30.10.1-31.9.30 (into 令和)", {30, 10, 1, 31, 9, 30}, {31, 10, 1, 32, 9, 30});
+    row("into a leap February", {18, 3, 1, 19, 2, 28}, {19, 3, 1, 20, 2, 29});
+    row("a day in February that is not the last", {15, 2, 21, 16, 2, 20}, {16, 2, 21, 17, 2, 20});
 }
 
 // Years count on, the file is saved, the screen closes, the list is refilled.
@@ -519,16 +557,139 @@ void RegistrationTest::refusedRollForwardKeepsTheYears() {
     QCOMPARE(r.endDay, 28);
 }
 
-void RegistrationTest::rollForwardWithoutAYear() {
+void RegistrationTest::rollForwardRefused_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message"); // empty: silently nothing
+    QTest::newRow("end year a word") << u"Text17"_s << u"十六"_s << u""_s;
+    QTest::newRow("end month empty") << u"Text18"_s << u""_s << u""_s;
+    QTest::newRow("end month 13") << u"Text18"_s << u"13"_s << u"終わりの月は1から12まで"_s;
+    QTest::newRow("end on a day the month lacks")
+        << u"Text19"_s << u"32"_s << u"平成16年3月には32日がありません"_s;
+    QTest::newRow("end in the last year number")
+        << u"Text17"_s << u"2147483647"_s << u"終わりの年が大きすぎます"_s;
+}
+
+// An end that is no day of the calendar rolls nothing forward and saves nothing.
+void RegistrationTest::rollForwardRefused() {
+    QFETCH(QString, box);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
     Program p;
     RegistrationScreen& s = p.registration();
     fillCompany7(s);
-    s.typeText(QStringLiteral("Text17"), QStringLiteral("十六"));
+    s.typeText(box, value);
+    const QStringList typed = entryTexts(s);
+
     s.click(QStringLiteral("Command13"));
-    QVERIFY(p.messages.shown().isEmpty());
-    QCOMPARE(s.text(QStringLiteral("Text13")), QStringLiteral("15"));
+
+    if (message.isEmpty()) {
+        QVERIFY(p.messages.shown().isEmpty());
+    } else {
+        QCOMPARE(p.messages.shown().size(), 1);
+        QCOMPARE(p.messages.shown().first().title, QStringLiteral("翌期更新"));
+        QVERIFY2(p.messages.shown().first().text.contains(message),
+                 qPrintable(p.messages.shown().first().text));
+    }
+    QCOMPARE(entryTexts(s), typed);
     QVERIFY(!p.home.exists(paths::masterFile(7)));
     QCOMPARE(p.openRegistration(), &s);
+}
+
+void RegistrationTest::replacingAnotherCompany_data() {
+    QTest::addColumn<bool>("callUpFirst");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+    const bool yes = true;
+    const bool no = false;
+    QTest::newRow("another company, いいえ") << false << u"有限会社別会社"_s << no << true << false;
+    QTest::newRow("another company, はい") << false << u"有限会社別会社"_s << yes << true << true;
+    QTest::newRow("the same name typed anew") << false << u"株式会社見本"_s << no << false << true;
+    QTest::newRow("called up, then renamed") << true << u"有限会社別会社"_s << no << false << true;
+}
+
+// Saving over the master file of a company the screen did not call up asks first, naming
+// both companies; いいえ leaves the file byte for byte.
+void RegistrationTest::replacingAnotherCompany() {
+    QFETCH(bool, callUpFirst);
+    QFETCH(QString, name);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+    Program p;
+    const QByteArray company5 = test::fixture(QStringLiteral("registry/5.txt"));
+    p.home.write(paths::masterFile(5), company5);
+    MainMenu& menu = p.menu();
+    menu.typeText(QStringLiteral("Text1"), QStringLiteral("5"));
+    menu.click(QStringLiteral("Command1")); // 会社登録
+    RegistrationScreen& s = p.registration();
+    if (callUpFirst) {
+        s.click(QStringLiteral("Command7"));
+        QCOMPARE(s.text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
+    } else {
+        fillCompany7(s);
+        s.typeText(QStringLiteral("Text1"), QStringLiteral("5"));
+    }
+    s.typeText(QStringLiteral("Text3"), name);
+    p.messages.answerNext(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+
+    s.click(QStringLiteral("Command12"));
+
+    QCOMPARE(p.messages.shown().size(), asked ? 1 : 0);
+    if (asked) {
+        const MessageBox& question = p.messages.shown().first();
+        QCOMPARE(question.title, QStringLiteral("法人税の事業概況書に登録する"));
+        QCOMPARE(question.buttons, MessageBox::Buttons::YesNo);
+        QVERIFY2(question.text.contains(QStringLiteral("「株式会社見本」")) &&
+                     question.text.contains(u'「' + name + u'」'),
+                 qPrintable(question.text));
+    }
+    if (saved) {
+        CompanyRecord r;
+        QVERIFY(masterfile::read(5, 15, r));
+        QCOMPARE(r.name, name);
+        QVERIFY(!p.openRegistration());
+    } else {
+        QCOMPARE(p.home.read(paths::masterFile(5)), company5);
+        QCOMPARE(p.openRegistration(), &s);
+        QCOMPARE(s.text(QStringLiteral("Text3")), name);
+    }
+}
+
+// 次年度繰越 on the print screen for a company that has only this program's file: the
+// registration screen calls it up, 翌期更新 saves the next year and nothing else changes.
+void RegistrationTest::carryOverWithOnlyTheOwnFile() {
+    Program p;
+    const QByteArray company7 = test::fixture(QStringLiteral("registry/master7.txt"));
+    p.home.write(paths::masterFile(7), company7);
+    MainMenu& menu = p.menu();
+    menu.typeText(QStringLiteral("Text1"), QStringLiteral("7"));
+    menu.click(QStringLiteral("Command3")); // 印   刷
+    Screen* print = p.app.existing(screens::print);
+    QVERIFY(print && print->isShown());
+
+    print->click(QStringLiteral("Command18"));
+    RegistrationScreen* s = p.openRegistration();
+    QVERIFY(s && s->isShown());
+    QCOMPARE(s->callUpFailure(), QString());
+    QCOMPARE(s->text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
+
+    s->click(QStringLiteral("Command13"));
+
+    QVERIFY(p.messages.shown().isEmpty());
+    QVERIFY(!p.openRegistration());
+    const QList<QByteArray> before = company7.split('\n');
+    const QList<QByteArray> after = p.home.read(paths::masterFile(7)).split('\n');
+    QCOMPARE(after.size(), before.size());
+    const QList<QByteArray> nextYear = {"16\r", "4\r", "1\r", "17\r", "3\r", "31\r"};
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const bool dateLine = i >= 5 && i <= 10; // lines 6–11
+        QCOMPARE(after.at(i), dateLine ? nextYear.at(i - 5) : before.at(i));
+    }
+    QCOMPARE(menu.items(QStringLiteral("List2")),
+             QStringList{QStringLiteral("07 : 株式会社見本  [平成16.4.1]")});
 }
 
 void RegistrationTest::fieldButtons() {
@@ -588,5 +749,5 @@ void RegistrationTest::leavingWithoutSaving() {
     QCOMPARE(p.registration().text(QStringLiteral("Text9")), QStringLiteral(" "));
 }
 
-QTEST_GUILESS_MAIN(RegistrationTest)
+QTEST_MAIN(RegistrationTest)
 #include "registrationtest.moc"
