@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -25,12 +25,22 @@ ChecklistDialog::ChecklistDialog(const checklist::Request& request, QWidget* par
     heading->addWidget(icon);
     heading->addWidget(intro, 1);
 
-    auto* list = new QListWidget(this);
-    list->setObjectName(QStringLiteral("Lines"));
-    list->setWordWrap(true);
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setFocusPolicy(Qt::NoFocus);
-    list->addItems(request.lines);
+    // One wrapped label a line, in a list that scrolls when it is long.
+    auto* lines = new QWidget;
+    lines->setObjectName(QStringLiteral("Lines"));
+    auto* linesLayout = new QVBoxLayout(lines);
+    for (const QString& line : request.lines) {
+        auto* label = new QLabel(line, lines);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setMargin(4);
+        linesLayout->addWidget(label);
+    }
+    linesLayout->addStretch(1);
+    auto* list = new QScrollArea(this);
+    list->setWidgetResizable(true);
+    list->setWidget(lines);
     list->setAccessibleName(request.title);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -47,7 +57,7 @@ ChecklistDialog::ChecklistDialog(const checklist::Request& request, QWidget* par
     layout->addLayout(heading);
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
-    resize(640, 320);
+    resize(720, 340);
 }
 
 bool confirmWithQtChecklist(const checklist::Request& request) {

@@ -1,24 +1,16 @@
 #include "checklist.h"
 
-#include <utility>
+#include "seam.h"
 
 namespace gaikyo::checklist {
 
-namespace {
-Handler& currentHandler() {
-    static Handler handler;
-    return handler;
-}
-} // namespace
-
 Handler install(Handler handler) {
-    return std::exchange(currentHandler(), std::move(handler));
+    return seam::install(std::move(handler));
 }
 
 bool proceed(const Request& request) {
-    if (!currentHandler())
-        return true;
-    return currentHandler()(request);
+    const Handler& handler = seam::installed<Handler>();
+    return handler ? handler(request) : true;
 }
 
 } // namespace gaikyo::checklist

@@ -10,6 +10,13 @@ namespace {
 using Program = test::PrintProgram;
 using test::companyMaster;
 
+// Section 7 of company 7 with 売上（収入）高 as given and every other amount 0.
+void writeSales(Program& p, const QString& sales) {
+    QStringList accounts(48, QStringLiteral("0"));
+    accounts[0] = sales;
+    p.home.write(paths::sectionFile(7, 30), test::crlfFile(accounts));
+}
+
 } // namespace
 
 class PrintScreenTest : public QObject {
@@ -186,9 +193,7 @@ private Q_SLOTS:
         QFETCH(int, lines);
         Program p;
         // 売上（収入）高 100 without a cost, a gross profit or a monthly table.
-        QStringList accounts(48, QStringLiteral("0"));
-        accounts[0] = QStringLiteral("100");
-        p.home.write(paths::sectionFile(7, 30), test::crlfFile(accounts));
+        writeSales(p, QStringLiteral("100"));
         int chooserAsked = 0;
         const filechooser::Handler previous =
             filechooser::install([&chooserAsked](const filechooser::SaveRequest&) {
@@ -226,9 +231,7 @@ private Q_SLOTS:
     // このまま印刷 prints exactly the page the layout gives, nothing added or left out.
     void printingAnywayPrintsThePageUnchanged() {
         Program p;
-        QStringList accounts(48, QStringLiteral("0"));
-        accounts[0] = QStringLiteral("1234567890"); // ten digits in nine boxes
-        p.home.write(paths::sectionFile(7, 30), test::crlfFile(accounts));
+        writeSales(p, QStringLiteral("1234567890")); // ten digits in nine boxes
         PrintScreen& screen = p.open();
         screen.setText(QStringLiteral("Text7"), QStringLiteral("2"));
         screen.click(QStringLiteral("Command11"));
