@@ -1,3 +1,4 @@
+#include "gui/checklistdialog.h"
 #include "gui/desktopplatform.h"
 #include "gui/qtmessages.h"
 #include "gui/systemprinters.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     gaikyo::fonts::installSubstitutes();
     gaikyo::messages::install(&gaikyo::showQtMessageBox);
     gaikyo::filechooser::install(&gaikyo::askQtSavePath);
+    gaikyo::checklist::install(&gaikyo::confirmWithQtChecklist);
 
     gaikyo::DesktopPlatform platform;
     gaikyo::SystemPrinters printers;

@@ -124,10 +124,10 @@ LayoutPart makeSecondHalf() {
         }
         p << boxes(field(30, payment.field), official, payment.y, a4, payment.y - 2);
     }
-    // 8 and 9: 有 then 無, as numbers.
-    p << number(field(30, 43), 134, 260, 135, 258) << number(field(30, 44), 144, 260, 145, 258)
-      << number(field(30, 45), 177, 260, 178, 258) << number(field(30, 46), 187, 260, 188, 258)
-      << number(field(30, 47), 177, 266, 178, 264) << number(field(30, 48), 187, 266, 188, 264);
+    // 8 and 9: 有 then 無, each ticked by a number; an unticked box stays blank.
+    p << tick(field(30, 43), 134, 260, 135, 258) << tick(field(30, 44), 144, 260, 145, 258)
+      << tick(field(30, 45), 177, 260, 178, 258) << tick(field(30, 46), 187, 260, 188, 258)
+      << tick(field(30, 47), 177, 266, 178, 264) << tick(field(30, 48), 187, 266, 188, 264);
     // 2 支店・海外取引状況.
     const QList<float> branchBoxes = {92, 98, 103};
     const QList<float> branchA4Boxes = {95, 100, 105};

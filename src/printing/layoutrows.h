@@ -37,6 +37,9 @@ inline LayoutItem text(Ref ref, float x, float y, float a4X, float a4Y) {
 inline LayoutItem number(Ref ref, float x, float y, float a4X, float a4Y) {
     return item(LayoutItem::Kind::Number, ref, {x}, y, {a4X}, a4Y);
 }
+inline LayoutItem tick(Ref ref, float x, float y, float a4X, float a4Y) {
+    return item(LayoutItem::Kind::Tick, ref, {x}, y, {a4X}, a4Y);
+}
 inline LayoutItem grouped(Ref ref, float x, float y, float a4X, float a4Y) {
     return item(LayoutItem::Kind::Grouped, ref, {x}, y, {a4X}, a4Y);
 }

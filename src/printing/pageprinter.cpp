@@ -2,7 +2,6 @@
 
 #include "datafile/numbers.h"
 #include "pictures/formpictures.h"
-#include "printdata.h"
 #include "printsurface.h"
 #include "printvalues.h"
 
@@ -15,55 +14,11 @@ namespace {
 const QString formFont = QStringLiteral("MS 明朝");
 constexpr double formFontPoints = 11;
 
-qint32 headerInteger(const CompanyRecord& c, int line) {
-    switch (line) {
-    case 1:
-        return c.code;
-    case 6:
-        return c.startYear;
-    case 7:
-        return c.startMonth;
-    case 8:
-        return c.startDay;
-    case 9:
-        return c.endYear;
-    case 10:
-        return c.endMonth;
-    case 11:
-        return c.endDay;
-    case 14:
-        return c.referenceNumber;
-    default:
-        return 0;
-    }
-}
-
-QString headerText(const CompanyRecord& c, int line) {
-    switch (line) {
-    case 2:
-        return c.furigana;
-    case 3:
-        return c.name;
-    case 4:
-        return c.address;
-    case 5:
-        return c.telephone;
-    case 12:
-        return c.homePage;
-    case 13:
-        return c.respondent;
-    case 15:
-        return c.representative;
-    default:
-        return plainDecimal(headerInteger(c, line));
-    }
-}
-
 } // namespace
 
 PagePrinter::PagePrinter(PrintSurface& surface, const PrintData& data, Sheet sheet,
                          PrintOffsets offsets)
-    : m_surface(surface), m_data(data), m_sheet(sheet),
+    : m_surface(surface), m_values(data), m_sheet(sheet),
       m_offsets(sheet == Sheet::Official ? offsets : PrintOffsets{}) {}
 
 bool PagePrinter::begin(const QImage& picture, const QSizeF& pictureSize) {
@@ -122,47 +77,29 @@ bool PagePrinter::at(float x, float y, const QString& text) {
     return m_surface.printText(text);
 }
 
-std::optional<qint32> PagePrinter::integerOf(const LayoutItem& item) const {
-    switch (item.source) {
-    case LayoutItem::Source::Header:
-        return headerInteger(m_data.company(), item.field);
-    case LayoutItem::Source::ReferenceNumber:
-        return m_referenceNumber;
-    case LayoutItem::Source::Field:
-        return m_data.integer(item.section, item.field);
-    case LayoutItem::Source::Month:
-        return item.field <= m_months.size() ? m_months.at(item.field - 1) : std::nullopt;
-    }
-    return std::nullopt;
-}
-
-QString PagePrinter::textOf(const LayoutItem& item) const {
-    if (item.source == LayoutItem::Source::Header)
-        return headerText(m_data.company(), item.field);
-    return m_data.text(item.section, item.field);
-}
-
 bool PagePrinter::printItem(const LayoutItem& item) {
     const bool official = m_sheet == Sheet::Official;
     const QList<float>& xs = official ? item.officialX : item.a4X;
     const float y = official ? item.officialY : item.a4Y;
 
     if (item.kind == LayoutItem::Kind::Text)
-        return at(xs.first(), y, textOf(item));
+        return at(xs.first(), y, m_values.text(item));
 
-    const std::optional<qint32> value = integerOf(item);
+    const std::optional<qint32> value = m_values.integer(item);
     if (!value)
         return true; // nothing to print: the boxes stay blank
     switch (item.kind) {
     case LayoutItem::Kind::Number:
     case LayoutItem::Kind::MonthNumber:
         return at(xs.first(), y, printvalues::number(*value));
+    case LayoutItem::Kind::Tick:
+        return *value == 0 ? true : at(xs.first(), y, printvalues::number(*value));
     case LayoutItem::Kind::Grouped:
         return at(xs.first(), y, groupedDisplay(*value));
     case LayoutItem::Kind::Amount: {
-        // Right-aligned by the plain digits, so the commas reach past X.
-        const double width = m_surface.textWidth(plainDecimal(*value));
-        return at(float(xs.first() - width), y, groupedDisplay(*value));
+        // The printed text, commas included, ends at X like the column's rule.
+        const QString grouped = groupedDisplay(*value);
+        return at(float(xs.first() - m_surface.textWidth(grouped)), y, grouped);
     }
     case LayoutItem::Kind::DigitBoxes: {
         const QStringList perBox = printvalues::digitBoxes(*value, int(xs.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "itemvalues.h"
 #include "pagelayout.h"
 
 #include <QImage>
@@ -27,10 +28,9 @@ public:
     PagePrinter(PrintSurface& surface, const PrintData& data, Sheet sheet,
                 PrintOffsets offsets = PrintOffsets());
 
-    // 整理番号 as typed on the print screen; without a number its boxes stay blank.
-    void setReferenceNumber(std::optional<qint32> number) { m_referenceNumber = number; }
-    // The calendar months of rows 1 to 12 of the monthly table; a missing one prints blank.
-    void setMonths(QList<std::optional<qint32>> months) { m_months = std::move(months); }
+    // See ItemValues.
+    void setReferenceNumber(std::optional<qint32> number) { m_values.setReferenceNumber(number); }
+    void setMonths(QList<std::optional<qint32>> months) { m_values.setMonths(std::move(months)); }
 
     // Each prints one whole page and ends the document. A failure part-way abandons
     // the page: it is never sent, and the result is false.
@@ -42,16 +42,12 @@ private:
     bool printPart(const LayoutPart& part);
     bool printItem(const LayoutItem& item);
     bool at(float x, float y, const QString& text);
-    std::optional<qint32> integerOf(const LayoutItem& item) const;
-    QString textOf(const LayoutItem& item) const;
     bool finish(bool ok);
 
     PrintSurface& m_surface;
-    const PrintData& m_data;
+    ItemValues m_values;
     Sheet m_sheet;
     PrintOffsets m_offsets;
-    std::optional<qint32> m_referenceNumber;
-    QList<std::optional<qint32>> m_months;
 };
 
 } // namespace gaikyo

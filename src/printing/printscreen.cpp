@@ -3,10 +3,12 @@
 #include "datafile/numbers.h"
 #include "pdfexport.h"
 #include "pictures/formpictures.h"
+#include "printcheck.h"
 #include "printerservice.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
+#include "screen/checklist.h"
 #include "screen/eralabel.h"
 #include "screen/filechooser.h"
 #include "screen/messages.h"
@@ -228,7 +230,17 @@ void PrintScreen::loadHeader() {
     const bool fillerRespondent = record.respondent == QStringLiteral("予備2") ||
                                   record.respondent == QStringLiteral("予備3");
     setText(QStringLiteral("Text2"), fillerRespondent ? QString() : record.respondent);
-    setText(QStringLiteral("Text1"), plainDecimal(record.referenceNumber));
+    // 0 is a company without a 整理番号: the box shows empty, as it was typed.
+    setText(QStringLiteral("Text1"),
+            record.referenceNumber == 0 ? QString() : plainDecimal(record.referenceNumber));
+}
+
+std::optional<qint32> PrintScreen::referenceNumber() const {
+    // Many companies have no 整理番号 yet: an empty box stands for 0.
+    const QString typed = text(QStringLiteral("Text1"));
+    if (typed.trimmed().isEmpty())
+        return 0;
+    return strictInteger(typed);
 }
 
 void PrintScreen::loadPrintData() {
@@ -269,10 +281,10 @@ bool PrintScreen::saveHeader() {
     }
     record.homePage = text(QStringLiteral("Text4"));
     record.respondent = text(QStringLiteral("Text2"));
-    const std::optional<qint32> reference = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> reference = referenceNumber();
     if (!reference)
-        return fail(QStringLiteral(
-            "「整理番号」に数字を入力してください。整理番号がないときは 0 を入力してください。"));
+        return fail(QStringLiteral("「整理番号」には数字を入力してください。整理番号がないときは"
+                                   "空欄のままにしてください。"));
     record.referenceNumber = *reference;
 
     // Line 2 and line 15 are written back as they were read.
@@ -317,11 +329,24 @@ void PrintScreen::prepare() {
     loadPrintData();
 }
 
+bool PrintScreen::checkBeforePrinting(printcheck::Pages pages) const {
+    ItemValues values(m_data);
+    values.setReferenceNumber(referenceNumber());
+    const QStringList lines = printcheck::lines(values, pages);
+    if (lines.isEmpty())
+        return true;
+    return checklist::proceed(
+        {QStringLiteral("印刷前の確認"),
+         QStringLiteral(
+             "次の項目は、このままでは正しく印刷されないか、ほかの項目と合っていません。"),
+         lines, QStringLiteral("このまま印刷"), QStringLiteral("戻る")});
+}
+
 bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const {
     const PrintOffsets offsets{readInteger(text(QStringLiteral("Text7"))),
                                readInteger(text(QStringLiteral("Text8")))};
     PagePrinter printer(surface, m_data, sheet, offsets);
-    printer.setReferenceNumber(strictInteger(text(QStringLiteral("Text1"))));
+    printer.setReferenceNumber(referenceNumber());
     if (front)
         return printer.printFront(pagePicture(true));
     const std::optional<qint32> code = strictInteger(text(codeBox));
@@ -331,6 +356,8 @@ bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet
 
 void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
     prepare();
+    if (!checkBeforePrinting(front ? printcheck::Pages::Front : printcheck::Pages::Back))
+        return;
     PrinterService* printers = app().printers();
     std::unique_ptr<PrintSurface> surface = printers ? printers->openDefaultPrinter() : nullptr;
     if (!surface) {
@@ -346,6 +373,8 @@ void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
 
 void PrintScreen::saveAsPdf() {
     prepare();
+    if (!checkBeforePrinting(printcheck::Pages::Both))
+        return;
     const CompanyRecord& company = m_data.company();
     QString name =
         QStringLiteral("%1_%2_FB1005.pdf").arg(plainDecimal(company.code), company.name.trimmed());
@@ -371,7 +400,7 @@ void PrintScreen::saveAsPdf() {
 void PrintScreen::showPreview() {
     prepare();
     PrinterService* printers = app().printers();
-    if (!printers)
+    if (!printers || !checkBeforePrinting(printcheck::Pages::Both))
         return;
     // The four prints in button order: the official sheet with the offsets, then A4.
     printers->showPreview(QStringLiteral("印刷プレビュー"), 4, [this](PrintSurface& surface) {

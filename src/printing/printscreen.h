@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pageprinter.h"
+#include "printcheck.h"
 #include "printrecords.h"
 #include "screen/screen.h"
 
@@ -21,12 +22,16 @@ private:
     void loadHeader();    // "data"
     void loadPrintData(); // "データ"
     bool saveHeader();    // "上記項目を登録"
-    void carryOver();     // "次年度繰越"
+    // 整理番号 of Text1: 0 when empty, nothing when it is not a number.
+    std::optional<qint32> referenceNumber() const;
+    void carryOver(); // "次年度繰越"
     void print(bool front, PagePrinter::Sheet sheet);
     void saveAsPdf();   // "PDFに保存": both pages as the A4 prints draw them
     void showPreview(); // "印刷プレビュー": the four prints as they will come out
     // The header saved and every file read again, as before every print.
     void prepare();
+    // "印刷前の確認": false when the user goes back; silent when all is well.
+    bool checkBeforePrinting(printcheck::Pages pages) const;
     bool drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const;
     QList<std::optional<qint32>> months(qint32 code) const;
     // Picture1 and Picture2: the empty front and back page of the form.

@@ -333,10 +333,12 @@ void MainMenu::deleteCompany() {
         return;
     // Into the desktop's trash, so that a mistaken click can be undone from there.
     discardFile(paths::masterFile(*code));
-    if (!paths::hasSectionFiles(*code))
-        return;
-    for (const int section : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
-        discardFile(paths::sectionFile(*code, section));
+    if (paths::hasSectionFiles(*code))
+        for (const int section : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
+            discardFile(paths::sectionFile(*code, section));
+    // The month order goes too: a new company under the same code must not print the
+    // old company's months on its back page.
+    discardFile(paths::monthOrderFile(*code));
 }
 
 } // namespace gaikyo

@@ -1,5 +1,6 @@
 #include "printing/pageprinter.h"
-#include "printing/printdata.h"
+#include "datafile/numbers.h"
+#include "fakeprintdata.h"
 #include "printing/recordingsurface.h"
 
 #include <QMap>
@@ -7,28 +8,9 @@
 #include <QTest>
 
 using namespace gaikyo;
+using test::FakeData;
 
 namespace {
-
-// Every text field holds its own name ("22.16"), every integer what a test sets.
-class FakeData : public PrintData {
-public:
-    CompanyRecord record;
-    QMap<QPair<int, int>, qint32> integers;
-    QMap<QPair<int, int>, QString> texts;
-    bool namedTexts = true;
-
-    const CompanyRecord& company() const override { return record; }
-    QString text(int section, int field) const override {
-        const auto found = texts.find({section, field});
-        if (found != texts.end())
-            return *found;
-        return namedTexts ? QStringLiteral("%1.%2").arg(section).arg(field) : QString();
-    }
-    qint32 integer(int section, int field) const override {
-        return integers.value({section, field}, 0);
-    }
-};
 
 QImage picture() {
     QImage image(2481, 3507, QImage::Format_Mono);
@@ -133,9 +115,8 @@ private Q_SLOTS:
         QVERIFY(printsAt(ops, 91, y5, "5"));
         QVERIFY(printsAt(ops, 86, y5, "3"));
         QVERIFY(printsAt(ops, 81, y5, "-"));
-        // An amount of 0 prints 0 in the rightmost box; section 8 prints numbers.
+        // An amount of 0 prints 0 in the rightmost box.
         QVERIFY(printsAt(ops, 102, 152, "0"));
-        QVERIFY(printsAt(ops, 134, 260, " 0"));
         QVERIFY(printsAt(ops, 117, 114, QStringLiteral("1,234")));
         // Every text field of the front page prints where its row says.
         QVERIFY(printsAt(ops, 67, 57, QStringLiteral("22.16")));
@@ -143,6 +124,104 @@ private Q_SLOTS:
         QVERIFY(printsAt(ops, 188, 145.5, QStringLiteral("26.2")));
         // 出資割合 is a number at 97, 81.
         QVERIFY(printsAt(ops, 97, 81, " 0"));
+    }
+
+    // Items 8 and 9 are ticked by a number: 0 leaves the box blank, anything else prints
+    // as a number, on both sheets.
+    void ticks_data() {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("printed");
+        for (const auto& [sheet, name] : {std::pair{PagePrinter::Sheet::Official, "official"},
+                                          std::pair{PagePrinter::Sheet::A4, "A4"}}) {
+            QTest::addRow("%s 0", name) << int(sheet) << 0 << QString();
+            QTest::addRow("%s 1", name) << int(sheet) << 1 << QStringLiteral(" 1");
+            QTest::addRow("%s 2", name) << int(sheet) << 2 << QStringLiteral(" 2");
+        }
+    }
+    void ticks() {
+        QFETCH(int, sheet);
+        QFETCH(int, value);
+        QFETCH(QString, printed);
+        const bool official = PagePrinter::Sheet(sheet) == PagePrinter::Sheet::Official;
+        // 有 and 無 of インターネットバンキング, ファームバンキング and 役員の異動.
+        const struct {
+            int field;
+            QPointF official;
+            QPointF a4;
+        } boxes[] = {{43, {134, 260}, {135, 258}}, {44, {144, 260}, {145, 258}},
+                     {45, {177, 260}, {178, 258}}, {46, {187, 260}, {188, 258}},
+                     {47, {177, 266}, {178, 264}}, {48, {187, 266}, {188, 264}}};
+        FakeData data;
+        for (const auto& box : boxes)
+            data.integers[{30, box.field}] = value;
+        const QStringList ops = print(data, PagePrinter::Sheet(sheet), true);
+        for (const auto& box : boxes) {
+            const QPointF at = official ? box.official : box.a4;
+            const QStringList there = textsOf(ops).filter(
+                QRegularExpression(QStringLiteral("^text %1 %2 ").arg(at.x()).arg(at.y())));
+            QCOMPARE(there, printed.isEmpty() ? QStringList()
+                                              : QStringList{QStringLiteral("text %1 %2 \"%3\"")
+                                                                .arg(at.x())
+                                                                .arg(at.y())
+                                                                .arg(printed)});
+        }
+    }
+
+    // Amounts of item 17 end at their column's X with all their commas, so a long
+    // amount never runs into the next column.
+    void amountsEndAtTheColumn_data() {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<int>("column");
+        QTest::newRow("official 売上") << int(PagePrinter::Sheet::Official) << 1;
+        QTest::newRow("official 源泉徴収税額") << int(PagePrinter::Sheet::Official) << 7;
+        QTest::newRow("A4 源泉徴収税額") << int(PagePrinter::Sheet::A4) << 7;
+    }
+    void amountsEndAtTheColumn() {
+        QFETCH(int, sheet);
+        QFETCH(int, column);
+        const bool official = PagePrinter::Sheet(sheet) == PagePrinter::Sheet::Official;
+        const double rightX = official ? QList<double>{40, 60, 81, 101, 122, 142, 163}[column - 1]
+                                       : QList<double>{42, 62, 83, 103, 124, 144, 163}[column - 1];
+        const QList<double> rowY = official ? QList<double>{175, 181, 188, 194, 200}
+                                            : QList<double>{173, 179, 186, 192, 198};
+        const QList<qint32> amounts = {999, 1000, 1000000, 1010001, -5000};
+        FakeData data;
+        // The neighbouring columns hold six-digit amounts, as wide as their column allows.
+        for (int row = 1; row <= amounts.size(); ++row)
+            for (int c = column - 1; c <= column + 1; ++c)
+                if (c >= 1)
+                    data.integers[{60, 10 + (c - 1) * 14 + row - 1}] =
+                        c == column ? amounts.at(row - 1) : 100000;
+        const QStringList ops = print(data, PagePrinter::Sheet(sheet), false);
+
+        RecordingSurface measure;
+        measure.setFont(QStringLiteral("MS 明朝"), 11);
+        QList<double> rightEdges;
+        for (int row = 1; row <= amounts.size(); ++row) {
+            // The amounts of the row from left to right, as (left, right) edges.
+            QList<std::pair<double, double>> spans;
+            double target = -1;
+            for (const QString& op : textsOf(ops)) {
+                const auto [x, y, text] = parse(op);
+                if (y != rowY.at(row - 1) || text.startsWith(u' '))
+                    continue; // the month number
+                spans.append({x, x + measure.textWidth(text)});
+                if (text == groupedDisplay(amounts.at(row - 1)))
+                    target = spans.last().second;
+            }
+            QCOMPARE(spans.size(), column == 1 ? 2 : 3);
+            QVERIFY2(qAbs(target - rightX) < 0.1, qPrintable(QString::number(target)));
+            rightEdges.append(target);
+            std::sort(spans.begin(), spans.end());
+            for (qsizetype i = 1; i < spans.size(); ++i)
+                QVERIFY2(
+                    spans.at(i - 1).second < spans.at(i).first,
+                    qPrintable(
+                        QStringLiteral("row %1: overprint at %2").arg(row).arg(spans.at(i).first)));
+        }
+        const auto [lowest, highest] = std::minmax_element(rightEdges.begin(), rightEdges.end());
+        QVERIFY(*highest - *lowest < 0.2);
     }
 
     // Offsets move every item of the official sheet; A4 copy paper ignores them.
@@ -184,9 +263,10 @@ private Q_SLOTS:
         const QStringList ops = print(data, PagePrinter::Sheet::Official, false);
         RecordingSurface measure;
         measure.setFont(QStringLiteral("MS 明朝"), 11);
-        const double width = measure.textWidth(QStringLiteral("1234"));
+        // Right-aligned on X by the printed text, commas included.
+        const double width = measure.textWidth(QStringLiteral("1,234"));
         QVERIFY(printsAt(ops, std::round((40 - width) * 100) / 100, 175, QStringLiteral("1,234")));
-        const double negative = measure.textWidth(QStringLiteral("-5000"));
+        const double negative = measure.textWidth(QStringLiteral("-5,000"));
         QVERIFY(
             printsAt(ops, std::round((40 - negative) * 100) / 100, 181, QStringLiteral("-5,000")));
         // Zero amounts (all of row 3, Y 188) print nothing: only the month stands there.

@@ -8,6 +8,7 @@
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
 #include "support/recordingplatform.h"
+#include "support/scriptedchecklist.h"
 #include "support/scriptedmessages.h"
 #include "support/testhome.h"
 
@@ -98,6 +99,7 @@ struct PrintProgram {
     TestHome home;
     RecordingPlatform platform;
     ScriptedMessages messages;
+    ScriptedChecklist checks;
     RecordingPrinters printers;
     Application app{platform};
 

@@ -1,6 +1,7 @@
 #include "printprogram.h"
 
 #include "datafile/filechannel.h"
+#include "screen/filechooser.h"
 
 using namespace gaikyo;
 
@@ -8,6 +9,13 @@ namespace {
 
 using Program = test::PrintProgram;
 using test::companyMaster;
+
+// Section 7 of company 7 with 売上（収入）高 as given and every other amount 0.
+void writeSales(Program& p, const QString& sales) {
+    QStringList accounts(48, QStringLiteral("0"));
+    accounts[0] = sales;
+    p.home.write(paths::sectionFile(7, 30), test::crlfFile(accounts));
+}
 
 } // namespace
 
@@ -119,6 +127,154 @@ private Q_SLOTS:
         // What the user typed stays.
         QCOMPARE(screen.text(QStringLiteral("Text1")), QStringLiteral("12345"));
         QCOMPARE(screen.text(QStringLiteral("Text3")), QStringLiteral("変更"));
+    }
+
+    // A company without a 整理番号 leaves the box empty or types 0: the header is saved
+    // with 0, nobody is warned and the eight boxes stay blank.
+    void referenceNumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<QString>("shownAgain");
+        QTest::newRow("empty") << QString() << QByteArray("0") << QStringList{} << QString();
+        QTest::newRow("spaces") << QStringLiteral("  ") << QByteArray("0") << QStringList{}
+                                << QString();
+        QTest::newRow("0") << QStringLiteral("0") << QByteArray("0") << QStringList{} << QString();
+        QTest::newRow("12345") << QStringLiteral("12345") << QByteArray("12345")
+                               << QStringList{"text 190 19 \"5\"", "text 185 19 \"4\"",
+                                              "text 179 19 \"3\"", "text 174 19 \"2\"",
+                                              "text 169 19 \"1\""}
+                               << QStringLiteral("12345");
+    }
+    void referenceNumber() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, saved);
+        QFETCH(QStringList, printed);
+        QFETCH(QString, shownAgain);
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text1"), typed);
+        screen.click(QStringLiteral("Command11"));
+        QVERIFY(p.messages.shown().isEmpty());
+        QVERIFY(p.checks.shown().isEmpty());
+        QByteArray expected = companyMaster();
+        expected.replace("12345\r\n", saved + "\r\n");
+        QCOMPARE(p.home.read(paths::masterFile(7)), expected);
+        QCOMPARE(p.texts().filter(QRegularExpression(QStringLiteral("^text [\\d.]+ 19 "))),
+                 printed);
+        screen.click(QStringLiteral("data"));
+        QCOMPARE(screen.text(QStringLiteral("Text1")), shownAgain);
+    }
+
+    void referenceNumberThatIsNoNumberIsRefused() {
+        Program p;
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text1"), QStringLiteral("12a"));
+        screen.click(QStringLiteral("Command9"));
+        QCOMPARE(p.messages.shown().size(), 1);
+        QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("整理番号")));
+        QCOMPARE(p.home.read(paths::masterFile(7)), companyMaster());
+    }
+
+    // Every print, the PDF and the preview show "印刷前の確認" first when something would
+    // print wrongly; going back prints nothing at all.
+    void checkBeforePrinting_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("印刷（表）") << "Command11" << 2;
+        QTest::newRow("A4コピー用紙へ印刷（表）") << "Command13" << 2;
+        QTest::newRow("印刷（裏）") << "Command12" << 1;
+        QTest::newRow("A4コピー用紙へ印刷（裏）") << "Command14" << 1;
+        QTest::newRow("PDFに保存") << "Command21" << 2;
+        QTest::newRow("印刷プレビュー") << "Command22" << 2;
+    }
+    void checkBeforePrinting() {
+        QFETCH(QString, button);
+        QFETCH(int, lines);
+        Program p;
+        // 売上（収入）高 100 without a cost, a gross profit or a monthly table.
+        writeSales(p, QStringLiteral("100"));
+        int chooserAsked = 0;
+        const filechooser::Handler previous =
+            filechooser::install([&chooserAsked](const filechooser::SaveRequest&) {
+                ++chooserAsked;
+                return std::optional<QString>();
+            });
+        PrintScreen& screen = p.open();
+
+        p.checks.answerNext(false); // 戻る
+        screen.click(button);
+        QCOMPARE(p.checks.shown().size(), 1);
+        const checklist::Request& shown = p.checks.shown().first();
+        QCOMPARE(shown.title, QStringLiteral("印刷前の確認"));
+        QCOMPARE(shown.proceedCaption, QStringLiteral("このまま印刷"));
+        QCOMPARE(shown.backCaption, QStringLiteral("戻る"));
+        QCOMPARE(shown.lines.size(), lines);
+        QVERIFY(shown.lines.first().contains(QStringLiteral("売上（収入）高 100 千円")));
+        QVERIFY(p.printers.operations.isEmpty());
+        QVERIFY(p.printers.previewPages.isEmpty());
+        QCOMPARE(chooserAsked, 0);
+        QVERIFY(p.messages.shown().isEmpty());
+
+        p.checks.answerNext(true); // このまま印刷
+        screen.click(button);
+        QCOMPARE(p.checks.shown().size(), 2);
+        if (button == QStringLiteral("Command21"))
+            QCOMPARE(chooserAsked, 1);
+        else if (button == QStringLiteral("Command22"))
+            QCOMPARE(p.printers.previewPages.size(), 4);
+        else
+            QCOMPARE(p.printers.operations.last(), QStringLiteral("end"));
+        filechooser::install(previous);
+    }
+
+    // このまま印刷 prints exactly the page the layout gives, nothing added or left out.
+    void printingAnywayPrintsThePageUnchanged() {
+        Program p;
+        writeSales(p, QStringLiteral("1234567890")); // ten digits in nine boxes
+        PrintScreen& screen = p.open();
+        screen.setText(QStringLiteral("Text7"), QStringLiteral("2"));
+        screen.click(QStringLiteral("Command11"));
+        QCOMPARE(p.checks.shown().size(), 1);
+        QVERIFY(p.checks.shown().first().lines.first().contains(QStringLiteral("1234567890")));
+
+        RecordingSurface direct;
+        PagePrinter printer(direct, screen.printData(), PagePrinter::Sheet::Official, {2, 0});
+        printer.setReferenceNumber(12345);
+        QVERIFY(printer.printFront(QImage()));
+        QCOMPARE(p.printers.operations, direct.operations());
+    }
+
+    // A company that was deleted leaves no month order behind: a new company under its
+    // code prints its own business year's months on the back page.
+    void newCompanyUnderADeletedCode() {
+        Program p;
+        p.home.write(paths::masterFile(5), companyMaster());
+        p.home.write(paths::monthOrderFile(5), test::crlfFile({"4", "5", "6", "7", "8", "9", "10",
+                                                               "11", "12", "1", "2", "3"}));
+        MainMenu& menu = *p.app.screenAs<MainMenu>(screens::mainMenu);
+        menu.setText(QStringLiteral("Text1"), QStringLiteral("5"));
+        menu.click(QStringLiteral("Command8")); // 登録の削除をする
+        QVERIFY(!p.home.exists(paths::monthOrderFile(5)));
+
+        menu.click(QStringLiteral("Command1")); // 会社登録
+        Screen& registration = *p.app.existing(screens::registration);
+        const QList<std::pair<const char*, const char*>> typed = {
+            {"Text1", "5"},   {"Text3", "新会社"}, {"Text13", "20"},
+            {"Text14", "1"},  {"Text15", "1"},     {"Text17", "20"},
+            {"Text18", "12"}, {"Text19", "31"},    {"Text7", "0"}};
+        for (const auto& [box, text] : typed)
+            registration.setText(QString::fromLatin1(box), QString::fromUtf8(text));
+        registration.click(QStringLiteral("Command12")); // 法人税の事業概況書に登録する
+        QVERIFY(p.home.exists(paths::masterFile(5)));
+
+        p.open(QStringLiteral("5")).click(QStringLiteral("Command12"));
+        QStringList months;
+        for (const QString& op :
+             p.texts().filter(QRegularExpression(QStringLiteral("^text 14 [\\d.]+ "))))
+            months.append(op.section(u'"', 1, 1).trimmed());
+        QCOMPARE(months,
+                 QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
     }
 
     // The offsets move the official sheet's items; unreadable ones are 0.

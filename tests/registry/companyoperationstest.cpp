@@ -219,8 +219,8 @@ void CompanyOperationsTest::clearCode() {
                                         u"3"_s, u"31"_s}));
 }
 
-// The master file and the section files that exist go (into the trash); the month
-// order file, the registry file and other companies stay; the list waits for a refill.
+// The master file, the section files that exist and the month order file go (into the
+// trash); the registry file and other companies stay; the list waits for a refill.
 void CompanyOperationsTest::deleteCompany() {
     Program p;
     writeCompany(p.home, 7, u"株式会社見本"_s);
@@ -242,7 +242,7 @@ void CompanyOperationsTest::deleteCompany() {
     QVERIFY(!p.home.exists(paths::masterFile(7)));
     for (const int n : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
         QVERIFY(!p.home.exists(paths::sectionFile(7, n)));
-    QVERIFY(p.home.exists(paths::monthOrderFile(7)));
+    QVERIFY(!p.home.exists(paths::monthOrderFile(7)));
     QVERIFY(p.home.exists(paths::registryFile(7)));
     QVERIFY(p.home.exists(paths::masterFile(8)));
     QVERIFY(p.home.exists(paths::sectionFile(8, 21)));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <utility>
+
+// The one handler a seam holds for a modal dialog: the window layer installs the real
+// dialog, tests install answers. Each handler type has a slot of its own.
+namespace gaikyo::seam {
+
+template <typename Handler> Handler& installed() {
+    static Handler handler;
+    return handler;
+}
+
+// Installs a handler and returns the one it replaces.
+template <typename Handler> Handler install(Handler handler) {
+    return std::exchange(installed<Handler>(), std::move(handler));
+}
+
+} // namespace gaikyo::seam

@@ -1,0 +1,170 @@
+#include "printing/printcheck.h"
+#include "fakeprintdata.h"
+#include "printing/itemvalues.h"
+
+#include <QTest>
+
+using namespace gaikyo;
+using test::FakeData;
+
+namespace {
+
+struct Entry {
+    int section;
+    int field;
+    qint32 value;
+};
+
+// A company whose entries agree with each other and fill their boxes to the last one.
+FakeData consistentCompany() {
+    FakeData d;
+    d.record.startYear = 15;
+    d.record.startMonth = 4;
+    d.record.startDay = 1;
+    d.record.endYear = 16;
+    d.record.endMonth = 3;
+    d.record.endDay = 31;
+    const Entry entries[] = {
+        {30, 1, 10000},      // 売上（収入）高
+        {30, 3, 6000},       // 売上（収入）原価
+        {30, 11, 4000},      // 売上（収入）総利益
+        {30, 12, 1200},      // 役員報酬
+        {30, 17, -3500},     // 営業損益: the minus sign has a box
+        {30, 20, 5000},      // 資産の部合計
+        {30, 30, 3000},      // 負債の部合計
+        {30, 35, 2000},      // 純資産の部合計
+        {30, 29, 999999999}, // 土地: nine digits in nine boxes
+        {23, 10, 2},         // 常勤役員
+        {23, 15, 9999},      // 計: four digits in four boxes
+        {22, 21, 999},       // 総支店数
+        {22, 22, -12},       // 海外支店数: a digit split prints a sign in each box
+        {22, 24, 99999},     // 輸入の取引金額
+        {25, 25, 99999999},  // 当期課税売上高
+        {60, 22, 7000},      // 17: 計 of 売上 sub-column 1
+        {60, 36, 3000},      // 17: 計 of 売上 sub-column 2
+    };
+    for (const Entry& e : entries)
+        d.integers[{e.section, e.field}] = e.value;
+    return d;
+}
+
+QStringList check(const FakeData& data, std::optional<qint32> referenceNumber,
+                  printcheck::Pages pages) {
+    ItemValues values(data);
+    values.setReferenceNumber(referenceNumber);
+    return printcheck::lines(values, pages);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Entry>)
+
+class PrintCheckTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A company → the lines of the check before printing both pages.
+    void lines_data() {
+        QTest::addColumn<QList<Entry>>("changes");
+        QTest::addColumn<qint32>("referenceNumber");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("consistent") << QList<Entry>{} << 12345 << QStringList{};
+        QTest::newRow("no 整理番号") << QList<Entry>{} << 0 << QStringList{};
+        QTest::newRow("整理番号 of nine digits")
+            << QList<Entry>{} << 123456789
+            << QStringList{"整理番号 123456789 は 8 桁の欄に入りきりません。先頭の「1」が印刷"
+                           "されません。"};
+        QTest::newRow("輸入の取引金額 123456")
+            << QList<Entry>{{22, 24, 123456}} << 12345
+            << QStringList{"【2 支店・海外取引状況】輸入の取引金額 123456 は 5 "
+                           "桁の欄に入りきりません。先頭の「1」が印刷されません。"};
+        QTest::newRow("総支店数 1234")
+            << QList<Entry>{{22, 21, 1234}} << 12345
+            << QStringList{"【2 支店・海外取引状況】総支店数 1234 は 3 "
+                           "桁の欄に入りきりません。先頭の「1」が印刷されません。"};
+        QTest::newRow("ten-digit 土地")
+            << QList<Entry>{{30, 29, 1234567890}} << 12345
+            << QStringList{"【7 主要科目】土地 1234567890 は 9 "
+                           "桁の欄に入りきりません。先頭の「1」が印刷されません。"};
+        QTest::newRow("negative filling every box loses its sign")
+            << QList<Entry>{{23, 15, -1234}} << 12345
+            << QStringList{"【3 期末従業員等の状況】計 -1234 は 4 "
+                           "桁の欄に入りきりません。先頭の「-」が印刷されません。"};
+        QTest::newRow("代表者への報酬 of eight digits")
+            << QList<Entry>{{30, 36, 12345678}} << 12345
+            << QStringList{"【10 代表者に対する報酬等の金額】代表者への報酬 12345678 は 7 "
+                           "桁の欄に入りきりません。先頭の「1」が印刷されません。"};
+        QTest::newRow("事業年度 of three digits")
+            << QList<Entry>{{0, 6, 100}} << 12345
+            << QStringList{"事業年度（自）の年 100 は 2 桁の欄に入りきりません。先頭の「1」が"
+                           "印刷されません。"};
+        QTest::newRow("monthly sales total")
+            << QList<Entry>{{60, 22, 7001}} << 12345
+            << QStringList{"【17 月別の売上高等の状況】売上（収入）金額の計 10,001 千円が、【7 "
+                           "主要科目】売上（収入）高 10,000 千円と合いません。"};
+        QTest::newRow("balance sheet")
+            << QList<Entry>{{30, 20, 5100}} << 12345
+            << QStringList{"【7 主要科目】資産の部合計 5,100 千円が、負債の部合計 3,000 "
+                           "千円と純資産の部合計 2,000 千円の和 5,000 千円と合いません。"};
+        QTest::newRow("gross profit")
+            << QList<Entry>{{30, 11, 4100}} << 12345
+            << QStringList{"【7 主要科目】売上（収入）総利益 4,100 千円が、売上（収入）高 "
+                           "10,000 千円から売上（収入）原価 6,000 千円を引いた 4,000 "
+                           "千円と合いません。"};
+        QTest::newRow("officers without pay")
+            << QList<Entry>{{30, 12, 0}} << 12345
+            << QStringList{"【3 期末従業員等の状況】常勤役員が 2 人いますが、【7 "
+                           "主要科目】役員報酬が 0 です。"};
+        QTest::newRow("pay without officers")
+            << QList<Entry>{{23, 10, 0}} << 12345
+            << QStringList{"【7 主要科目】役員報酬が 1,200 千円ありますが、【3 "
+                           "期末従業員等の状況】常勤役員が 0 人です。"};
+        // Only amounts too long for their boxes add up beyond 32 bits.
+        QTest::newRow("sums beyond 32 bits")
+            << QList<Entry>{{30, 30, 2147483647}, {30, 35, 2147483647}, {30, 20, -2}} << 12345
+            << QStringList{"【7 主要科目】負債の部合計 2147483647 は 9 "
+                           "桁の欄に入りきりません。先頭の「2」が印刷されません。",
+                           "【7 主要科目】純資産の部合計 2147483647 は 9 "
+                           "桁の欄に入りきりません。先頭の「2」が印刷されません。",
+                           "【7 主要科目】資産の部合計 -2 千円が、負債の部合計 2,147,483,647 "
+                           "千円と純資産の部合計 2,147,483,647 千円の和 4,294,967,294 "
+                           "千円と合いません。"};
+    }
+    void lines() {
+        QFETCH(QList<Entry>, changes);
+        QFETCH(qint32, referenceNumber);
+        QFETCH(QStringList, expected);
+        FakeData data = consistentCompany();
+        for (const Entry& e : changes) {
+            if (e.section == 0)
+                data.record.startYear = e.value;
+            else
+                data.integers[{e.section, e.field}] = e.value;
+        }
+        QCOMPARE(check(data, referenceNumber, printcheck::Pages::Both), expected);
+    }
+
+    // A print of one page hears only of what that page prints; item 17 against item 7
+    // concerns both.
+    void pages_data() {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("count");
+        QTest::newRow("front") << int(printcheck::Pages::Front) << 4;
+        QTest::newRow("back") << int(printcheck::Pages::Back) << 1;
+        QTest::newRow("both") << int(printcheck::Pages::Both) << 4;
+    }
+    void pages() {
+        QFETCH(int, pages);
+        QFETCH(int, count);
+        FakeData data = consistentCompany();
+        data.integers[{22, 24}] = 123456; // digits lost
+        data.integers[{60, 22}] = 1;      // item 17 against item 7
+        data.integers[{30, 20}] = 1;      // balance sheet
+        data.integers[{23, 10}] = 0;      // pay without officers
+        const QStringList found = check(data, 12345, printcheck::Pages(pages));
+        QCOMPARE(found.size(), count);
+        QVERIFY(found.join(u'\n').contains(QStringLiteral("売上（収入）金額の計")));
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintCheckTest)
+#include "printchecktest.moc"
