@@ -12,6 +12,7 @@
 #include "statement/sectionstestsupport.h"
 #include "support/samplecompany.h"
 #include "support/typing.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,16 +28,8 @@ using namespace gaikyo;
 
 namespace {
 
-template <class T> T* widget(ScreenWindow* window, const QString& name) {
-    T* w = window ? window->findChild<T*>(name) : nullptr;
-    if (!w)
-        qFatal("no widget %s", qPrintable(name));
-    return w;
-}
-
-void clickButton(ScreenWindow* window, const QString& name) {
-    QTest::mouseClick(widget<QPushButton>(window, name), Qt::LeftButton);
-}
+using test::clickButton;
+using test::widget;
 
 class TwoPrinters : public PrinterService {
 public:

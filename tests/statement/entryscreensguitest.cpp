@@ -3,6 +3,7 @@
 #include "gui/screenwindow.h"
 #include "gui/windowmanager.h"
 #include "support/typing.h"
+#include "support/widgets.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,15 +13,10 @@ using namespace gaikyo;
 
 namespace {
 
-template <class T> T* widget(ScreenWindow* window, const QString& name) {
-    T* w = window ? window->findChild<T*>(name) : nullptr;
-    if (!w)
-        qFatal("no widget %s", qPrintable(name));
-    return w;
-}
+using test::widget;
 
 void clickButton(ScreenWindow* window, const char* name) {
-    QTest::mouseClick(widget<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
+    test::clickButton(window, QString::fromLatin1(name));
 }
 
 // The program with its windows and the main menu shown, company 7 registered with a
