@@ -12,15 +12,28 @@ qint64 monotonicNs() {
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-qint64 peakMemoryKb() {
+namespace {
+
+// A "Vm…:" line of /proc/self/status, in kilobytes.
+qint64 statusKb(const QByteArray& key) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
+}
+
+} // namespace
+
+qint64 peakMemoryKb() {
+    return statusKb("VmHWM:");
+}
+
+qint64 residentMemoryKb() {
+    return statusKb("VmRSS:");
 }
 
 double median(QList<double> values) {

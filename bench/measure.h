@@ -9,6 +9,8 @@ namespace gaikyo::bench {
 qint64 monotonicNs();
 // The process's peak resident memory (VmHWM) in kilobytes.
 qint64 peakMemoryKb();
+// The process's resident memory now (VmRSS) in kilobytes.
+qint64 residentMemoryKb();
 // The middle value (the mean of the two middle ones for an even count).
 double median(QList<double> values);
 

@@ -3,6 +3,7 @@
 #include "gui/desktopplatform.h"
 #include "gui/qtmessages.h"
 #include "gui/systemprinters.h"
+#include "gui/translations.h"
 #include "gui/windowmanager.h"
 #include "measure.h"
 #include "screen/application.h"
@@ -11,7 +12,6 @@
 #include "shell/screens.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <cstdio>
 
 namespace gaikyo::bench {
@@ -31,12 +31,10 @@ int shown() {
 
 int runStartupChild(int argc, char* argv[], const QString& which) {
     QApplication qtApp(argc, argv);
-    if (which == QStringLiteral("bare")) {
-        QWidget window;
-        window.show();
-        return shown();
-    }
+    if (which != QStringLiteral("program"))
+        return 1;
     // As the program's main() does it.
+    translations::installJapanese(qtApp);
     fonts::installSubstitutes();
     messages::install(&showQtMessageBox);
     DesktopPlatform platform;
