@@ -1,4 +1,5 @@
 #include "gui/desktopplatform.h"
+#include "gui/importconfirmationdialog.h"
 #include "gui/qtmessages.h"
 #include "gui/systemprinters.h"
 #include "gui/windowmanager.h"
@@ -14,6 +15,8 @@ int main(int argc, char* argv[]) {
     gaikyo::fonts::installSubstitutes();
     gaikyo::messages::install(&gaikyo::showQtMessageBox);
     gaikyo::filechooser::install(&gaikyo::askQtSavePath);
+    gaikyo::filechooser::installOpen(&gaikyo::askQtOpenPath);
+    gaikyo::importconfirmation::install(&gaikyo::askQtImportConfirmation);
 
     gaikyo::DesktopPlatform platform;
     gaikyo::SystemPrinters printers;
