@@ -26,6 +26,7 @@ QTableWidget* fillTable(const QList<importconfirmation::Line>& lines, QWidget* p
                                       QStringLiteral("元の科目"), QStringLiteral("入力済みの値")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
     table->verticalHeader()->hide();
     for (int row = 0; row < lines.size(); ++row) {
         const importconfirmation::Line& line = lines.at(row);
