@@ -1,5 +1,6 @@
 #include "gui/checklistdialog.h"
 #include "gui/desktopplatform.h"
+#include "gui/importconfirmationdialog.h"
 #include "gui/qtmessages.h"
 #include "gui/systemprinters.h"
 #include "gui/translations.h"
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
     gaikyo::messages::install(&gaikyo::showQtMessageBox);
     gaikyo::filechooser::install(&gaikyo::askQtSavePath);
     gaikyo::checklist::install(&gaikyo::confirmWithQtChecklist);
+    gaikyo::filechooser::installOpen(&gaikyo::askQtOpenPath);
+    gaikyo::importconfirmation::install(&gaikyo::askQtImportConfirmation);
 
     gaikyo::DesktopPlatform platform;
     gaikyo::SystemPrinters printers;

@@ -41,4 +41,12 @@ std::optional<QString> askQtSavePath(const filechooser::SaveRequest& request) {
     return path;
 }
 
+std::optional<QString> askQtOpenPath(const filechooser::OpenRequest& request) {
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+                                                      request.folder, request.filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 } // namespace gaikyo

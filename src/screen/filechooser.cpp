@@ -9,6 +9,10 @@ Handler& currentHandler() {
     static Handler handler;
     return handler;
 }
+OpenHandler& currentOpenHandler() {
+    static OpenHandler handler;
+    return handler;
+}
 } // namespace
 
 Handler install(Handler handler) {
@@ -19,6 +23,16 @@ std::optional<QString> askSavePath(const SaveRequest& request) {
     if (!currentHandler())
         return std::nullopt;
     return currentHandler()(request);
+}
+
+OpenHandler installOpen(OpenHandler handler) {
+    return std::exchange(currentOpenHandler(), std::move(handler));
+}
+
+std::optional<QString> askOpenPath(const OpenRequest& request) {
+    if (!currentOpenHandler())
+        return std::nullopt;
+    return currentOpenHandler()(request);
 }
 
 } // namespace gaikyo::filechooser

@@ -1,5 +1,6 @@
 #include "mainaccountsscreen.h"
 
+#include "bookimport.h"
 #include "datafile/numbers.h"
 #include "shell/screens.h"
 
@@ -56,7 +57,15 @@ MainAccountsScreen::MainAccountsScreen(Application& app)
     addButton(clearButton, upright(QStringLiteral("クリア")), QRect(688, 144, 25, 105));
     addButton(dataButton, upright(QStringLiteral("ＤＡＴＡ")), QRect(688, 248, 25, 129));
     addButton(saveButton, upright(QStringLiteral("登録実行")), QRect(688, 384, 25, 113));
+
+    // Above the code box, the one free place on the right edge: item 7 from a trial
+    // balance.
+    addButton(importButton, upright(bookimport::trialBalanceCaption), QRect(688, 0, 25, 119))
+        .font.points = 9;
+    onClick(importButton, [this] { bookimport::importTrialBalance(*this); });
 }
+
+const QString MainAccountsScreen::importButton = QStringLiteral("Command10");
 
 QString MainAccountsScreen::shownInteger(const QString& name, qint32 value) const {
     return isYesNoBox(name) ? plainDecimal(value) : groupedDisplay(value);

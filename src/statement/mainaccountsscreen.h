@@ -11,6 +11,8 @@ class MainAccountsScreen : public RecordScreen {
 public:
     explicit MainAccountsScreen(Application& app);
 
+    static const QString importButton; // Command10 "試算表から取込"
+
 protected:
     QString shownInteger(const QString& box, qint32 value) const override;
 };

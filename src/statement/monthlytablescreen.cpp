@@ -1,5 +1,6 @@
 #include "monthlytablescreen.h"
 
+#include "bookimport.h"
 #include "datafile/numbers.h"
 #include "monthorder.h"
 #include "recordsaving.h"
@@ -41,6 +42,7 @@ int rowY(int row) {
 
 const QString MonthlyTableScreen::monthButton = QStringLiteral("Command3");
 const QString MonthlyTableScreen::monthStep = QStringLiteral("月表示");
+const QString MonthlyTableScreen::importButton = QStringLiteral("Command10");
 
 QString MonthlyTableScreen::cellBox(int row, int column) {
     return box((column - 1) * rows + row);
@@ -57,6 +59,7 @@ MonthlyTableScreen::MonthlyTableScreen(Application& app)
     addControls();
     onClick(monthButton, [this] { showMonthOrder(); });
     onClick(monthStep, [this] { click(monthButton); });
+    onClick(importButton, [this] { bookimport::importMonthlyTable(*this); });
 }
 
 void MonthlyTableScreen::addControls() {
@@ -103,6 +106,9 @@ void MonthlyTableScreen::addControls() {
     Control& month = addButton(monthButton, monthStep, QRect(240, 472, 65, 25));
     month.visible = false;
     addButtonRow(472, 352, 440, 544).font.points = 11.25;
+    // Item 17 from a monthly table, left of the hidden controls of the bottom row.
+    addButton(importButton, bookimport::monthlyTableCaption, QRect(8, 472, 121, 25)).font.points =
+        11.25;
 }
 
 void MonthlyTableScreen::load() {

@@ -14,8 +14,9 @@ class MonthlyTableScreen : public RecordScreen {
 public:
     explicit MonthlyTableScreen(Application& app);
 
-    static const QString monthButton; // Command3 "月表示", hidden, pressed by code
-    static const QString monthStep;   // the same step as the main menu names it
+    static const QString monthButton;  // Command3 "月表示", hidden, pressed by code
+    static const QString monthStep;    // the same step as the main menu names it
+    static const QString importButton; // Command10 "推移表から取込"
 
     // The box of cell (row, column), both counted from 1: rows 1-12 the months, 13 計,
     // 14 前期の実績.

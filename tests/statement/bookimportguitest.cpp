@@ -1,0 +1,131 @@
+#include "bookimporttestsupport.h"
+
+#include "gui/importconfirmationdialog.h"
+#include "gui/screenwindow.h"
+#include "gui/windowmanager.h"
+#include "statement/mainaccountsscreen.h"
+#include "statement/monthlytablescreen.h"
+#include "support/typing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace gaikyo;
+
+namespace {
+
+template <class T> T* widget(QWidget* parent, const QString& name) {
+    T* w = parent ? parent->findChild<T*>(name) : nullptr;
+    if (!w)
+        qFatal("no widget %s", qPrintable(name));
+    return w;
+}
+
+importconfirmation::Request sampleRequest(bool typed) {
+    return {QStringLiteral("試算表から取込"),
+            QStringLiteral("books.csv"),
+            {{QStringLiteral("売上（収入）高"), QStringLiteral("98,765千円"),
+              QStringLiteral("売上高"), typed ? QStringLiteral("5") : QString()},
+             {QStringLiteral("現金預金"), QStringLiteral("14,516千円"),
+              QStringLiteral("現金＋普通預金＋当座預金"), QString()}},
+            {QStringLiteral("雑費　98千円")},
+            {}};
+}
+
+} // namespace
+
+// The buttons and the confirmation through their real widgets.
+class BookImportGuiTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Form3's button runs the import; the real dialog asks, the replace box is ticked.
+    void trialBalanceThroughTheWindows() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        importconfirmation::install(&askQtImportConfirmation);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        auto* first = widget<QLineEdit>(window, QStringLiteral("Text1"));
+        test::typeInto(first, QStringLiteral("5"));
+        program.offerFile(test::fixture(QStringLiteral("bookimport/trialbalance_cp932.csv")));
+        auto* button = widget<QPushButton>(window, MainAccountsScreen::importButton);
+        QVERIFY(button->isVisible());
+        QCOMPARE(button->geometry(), QRect(688, 0, 25, 119));
+        bool asked = false;
+        bool replaceOffered = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog =
+                qobject_cast<ImportConfirmationDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            asked = true;
+            auto* replace = widget<QCheckBox>(dialog, QStringLiteral("replaceTyped"));
+            replaceOffered = replace->isEnabled();
+            replace->click();
+            QTest::mouseClick(widget<QPushButton>(dialog, QStringLiteral("importButton")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(asked);
+        QVERIFY(replaceOffered);
+        QCOMPARE(first->text(), QStringLiteral("98,765"));
+        QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text21"))->text(),
+                 QStringLiteral("14,516"));
+    }
+
+    // Form6's button sits on the bottom row beside the screen's own buttons.
+    void monthlyButton() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        program.handOver(screens::monthlyTable, 7);
+        ScreenWindow* window = windows.window(screens::monthlyTable);
+        auto* button = widget<QPushButton>(window, MonthlyTableScreen::importButton);
+        QVERIFY(button->isVisible());
+        QCOMPARE(button->text(), QStringLiteral("推移表から取込"));
+        program.offerFile(test::fixture(QStringLiteral("bookimport/monthly_april_cp932.csv")));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(widget<QLineEdit>(window, MonthlyTableScreen::cellBox(1, 1))->text(),
+                 QStringLiteral("1,000"));
+    }
+
+    // The dialog: the replace box only where typed boxes would change; "やめる".
+    void dialog_data() {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("nothing typed, 取り込む") << false << "importButton" << true;
+        QTest::newRow("typed, やめる") << true << "cancelButton" << false;
+    }
+    void dialog() {
+        QFETCH(bool, typed);
+        QFETCH(QString, press);
+        QFETCH(bool, imported);
+        ImportConfirmationDialog dialog(sampleRequest(typed));
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("試算表から取込"));
+        auto* table = widget<QTableWidget>(&dialog, QStringLiteral("fillTable"));
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 2)->text(), QStringLiteral("現金＋普通預金＋当座預金"));
+        QCOMPARE(widget<QListWidget>(&dialog, QStringLiteral("unmappedList"))->item(0)->text(),
+                 QStringLiteral("雑費　98千円"));
+        auto* replace = widget<QCheckBox>(&dialog, QStringLiteral("replaceTyped"));
+        QCOMPARE(replace->text(), QStringLiteral("入力済みの欄も置き換える"));
+        QCOMPARE(replace->isEnabled(), typed);
+        QCOMPARE(widget<QPushButton>(&dialog, QStringLiteral("importButton"))->text(),
+                 QStringLiteral("取り込む"));
+        QCOMPARE(widget<QPushButton>(&dialog, QStringLiteral("cancelButton"))->text(),
+                 QStringLiteral("やめる"));
+        QTest::mouseClick(widget<QPushButton>(&dialog, press), Qt::LeftButton);
+        QCOMPARE(dialog.answer().import, imported);
+        QVERIFY(!dialog.answer().replaceTyped);
+    }
+};
+
+QTEST_MAIN(BookImportGuiTest)
+#include "bookimportguitest.moc"

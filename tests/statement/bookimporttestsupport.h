@@ -1,0 +1,60 @@
+#pragma once
+
+#include "entryscreenstestsupport.h"
+#include "screen/filechooser.h"
+#include "screen/importconfirmation.h"
+
+#include <QFile>
+#include <optional>
+
+namespace gaikyo::test {
+
+// Answers the open dialog and the import confirmation while it lives, keeping what
+// they were asked.
+struct ImportAnswers {
+    std::optional<QString> file;
+    importconfirmation::Answer answer{true, false};
+    QList<filechooser::OpenRequest> openRequests;
+    QList<importconfirmation::Request> confirmations;
+
+    ImportAnswers() {
+        m_previousOpen = filechooser::installOpen([this](const filechooser::OpenRequest& r) {
+            openRequests.append(r);
+            return file;
+        });
+        m_previousConfirm =
+            importconfirmation::install([this](const importconfirmation::Request& r) {
+                confirmations.append(r);
+                return answer;
+            });
+    }
+    ~ImportAnswers() {
+        filechooser::installOpen(m_previousOpen);
+        importconfirmation::install(m_previousConfirm);
+    }
+    ImportAnswers(const ImportAnswers&) = delete;
+    ImportAnswers& operator=(const ImportAnswers&) = delete;
+
+private:
+    filechooser::OpenHandler m_previousOpen;
+    importconfirmation::Handler m_previousConfirm;
+};
+
+// Company 7, its business year starting in the given month, with the picture screen
+// open and a file of the books ready to be chosen.
+struct ImportProgram : EntryProgram {
+    ImportAnswers answers;
+
+    explicit ImportProgram(int startMonth = 4) { registerCompany(7, startMonth); }
+
+    // Puts the bytes where the open dialog will find them.
+    void offerFile(const QByteArray& bytes, const QString& name = QStringLiteral("books.csv")) {
+        const QString path = home.path() + QLatin1Char('/') + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        answers.file = path;
+    }
+};
+
+} // namespace gaikyo::test
