@@ -1,38 +1,25 @@
 #include "filechooser.h"
 
-#include <utility>
+#include "seam.h"
 
 namespace gaikyo::filechooser {
 
-namespace {
-Handler& currentHandler() {
-    static Handler handler;
-    return handler;
-}
-OpenHandler& currentOpenHandler() {
-    static OpenHandler handler;
-    return handler;
-}
-} // namespace
-
 Handler install(Handler handler) {
-    return std::exchange(currentHandler(), std::move(handler));
+    return seam::install(std::move(handler));
 }
 
 std::optional<QString> askSavePath(const SaveRequest& request) {
-    if (!currentHandler())
-        return std::nullopt;
-    return currentHandler()(request);
+    const Handler& handler = seam::installed<Handler>();
+    return handler ? handler(request) : std::nullopt;
 }
 
 OpenHandler installOpen(OpenHandler handler) {
-    return std::exchange(currentOpenHandler(), std::move(handler));
+    return seam::install(std::move(handler));
 }
 
 std::optional<QString> askOpenPath(const OpenRequest& request) {
-    if (!currentOpenHandler())
-        return std::nullopt;
-    return currentOpenHandler()(request);
+    const OpenHandler& handler = seam::installed<OpenHandler>();
+    return handler ? handler(request) : std::nullopt;
 }
 
 } // namespace gaikyo::filechooser

@@ -1,24 +1,16 @@
 #include "importconfirmation.h"
 
-#include <utility>
+#include "seam.h"
 
 namespace gaikyo::importconfirmation {
 
-namespace {
-Handler& currentHandler() {
-    static Handler handler;
-    return handler;
-}
-} // namespace
-
 Handler install(Handler handler) {
-    return std::exchange(currentHandler(), std::move(handler));
+    return seam::install(std::move(handler));
 }
 
 Answer ask(const Request& request) {
-    if (!currentHandler())
-        return {};
-    return currentHandler()(request);
+    const Handler& handler = seam::installed<Handler>();
+    return handler ? handler(request) : Answer{};
 }
 
 } // namespace gaikyo::importconfirmation

@@ -1,23 +1,16 @@
 #include "messages.h"
 
-#include <utility>
+#include "seam.h"
 
 namespace gaikyo::messages {
 
-namespace {
-Handler& currentHandler() {
-    static Handler handler;
-    return handler;
-}
-} // namespace
-
 Handler install(Handler handler) {
-    return std::exchange(currentHandler(), std::move(handler));
+    return seam::install(std::move(handler));
 }
 
 MessageBox::Answer show(const MessageBox& box) {
-    if (currentHandler())
-        return currentHandler()(box);
+    if (const Handler& handler = seam::installed<Handler>())
+        return handler(box);
     // Without a handler nobody can answer: take the safe answer of each kind.
     return box.buttons == MessageBox::Buttons::YesNo ? MessageBox::Answer::No
                                                      : MessageBox::Answer::Ok;
