@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -17,6 +18,9 @@
 namespace gaikyo {
 
 namespace {
+
+// Enough for the preview's largest zoom steps on a screen.
+constexpr int previewDotsPerInch = 150;
 
 // A page on a QPrinter that the surface owns; an abandoned page cancels the job.
 class PrinterSurface : public PainterSurface {
@@ -105,6 +109,9 @@ void SystemPrinters::showPreview(const QString& title, int pages,
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         PainterSurface surface(*target);
         surface.setPagesToCome(pages - 1);
+        // The pages on screen; printing from the preview draws anew at full resolution.
+        if (target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture)
+            surface.setPictureDotsPerInch(previewDotsPerInch);
         draw(surface);
     });
     dialog.exec();

@@ -7,6 +7,36 @@
 
 namespace gaikyo {
 
+namespace {
+
+// A one-bit picture at 1/factor of its size in grey levels, each pixel the mean of the
+// factor × factor pixels it stands for, so that thin rules stay visible. Built without
+// any full-size copy of the picture.
+QImage shrunkToGrey(const QImage& mono, int factor) {
+    const int width = mono.width() / factor;
+    const int height = mono.height() / factor;
+    QImage grey(width, height, QImage::Format_Grayscale8);
+    const QList<QRgb> colours = mono.colorTable();
+    const int levels[2] = {qGray(colours.value(0, qRgb(0, 0, 0))),
+                           qGray(colours.value(1, qRgb(255, 255, 255)))};
+    const int area = factor * factor;
+    QList<int> sums(width);
+    for (int y = 0; y < height; ++y) {
+        sums.fill(0);
+        for (int dy = 0; dy < factor; ++dy) {
+            const uchar* bits = mono.constScanLine(y * factor + dy);
+            for (int x = 0; x < width * factor; ++x)
+                sums[x / factor] += levels[(bits[x >> 3] >> (7 - (x & 7))) & 1];
+        }
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            out[x] = uchar(sums.at(x) / area);
+    }
+    return grey;
+}
+
+} // namespace
+
 PainterSurface::PainterSurface(QPagedPaintDevice& device)
     : m_device(device), m_font(printFont(QStringLiteral("MS 明朝"), 11)) {}
 
@@ -41,9 +71,16 @@ bool PainterSurface::setFont(const QString& family, double points) {
 bool PainterSurface::drawPicture(const QImage& picture, const QRectF& mm) {
     if (!ensureStarted() || picture.isNull())
         return false;
-    m_painter.drawImage(QRectF(toDevice(mm.left()), toDevice(mm.top()), toDevice(mm.width()),
-                               toDevice(mm.height())),
-                        picture);
+    const QRectF target(toDevice(mm.left()), toDevice(mm.top()), toDevice(mm.width()),
+                        toDevice(mm.height()));
+    const int factor = m_pictureDotsPerInch > 0 && picture.dotsPerMeterX() > 0
+                           ? qRound(picture.dotsPerMeterX() * 0.0254 / m_pictureDotsPerInch)
+                           : 1;
+    if (factor > 1 && picture.format() == QImage::Format_Mono) {
+        m_painter.drawImage(target, shrunkToGrey(picture, factor));
+    } else {
+        m_painter.drawImage(target, picture);
+    }
     return true;
 }
 

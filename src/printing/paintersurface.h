@@ -19,6 +19,10 @@ public:
     // For a document of several pages: the next so many endDocument() calls start a new
     // page instead of ending the document.
     void setPagesToCome(int pages) { m_pagesToCome = pages; }
+    // Draws pictures at this resolution instead of their own (0: their own). A preview on
+    // screen needs no 300 dpi page, and a recorded preview page keeps a copy of each
+    // picture it draws.
+    void setPictureDotsPerInch(int dotsPerInch) { m_pictureDotsPerInch = dotsPerInch; }
 
     bool setUnitMillimetres() override;
     bool setFont(const QString& family, double points) override;
@@ -46,6 +50,7 @@ private:
     float m_y = 0;
     bool m_finished = false;
     int m_pagesToCome = 0;
+    int m_pictureDotsPerInch = 0;
 };
 
 } // namespace gaikyo
