@@ -12,6 +12,12 @@ class CaptionButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // How the caption is drawn: the text flags, the room inside the button's bevel and
+    // the font after shrinking.
+    static constexpr int captionFlags = Qt::AlignCenter | Qt::TextWrapAnywhere;
+    QRect captionRoom() const;
+    QFont captionFont() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -1,6 +1,7 @@
 #include "screenwindow.h"
 
 #include "captionbutton.h"
+#include "captionlabel.h"
 #include "inputmodes.h"
 #include "screen/fonts.h"
 #include "screen/screen.h"
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 
 namespace gaikyo {
 
@@ -34,7 +36,36 @@ QString accessibleCaption(const QString& caption) {
     return name;
 }
 
+// The width a line edit shows its text in: inside the frame and the edit's own margins.
+int textRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                               .marginsRemoved(edit->textMargins());
+    constexpr int editMargin = 2; // QLineEdit's own gap either side of the text
+    return contents.width() - 2 * editMargin;
+}
+
+// A fixed text in a box (such as "mm移動" or a month of the monthly table) takes the
+// control's font, made smaller until the text fits the box, each time the text changes.
+void fitFixedText(QLineEdit* edit, QFont font) {
+    const int room = textRoom(edit);
+    while (font.pointSizeF() - 0.5 >= 6 &&
+           QFontMetrics(font).horizontalAdvance(edit->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    edit->setFont(font);
+}
+
 } // namespace
+
+QFont ScreenWindow::controlFont(const Control& c) const {
+    const FontSpec& base = m_screen.defaultFont();
+    return fonts::font(c.font.family.isEmpty() ? base.family : c.font.family,
+                       c.font.points > 0 ? c.font.points : base.points, c.font.bold);
+}
 
 ScreenWindow::ScreenWindow(Screen& screen) : m_screen(screen) {
     setObjectName(screen.objectName());
@@ -117,7 +148,7 @@ void ScreenWindow::build() {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(c.text, parent);
+            auto* label = new CaptionLabel(c.text, parent);
             label->setAccessibleName(accessibleCaption(c.text));
             label->setWordWrap(true);
             label->setAlignment((c.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
@@ -157,15 +188,27 @@ void ScreenWindow::build() {
         case ControlKind::Picture:
             widget = new QLabel(parent);
             break;
+        case ControlKind::Line: {
+            auto* line = new QFrame(parent);
+            line->setFrameShape(c.geometry.width() >= c.geometry.height() ? QFrame::HLine
+                                                                          : QFrame::VLine);
+            line->setFrameShadow(QFrame::Plain);
+            line->setForegroundRole(QPalette::WindowText);
+            widget = line;
+            break;
+        }
         }
         widget->setObjectName(c.name);
         widget->setGeometry(toPixels(c.geometry));
-        if (!c.font.family.isEmpty() || c.font.points > 0 || c.font.bold) {
-            const FontSpec& base = m_screen.defaultFont();
-            widget->setFont(fonts::font(c.font.family.isEmpty() ? base.family : c.font.family,
-                                        c.font.points > 0 ? c.font.points : base.points,
-                                        c.font.bold));
+        if (c.kind == ControlKind::Line) {
+            // The line's box is its extent; the widget is a few pixels across it.
+            const QRect g = widget->geometry();
+            widget->setGeometry(g.width() >= g.height()
+                                    ? QRect(g.left(), g.center().y() - 1, g.width(), 3)
+                                    : QRect(g.center().x() - 1, g.top(), 3, g.height()));
         }
+        if (!c.font.family.isEmpty() || c.font.points > 0 || c.font.bold)
+            widget->setFont(controlFont(c));
         QPalette p = widget->palette();
         if (c.background.isValid()) {
             p.setColor(QPalette::Base, c.background);
@@ -179,14 +222,8 @@ void ScreenWindow::build() {
         }
         widget->setPalette(p);
         widget->setVisible(c.visible);
-        // A fixed caption in a box (such as "mm移動") shrinks until it fits its box.
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && c.readOnly) {
-            QFont font = edit->font();
-            const int room = edit->width() - 8;
-            while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(c.text) > room)
-                font.setPointSizeF(font.pointSizeF() - 0.5);
-            edit->setFont(font);
-        }
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && c.readOnly)
+            fitFixedText(edit, controlFont(c));
         m_widgets.insert(c.name, widget);
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (c.tabIndex >= 0)
@@ -204,6 +241,29 @@ void ScreenWindow::build() {
     }
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
+    keepCaptionsUnderControls();
+}
+
+// Captions lie under the other controls, as a screen's labels always have: where a
+// control stands on part of a caption's box, the caption's text keeps out of that part.
+void ScreenWindow::keepCaptionsUnderControls() {
+    for (QWidget* widget : std::as_const(m_widgets)) {
+        auto* caption = qobject_cast<CaptionLabel*>(widget);
+        if (!caption)
+            continue;
+        caption->lower();
+        QList<QRect> covered;
+        for (QObject* child : caption->parentWidget()->children()) {
+            auto* other = qobject_cast<QWidget*>(child);
+            if (!other || other == caption || qobject_cast<CaptionLabel*>(other) ||
+                other->isHidden() || other->isWindow())
+                continue;
+            const QRect overlap = other->geometry().intersected(caption->geometry());
+            if (!overlap.isEmpty())
+                covered.append(overlap.translated(-caption->pos()));
+        }
+        caption->setCovered(covered);
+    }
 }
 
 void ScreenWindow::showText(const QString& name) {
@@ -212,9 +272,12 @@ void ScreenWindow::showText(const QString& name) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != text) {
             const int cursor = edit->cursorPosition();
-            allowLength(edit, m_screen.control(name).maxLength, text.size());
+            const Control& c = m_screen.control(name);
+            allowLength(edit, c.maxLength, text.size());
             edit->setText(text);
             edit->setCursorPosition(qMin(cursor, int(text.size())));
+            if (c.readOnly)
+                fitFixedText(edit, controlFont(c));
         }
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(text);

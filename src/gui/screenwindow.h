@@ -7,6 +7,7 @@
 namespace gaikyo {
 
 class Screen;
+struct Control;
 
 // One window for any screen: it builds a widget for each control of the screen's
 // table (the widget's object name is the control's name) and keeps texts, lists and
@@ -28,6 +29,8 @@ protected:
 
 private:
     void build();
+    void keepCaptionsUnderControls();
+    QFont controlFont(const Control& c) const;
     void showText(const QString& name);
     void showItems(const QString& name);
     void showSelection(const QString& name);

@@ -8,7 +8,7 @@
 
 namespace gaikyo {
 
-enum class ControlKind { TextBox, Button, Label, ListBox, Frame, Picture };
+enum class ControlKind { TextBox, Button, Label, ListBox, Frame, Picture, Line };
 
 // What the input method is asked for when a box gets the focus.
 enum class InputMode { None, Hiragana, FullWidthKatakana, Off };
@@ -91,6 +91,15 @@ inline Control frame(const QString& name, const QString& caption, QRect geometry
     c.name = name;
     c.kind = ControlKind::Frame;
     c.text = caption;
+    c.geometry = geometry;
+    return c;
+}
+
+// A straight line drawn across its box (along the longer side).
+inline Control line(const QString& name, QRect geometry) {
+    Control c;
+    c.name = name;
+    c.kind = ControlKind::Line;
     c.geometry = geometry;
     return c;
 }

@@ -42,6 +42,9 @@ Control controlOf(const FrameItem& item, QSize markSize) {
     case ItemKind::Button:
         c = controls::button(name, caption, geometry);
         break;
+    case ItemKind::Line:
+        c = controls::line(name, geometry);
+        break;
     case ItemKind::Text:
     case ItemKind::Integer:
     case ItemKind::Mark:

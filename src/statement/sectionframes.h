@@ -15,6 +15,7 @@ enum class ItemKind {
     Integer, // saved by integer reading; right-aligned unless told otherwise
     Mark,    // a mark box: any mark ticks the option; centred
     Button,
+    Line, // a drawn straight line; its box is the line's extent
 };
 enum class ItemAlign { Auto, Left, Centre, Right };
 

@@ -74,6 +74,8 @@ constexpr FrameItem branchesAndTrade[] = {
     {"Text70", K::Caption, 40, 360, 57, 25, "その他"},
     {"Text155", K::Mark, 96, 360, 0, 0},
     {"Text69", K::Text, 128, 360, 97, 25, "", A::Auto, 0, 4},
+    // Sets the entries apart from the frame's buttons.
+    {"Line1", K::Line, 8, 396, 425, 1},
 };
 
 constexpr FrameItem employees[] = {

@@ -64,11 +64,15 @@ void sectionsOneAndTwo(Drawing& d) {
     const double top = 51.6, bottom = 88.6;
     d.verticalText(QRectF(left, top + 1, 12.3, 33), s("1 事業内容"), 8);
     d.vline(24.3, top, bottom);
+    // A full line of nine characters printed at 25 mm ends at 59.9 mm: the divider stands
+    // right of it, leaving item 2's title the narrow strip up to its own rule.
+    const double divider = 60.4;
     for (double y : {59.6, 66.6, 73.6, 80.6})
-        d.hline(24.3, 58, y, Pen::Dotted);
-    d.vline(58, top, bottom, Pen::Medium);
+        d.hline(24.3, divider, y, Pen::Dotted);
+    d.vline(divider, top, bottom, Pen::Medium);
 
-    d.verticalText(QRectF(58, top + 0.8, 4.6, 35.4), s("2 支店・海外取引状況"), 6.5);
+    d.verticalText(QRectF(divider, top + 0.8, 62.6 - divider, 35.4), s("2 支店・海外取引状況"),
+                   5.5);
     d.vline(62.6, top, bottom);
     const double half = 110.4;
     for (double y : {57.7, 64.6, 70.9, 76.8, 82.9})
