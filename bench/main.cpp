@@ -93,8 +93,10 @@ QStringList pdfImages(const QByteArray& pdf) {
 
 struct PreviewMemory {
     qint64 atMenuKb = 0;
+    qint64 atMenuOwnKb = 0;
     qint64 peakKb = 0;
     qint64 afterKb = 0;
+    qint64 afterOwnKb = 0;
 };
 
 // Ten previews in a row in a fresh process.
@@ -107,10 +109,11 @@ std::optional<PreviewMemory> previewOnce() {
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         return std::nullopt;
     const QList<QByteArray> report = process.readAllStandardOutput().trimmed().split(' ');
-    if (report.size() != 3)
+    if (report.size() != 5)
         return std::nullopt;
     return PreviewMemory{report.at(0).toLongLong(), report.at(1).toLongLong(),
-                         report.at(2).toLongLong()};
+                         report.at(2).toLongLong(), report.at(3).toLongLong(),
+                         report.at(4).toLongLong()};
 }
 
 // An office with no company at all: only the pledge a first start leaves.
@@ -275,29 +278,35 @@ int main(int argc, char* argv[]) {
              .arg(pageRuns));
 
     // (4) The print preview: ten in a row, then closed.
-    QList<double> previewPeak;
-    QList<double> previewAfter;
-    QList<double> previewAtMenu;
+    QList<double> peak;
+    QList<double> atMenu;
+    QList<double> atMenuOwn;
+    QList<double> after;
+    QList<double> afterOwn;
     for (int run = 0; run < previewRuns; ++run) {
         const std::optional<PreviewMemory> m = previewOnce();
         if (!m) {
             line(QStringLiteral("preview child failed"));
             return 1;
         }
-        previewAtMenu.append(m->atMenuKb);
-        previewPeak.append(m->peakKb);
-        previewAfter.append(m->afterKb);
+        atMenu.append(m->atMenuKb);
+        atMenuOwn.append(m->atMenuOwnKb);
+        peak.append(m->peakKb);
+        after.append(m->afterKb);
+        afterOwn.append(m->afterOwnKb);
     }
-    const qint64 peakKb = qint64(median(previewPeak));
-    const qint64 atMenuKb = qint64(median(previewAtMenu));
-    const qint64 afterKb = qint64(median(previewAfter));
-    const bool previewMet = peakKb <= 100 * 1024 && afterKb - atMenuKb <= 10 * 1024;
-    line(QStringLiteral("(4) print preview: peak %1 after %2 previews (target ≤ 100 MB); resident "
-                        "%3 at the main menu, %4 after the preview closed (target ≤ 10 MB "
-                        "above the main menu): %5  [median of %6 fresh processes]")
-             .arg(megabytes(peakKb))
+    const auto mb = [](const QList<double>& kb) { return megabytes(qint64(median(kb))); };
+    // Back near the main menu's level: the process's own memory (library and font file
+    // pages that the printing code touched once stay mapped, and count apart).
+    const bool previewMet =
+        median(peak) <= 100 * 1024 && median(afterOwn) - median(atMenuOwn) <= 5 * 1024;
+    line(QStringLiteral("(4) print preview: peak %1 after %2 previews in a row (target ≤ 100 MB); "
+                        "resident at the main menu %3 (own %4), after the preview closed %5 "
+                        "(own %6; target: own ≤ 5 MB above the main menu): %7  [median of %8 "
+                        "fresh processes]")
+             .arg(mb(peak))
              .arg(previewsInARow)
-             .arg(megabytes(atMenuKb), megabytes(afterKb))
+             .arg(mb(atMenu), mb(atMenuOwn), mb(after), mb(afterOwn))
              .arg(verdict(previewMet))
              .arg(previewRuns));
 

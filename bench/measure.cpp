@@ -36,6 +36,10 @@ qint64 residentMemoryKb() {
     return statusKb("VmRSS:");
 }
 
+qint64 anonymousMemoryKb() {
+    return statusKb("RssAnon:");
+}
+
 double median(QList<double> values) {
     if (values.isEmpty())
         return 0;

@@ -11,6 +11,8 @@ qint64 monotonicNs();
 qint64 peakMemoryKb();
 // The process's resident memory now (VmRSS) in kilobytes.
 qint64 residentMemoryKb();
+// The part of it that is the process's own (RssAnon): no library or font file pages.
+qint64 anonymousMemoryKb();
 // The middle value (the mean of the two middle ones for an even count).
 double median(QList<double> values);
 

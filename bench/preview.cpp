@@ -48,6 +48,7 @@ int runPreviewChild(int argc, char* argv[], int previews) {
         return 1;
     QCoreApplication::processEvents();
     const qint64 atMenuKb = residentMemoryKb();
+    const qint64 atMenuOwnKb = anonymousMemoryKb();
 
     menu->setText(QStringLiteral("Text1"), QStringLiteral("1"));
     menu->click(QStringLiteral("Command3"));
@@ -60,8 +61,10 @@ int runPreviewChild(int argc, char* argv[], int previews) {
     }
     print->close();
     QCoreApplication::processEvents();
-    std::printf("%lld %lld %lld\n", static_cast<long long>(atMenuKb),
-                static_cast<long long>(peakMemoryKb()), static_cast<long long>(residentMemoryKb()));
+    std::printf("%lld %lld %lld %lld %lld\n", static_cast<long long>(atMenuKb),
+                static_cast<long long>(atMenuOwnKb), static_cast<long long>(peakMemoryKb()),
+                static_cast<long long>(residentMemoryKb()),
+                static_cast<long long>(anonymousMemoryKb()));
     std::fflush(stdout);
     return 0;
 }

@@ -9,6 +9,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -115,6 +118,11 @@ void SystemPrinters::showPreview(const QString& title, int pages,
         draw(surface);
     });
     dialog.exec();
+#ifdef __GLIBC__
+    // The recorded pages are gone with the dialog; hand their memory back to the system
+    // rather than keep it in the heap.
+    malloc_trim(0);
+#endif
 }
 
 } // namespace gaikyo
