@@ -21,7 +21,14 @@ bool saveOrWarn(std::optional<qint32> code, const RecordLayout& layout,
         messages::warn(saveTitle(), status.message());
         return false;
     }
+    if (!status.notice().isEmpty())
+        messages::inform(saveTitle(), status.notice());
     return true;
+}
+
+void tellIfDamaged(const FileLoad& load) {
+    if (load.damaged())
+        messages::warn(QStringLiteral("ＤＡＴＡ"), load.shownInPartMessage());
 }
 
 } // namespace gaikyo::recordsaving
