@@ -2,6 +2,7 @@
 
 #include "drivec.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,9 +46,16 @@ void putBack(const SetAside& aside, const QString& hostPath) {
         trashed.dir().filePath(QStringLiteral("../info/%1.trashinfo").arg(trashed.fileName())));
 }
 
-bool existsOrLinks(const QString& hostPath) {
+// What a file is like: where a link points, whether and why it is damaged, and its
+// bytes (as a hash).
+QByteArray fingerprint(const QString& hostPath) {
     const QFileInfo info(hostPath);
-    return info.exists() || info.isSymLink();
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    const wholefile::Read read = wholefile::read(hostPath);
+    return info.symLinkTarget().toUtf8() + '\n' + QByteArray::number(int(read.outcome)) + '\n' +
+           read.reason.toUtf8() + '\n' +
+           QCryptographicHash::hash(read.bytes, QCryptographicHash::Sha1);
 }
 
 } // namespace
@@ -59,6 +67,10 @@ FileChannel& FileChannel::instance() {
 
 void FileChannel::close() {
     m_openPath.clear();
+}
+
+void FileChannel::markDamaged(const QString& windowsPath) {
+    m_damaged.insert(windowsPath, fingerprint(drivec::hostPath(windowsPath)));
 }
 
 wholefile::Read FileChannel::readFile(const QString& windowsPath) {
@@ -91,7 +103,8 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
                 .arg(folderOf(windowsPath)));
 
     std::optional<SetAside> asideCopy;
-    if (m_damaged.contains(windowsPath) && existsOrLinks(hostPath)) {
+    const auto damaged = m_damaged.constFind(windowsPath);
+    if (damaged != m_damaged.cend() && !damaged->isEmpty() && *damaged == fingerprint(hostPath)) {
         asideCopy = setAside(hostPath);
         if (!asideCopy)
             return Status::failure(

@@ -5,7 +5,7 @@
 #include "wholefile.h"
 
 #include <QByteArray>
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -30,9 +30,10 @@ public:
     // The bytes of a file that could be read, nothing otherwise.
     std::optional<QByteArray> read(const QString& windowsPath);
 
-    // A file whose values ended too early for its reader: remembered like a damaged one
-    // until a save replaces it.
-    void markDamaged(const QString& windowsPath) { m_damaged.insert(windowsPath); }
+    // A file whose values ended too early for its reader: remembered like a damaged one,
+    // as it stands now; a file that has changed since (mended by hand) is no longer put
+    // aside.
+    void markDamaged(const QString& windowsPath);
 
     // Replaces the file whole; on failure the old file stays as it was and the message
     // names the file and the reason. A file last found damaged is first moved to the
@@ -46,7 +47,8 @@ public:
 private:
     FileChannel() = default;
     QString m_openPath;
-    QSet<QString> m_damaged;
+    // The damaged files, each with what it was like when found damaged.
+    QHash<QString, QByteArray> m_damaged;
 };
 
 // Reads a file through the channel and tells how it went: missing, damaged, or its
