@@ -104,7 +104,9 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
 
     std::optional<SetAside> asideCopy;
     const auto damaged = m_damaged.constFind(windowsPath);
-    if (damaged != m_damaged.cend() && !damaged->isEmpty() && *damaged == fingerprint(hostPath)) {
+    // A folder in the file's place is never put aside: it may hold anything.
+    if (damaged != m_damaged.cend() && !damaged->isEmpty() && !QFileInfo(hostPath).isDir() &&
+        *damaged == fingerprint(hostPath)) {
         asideCopy = setAside(hostPath);
         if (!asideCopy)
             return Status::failure(

@@ -31,4 +31,17 @@ void tellIfDamaged(const FileLoad& load) {
         messages::warn(QStringLiteral("ＤＡＴＡ"), load.shownInPartMessage());
 }
 
+qsizetype fieldsHeld(const FileLoad& load, qsizetype fieldCount) {
+    switch (load.outcome) {
+    case FileLoad::Outcome::Loaded:
+        return fieldCount;
+    case FileLoad::Outcome::Short:
+        return qMin<qsizetype>(load.missingFromLine - 1, fieldCount);
+    case FileLoad::Outcome::Missing:
+    case FileLoad::Outcome::Damaged:
+        break;
+    }
+    return 0;
+}
+
 } // namespace gaikyo::recordsaving

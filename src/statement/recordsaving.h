@@ -23,4 +23,8 @@ bool saveOrWarn(std::optional<qint32> code, const RecordLayout& layout,
 // the next save does with it. Nothing is said about a missing or whole file.
 void tellIfDamaged(const FileLoad& load);
 
+// How many of a record's fields a load filled: all of a whole file, those before the
+// first missing line of a short one, none of a damaged one.
+qsizetype fieldsHeld(const FileLoad& load, qsizetype fieldCount);
+
 } // namespace gaikyo::recordsaving

@@ -87,6 +87,11 @@ void RecordScreen::loadRecord() {
     m_record = loaded;
     showRecord();
     afterLoad();
+    // The fields the file lacks stay empty, rather than showing a 0 it never held.
+    const QStringList boxes = m_layout.boxes();
+    for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
+        if (!boxes.at(i).isEmpty())
+            setText(boxes.at(i), QString());
     recordsaving::tellIfDamaged(result);
 }
 

@@ -144,6 +144,11 @@ void SectionsScreen::loadSection(int section) {
         m_records.at(section) = loaded;
     if (result.outcome != FileLoad::Outcome::Missing || section == descriptionSection)
         showRecord(section);
+    const QStringList boxes = layouts::section(section).boxes();
+    if (result.damaged())
+        for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
+            if (!boxes.at(i).isEmpty())
+                setText(boxes.at(i), QString());
     recordsaving::tellIfDamaged(result);
 }
 
