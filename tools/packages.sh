@@ -3,6 +3,8 @@
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
     libcups2-dev fonts-ipafont qt6-translations-l10n)
 test_packages=(poppler-utils cups cups-client cups-bsd)
+# tools/run without a display: a virtual X display and a VNC server for it.
+headless_packages=(xvfb x11vnc)
 
 ensure_packages() {
     local missing=()
@@ -19,7 +21,14 @@ ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
+# build_project [--target NAME --] [cmake options]: configures build/ and builds NAME,
+# or everything.
 build_project() {
+    local target=()
+    if [ "${1:-}" = --target ]; then
+        target=(--target "$2")
+        shift 3
+    fi
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAIKYO_WERROR=ON "$@" >/dev/null
-    cmake --build build -j2
+    cmake --build build -j2 "${target[@]}"
 }

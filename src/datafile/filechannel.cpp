@@ -2,12 +2,63 @@
 
 #include "drivec.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace gaikyo {
+
+namespace {
+
+QString folderOf(const QString& windowsPath) {
+    return windowsPath.left(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+// Where a damaged file was put before a save replaced it.
+struct SetAside {
+    QString hostPath; // where it is now
+    bool inTrash = false;
+};
+
+// A name beside the file for a damaged copy when there is no trash.
+QString besideName(const QString& hostPath) {
+    return hostPath + QStringLiteral(".壊れていたファイル");
+}
+
+std::optional<SetAside> setAside(const QString& hostPath) {
+    QString inTrash;
+    if (QFile::moveToTrash(hostPath, &inTrash))
+        return SetAside{inTrash, true};
+    const QString beside = besideName(hostPath);
+    QFile::remove(beside);
+    if (QFile::rename(hostPath, beside))
+        return SetAside{beside, false};
+    return std::nullopt;
+}
+
+void putBack(const SetAside& aside, const QString& hostPath) {
+    if (!QFile::rename(aside.hostPath, hostPath) || !aside.inTrash)
+        return;
+    // The trash's note of where the file came from goes with it.
+    const QFileInfo trashed(aside.hostPath);
+    QFile::remove(
+        trashed.dir().filePath(QStringLiteral("../info/%1.trashinfo").arg(trashed.fileName())));
+}
+
+// What a file is like: where a link points, whether and why it is damaged, and its
+// bytes (as a hash).
+QByteArray fingerprint(const QString& hostPath) {
+    const QFileInfo info(hostPath);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    const wholefile::Read read = wholefile::read(hostPath);
+    return info.symLinkTarget().toUtf8() + '\n' + QByteArray::number(int(read.outcome)) + '\n' +
+           read.reason.toUtf8() + '\n' +
+           QCryptographicHash::hash(read.bytes, QCryptographicHash::Sha1);
+}
+
+} // namespace
 
 FileChannel& FileChannel::instance() {
     static FileChannel channel;
@@ -18,20 +69,26 @@ void FileChannel::close() {
     m_openPath.clear();
 }
 
-std::optional<QByteArray> FileChannel::read(const QString& windowsPath) {
+void FileChannel::markDamaged(const QString& windowsPath) {
+    m_damaged.insert(windowsPath, fingerprint(drivec::hostPath(windowsPath)));
+}
+
+wholefile::Read FileChannel::readFile(const QString& windowsPath) {
     if (isOpen())
-        return std::nullopt;
-    QFile file(drivec::hostPath(windowsPath));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return {};
     m_openPath = windowsPath;
-    const QByteArray bytes = file.readAll();
-    const bool failed = file.error() != QFileDevice::NoError;
-    file.close();
+    wholefile::Read result = wholefile::read(drivec::hostPath(windowsPath));
     m_openPath.clear();
-    if (failed)
+    if (result.outcome == wholefile::Read::Outcome::Damaged)
+        markDamaged(windowsPath);
+    return result;
+}
+
+std::optional<QByteArray> FileChannel::read(const QString& windowsPath) {
+    wholefile::Read result = readFile(windowsPath);
+    if (result.outcome != wholefile::Read::Outcome::Read)
         return std::nullopt;
-    return bytes;
+    return std::move(result.bytes);
 }
 
 Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
@@ -43,26 +100,72 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
     if (!QFileInfo(hostPath).absoluteDir().exists())
         return Status::failure(
             QStringLiteral("保存先のフォルダ「%1」がありません。先に会社登録をしてください。")
-                .arg(windowsPath.left(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1)));
-    QSaveFile file(hostPath);
-    // Unbuffered: a write that stops part-way (a full disk) then reports how much it
-    // wrote. Through Qt's buffer the shortfall went unnoticed at commit, and a truncated
-    // file replaced the whole one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Status::failure(QStringLiteral("ファイル「%1」を書き込めません。（%2）")
-                                   .arg(windowsPath, file.errorString()));
+                .arg(folderOf(windowsPath)));
+
+    std::optional<SetAside> asideCopy;
+    const auto damaged = m_damaged.constFind(windowsPath);
+    // A folder in the file's place is never put aside: it may hold anything.
+    if (damaged != m_damaged.cend() && !damaged->isEmpty() && !QFileInfo(hostPath).isDir() &&
+        *damaged == fingerprint(hostPath)) {
+        asideCopy = setAside(hostPath);
+        if (!asideCopy)
+            return Status::failure(
+                QStringLiteral("ファイル「%1」は壊れていますが、ごみ箱に移せないため保存しません"
+                               "でした。元のファイルはそのままです。")
+                    .arg(windowsPath));
+    }
+
     m_openPath = windowsPath;
-    const bool written = file.write(bytes) == bytes.size();
-    const bool committed = written && file.commit();
-    if (!committed)
-        file.cancelWriting();
+    const std::optional<QString> failure = wholefile::write(hostPath, bytes);
     m_openPath.clear();
-    if (!committed)
+    if (failure) {
+        // The damaged file goes back where it was: a failed save changes nothing.
+        if (asideCopy)
+            putBack(*asideCopy, hostPath);
         return Status::failure(
-            QStringLiteral(
-                "ファイル「%1」を書き込めませんでした。元のファイルはそのままです。（%2）")
-                .arg(windowsPath, file.errorString()));
-    return {};
+            QStringLiteral("ファイル「%1」を保存できませんでした。%2\n元のファイルはそのままです。")
+                .arg(windowsPath, *failure));
+    }
+    m_damaged.remove(windowsPath);
+    if (!asideCopy)
+        return {};
+    if (asideCopy->inTrash)
+        return Status::doneWithNotice(
+            QStringLiteral("壊れていたファイル「%1」はごみ箱に移してから保存しました。ごみ箱から"
+                           "元に戻せます。")
+                .arg(windowsPath));
+    return Status::doneWithNotice(
+        QStringLiteral("壊れていたファイル「%1」は同じフォルダに「%2」として残してから保存しま"
+                       "した。")
+            .arg(windowsPath, QFileInfo(asideCopy->hostPath).fileName()));
+}
+
+void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead) {
+    if (complete)
+        return;
+    load.outcome = FileLoad::Outcome::Short;
+    load.missingFromLine = int(valuesRead) + 1;
+    FileChannel::instance().markDamaged(load.windowsPath);
+}
+
+FileLoad readDataFile(const QString& windowsPath, QByteArray& bytes) {
+    FileLoad load;
+    load.windowsPath = windowsPath;
+    wholefile::Read result = FileChannel::instance().readFile(windowsPath);
+    switch (result.outcome) {
+    case wholefile::Read::Outcome::Read:
+        bytes = std::move(result.bytes);
+        load.outcome = FileLoad::Outcome::Loaded;
+        break;
+    case wholefile::Read::Outcome::Missing:
+        load.outcome = FileLoad::Outcome::Missing;
+        break;
+    case wholefile::Read::Outcome::Damaged:
+        load.outcome = FileLoad::Outcome::Damaged;
+        load.reason = result.reason;
+        break;
+    }
+    return load;
 }
 
 } // namespace gaikyo

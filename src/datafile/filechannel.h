@@ -1,8 +1,11 @@
 #pragma once
 
+#include "fileload.h"
 #include "status.h"
+#include "wholefile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -20,11 +23,22 @@ public:
     const QString& openPath() const { return m_openPath; }
     void close();
 
-    // The whole file, or nothing when it does not exist, cannot be read, or the channel
-    // is occupied.
+    // The whole file: only a regular file, never more than wholefile::sizeLimit bytes.
+    // An occupied channel reads as a missing file. A damaged file is remembered (see
+    // write()).
+    wholefile::Read readFile(const QString& windowsPath);
+    // The bytes of a file that could be read, nothing otherwise.
     std::optional<QByteArray> read(const QString& windowsPath);
 
-    // Replaces the file whole; on failure the old file stays as it was.
+    // A file whose values ended too early for its reader: remembered like a damaged one,
+    // as it stands now; a file that has changed since (mended by hand) is no longer put
+    // aside.
+    void markDamaged(const QString& windowsPath);
+
+    // Replaces the file whole; on failure the old file stays as it was and the message
+    // names the file and the reason. A file last found damaged is first moved to the
+    // trash (or, without one, kept beside under another name), so that nothing it held
+    // is lost; the status then carries a notice that says so.
     Status write(const QString& windowsPath, const QByteArray& bytes);
 
     // Test seam: pretend a file is open, as after a failure in the middle of a read.
@@ -33,6 +47,16 @@ public:
 private:
     FileChannel() = default;
     QString m_openPath;
+    // The damaged files, each with what it was like when found damaged.
+    QHash<QString, QByteArray> m_damaged;
 };
+
+// Reads a file through the channel and tells how it went: missing, damaged, or its
+// bytes for the caller to decode.
+FileLoad readDataFile(const QString& windowsPath, QByteArray& bytes);
+
+// After decoding a file that was read: complete, or short from the line after the last
+// value it held (one value a line) and remembered as damaged.
+void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead);
 
 } // namespace gaikyo

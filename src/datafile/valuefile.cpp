@@ -55,6 +55,7 @@ std::optional<QString> ValueReader::text() {
             ++m_pos;
         }
     }
+    ++m_valuesRead;
     return value;
 }
 

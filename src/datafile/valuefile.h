@@ -24,6 +24,8 @@ public:
     // A value that is not a number reads as 0; only the end of the file fails.
     std::optional<qint32> integer();
     bool atEnd() const;
+    // How many values have been read so far.
+    qsizetype valuesRead() const { return m_valuesRead; }
 
     // A field of a record that a file line fills.
     using Field = std::variant<qint32*, QString*>;
@@ -35,6 +37,7 @@ public:
 private:
     QString m_data;
     qsizetype m_pos = 0;
+    qsizetype m_valuesRead = 0;
 };
 
 // Builds a data file: one value a line, CR LF line ends, texts between double quotes,

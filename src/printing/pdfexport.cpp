@@ -1,22 +1,25 @@
 #include "pdfexport.h"
 
+#include "datafile/wholefile.h"
 #include "paintersurface.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace gaikyo {
 
 Status writePdf(const QString& hostPath, const QString& title, int pages,
                 const std::function<bool(PrintSurface&)>& draw) {
-    QSaveFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(
-            QStringLiteral("「%1」に保存できません。（%2）").arg(hostPath, file.errorString()));
+    // The PDF writer does not look at what its device does with the bytes; so the whole
+    // document is made in memory (a few hundred kilobytes) and then written through the
+    // same checked whole-file write as every data file.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     bool drawn = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(600);
@@ -26,14 +29,15 @@ Status writePdf(const QString& hostPath, const QString& title, int pages,
         surface.setPagesToCome(pages - 1);
         drawn = draw(surface);
     }
-    if (!drawn) {
-        file.cancelWriting();
+    if (!drawn)
         return Status::failure(
             QStringLiteral("PDFを作れませんでした。ファイルは保存されていません。"));
-    }
-    if (!file.commit())
-        return Status::failure(QStringLiteral("「%1」に保存できませんでした。（%2）")
-                                   .arg(hostPath, file.errorString()));
+    const std::optional<QString> failure = wholefile::write(hostPath, document.data());
+    if (failure)
+        return Status::failure(
+            QStringLiteral("「%1」に保存できませんでした。%2\n前からある同じ名前のファイルは"
+                           "そのままです。")
+                .arg(QDir::toNativeSeparators(hostPath), *failure));
     return {};
 }
 

@@ -5,6 +5,11 @@
 namespace gaikyo {
 
 PrintRecords::PrintRecords() {
+    clear();
+}
+
+void PrintRecords::clear() {
+    m_company = CompanyRecord();
     for (int section : layouts::sectionNumbers())
         m_sections.insert(section, SectionRecord::emptyFor(layouts::section(section)));
 }
@@ -26,12 +31,16 @@ qint32 PrintRecords::integer(int section, int field) const {
     return found->integers.at(index);
 }
 
-void PrintRecords::loadSections(qint32 code) {
+QList<FileLoad> PrintRecords::loadSections(qint32 code) {
+    QList<FileLoad> damaged;
     for (int section : {21, 22, 23, 25, 24, 26, 30, 40, 50, 60}) {
         SectionRecord& record = m_sections[section];
         record = SectionRecord::emptyFor(layouts::section(section));
-        sectionfile::load(code, layouts::section(section), record);
+        const FileLoad load = sectionfile::load(code, layouts::section(section), record);
+        if (load.damaged())
+            damaged.append(load);
     }
+    return damaged;
 }
 
 } // namespace gaikyo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafile/fileload.h"
 #include "printdata.h"
 #include "statement/sectionrecord.h"
 
@@ -19,8 +20,11 @@ public:
     qint32 integer(int section, int field) const override;
 
     // Reads every section record file of the company afresh, 25 before 24. A section
-    // without a file prints empty: never what another company left behind.
-    void loadSections(qint32 code);
+    // without a file prints empty: never what another company left behind. Returns the
+    // files that are damaged or short (those print what could be read of them).
+    QList<FileLoad> loadSections(qint32 code);
+    // No company: an empty header and every section empty.
+    void clear();
 
 private:
     CompanyRecord m_company;

@@ -206,17 +206,50 @@ void PrintScreen::load() {
     loadPrintData();
 }
 
+FileLoad PrintScreen::readCompany(qint32 code, CompanyRecord& record) const {
+    FileLoad load = masterfile::load(code, 15, record);
+    // Line 15 is read where the file has it; a file that ends after line 14 still
+    // holds everything this screen shows.
+    if (load.outcome == FileLoad::Outcome::Short && load.missingFromLine == 15)
+        load.outcome = FileLoad::Outcome::Loaded;
+    return load;
+}
+
+void PrintScreen::emptyHeaderBoxes() {
+    for (const char* box : {"Text1", "Text3", "Text5", "Text12", "Text4", "Text2"})
+        setText(QString::fromLatin1(box), QString());
+    for (const IntegerBox& date : dateBoxes)
+        setText(QString::fromLatin1(date.box), QString());
+}
+
+void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
+    emptyHeaderBoxes();
+    m_data.clear();
+    m_loadedCode.reset();
+    m_damagedFiles.clear();
+    const QString what = load.outcome == FileLoad::Outcome::Missing
+                             ? QStringLiteral("会社コード%1の会社のファイル「%2」がありません。")
+                                   .arg(plainDecimal(code), load.windowsPath)
+                             : QStringLiteral("会社コード%1の会社のファイルを読み込めません。%2")
+                                   .arg(plainDecimal(code), load.problem());
+    messages::warn(title, what + QStringLiteral("\n見出しと印刷データは空にしました。会社登録で"
+                                                "この会社を登録してから印刷してください。"));
+}
+
 void PrintScreen::loadHeader() {
     const std::optional<qint32> code = strictInteger(text(codeBox));
-    CompanyRecord record = m_data.company();
-    if (!code || !masterfile::read(*code, 14, record)) {
+    if (!code) {
         setText(QStringLiteral("Text1"), QString());
         return;
     }
-    // Line 15 where the file has it; else the representative is empty.
-    record.representative.clear();
-    masterfile::read(*code, 15, record);
+    CompanyRecord record;
+    const FileLoad load = readCompany(*code, record);
+    if (!load.loaded()) {
+        forgetCompany(*code, load);
+        return;
+    }
     m_data.company() = record;
+    m_loadedCode = *code;
 
     setText(QStringLiteral("Text3"), record.name);
     setText(QStringLiteral("Text5"), record.address);
@@ -243,17 +276,20 @@ std::optional<qint32> PrintScreen::referenceNumber() const {
     return strictInteger(typed);
 }
 
-void PrintScreen::loadPrintData() {
+bool PrintScreen::loadPrintData() {
     const std::optional<qint32> code = strictInteger(text(codeBox));
     if (!code)
-        return;
-    CompanyRecord record = m_data.company();
-    record.representative.clear();
-    if (masterfile::read(*code, 14, record)) {
-        masterfile::read(*code, 15, record);
-        m_data.company() = record;
+        return false;
+    CompanyRecord record;
+    const FileLoad load = readCompany(*code, record);
+    if (!load.loaded()) {
+        forgetCompany(*code, load);
+        return false;
     }
-    m_data.loadSections(*code);
+    m_data.company() = record;
+    m_loadedCode = *code;
+    m_damagedFiles = m_data.loadSections(*code);
+    return true;
 }
 
 bool PrintScreen::saveHeader() {
@@ -267,6 +303,11 @@ bool PrintScreen::saveHeader() {
         return fail(
             QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び出してください。"));
 
+    // Only over the company the boxes were loaded from: never another company's header
+    // (or its フリガナ and 代表者) into this company's file.
+    if (m_loadedCode != code)
+        return fail(QStringLiteral("会社コード%1の会社のファイルが読み込まれていません。")
+                        .arg(plainDecimal(*code)));
     CompanyRecord record = m_data.company();
     record.code = *code;
     record.name = text(QStringLiteral("Text3"));
@@ -291,6 +332,8 @@ bool PrintScreen::saveHeader() {
     const Status status = masterfile::write(record);
     if (!status.ok())
         return fail(status.message());
+    if (!status.notice().isEmpty())
+        messages::inform(QStringLiteral("上記項目を登録"), status.notice());
     m_data.company() = record;
     return true;
 }
@@ -311,7 +354,7 @@ void PrintScreen::carryOver() {
 QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
     SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
     QList<std::optional<qint32>> months;
-    if (sectionfile::load(code, layouts::monthOrder(), order) == sectionfile::LoadResult::Loaded) {
+    if (sectionfile::load(code, layouts::monthOrder(), order).loaded()) {
         for (qint32 month : order.integers)
             months.append(month);
         return months;
@@ -324,15 +367,32 @@ QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
     return months;
 }
 
-void PrintScreen::prepare() {
+bool PrintScreen::prepare() {
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    if (!code) {
+        messages::warn(title, QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び"
+                                             "出してから印刷してください。"));
+        return false;
+    }
+    // Boxes that hold no company, or another one, are loaded afresh first.
+    if (m_loadedCode != code) {
+        loadHeader();
+        if (m_loadedCode != code)
+            return false;
+    }
+    // A save that fails has told why; the print goes on from the file as it is.
     saveHeader();
-    loadPrintData();
+    return loadPrintData();
 }
 
 bool PrintScreen::checkBeforePrinting(printcheck::Pages pages) const {
     ItemValues values(m_data);
     values.setReferenceNumber(referenceNumber());
-    const QStringList lines = printcheck::lines(values, pages);
+    QStringList lines;
+    for (const FileLoad& damaged : m_damagedFiles)
+        lines.append(damaged.problem() +
+                     QStringLiteral("このファイルの項目は、読み取れた値だけが印刷されます。"));
+    lines += printcheck::lines(values, pages);
     if (lines.isEmpty())
         return true;
     return checklist::proceed(
@@ -355,8 +415,8 @@ bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet
 }
 
 void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
-    prepare();
-    if (!checkBeforePrinting(front ? printcheck::Pages::Front : printcheck::Pages::Back))
+    if (!prepare() ||
+        !checkBeforePrinting(front ? printcheck::Pages::Front : printcheck::Pages::Back))
         return;
     PrinterService* printers = app().printers();
     std::unique_ptr<PrintSurface> surface = printers ? printers->openDefaultPrinter() : nullptr;
@@ -372,8 +432,7 @@ void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
 }
 
 void PrintScreen::saveAsPdf() {
-    prepare();
-    if (!checkBeforePrinting(printcheck::Pages::Both))
+    if (!prepare() || !checkBeforePrinting(printcheck::Pages::Both))
         return;
     const CompanyRecord& company = m_data.company();
     QString name =
@@ -398,9 +457,8 @@ void PrintScreen::saveAsPdf() {
 }
 
 void PrintScreen::showPreview() {
-    prepare();
     PrinterService* printers = app().printers();
-    if (!printers || !checkBeforePrinting(printcheck::Pages::Both))
+    if (!printers || !prepare() || !checkBeforePrinting(printcheck::Pages::Both))
         return;
     // The four prints in button order: the official sheet with the offsets, then A4.
     printers->showPreview(QStringLiteral("印刷プレビュー"), 4, [this](PrintSurface& surface) {

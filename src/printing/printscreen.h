@@ -20,16 +20,24 @@ public:
 private:
     void addControls();
     void loadHeader();    // "data"
-    void loadPrintData(); // "データ"
+    bool loadPrintData(); // "データ"; false when the company's master file did not load
     bool saveHeader();    // "上記項目を登録"
+    // Lines 1–15 of the company's master file, line 15 where the file has it.
+    FileLoad readCompany(qint32 code, CompanyRecord& record) const;
+    // A company whose master file did not load: every header box and the print data
+    // emptied, so that nothing of the company before can be printed, offered or saved
+    // under this one, and the user told which file it is.
+    void forgetCompany(qint32 code, const FileLoad& load);
+    void emptyHeaderBoxes();
     // 整理番号 of Text1: 0 when empty, nothing when it is not a number.
     std::optional<qint32> referenceNumber() const;
     void carryOver(); // "次年度繰越"
     void print(bool front, PagePrinter::Sheet sheet);
     void saveAsPdf();   // "PDFに保存": both pages as the A4 prints draw them
     void showPreview(); // "印刷プレビュー": the four prints as they will come out
-    // The header saved and every file read again, as before every print.
-    void prepare();
+    // The header saved and every file read again, as before every print. False when
+    // there is no company to print (the user has been told).
+    bool prepare();
     // "印刷前の確認": false when the user goes back; silent when all is well.
     bool checkBeforePrinting(printcheck::Pages pages) const;
     bool drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const;
@@ -38,6 +46,10 @@ private:
     const QImage& pagePicture(bool front) const { return front ? m_frontPicture : m_backPicture; }
 
     PrintRecords m_data;
+    // The company whose master file the header boxes and the print data hold.
+    std::optional<qint32> m_loadedCode;
+    // The damaged or short section files of the last load of the print data.
+    QList<FileLoad> m_damagedFiles;
     QImage m_frontPicture;
     QImage m_backPicture;
 };

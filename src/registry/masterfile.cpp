@@ -6,12 +6,22 @@
 
 namespace gaikyo::masterfile {
 
-bool read(qint32 code, int lastLine, CompanyRecord& record) {
-    const std::optional<QByteArray> file = FileChannel::instance().read(paths::masterFile(code));
-    return file && decode(*file, lastLine, record);
+FileLoad load(qint32 code, int lastLine, CompanyRecord& record) {
+    QByteArray bytes;
+    FileLoad result = readDataFile(paths::masterFile(code), bytes);
+    if (result.loaded()) {
+        const int wanted = qBound(0, lastLine, 15);
+        const qsizetype read = decode(bytes, wanted, record);
+        settleDecoded(result, read == wanted, read);
+    }
+    return result;
 }
 
-bool decode(const QByteArray& bytes, int lastLine, CompanyRecord& record) {
+bool read(qint32 code, int lastLine, CompanyRecord& record) {
+    return load(code, lastLine, record).loaded();
+}
+
+qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record) {
     const ValueReader::Field lines[] = {
         &record.code,       &record.furigana,        &record.name,           &record.address,
         &record.telephone,  &record.startYear,       &record.startMonth,     &record.startDay,
@@ -19,7 +29,8 @@ bool decode(const QByteArray& bytes, int lastLine, CompanyRecord& record) {
         &record.respondent, &record.referenceNumber, &record.representative,
     };
     ValueReader reader(bytes);
-    return reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
+    reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
+    return reader.valuesRead();
 }
 
 QByteArray bytes(const CompanyRecord& record, Status* status) {

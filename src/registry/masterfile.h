@@ -1,6 +1,7 @@
 #pragma once
 
 #include "companyrecord.h"
+#include "datafile/fileload.h"
 #include "datafile/status.h"
 
 namespace gaikyo {
@@ -11,11 +12,13 @@ namespace masterfile {
 
 constexpr int lineCount = 26;
 
-// Reads lines 1 … lastLine (at most 15) into the record, in line order. Returns false
-// when the file is missing or ends early; lines read before the end stay in the record.
+// Reads lines 1 … lastLine (at most 15) into the record, in line order, and tells how it
+// went; lines read before a short file's end stay in the record.
+FileLoad load(qint32 code, int lastLine, CompanyRecord& record);
+// The same; true only when every line was read.
 bool read(qint32 code, int lastLine, CompanyRecord& record);
-// The same, from the bytes of a file.
-bool decode(const QByteArray& bytes, int lastLine, CompanyRecord& record);
+// The same, from the bytes of a file; returns how many lines were read.
+qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record);
 
 QByteArray bytes(const CompanyRecord& record, Status* status);
 // Writes all 26 lines, replacing the file whole.

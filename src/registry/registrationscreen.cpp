@@ -205,7 +205,10 @@ void RegistrationScreen::callUp() {
     }
     // This program's own file, where there is one, has the last word; a company that has
     // no file of the other program is called up from it alone.
-    const bool fromOwnFile = masterfile::read(*code, 15, record);
+    const FileLoad ownFile = masterfile::load(*code, 15, record);
+    // A damaged or short file of our own shows what it holds; the user hears which file
+    // it is, and the save puts it in the trash before replacing it.
+    const bool fromOwnFile = ownFile.loaded() || ownFile.damaged();
     if (!fromRegistry && !fromOwnFile) {
         const QString registryPath = paths::registryFile(*code);
         failCallUp(readFailure(QFileInfo::exists(drivec::hostPath(registryPath))
@@ -220,6 +223,8 @@ void RegistrationScreen::callUp() {
         m_registryValues12to15[i] = fromRegistry ? registry.values12to15[i] : QString();
     m_calledUpCode = *code;
     showRecord();
+    if (ownFile.damaged())
+        messages::warn(QStringLiteral("会社呼出"), ownFile.shownInPartMessage());
 }
 
 void RegistrationScreen::failCallUp(const QString& description) {
@@ -365,6 +370,8 @@ bool RegistrationScreen::save() {
         messages::warn(title, status.message());
         return false;
     }
+    if (!status.notice().isEmpty())
+        messages::inform(title, status.notice());
     m_record = record;
 
     close();

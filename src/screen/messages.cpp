@@ -20,4 +20,8 @@ void warn(const QString& title, const QString& text) {
     show(MessageBox{title, text, MessageBox::Icon::Exclamation, MessageBox::Buttons::Ok});
 }
 
+void inform(const QString& title, const QString& text) {
+    show(MessageBox{title, text, MessageBox::Icon::Information, MessageBox::Buttons::Ok});
+}
+
 } // namespace gaikyo::messages

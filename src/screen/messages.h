@@ -29,6 +29,8 @@ MessageBox::Answer show(const MessageBox& box);
 
 // The plain warning of a screen: the title names the operation, an OK button.
 void warn(const QString& title, const QString& text);
+// The same with the information icon: something the user should know, nothing wrong.
+void inform(const QString& title, const QString& text);
 
 } // namespace messages
 } // namespace gaikyo

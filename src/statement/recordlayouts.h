@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace gaikyo {
 
@@ -21,6 +22,14 @@ struct RecordLayout {
 
     qsizetype fieldCount() const { return texts.size() + integers.size(); }
     qsizetype lineCount() const { return fieldCount() + fillerCount; }
+    // The boxes of the fields in file order; empty where no box feeds a field.
+    QStringList boxes() const {
+        QStringList all;
+        for (const QList<RecordField>* fields : {&texts, &integers})
+            for (const RecordField& field : *fields)
+                all.append(field.box);
+        return all;
+    }
 
     static constexpr int fillerCount = 12;
 };

@@ -21,7 +21,27 @@ bool saveOrWarn(std::optional<qint32> code, const RecordLayout& layout,
         messages::warn(saveTitle(), status.message());
         return false;
     }
+    if (!status.notice().isEmpty())
+        messages::inform(saveTitle(), status.notice());
     return true;
+}
+
+void tellIfDamaged(const FileLoad& load) {
+    if (load.damaged())
+        messages::warn(QStringLiteral("ＤＡＴＡ"), load.shownInPartMessage());
+}
+
+qsizetype fieldsHeld(const FileLoad& load, qsizetype fieldCount) {
+    switch (load.outcome) {
+    case FileLoad::Outcome::Loaded:
+        return fieldCount;
+    case FileLoad::Outcome::Short:
+        return qMin<qsizetype>(load.missingFromLine - 1, fieldCount);
+    case FileLoad::Outcome::Missing:
+    case FileLoad::Outcome::Damaged:
+        break;
+    }
+    return 0;
 }
 
 } // namespace gaikyo::recordsaving

@@ -78,11 +78,21 @@ void RecordScreen::loadRecord() {
     const std::optional<qint32> code = companyCode();
     if (!code)
         return;
-    // A missing or short file leaves the boxes empty; the record keeps what was read.
-    if (sectionfile::load(*code, m_layout, m_record) != sectionfile::LoadResult::Loaded)
+    // A missing file leaves the boxes empty. A damaged or short one shows what it holds
+    // (nothing of an earlier load), and the user hears which file it is.
+    SectionRecord loaded = SectionRecord::emptyFor(m_layout);
+    const FileLoad result = sectionfile::load(*code, m_layout, loaded);
+    if (result.outcome == FileLoad::Outcome::Missing)
         return;
+    m_record = loaded;
     showRecord();
     afterLoad();
+    // The fields the file lacks stay empty, rather than showing a 0 it never held.
+    const QStringList boxes = m_layout.boxes();
+    for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
+        if (!boxes.at(i).isEmpty())
+            setText(boxes.at(i), QString());
+    recordsaving::tellIfDamaged(result);
 }
 
 void RecordScreen::showRecord() {

@@ -47,7 +47,7 @@ Status save(qint32 code, const RecordLayout& layout, const SectionRecord& record
     return FileChannel::instance().write(*file, bytes);
 }
 
-LoadResult decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record) {
+qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record) {
     std::vector<ValueReader::Field> fields;
     fields.reserve(layout.fieldCount());
     for (QString& text : record.texts)
@@ -55,20 +55,24 @@ LoadResult decode(const QByteArray& bytes, const RecordLayout& layout, SectionRe
     for (qint32& value : record.integers)
         fields.emplace_back(&value);
     ValueReader reader(bytes);
-    return reader.readFields(fields) ? LoadResult::Loaded : LoadResult::ShortFile;
+    reader.readFields(fields);
+    return reader.valuesRead();
 }
 
-LoadResult load(qint32 code, const RecordLayout& layout, SectionRecord& record) {
+FileLoad load(qint32 code, const RecordLayout& layout, SectionRecord& record) {
     Q_ASSERT(record.texts.size() == layout.texts.size());
     Q_ASSERT(record.integers.size() == layout.integers.size());
     const std::optional<QString> file = path(code, layout);
     if (!file)
-        return LoadResult::NoFile;
+        return {};
     // The channel closes the file again whatever happens, so a short file blocks nothing.
-    const std::optional<QByteArray> bytes = FileChannel::instance().read(*file);
-    if (!bytes)
-        return LoadResult::NoFile;
-    return decode(*bytes, layout, record);
+    QByteArray bytes;
+    FileLoad result = readDataFile(*file, bytes);
+    if (result.loaded()) {
+        const qsizetype read = decode(bytes, layout, record);
+        settleDecoded(result, read == layout.fieldCount(), read);
+    }
+    return result;
 }
 
 } // namespace gaikyo::sectionfile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafile/fileload.h"
 #include "datafile/status.h"
 #include "recordlayouts.h"
 #include "sectionrecord.h"
@@ -25,18 +26,13 @@ Status encode(const RecordLayout& layout, const SectionRecord& record, QByteArra
 // as it was.
 Status save(qint32 code, const RecordLayout& layout, const SectionRecord& record);
 
-enum class LoadResult {
-    Loaded,    // every data field was read
-    NoFile,    // no file, an unreadable one, or a code that has no files
-    ShortFile, // the file ended before the last data field
-};
-
 // Reads the data fields in file order into the record, one value a line; what follows
 // the last data field (the fillers) is not read. A short file leaves the fields it
-// holds in the record and the rest as they were.
-LoadResult load(qint32 code, const RecordLayout& layout, SectionRecord& record);
+// holds in the record and the rest as they were. A code that has no files loads as a
+// missing file.
+FileLoad load(qint32 code, const RecordLayout& layout, SectionRecord& record);
 
-// The same, from the bytes of a file.
-LoadResult decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record);
+// The same, from the bytes of a file; returns how many fields were read.
+qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record);
 
 } // namespace gaikyo::sectionfile

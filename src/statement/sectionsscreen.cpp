@@ -129,13 +129,27 @@ void SectionsScreen::clearSection(int section) {
 void SectionsScreen::loadSection(int section) {
     click(QString::fromLatin1(sectionframes::forSection(section).clearButton));
     const std::optional<qint32> code = companyCode();
-    const sectionfile::LoadResult result =
-        code ? sectionfile::load(*code, layouts::section(section), m_records.at(section))
-             : sectionfile::LoadResult::NoFile;
-    // Section 1 shows its record even when nothing (or not all) could be read; the
-    // other sections then stay empty.
-    if (result == sectionfile::LoadResult::Loaded || section == descriptionSection)
+    if (!code) {
+        // Section 1 shows its record even when nothing could be read.
+        if (section == descriptionSection)
+            showRecord(section);
+        return;
+    }
+    // A damaged or short file shows what it holds (nothing of an earlier load), and the
+    // user hears which file it is; a missing one leaves the boxes empty, except section
+    // 1, which shows its record whatever happens.
+    SectionRecord loaded = SectionRecord::emptyFor(layouts::section(section));
+    const FileLoad result = sectionfile::load(*code, layouts::section(section), loaded);
+    if (result.outcome != FileLoad::Outcome::Missing)
+        m_records.at(section) = loaded;
+    if (result.outcome != FileLoad::Outcome::Missing || section == descriptionSection)
         showRecord(section);
+    const QStringList boxes = layouts::section(section).boxes();
+    if (result.damaged())
+        for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
+            if (!boxes.at(i).isEmpty())
+                setText(boxes.at(i), QString());
+    recordsaving::tellIfDamaged(result);
 }
 
 void SectionsScreen::showRecord(int section) {

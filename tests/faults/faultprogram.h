@@ -21,8 +21,9 @@
 
 namespace gaikyo::test {
 
-// The whole program with company 7 registered and its first section saved, on a
-// drive C: of its own, with message boxes and printers that record.
+// The whole program with companies 7 and 8 registered and their first sections saved,
+// on a drive C: of its own, with message boxes and printers that record. Company 8 has
+// a name and texts of its own, so that a print can tell the two apart.
 struct FaultProgram {
     TestHome home;
     RecordingPlatform platform;
@@ -36,6 +37,12 @@ struct FaultProgram {
         home.write(paths::masterFile(7), masterfile::bytes(sampleCompany(7), nullptr));
         home.write(paths::sectionFile(7, 21),
                    crlfFile({"\"一行目\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"予備1\""}));
+        CompanyRecord eight = sampleCompany(8);
+        eight.name = QStringLiteral("八番商事株式会社");
+        eight.address = QStringLiteral("大阪府大阪市8-8");
+        home.write(paths::masterFile(8), masterfile::bytes(eight, nullptr));
+        home.write(paths::sectionFile(8, 21),
+                   crlfFile({"\"八番の事業\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"予備1\""}));
         menu().startUp();
     }
     ~FaultProgram() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -52,8 +59,8 @@ struct FaultProgram {
                      {QStringLiteral("Command1")});
         return *app.screenAs<SectionsScreen>(screens::sections);
     }
-    PrintScreen& print() {
-        callUp(QStringLiteral("7"));
+    PrintScreen& print(qint32 code = 7) {
+        callUp(QString::number(code));
         menu().click(QStringLiteral("Command3"));
         return *qobject_cast<PrintScreen*>(app.existing(screens::print));
     }

@@ -4,11 +4,17 @@
 // program tells at all, and the program goes on working.
 #include "faultprogram.h"
 
+#include "datafile/numbers.h"
+#include "screen/filechooser.h"
+#include "statement/recordscreen.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace gaikyo;
@@ -75,6 +81,38 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
+// Root writes into any folder, and CI runs the tests as root: there, a test that needs
+// a folder the program may not write into runs as the unprivileged user "nobody" while
+// this lives (effective user and group only, so root comes back afterwards). Create
+// the test's drive C: after it, so that it belongs to that user.
+class UnprivilegedUser {
+public:
+    UnprivilegedUser() {
+        if (geteuid() != 0)
+            return;
+        const passwd* nobody = getpwnam("nobody");
+        if (!nobody || setegid(nobody->pw_gid) != 0)
+            return;
+        if (seteuid(nobody->pw_uid) != 0) {
+            setegid(0);
+            return;
+        }
+        m_switched = true;
+        qInfo("run as the unprivileged user nobody (uid %u), not as root", nobody->pw_uid);
+    }
+    ~UnprivilegedUser() {
+        if (!m_switched)
+            return;
+        if (seteuid(0) != 0 || setegid(0) != 0)
+            qFatal("cannot return to root");
+    }
+    // Whether the folder permissions of the test hold for the code under test.
+    bool permissionsHold() const { return m_switched || geteuid() != 0; }
+
+private:
+    bool m_switched = false;
+};
+
 enum class Injection { FullDiskPartWay, FileIsFolder, FolderIsFile, UnwritableFolder };
 
 QString hostPath(const QString& windowsPath) {
@@ -132,9 +170,12 @@ private Q_SLOTS:
     void failedWrite() {
         QFETCH(Injection, injection);
         QFETCH(Saver, saver);
-        if (injection == Injection::UnwritableFolder && geteuid() == 0)
-            QSKIP("root writes into any folder; the other rows inject failures that hold "
-                  "for root as well");
+        std::optional<UnprivilegedUser> user;
+        if (injection == Injection::UnwritableFolder) {
+            user.emplace();
+            if (!user->permissionsHold())
+                QSKIP("running as root, and no unprivileged user to switch to");
+        }
         FaultProgram p;
         Screen& screen = openSaver(p, saver);
         const QString file = savedFile(saver);
@@ -165,6 +206,28 @@ private Q_SLOTS:
         }
         QCOMPARE(p.messages.shown().size(), 1);
         QCOMPARE(p.messages.shown().first().icon, MessageBox::Icon::Exclamation);
+        // The reason in plain Japanese, the file as the user knows it, no path of this
+        // computer.
+        const QString told = p.messages.shown().first().text;
+        const char* reason = "";
+        switch (injection) {
+        case Injection::FullDiskPartWay:
+            reason = "ファイルの大きさの上限を超えます";
+            break;
+        case Injection::FileIsFolder:
+            reason = "同じ名前のフォルダがあります";
+            break;
+        case Injection::FolderIsFile:
+            reason = "フォルダ";
+            break;
+        case Injection::UnwritableFolder:
+            reason = "書き込みが許可されていません";
+            break;
+        }
+        QVERIFY2(told.contains(QString::fromUtf8(reason)), qPrintable(told));
+        QVERIFY2(told.contains(folderOf(file)), qPrintable(told));
+        QVERIFY2(!told.contains(p.home.path()) && !told.contains(QLatin1Char('/')),
+                 qPrintable(told));
         QCOMPARE(
             p.snapshot(injection == Injection::FolderIsFile ? folderOf(file).chopped(1) : file),
             before);
@@ -252,6 +315,7 @@ private Q_SLOTS:
         // With the file mended, the program works as before.
         p.messages.clear();
         p.home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        p.home.write(paths::sectionFile(7, 21), test::crlfFile(QStringList(5, "\"\"")));
         p.callUp(QStringLiteral("7"));
         QCOMPARE(p.menu().text(QStringLiteral("Text2")), QStringLiteral("株式会社見本"));
         p.print().click(QStringLiteral("Command11"));
@@ -431,6 +495,318 @@ private Q_SLOTS:
         screen.setText(QStringLiteral("Text8"), QStringLiteral("0"));
         screen.click(QStringLiteral("Command11"));
         QVERIFY(p.printers.operations.contains(QStringLiteral("text 24 30 \"株式会社見本\"")));
+    }
+    // A PDF saved over an earlier one where the write cannot be finished: the earlier PDF
+    // stays byte for byte, no temporary file is left, and the user is told why.
+    void pdfOverOldPdf_data() {
+        QTest::addColumn<Injection>("injection");
+        QTest::newRow("disk full part-way") << Injection::FullDiskPartWay;
+        QTest::newRow("unwritable folder") << Injection::UnwritableFolder;
+        QTest::newRow("folder in the PDF's place") << Injection::FileIsFolder;
+    }
+    void pdfOverOldPdf() {
+        QFETCH(Injection, injection);
+        std::optional<UnprivilegedUser> user;
+        if (injection == Injection::UnwritableFolder) {
+            user.emplace();
+            if (!user->permissionsHold())
+                QSKIP("running as root, and no unprivileged user to switch to");
+        }
+        FaultProgram p;
+        const QString folder = p.home.path() + QStringLiteral("/pdf");
+        const QString pdf = folder + QStringLiteral("/7_株式会社見本_FB1005.pdf");
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray old = "%PDF-1.4 the earlier statement\n%%EOF\n";
+        if (injection == Injection::FileIsFolder) {
+            QVERIFY(QDir().mkpath(pdf));
+        } else {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        int asked = 0;
+        const filechooser::Handler previous =
+            filechooser::install([&](const filechooser::SaveRequest&) -> std::optional<QString> {
+                ++asked;
+                return pdf;
+            });
+        if (injection == Injection::UnwritableFolder)
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        PrintScreen& screen = p.print();
+        {
+            std::optional<FileSizeLimit> limit;
+            if (injection == Injection::FullDiskPartWay)
+                limit.emplace(4096);
+            screen.click(QStringLiteral("Command21"));
+        }
+        filechooser::install(previous);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        QCOMPARE(asked, 1);
+        QCOMPARE(p.messages.shown().size(), 1);
+        const QString told = p.messages.shown().first().text;
+        QVERIFY2(told.contains(QStringLiteral("保存できませんでした")), qPrintable(told));
+        const char* reason = injection == Injection::FullDiskPartWay ? "上限を超えます"
+                             : injection == Injection::UnwritableFolder
+                                 ? "書き込みが許可されていません"
+                                 : "同じ名前のフォルダがあります";
+        QVERIFY2(told.contains(QString::fromUtf8(reason)), qPrintable(told));
+        if (injection == Injection::FileIsFolder) {
+            QVERIFY(QFileInfo(pdf).isDir());
+        } else {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(),
+                 injection == Injection::FileIsFolder ? 0 : 1);
+    }
+
+    // Something that is not a file where a data file should be: a pipe that nobody
+    // writes into, or a link to the system's endless zero device. Every screen that
+    // reads it goes on (nothing waits, nothing reads without end), the screens that
+    // show the file say it is damaged and name it, and the next save of the section
+    // puts the thing in the trash and writes a real file.
+    void specialFileInPlace_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fifo", "zero"}) {
+            QTest::addRow("section file, %s", kind) << paths::sectionFile(7, 21) << kind;
+            QTest::addRow("master file, %s", kind) << paths::masterFile(7) << kind;
+            QTest::addRow("registry file, %s", kind) << paths::registryFile(7) << kind;
+        }
+    }
+    void specialFileInPlace() {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        FaultProgram p;
+        const QString host = hostPath(file);
+        QFile::remove(host);
+        QVERIFY(QDir().mkpath(QFileInfo(host).path()));
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(host).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), host));
+
+        p.menu().click(QStringLiteral("Command17"));
+        p.menu().refillRegistryList();
+        p.callUp(QStringLiteral("7"));
+        SectionsScreen& sections = p.sections();
+        sections.click(QStringLiteral("Command15"));
+        auto& registration = *p.app.screenAs<RegistrationScreen>(screens::registration);
+        registration.setText(QStringLiteral("Text8"), QStringLiteral("7"));
+        registration.click(QStringLiteral("Command7"));
+        p.print().click(QStringLiteral("Command11"));
+        QCOMPARE(p.platform.ends, 0);
+
+        if (file == paths::registryFile(7))
+            return; // read only for the lists and the call-up; nothing to say or save
+        QStringList told;
+        for (const MessageBox& box : p.messages.shown())
+            told.append(box.text);
+        QVERIFY2(told.join(QLatin1Char('\n'))
+                     .contains(QStringLiteral("ファイル「%1」は壊れています").arg(file)),
+                 qPrintable(told.join(QLatin1Char('\n'))));
+
+        if (file != paths::sectionFile(7, 21))
+            return;
+        // The save puts the pipe or link aside and writes a real file in its place.
+        sections.click(QStringLiteral("Command15"));
+        p.messages.clear();
+        sections.setText(QStringLiteral("Text1"), QStringLiteral("新しい一行目"));
+        sections.click(QStringLiteral("Command5"));
+        // Qt's trash takes no link to a device: the link is then kept beside the file.
+        const bool fifo = kind == QStringLiteral("fifo");
+        QVERIFY2(p.messages.shown().size() == 1 &&
+                     p.messages.shown().first().text.contains(
+                         fifo ? QStringLiteral("ごみ箱に移して")
+                              : QStringLiteral("「7021.txt.壊れていたファイル」として残して")),
+                 qPrintable(p.messages.shown().value(0).text));
+        QVERIFY(QFileInfo(host).isFile() && !QFileInfo(host).isSymLink());
+        QVERIFY(p.home.read(file).startsWith(test::crlfFile({"\"新しい一行目\""})));
+        const QFileInfo trashed(p.home.path() +
+                                QStringLiteral("/.local/share/Trash/files/7021.txt"));
+        QVERIFY(fifo ? trashed.exists()
+                     : QFileInfo(host + QStringLiteral(".壊れていたファイル")).isSymLink());
+    }
+
+    // Company 8 printed, then company 9 handed to the print screen whose master file is
+    // missing, short or damaged: the screen empties its header and print data and names
+    // company 9's file; nothing of company 8 is printed, offered as a PDF or saved, and
+    // no file changes. Company 9's own sections are there, ready to print.
+    void printAfterAnotherCompany_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("missing master file") << "missing";
+        QTest::newRow("short master file") << "short";
+        QTest::newRow("empty master file") << "empty";
+        QTest::newRow("master file is a pipe") << "fifo";
+    }
+    void printAfterAnotherCompany() {
+        QFETCH(QString, damage);
+        FaultProgram p;
+        p.home.write(paths::sectionFile(9, 21),
+                     test::crlfFile({"\"九番の事業\""}) + test::crlfFile(QStringList(4, "\"\"")));
+        CompanyRecord nine = test::sampleCompany(9);
+        nine.name = QStringLiteral("九番工業");
+        const QByteArray whole = masterfile::bytes(nine, nullptr);
+        const QString file9 = paths::masterFile(9);
+        if (damage == QStringLiteral("short"))
+            p.home.write(file9, whole.left(whole.indexOf("\r\n15\r\n"))); // lines 1–5
+        else if (damage == QStringLiteral("empty"))
+            p.home.write(file9, {});
+        else if (damage == QStringLiteral("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(hostPath(file9)).constData(), 0600), 0);
+
+        PrintScreen& screen = p.print(8);
+        screen.click(QStringLiteral("Command11"));
+        QVERIFY(p.printers.operations.contains(QStringLiteral("text 24 30 \"八番商事株式会社\"")));
+        QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+        p.printers.operations.clear();
+        const QByteArray folderBefore = p.snapshot(paths::masterFolder());
+
+        p.print(9);
+        QCOMPARE(p.messages.shown().size(), 1);
+        QVERIFY2(p.messages.shown().first().text.contains(file9),
+                 qPrintable(p.messages.shown().first().text));
+        for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text12", "Text13",
+                                "Text14", "Text15", "Text17", "Text18", "Text19"})
+            QVERIFY2(screen.text(QString::fromLatin1(box)).isEmpty(), box);
+        QCOMPARE(screen.printData().company().name, QString());
+        QCOMPARE(screen.printData().text(21, 1), QString());
+
+        // Every print, the PDF, the preview and the header's save: nothing goes out, and
+        // each time the user hears about company 9's file again.
+        int asked = 0;
+        const filechooser::Handler previous =
+            filechooser::install([&](const filechooser::SaveRequest&) -> std::optional<QString> {
+                ++asked;
+                return p.home.path() + QStringLiteral("/out.pdf");
+            });
+        screen.setText(QStringLiteral("Text3"), QStringLiteral("手で打った名前"));
+        for (const char* button : {"Command11", "Command12", "Command13", "Command14", "Command21",
+                                   "Command22", "Command9"}) {
+            p.messages.clear();
+            screen.click(QString::fromLatin1(button));
+            QCOMPARE(p.messages.shown().size(), 1);
+            QVERIFY2(p.messages.shown().first().text.contains(QStringLiteral("9")), button);
+        }
+        filechooser::install(previous);
+        QCOMPARE(asked, 0);
+        QVERIFY(!QFile::exists(p.home.path() + QStringLiteral("/out.pdf")));
+        QCOMPARE(p.printers.operations, QStringList());
+        QCOMPARE(p.printers.previewPages.size(), 0);
+        QCOMPARE(p.snapshot(paths::masterFolder()), folderBefore);
+
+        // Once company 9 is registered, it prints as itself.
+        QFile::remove(hostPath(file9));
+        p.home.write(file9, whole);
+        p.messages.clear();
+        p.print(9).click(QStringLiteral("Command11"));
+        QVERIFY(p.messages.shown().isEmpty());
+        QVERIFY(p.printers.operations.contains(QStringLiteral("text 24 30 \"九番工業\"")));
+        QVERIFY(!p.printers.operations.join(QLatin1Char('\n')).contains(QStringLiteral("八番")));
+    }
+
+    // A record file that ends early (20 of the 48 values of 主要科目): the 20 show, the
+    // message names the file and the first missing line; the next 登録実行 puts the
+    // damaged file in the trash, says so, and writes the 20 values and the one typed.
+    // The same for a master file on the registration screen.
+    void shortFileIsKeptInTheTrash_data() {
+        QTest::addColumn<bool>("master");
+        QTest::newRow("主要科目, 20 of 48 values") << false;
+        QTest::newRow("master file, 9 of 15 lines") << true;
+    }
+    void shortFileIsKeptInTheTrash() {
+        QFETCH(bool, master);
+        FaultProgram p;
+        const QString file = master ? paths::masterFile(7) : paths::sectionFile(7, 30);
+        QStringList values;
+        if (master)
+            values = QStringList{
+                "7", "\"ミホン\"", "\"株式会社見本\"", "\"東京都\"", "\"03-1111-2222\"", "15", "4",
+                "1", "16"};
+        else
+            for (int i = 1; i <= 20; ++i)
+                values.append(QString::number(i * 100));
+        const QByteArray damaged = test::crlfFile(values);
+        p.home.write(file, damaged);
+
+        Screen* screen = nullptr;
+        if (master) {
+            screen = &p.registration();
+        } else {
+            p.menu().setText(QStringLiteral("Text1"), QStringLiteral("7"));
+            p.menu().click(QStringLiteral("Command19"));
+            screen = p.app.existing(screens::mainAccounts);
+        }
+        QVERIFY(screen);
+        QCOMPARE(p.messages.shown().size(), 1);
+        const QString told = p.messages.shown().first().text;
+        QVERIFY2(told.contains(file) &&
+                     told.contains(QStringLiteral("%1行目").arg(values.size() + 1)),
+                 qPrintable(told));
+
+        // What the file holds is shown; the next field is empty, and the user fills it.
+        QString nextBox;
+        if (master) {
+            QCOMPARE(screen->text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
+            QCOMPARE(screen->text(QStringLiteral("Text17")), QStringLiteral("16"));
+            QCOMPARE(screen->text(QStringLiteral("Text18")), QStringLiteral("0"));
+            screen->setText(QStringLiteral("Text18"), QStringLiteral("3"));
+            screen->setText(QStringLiteral("Text19"), QStringLiteral("31"));
+        } else {
+            const RecordLayout& layout = layouts::section(30);
+            for (int i = 0; i < 20; ++i)
+                QCOMPARE(screen->text(layout.integers.at(i).box), groupedDisplay((i + 1) * 100));
+            nextBox = layout.integers.at(20).box;
+            QCOMPARE(screen->text(nextBox), QString());
+            screen->setText(nextBox, QStringLiteral("2100"));
+        }
+
+        p.messages.clear();
+        screen->click(master ? QStringLiteral("Command12") : RecordScreen::saveButton);
+        QCOMPARE(p.messages.shown().size(), 1);
+        QCOMPARE(p.messages.shown().first().icon, MessageBox::Icon::Information);
+        QVERIFY2(p.messages.shown().first().text.contains(QStringLiteral("ごみ箱")),
+                 qPrintable(p.messages.shown().first().text));
+        const QString trashed = p.home.path() + QStringLiteral("/.local/share/Trash/files/") +
+                                file.mid(file.lastIndexOf(QLatin1Char('\\')) + 1);
+        QFile inTrash(trashed);
+        QVERIFY(inTrash.open(QIODevice::ReadOnly));
+        QCOMPARE(inTrash.readAll(), damaged);
+
+        const QByteArray saved = p.home.read(file);
+        if (master) {
+            CompanyRecord record;
+            QVERIFY(masterfile::read(7, 15, record));
+            QCOMPARE(record.name, QStringLiteral("株式会社見本"));
+            QCOMPARE(record.telephone, QStringLiteral("03-1111-2222"));
+            QCOMPARE(record.endMonth, 3);
+        } else {
+            QStringList expected = values;
+            expected.append(QStringLiteral("2100"));
+            QVERIFY(saved.startsWith(test::crlfFile(expected)));
+        }
+        // The next save is an ordinary one: nothing more goes to the trash. (The
+        // registration screen closes after a save; the user calls the company up again.)
+        p.messages.clear();
+        if (master)
+            screen = &p.registration();
+        screen->click(master ? QStringLiteral("Command12") : RecordScreen::saveButton);
+        QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    }
+
+    // A file far larger than any data file (a value of 50 MB) is not read to its end:
+    // the screen says the file is damaged.
+    void endlessValue() {
+        FaultProgram p;
+        p.home.write(paths::sectionFile(7, 21),
+                     "\"" + QByteArray(50 * 1024 * 1024, 'x') + "\"\r\n");
+        SectionsScreen& sections = p.sections();
+        p.messages.clear();
+        sections.click(QStringLiteral("Command15"));
+        QCOMPARE(p.messages.shown().size(), 1);
+        QVERIFY(p.messages.shown().first().text.contains(QStringLiteral("大きすぎます")));
     }
 };
 

@@ -465,8 +465,8 @@ private Q_SLOTS:
             QCOMPARE(other.text(it.key()), it.value());
     }
 
-    // A file that ends early: the boxes stay empty, the record keeps what was read,
-    // and nothing stays blocked.
+    // A file that ends early: the boxes show what was read and the rest stay empty, the
+    // user is told which file from which line, and nothing stays blocked.
     void shortFile_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QStringList>("lines");
@@ -481,8 +481,16 @@ private Q_SLOTS:
         test::EntryProgram program;
         program.home.write(paths::sectionFile(7, sectionOf(screen)), test::crlfFile(lines));
         RecordScreen& form = program.handOver(screen, 7);
-        for (const QString& b : fieldBoxes(form.layout()))
+        const QStringList boxes = fieldBoxes(form.layout());
+        QCOMPARE(form.text(boxes.first()), QString(lines.first()).remove(QLatin1Char('"')));
+        for (const QString& b : boxes.mid(lines.size()))
             QCOMPARE(form.text(b), QString());
+        QCOMPARE(program.messages.shown().size(), 1);
+        const QString told = program.messages.shown().first().text;
+        QVERIFY2(told.contains(paths::sectionFile(7, sectionOf(screen))) &&
+                     told.contains(QStringLiteral("%1行目").arg(lines.size() + 1)),
+                 qPrintable(told));
+        program.messages.clear();
         const SectionRecord& record = form.record();
         if (record.texts.isEmpty())
             QCOMPARE(record.integers.mid(0, 4), (QList<qint32>{100, 0, 300, 0}));
@@ -492,7 +500,9 @@ private Q_SLOTS:
 
         form.typeText(fieldBoxes(form.layout()).first(), QStringLiteral("1"));
         form.click(QStringLiteral("Command9"));
-        QVERIFY(program.messages.shown().isEmpty());
+        // The damaged file went to the trash first, and the user heard so.
+        QCOMPARE(program.messages.shown().size(), 1);
+        QVERIFY(program.messages.shown().first().text.contains(QStringLiteral("ごみ箱")));
         QCOMPARE(form.text(fieldBoxes(form.layout()).first()), QStringLiteral("1"));
     }
 
@@ -531,7 +541,8 @@ private Q_SLOTS:
         QFETCH(QString, messagePart);
         test::EntryProgram program(folder);
         const bool numbered = paths::hasSectionFiles(code);
-        const QByteArray old = test::crlfFile({"\"old\""});
+        const QByteArray old = test::crlfFile(QStringList(
+            layouts::section(sectionOf(screen)).fieldCount(), QStringLiteral("\"old\"")));
         if (folder && numbered)
             program.home.write(paths::sectionFile(code, sectionOf(screen)), old);
         RecordScreen& form = program.handOver(screen, code);

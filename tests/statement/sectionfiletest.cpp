@@ -148,7 +148,7 @@ private Q_SLOTS:
         const SectionRecord saved = filledRecord(layout);
         QVERIFY(sectionfile::save(-12, layout, saved).ok());
         SectionRecord loaded = SectionRecord::emptyFor(layout);
-        QCOMPARE(sectionfile::load(-12, layout, loaded), sectionfile::LoadResult::Loaded);
+        QVERIFY(sectionfile::load(-12, layout, loaded).loaded());
         QCOMPARE(loaded, saved);
         QVERIFY(!FileChannel::instance().isOpen());
     }
@@ -168,8 +168,8 @@ private Q_SLOTS:
         QStringList fillers;
         for (int i = 1; i <= 12; ++i)
             fillers.append(QStringLiteral("\"予備%1\"").arg(i));
-        const int loaded = int(sectionfile::LoadResult::Loaded);
-        const int shortFile = int(sectionfile::LoadResult::ShortFile);
+        const int loaded = int(FileLoad::Outcome::Loaded);
+        const int shortFile = int(FileLoad::Outcome::Short);
 
         QTest::newRow("as saved") << quoted + numbers + fillers << loaded << texts << values;
         QTest::newRow("fillers missing") << quoted + numbers << loaded << texts << values;
@@ -209,13 +209,13 @@ private Q_SLOTS:
         SectionRecord record;
         record.texts = QStringList(9, QStringLiteral("前"));
         record.integers = QList<qint32>(8, 9);
-        QCOMPARE(int(sectionfile::load(7, layout, record)), result);
+        QCOMPARE(int(sectionfile::load(7, layout, record).outcome), result);
         QCOMPARE(record.texts, texts);
         QCOMPARE(record.integers, integers);
         // A short file blocks nothing: the channel is free and the next load works.
         QVERIFY(!FileChannel::instance().isOpen());
         home.write(file, test::crlfFile(QStringList(29, QStringLiteral("\"\""))));
-        QCOMPARE(sectionfile::load(7, layout, record), sectionfile::LoadResult::Loaded);
+        QVERIFY(sectionfile::load(7, layout, record).loaded());
     }
 
     void loadWithoutFile() {
@@ -223,7 +223,7 @@ private Q_SLOTS:
         const RecordLayout& layout = layouts::section(30);
         SectionRecord record = SectionRecord::emptyFor(layout);
         record.integers[0] = 5;
-        QCOMPARE(sectionfile::load(3, layout, record), sectionfile::LoadResult::NoFile);
+        QCOMPARE(sectionfile::load(3, layout, record).outcome, FileLoad::Outcome::Missing);
         QCOMPARE(record.integers[0], 5);
     }
 
@@ -240,7 +240,7 @@ private Q_SLOTS:
 
         home.write(paths::sectionFile(-2147483, 21), test::crlfFile(QStringList(17, "\"x\"")));
         SectionRecord record = SectionRecord::emptyFor(layout);
-        QCOMPARE(sectionfile::load(2147484, layout, record), sectionfile::LoadResult::NoFile);
+        QCOMPARE(sectionfile::load(2147484, layout, record).outcome, FileLoad::Outcome::Missing);
         QCOMPARE(record, SectionRecord::emptyFor(layout));
     }
 

@@ -418,15 +418,21 @@ private Q_SLOTS:
         QCOMPARE(form.record(21), SectionRecord::emptyFor(layouts::section(21)));
     }
 
-    // A short file of another section leaves its boxes empty and blocks nothing.
+    // A short file of another section shows what it holds, names the file and the
+    // first missing line, and blocks nothing.
     void shortFileBlocksNothing() {
         test::SectionsProgram program;
         program.home.write(fileOf(7, 22), test::crlfFile({"\"○\"", "\"米国\"", "\"車\""}));
         SectionsScreen& form = program.handOver(7);
         form.click(QStringLiteral("Command2"));
-        QCOMPARE(form.text(QStringLiteral("Text42")), QString());
-        QCOMPARE(form.text(QStringLiteral("Text53")), QString());
+        QCOMPARE(form.text(QStringLiteral("Text42")), QStringLiteral("○"));
+        QCOMPARE(form.text(QStringLiteral("Text53")), QStringLiteral("米国"));
+        QCOMPARE(form.text(QStringLiteral("Text40")), QString());
         QCOMPARE(form.record(22).texts.mid(0, 4), (QStringList{"○", "米国", "車", ""}));
+        QCOMPARE(program.messages.shown().size(), 1);
+        QVERIFY(program.messages.shown().first().text.contains(fileOf(7, 22)));
+        QVERIFY(program.messages.shown().first().text.contains(QStringLiteral("4行目")));
+        program.messages.clear();
         QVERIFY(!FileChannel::instance().isOpen());
 
         form.click(QStringLiteral("Command12"));

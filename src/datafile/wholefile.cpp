@@ -1,0 +1,148 @@
+#include "wholefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace gaikyo::wholefile {
+
+namespace {
+
+const QString notAFile = QStringLiteral("ふつうのファイルではありません。");
+const QString tooLarge = QStringLiteral("データのファイルとしては大きすぎます。");
+
+Read damaged(const QString& reason) {
+    return {Read::Outcome::Damaged, {}, reason};
+}
+
+QString readFailureReason(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("読み取りが許可されていません。");
+    case EISDIR:
+        return notAFile;
+    default:
+        return QStringLiteral("ファイルを読み取れません。");
+    }
+}
+
+// The reason of a failed write in the user's words, from the system's error number.
+QString writeFailureReason(int error) {
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case EFBIG:
+        return QStringLiteral("ファイルの大きさの上限を超えます。");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("書き込みが許可されていません。");
+    case EROFS:
+        return QStringLiteral("書き込みのできない場所（読み取り専用）です。");
+    case EISDIR:
+        return QStringLiteral("同じ名前のフォルダがあります。");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("保存先のフォルダがありません。");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きでエラーが起きました。");
+    case ENAMETOOLONG:
+        return QStringLiteral("ファイルの名前が長すぎます。");
+    default:
+        return QStringLiteral("書き込みに失敗しました（エラー番号 %1）。").arg(error);
+    }
+}
+
+} // namespace
+
+Read read(const QString& hostPath) {
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Non-blocking, so that a pipe put where a file should be cannot hold the program;
+    // the type is taken from the opened file itself, not from a look before opening.
+    const int fd =
+        ::open(QFile::encodeName(hostPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return {};
+        return damaged(readFailureReason(error));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return damaged(notAFile);
+    }
+    if (info.st_size > sizeLimit) {
+        ::close(fd);
+        return damaged(tooLarge);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return damaged(readFailureReason(EIO));
+    }
+#else
+    const QFileInfo info(hostPath);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return damaged(notAFile);
+    file.setFileName(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return damaged(readFailureReason(EACCES));
+#endif
+    // A file that grows while it is read stops here as well.
+    QByteArray bytes = file.read(sizeLimit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return damaged(readFailureReason(EIO));
+    if (bytes.size() > sizeLimit)
+        return damaged(tooLarge);
+    return {Read::Outcome::Read, bytes, {}};
+}
+
+std::optional<QString> write(const QString& hostPath, const QByteArray& bytes) {
+    const QFileInfo target(hostPath);
+    if (!target.absoluteDir().exists())
+        return writeFailureReason(ENOENT);
+    if (target.isDir())
+        return writeFailureReason(EISDIR);
+    // A pipe or a device would take the bytes (or wait for a reader) instead of a file.
+    if (target.exists() && !target.isFile())
+        return notAFile;
+
+    QSaveFile file(hostPath);
+    // Unbuffered: a write that stops part-way (a full disk) reports how much it wrote,
+    // and errno still tells why. Through Qt's buffer the shortfall went unnoticed.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        if (target.exists() && !target.isWritable())
+            return writeFailureReason(EACCES);
+        return writeFailureReason(error != 0 ? error : EACCES);
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
+        file.cancelWriting();
+        return writeFailureReason(error != 0 ? error : EIO);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        return writeFailureReason(error != 0 ? error : EIO);
+    }
+    return std::nullopt;
+}
+
+} // namespace gaikyo::wholefile

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Reading and writing a file of this computer whole. Both name no file in what they
+// return: the caller knows how the user calls the file.
+namespace gaikyo::wholefile {
+
+// Far above the largest data file the program writes (a few kilobytes): anything longer
+// is not one of its files, and reading on would only fill the memory.
+constexpr qsizetype sizeLimit = 256 * 1024;
+
+struct Read {
+    enum class Outcome { Read, Missing, Damaged };
+    Outcome outcome = Outcome::Missing;
+    QByteArray bytes;
+    // Damaged: why, as a sentence for the user.
+    QString reason;
+};
+
+// Opens only a regular file, never waiting on one that is not (a pipe, a device); reads
+// at most sizeLimit bytes and calls a longer file damaged.
+Read read(const QString& hostPath);
+
+// Replaces the file with the bytes through a temporary file beside it: every write is
+// checked and the old file is replaced only by a complete new one. On failure the reason
+// as a sentence for the user, and the old file as it was.
+std::optional<QString> write(const QString& hostPath, const QByteArray& bytes);
+
+} // namespace gaikyo::wholefile
