@@ -55,15 +55,18 @@ int runPreviewChild(int argc, char* argv[], int previews) {
     Screen* print = app.existing(screens::print);
     if (!print)
         return 1;
+    qint64 afterFirstOwnKb = 0;
     for (int run = 0; run < previews; ++run) {
         closeNextPreview();
         print->click(QStringLiteral("Command22"));
+        if (run == 0)
+            afterFirstOwnKb = anonymousMemoryKb();
     }
     print->close();
     QCoreApplication::processEvents();
-    std::printf("%lld %lld %lld %lld %lld\n", static_cast<long long>(atMenuKb),
+    std::printf("%lld %lld %lld %lld %lld %lld\n", static_cast<long long>(atMenuKb),
                 static_cast<long long>(atMenuOwnKb), static_cast<long long>(peakMemoryKb()),
-                static_cast<long long>(residentMemoryKb()),
+                static_cast<long long>(afterFirstOwnKb), static_cast<long long>(residentMemoryKb()),
                 static_cast<long long>(anonymousMemoryKb()));
     std::fflush(stdout);
     return 0;

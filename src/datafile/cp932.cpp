@@ -58,7 +58,9 @@ QString toCodePageForms(const QString& text) {
 }
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
+    // One decoder for every file: opening the codec costs more than decoding a file.
+    thread_local QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
+    decoder.resetState();
     return decoder.decode(bytes);
 }
 

@@ -6,57 +6,59 @@ namespace gaikyo {
 
 namespace {
 
-bool isAsciiDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-// Reads ASCII only; the callers decide whether full-width forms count.
-std::optional<qint32> parseInteger(const QString& text) {
-    const QString s = text.trimmed();
+// Reads ASCII only, without building any text: the company lists read thousands of
+// numbers this way.
+std::optional<qint32> parseInteger(QByteArrayView text) {
+    const QByteArrayView s = text.trimmed();
     qsizetype i = 0;
     bool negative = false;
-    if (i < s.size() && (s.at(i) == QLatin1Char('+') || s.at(i) == QLatin1Char('-'))) {
-        negative = s.at(i) == QLatin1Char('-');
+    if (i < s.size() && (s.at(i) == '+' || s.at(i) == '-')) {
+        negative = s.at(i) == '-';
         ++i;
     }
 
-    // Whole part: digits, with commas allowed once a digit has been seen.
-    QString whole;
+    // Whole part: digits, with commas allowed once a digit has been seen. Leading zeros
+    // do not count towards the size; more than ten digits cannot fit.
+    qint64 magnitude = 0;
+    int significant = 0;
+    bool anyDigit = false;
     for (; i < s.size(); ++i) {
-        const QChar c = s.at(i);
-        if (isAsciiDigit(c))
-            whole.append(c);
-        else if (c == QLatin1Char(',') && !whole.isEmpty())
+        const char c = s.at(i);
+        if (isAsciiDigit(c)) {
+            anyDigit = true;
+            if (significant > 0 || c != '0') {
+                if (++significant > 10)
+                    return std::nullopt;
+                magnitude = magnitude * 10 + (c - '0');
+            }
+        } else if (c == ',' && anyDigit) {
             continue;
-        else
+        } else {
             break;
+        }
     }
-    QString fraction;
-    if (i < s.size() && s.at(i) == QLatin1Char('.')) {
-        for (++i; i < s.size() && isAsciiDigit(s.at(i)); ++i)
-            fraction.append(s.at(i));
-    }
-    if (i != s.size() || (whole.isEmpty() && fraction.isEmpty()))
-        return std::nullopt;
-
-    // Leading zeros do not count towards the size; more than ten digits cannot fit.
-    while (whole.size() > 1 && whole.at(0) == QLatin1Char('0'))
-        whole.remove(0, 1);
-    if (whole.size() > 10)
-        return std::nullopt;
-    qint64 magnitude = whole.isEmpty() ? 0 : whole.toLongLong();
 
     // Half to even, decided on the digits themselves so that no binary rounding enters.
-    if (!fraction.isEmpty()) {
-        const QChar first = fraction.at(0);
+    bool anyFraction = false;
+    if (i < s.size() && s.at(i) == '.') {
+        ++i;
+        const qsizetype first = i;
         bool restNonZero = false;
-        for (qsizetype k = 1; k < fraction.size(); ++k)
-            restNonZero = restNonZero || fraction.at(k) != QLatin1Char('0');
-        if (first > QLatin1Char('5') || (first == QLatin1Char('5') && restNonZero))
-            ++magnitude;
-        else if (first == QLatin1Char('5') && magnitude % 2 == 1)
-            ++magnitude;
+        for (; i < s.size() && isAsciiDigit(s.at(i)); ++i)
+            restNonZero = restNonZero || (i > first && s.at(i) != '0');
+        anyFraction = i > first;
+        if (anyFraction) {
+            const char lead = s.at(first);
+            if (lead > '5' || (lead == '5' && (restNonZero || magnitude % 2 == 1)))
+                ++magnitude;
+        }
     }
+    if (i != s.size() || (!anyDigit && !anyFraction))
+        return std::nullopt;
     const qint64 value = negative ? -magnitude : magnitude;
     if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
         return std::nullopt;
@@ -86,14 +88,18 @@ QString foldNumberForms(const QString& text) {
 }
 
 std::optional<qint32> strictInteger(const QString& text) {
-    return parseInteger(foldNumberForms(text));
+    const QString folded = foldNumberForms(text).trimmed();
+    for (const QChar c : folded)
+        if (c.unicode() >= 0x80)
+            return std::nullopt;
+    return parseInteger(folded.toLatin1());
 }
 
 qint32 readInteger(const QString& text) {
     return strictInteger(text).value_or(0);
 }
 
-qint32 readStoredInteger(const QString& text) {
+qint32 readStoredInteger(QByteArrayView text) {
     return parseInteger(text).value_or(0);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -18,7 +19,7 @@ qint32 readInteger(const QString& text);
 
 // An integer line of a data file: ASCII only, as the files are written; what cannot be
 // read is 0.
-qint32 readStoredInteger(const QString& text);
+qint32 readStoredInteger(QByteArrayView text);
 
 // The text with the full-width number characters above turned into ASCII; every other
 // character stays as it is.

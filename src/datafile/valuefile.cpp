@@ -7,63 +7,107 @@ namespace gaikyo {
 
 namespace {
 
-bool isLineEnd(QChar c) {
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Printable ASCII is the same in the code page; its control characters are not all
+// (0x1A, 0x1C and 0x7F change places), so they go through the codec.
+bool isPlainAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (c < 0x20 || c >= 0x7F)
+            return false;
+    return true;
 }
 
 } // namespace
 
-ValueReader::ValueReader(const QByteArray& fileBytes) : m_data(cp932::decode(fileBytes)) {}
+// The values are found in the bytes themselves: a double quote, a comma, a space, CR and
+// LF are never part of a double-byte character of the code page, so each value can be
+// decoded on its own, and only the values asked for are decoded at all.
+ValueReader::ValueReader(const QByteArray& fileBytes) : m_data(fileBytes) {}
 
 bool ValueReader::atEnd() const {
     return m_pos >= m_data.size();
 }
 
-std::optional<QString> ValueReader::text() {
-    while (m_pos < m_data.size() && m_data.at(m_pos) == QLatin1Char(' '))
+std::optional<ValueReader::RawValue> ValueReader::next() {
+    while (m_pos < m_data.size() && m_data.at(m_pos) == ' ')
         ++m_pos;
     if (atEnd())
         return std::nullopt;
 
-    QString value;
-    if (m_data.at(m_pos) == QLatin1Char('"')) {
-        const qsizetype close = m_data.indexOf(QLatin1Char('"'), m_pos + 1);
-        const qsizetype end = close < 0 ? m_data.size() : close;
-        value = m_data.mid(m_pos + 1, end - m_pos - 1);
-        m_pos = close < 0 ? m_data.size() : close + 1;
+    RawValue value;
+    const QByteArrayView data(m_data);
+    if (data.at(m_pos) == '"') {
+        const qsizetype close = m_data.indexOf('"', m_pos + 1);
+        const qsizetype end = close < 0 ? data.size() : close;
+        value.bytes = data.sliced(m_pos + 1, end - m_pos - 1);
+        value.withDelimiter = data.sliced(m_pos + 1, qMin(end + 1, data.size()) - m_pos - 1);
+        value.quoted = true;
+        m_pos = close < 0 ? data.size() : close + 1;
         // Whatever stands between the closing quote and the delimiter is dropped.
-        while (m_pos < m_data.size() && m_data.at(m_pos) != QLatin1Char(',') &&
-               !isLineEnd(m_data.at(m_pos)))
+        while (m_pos < data.size() && data.at(m_pos) != ',' && !isLineEnd(data.at(m_pos)))
             ++m_pos;
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < m_data.size() && m_data.at(m_pos) != QLatin1Char(',') &&
-               !isLineEnd(m_data.at(m_pos)))
+        while (m_pos < data.size() && data.at(m_pos) != ',' && !isLineEnd(data.at(m_pos)))
             ++m_pos;
-        value = m_data.mid(start, m_pos - start).trimmed();
+        value.bytes = data.sliced(start, m_pos - start);
+        value.withDelimiter = data.sliced(start, qMin(m_pos + 1, data.size()) - start);
     }
 
     // Step over the delimiter: a comma, or one line end (CR LF, CR or LF).
-    if (m_pos < m_data.size()) {
-        if (m_data.at(m_pos) == QLatin1Char(',')) {
+    if (m_pos < data.size()) {
+        if (data.at(m_pos) == '\r' && m_pos + 1 < data.size() && data.at(m_pos + 1) == '\n')
+            m_pos += 2;
+        else
             ++m_pos;
-        } else if (m_data.at(m_pos) == QLatin1Char('\r')) {
-            ++m_pos;
-            if (m_pos < m_data.size() && m_data.at(m_pos) == QLatin1Char('\n'))
-                ++m_pos;
-        } else {
-            ++m_pos;
-        }
     }
     ++m_valuesRead;
     return value;
 }
 
-std::optional<qint32> ValueReader::integer() {
-    const std::optional<QString> value = text();
+QString ValueReader::decoded(const RawValue& value) {
+    QString text;
+    if (isPlainAscii(value.bytes)) {
+        text = QString::fromLatin1(value.bytes);
+    } else {
+        // Decoded with the delimiter that follows, as in the whole file: a lead byte cut
+        // off by it reads as the code page's substitute, not as nothing.
+        text = cp932::decode(value.withDelimiter.toByteArray());
+        if (value.withDelimiter.size() > value.bytes.size())
+            text.chop(1);
+    }
+    // Spaces around an unquoted value do not count, ideographic ones included.
+    return value.quoted ? text : text.trimmed();
+}
+
+std::optional<QString> ValueReader::text() {
+    const std::optional<RawValue> value = next();
     if (!value)
         return std::nullopt;
-    return readStoredInteger(*value);
+    return decoded(*value);
+}
+
+std::optional<qint32> ValueReader::integer() {
+    const std::optional<RawValue> value = next();
+    if (!value)
+        return std::nullopt;
+    if (isPlainAscii(value->bytes))
+        return readStoredInteger(value->bytes);
+    // Only spaces of the code page around ASCII digits can still make a number.
+    const QString text = decoded(*value).trimmed();
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return 0;
+    return readStoredInteger(text.toLatin1());
+}
+
+void ValueReader::keepOnlyText(std::span<Field> fields, const QString* kept) {
+    for (Field& field : fields)
+        if (QString* const* text = std::get_if<QString*>(&field); text && *text != kept)
+            field = std::monostate();
 }
 
 bool ValueReader::readFields(std::span<const Field> fields) {
@@ -73,11 +117,13 @@ bool ValueReader::readFields(std::span<const Field> fields) {
             if (!value)
                 return false;
             **number = *value;
-        } else {
-            const std::optional<QString> value = text();
+        } else if (QString* const* text = std::get_if<QString*>(&field)) {
+            const std::optional<QString> value = this->text();
             if (!value)
                 return false;
-            *std::get<QString*>(field) = *value;
+            **text = *value;
+        } else if (!next()) {
+            return false;
         }
     }
     return true;

@@ -3,6 +3,7 @@
 #include "status.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -27,15 +28,26 @@ public:
     // How many values have been read so far.
     qsizetype valuesRead() const { return m_valuesRead; }
 
-    // A field of a record that a file line fills.
-    using Field = std::variant<qint32*, QString*>;
+    // A field of a record that a file line fills; monostate: a value that must be
+    // there but is not kept (and so is not decoded).
+    using Field = std::variant<qint32*, QString*, std::monostate>;
+    // Turns every text field but the one kept into a value not kept.
+    static void keepOnlyText(std::span<Field> fields, const QString* kept);
     // Reads the fields in order, each from its own value. Stops at the first value
     // missing from the file and returns false; the fields read before it keep their
     // new values.
     bool readFields(std::span<const Field> fields);
 
 private:
-    QString m_data;
+    struct RawValue {
+        QByteArrayView bytes;         // within m_data
+        QByteArrayView withDelimiter; // the same, and the byte that ends it if any
+        bool quoted = false;
+    };
+    std::optional<RawValue> next();
+    static QString decoded(const RawValue& value);
+
+    QByteArray m_data;
     qsizetype m_pos = 0;
     qsizetype m_valuesRead = 0;
 };

@@ -7,12 +7,21 @@
 namespace gaikyo::companylist {
 
 QString itemText(qint32 code, const QString& name, qint32 year, qint32 month, qint32 day) {
+    // Built in place: a refill makes up to 999 of these at a time.
     QString item;
+    item.reserve(name.size() + 32);
     if (code <= 99)
-        item += QLatin1Char('0');
-    item += plainDecimal(code) + QStringLiteral(" : ") + name + QStringLiteral("  [平成") +
-            plainDecimal(year) + QLatin1Char('.') + plainDecimal(month) + QLatin1Char('.') +
-            plainDecimal(day) + QLatin1Char(']');
+        item.append(QLatin1Char('0'));
+    item.append(QString::number(code));
+    item.append(QLatin1String(" : "));
+    item.append(name);
+    item.append(u"  [平成");
+    item.append(QString::number(year));
+    item.append(QLatin1Char('.'));
+    item.append(QString::number(month));
+    item.append(QLatin1Char('.'));
+    item.append(QString::number(day));
+    item.append(QLatin1Char(']'));
     return item;
 }
 
@@ -20,7 +29,7 @@ QStringList companyItems() {
     QStringList items;
     for (qint32 code = firstCode; code <= lastCode; ++code) {
         CompanyRecord record;
-        if (masterfile::read(code, 8, record))
+        if (masterfile::read(code, 8, record, TextFields::NameOnly))
             items.append(itemText(record.code, record.name, record.startYear, record.startMonth,
                                   record.startDay));
     }
@@ -31,7 +40,7 @@ QStringList registryItems() {
     QStringList items;
     for (qint32 code = firstCode; code <= lastCode; ++code) {
         RegistryRecord record;
-        if (registryfile::read(code, registryfile::valueCount, record))
+        if (registryfile::read(code, registryfile::valueCount, record, TextFields::NameOnly))
             items.append(itemText(record.code, record.name, record.startYear, record.startMonth,
                                   record.startDay));
     }

@@ -43,4 +43,8 @@ struct RegistryRecord {
     qint32 values17to19[3] = {0, 0, 0};
 };
 
+// Which texts of a file a reading keeps: all of them, or the company name alone (the
+// company lists, which read thousands of files and show only the name).
+enum class TextFields { All, NameOnly };
+
 } // namespace gaikyo

@@ -6,28 +6,30 @@
 
 namespace gaikyo::masterfile {
 
-FileLoad load(qint32 code, int lastLine, CompanyRecord& record) {
+FileLoad load(qint32 code, int lastLine, CompanyRecord& record, TextFields texts) {
     QByteArray bytes;
     FileLoad result = readDataFile(paths::masterFile(code), bytes);
     if (result.loaded()) {
         const int wanted = qBound(0, lastLine, 15);
-        const qsizetype read = decode(bytes, wanted, record);
+        const qsizetype read = decode(bytes, wanted, record, texts);
         settleDecoded(result, read == wanted, read);
     }
     return result;
 }
 
-bool read(qint32 code, int lastLine, CompanyRecord& record) {
-    return load(code, lastLine, record).loaded();
+bool read(qint32 code, int lastLine, CompanyRecord& record, TextFields texts) {
+    return load(code, lastLine, record, texts).loaded();
 }
 
-qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record) {
-    const ValueReader::Field lines[] = {
+qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, TextFields texts) {
+    ValueReader::Field lines[] = {
         &record.code,       &record.furigana,        &record.name,           &record.address,
         &record.telephone,  &record.startYear,       &record.startMonth,     &record.startDay,
         &record.endYear,    &record.endMonth,        &record.endDay,         &record.homePage,
         &record.respondent, &record.referenceNumber, &record.representative,
     };
+    if (texts == TextFields::NameOnly)
+        ValueReader::keepOnlyText(lines, &record.name);
     ValueReader reader(bytes);
     reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
     return reader.valuesRead();

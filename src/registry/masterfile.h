@@ -14,11 +14,12 @@ constexpr int lineCount = 26;
 
 // Reads lines 1 … lastLine (at most 15) into the record, in line order, and tells how it
 // went; lines read before a short file's end stay in the record.
-FileLoad load(qint32 code, int lastLine, CompanyRecord& record);
+FileLoad load(qint32 code, int lastLine, CompanyRecord& record, TextFields texts = TextFields::All);
 // The same; true only when every line was read.
-bool read(qint32 code, int lastLine, CompanyRecord& record);
+bool read(qint32 code, int lastLine, CompanyRecord& record, TextFields texts = TextFields::All);
 // The same, from the bytes of a file; returns how many lines were read.
-qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record);
+qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record,
+                 TextFields texts = TextFields::All);
 
 QByteArray bytes(const CompanyRecord& record, Status* status);
 // Writes all 26 lines, replacing the file whole.

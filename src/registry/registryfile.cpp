@@ -6,13 +6,13 @@
 
 namespace gaikyo::registryfile {
 
-bool read(qint32 code, int lastValue, RegistryRecord& record) {
+bool read(qint32 code, int lastValue, RegistryRecord& record, TextFields texts) {
     const std::optional<QByteArray> file = FileChannel::instance().read(paths::registryFile(code));
-    return file && decode(*file, lastValue, record);
+    return file && decode(*file, lastValue, record, texts);
 }
 
-bool decode(const QByteArray& bytes, int lastValue, RegistryRecord& record) {
-    const ValueReader::Field values[valueCount] = {
+bool decode(const QByteArray& bytes, int lastValue, RegistryRecord& record, TextFields texts) {
+    ValueReader::Field values[valueCount] = {
         &record.code,
         &record.value2,
         &record.startYear,
@@ -33,6 +33,8 @@ bool decode(const QByteArray& bytes, int lastValue, RegistryRecord& record) {
         &record.values17to19[1],
         &record.values17to19[2],
     };
+    if (texts == TextFields::NameOnly)
+        ValueReader::keepOnlyText(values, &record.name);
     ValueReader reader(bytes);
     return reader.readFields(std::span(values).first(qBound(0, lastValue, valueCount)));
 }

@@ -32,6 +32,14 @@ private Q_SLOTS:
         QCOMPARE(cp932::decode(bytes), text);
     }
 
+    // The readers take printable ASCII as it stands, without the codec: every such byte
+    // must decode to itself. (Three control characters change places in the code page.)
+    void printableAsciiIsItself() {
+        for (int byte = 0x20; byte < 0x7F; ++byte)
+            QCOMPARE(cp932::decode(QByteArray(1, char(byte))), QString(QChar(byte)));
+        QCOMPARE(cp932::decode(QByteArray("\x1a\x1c\x7f")), QStringLiteral("\u001C\u007F\u001A"));
+    }
+
     void unencodable_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("bad");

@@ -35,6 +35,13 @@ private Q_SLOTS:
             << QByteArray("\"abc\r\n") << QStringList{"abc\r\n"};
         QTest::newRow("code page 932") << cp932::encode(QStringLiteral("\"㈱見本､｡\"\r\n")).value()
                                        << QStringList{QStringLiteral("㈱見本､｡")};
+        QTest::newRow("code page 932 unquoted, ideographic spaces trimmed")
+            << cp932::encode(QStringLiteral("　見本　,\"ｱ\"\r\n")).value()
+            << QStringList{QStringLiteral("見本"), QStringLiteral("ｱ")};
+        QTest::newRow("lone lead byte before a comma")
+            << QByteArray("a\x81,b\r\n") << QStringList{QStringLiteral("a\u001A"), "b"};
+        QTest::newRow("control characters through the code page")
+            << QByteArray("\"a\x1a\"\r\n") << QStringList{QStringLiteral("a\u001C")};
     }
     void reader() {
         QFETCH(QByteArray, file);
@@ -58,6 +65,13 @@ private Q_SLOTS:
         QTest::newRow("quoted number") << QByteArray("\"12\"\r\n") << 12;
         QTest::newRow("empty line") << QByteArray("\r\n") << 0;
         QTest::newRow("too large reads 0") << QByteArray("99999999999\r\n") << 0;
+        QTest::newRow("ideographic spaces around")
+            << cp932::encode(QStringLiteral("　12　\r\n")).value() << 12;
+        QTest::newRow("quoted, ideographic space inside")
+            << cp932::encode(QStringLiteral("\"　12\"\r\n")).value() << 12;
+        QTest::newRow("kanji after digits reads 0")
+            << cp932::encode(QStringLiteral("12円\r\n")).value() << 0;
+        QTest::newRow("fraction rounds half to even") << QByteArray("2.5\r\n") << 2;
         // The files hold ASCII digits; anything else in an integer line reads as 0.
         QTest::newRow("full-width digits read 0")
             << cp932::encode(QStringLiteral("１２\r\n")).value() << 0;
