@@ -153,17 +153,18 @@ void sectionsSeventeenAndEighteen(Drawing& d) {
     d.verticalText(QRectF(left, rowTwo + 1, x1 - left, rowThree - rowTwo - 2),
                    s("17 月別の売上高等の状況"), 7);
     d.vline(x1, rowTwo, rowThree);
-    // The amounts end at their X (commas included) and the headings typed by the user
-    // start a few millimetres right of the amounts' columns: each rule between two columns
-    // stands halfway between the ink on its two sides, in the heading rows (to headEnd)
-    // and in the amount rows (below), so some rules step at headEnd.
+    // The amounts end at their X (commas included), with a millimetre kept clear after it;
+    // the headings typed by the user start a few millimetres right of the amounts'
+    // columns. So each rule between two columns stands between the ink on its two sides
+    // once in the heading rows (to headEnd) and once in the amount rows, and some rules
+    // step at headEnd.
     struct Rule {
         double heading, amounts;
         bool subColumn; // only under the caption of its pair of sub-columns
     };
-    const Rule rules[] = {{months, months, false}, {48.7, 43.3, true},    {68.2, 62.8, false},
-                          {87.7, 84.2, true},      {106.5, 103.8, false}, {125.25, 125.25, false},
-                          {144.75, 144.75, false}, {164.2, 164.2, false}, {183.8, 177.65, false}};
+    const Rule rules[] = {{months, months, false}, {48.7, 43.3, true},    {68.2, 63.3, false},
+                          {87.7, 84.5, true},      {106.5, 104.3, false}, {125.25, 125.25, false},
+                          {145.2, 145.2, false},   {164.2, 164.2, false}, {183.8, 178.2, false}};
     for (const Rule& rule : rules) {
         d.vline(rule.heading, rule.subColumn ? head : rowTwo, headEnd);
         d.vline(rule.amounts, headEnd, rowThree);

@@ -22,7 +22,7 @@ void header(Drawing& d) {
     // 整理番号, sitting on the header frame.
     d.box(QRectF(137, 21, 17.47, 5.6));
     d.text(QRectF(137, 21, 17.47, 5.6), s("整理番号"), 7, Face::Mincho, Qt::AlignCenter);
-    digitBoxes(d, {192, 187, 181, 176, 171, 167, 161, 156}, 21, 26.6, false, right);
+    digitBoxes(d, {192, 187, 181, 176, 171, 167, 161, 156}, 21, 26.6);
 
     const double top = 26.6, middle = 39.4, bottom = 51.6;
     d.box(QRectF(left, top, right - left, bottom - top), Pen::Thick);
@@ -92,10 +92,10 @@ void sectionsOneAndTwo(Drawing& d) {
     d.text(QRectF(63, 76.8, 31.3, 6.1), s("(2)海外子会社の数"), 6.5);
     digitBoxes(d, {95, 100, 105}, 76.8, 82.9, true);
     d.text(QRectF(62.6, 82.9, 6, 5.7), s("所在国"), 5.5, Face::Mincho, Qt::AlignCenter);
-    // 出資割合 prints a space before its digits: its caption reaches up to them.
+    // The 所在国 row leaves 出資割合 a narrow caption before its place at 99.
     d.vline(92.6, 82.9, bottom);
-    d.vline(100.5, 82.9, bottom);
-    d.text(QRectF(92.7, 82.9, 7.7, 5.7), s("出資割合"), 5.5, Face::Mincho, Qt::AlignCenter);
+    d.vline(98.7, 82.9, bottom);
+    d.text(QRectF(92.7, 82.9, 5.9, 5.7), s("出資割合"), 5, Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(107.0, 82.9, 3.2, 5.7), s("%"), 7, Face::Mincho, Qt::AlignCenter);
     d.vline(half, top, bottom);
 
@@ -114,8 +114,8 @@ void sectionsOneAndTwo(Drawing& d) {
     d.vline(144.6, 57.7, 70.3);
     d.text(QRectF(half, 57.7, 10.2, 6.2), s("輸入"), 6.5, Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(half, 63.9, 10.2, 6.4), s("輸出"), 6.5, Face::Mincho, Qt::AlignCenter);
-    digitBoxes(d, {171, 176, 181, 186, 191}, 57.7, 63.9, true, right);
-    digitBoxes(d, {171, 176, 181, 186, 191}, 63.9, 70.3, true, right);
+    digitBoxes(d, {171, 176, 181, 186, 191}, 57.7, 63.9, true);
+    digitBoxes(d, {171, 176, 181, 186, 191}, 63.9, 70.3, true);
 
     d.text(QRectF(half + 0.2, 70.5, 6.9, 17.9), s("(4)\n貿易外\n取引"), 5.5);
     option(d, 118, 71.5, s("有"), 138.3);
@@ -254,7 +254,7 @@ void sectionsFiveAndSix(Drawing& d) {
     d.text(QRectF(146.2, 102.3, 8, 6.1), s("小切手"), 6, Face::Mincho, Qt::AlignCenter);
     // The 親族 boxes start a little right of their rule.
     for (double y : {96.0, 103.0}) {
-        d.box(markBox(179, y).adjusted(0.3, 0, 0, 0));
+        d.box(markBox(179, y).adjusted(0.2, 0, 0, 0));
         mark(d, 190, y);
     }
 
@@ -285,7 +285,7 @@ void sectionsFiveAndSix(Drawing& d) {
     d.text(QRectF(169.35, 133.3, 10.0, 5.3), s("経費"), 6, Face::Mincho, Qt::AlignCenter);
 
     d.text(QRectF(x1 + 0.2, 138.6, 15.0, 6.4), s("当期課税売上高\n（千円）"), 5.5);
-    digitBoxes(d, {192, 187, 182, 177, 172, 167, 161, 156}, 138.6, six, false, right);
+    digitBoxes(d, {192, 187, 182, 177, 172, 167, 161, 156}, 138.6, six);
 
     d.hline(x0, right, six, Pen::Medium);
     d.text(QRectF(x0 + 0.5, six, 44, bottom - six), s("6 株主又は株式所有異動の有無"), 6.5,
@@ -366,8 +366,7 @@ void sectionsSevenToTen(Drawing& d) {
         if (i > 0)
             d.hline(inner && i != 1 && i != 11 ? split + 4.5 : split, right, bb[i]);
         d.text(QRectF(cx, bb[i], 150.1 - cx, bb[i + 1] - bb[i]), balance[i], 6.5);
-        digitBoxes(d, {192, 187, 182, 177, 172, 167, 161, 156, 152}, bb[i], bb[i + 1], false,
-                   right);
+        digitBoxes(d, {192, 187, 182, 177, 172, 167, 161, 156, 152}, bb[i], bb[i + 1]);
     }
     d.vline(split + 4.5, bb[1], bb[10]);
     d.verticalText(QRectF(split, bb[1] + 0.5, 4.5, bb[10] - bb[1] - 1), s("資産の部の内訳"), 5.5,
@@ -402,7 +401,7 @@ void sectionsSevenToTen(Drawing& d) {
         const double y0 = second ? row : bottom, y1 = second ? end : row;
         d.text(QRectF(captionLeft, y0, captionRight - captionLeft, y1 - y0), s(caption), 6.5,
                Face::Mincho, Qt::AlignCenter);
-        digitBoxes(d, xs, y0, y1, false, xs.first() > 190 ? right : 0);
+        digitBoxes(d, xs, y0, y1);
     };
     amount("報酬", 59.6, 69.3, {101, 96, 91, 86, 81, 76, 71}, false);
     amount("支払利息", 59.6, 69.3, {101, 96, 91, 86, 81, 76, 71}, true);

@@ -4,7 +4,7 @@
 
 namespace gaikyo::formpictures::pageparts {
 
-void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split, double end) {
+void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split) {
     std::sort(xs.begin(), xs.end());
     // Where the ink of the digit lies, and how much room the check keeps free for it.
     const double inkLeft = split ? digitWidth : 0;
@@ -16,7 +16,7 @@ void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool sp
         const double middle = (centre(xs[i]) + centre(xs[i + 1])) / 2;
         edges.append(std::clamp(middle, xs[i] + room + 0.3, xs[i + 1] - 0.3));
     }
-    edges.append(end > 0 ? end : std::max(centre(xs.last()) + 2.5, xs.last() + room + 0.4));
+    edges.append(std::max(centre(xs.last()) + 2.5, xs.last() + room + 0.4));
     d.box(QRectF(edges.first(), top, edges.last() - edges.first(), bottom - top));
     for (qsizetype i = 1; i + 1 < edges.size(); ++i)
         d.vline(edges[i], top, bottom);

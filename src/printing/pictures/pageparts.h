@@ -9,10 +9,8 @@ namespace gaikyo::formpictures::pageparts {
 
 // One box per printed character. xs are the places where the characters print (in any
 // order); for a digit split each digit follows a space, so its character is one space
-// further right. The boxes span top to bottom and share their dividers. With an end, the
-// last box reaches it (the rule on the right), so that no empty sliver stays before it.
-void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split = false,
-                double end = 0);
+// further right. The boxes span top to bottom and share their dividers.
+void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split = false);
 
 // The small square a tick mark prints into when its top-left corner is at (x, y).
 QRectF markBox(double x, double y);
