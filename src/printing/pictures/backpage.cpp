@@ -142,7 +142,7 @@ void sectionsFifteenAndSixteen(Drawing& d) {
     cell(5, 115.8, 127, "定休日");
     cell(5, 127.2, 151.7, "毎週（毎月）", toRight);
     cell(5, 157.5, 173.7, "曜日（", toRight);
-    cell(5, 182.0, right, "日）");
+    cell(5, 185.9, right, "日）"); // after a three-character day at 174
 }
 
 // 17 月別の売上高等の状況 and 18 当期の営業成績の概要.
@@ -153,14 +153,24 @@ void sectionsSeventeenAndEighteen(Drawing& d) {
     d.verticalText(QRectF(left, rowTwo + 1, x1 - left, rowThree - rowTwo - 2),
                    s("17 月別の売上高等の状況"), 7);
     d.vline(x1, rowTwo, rowThree);
-    // Column lines just right of where the amounts end; the commas of an amount reach
-    // past its right edge.
-    const QList<double> lines{months, 44.4, 64.4, 85.4, 105.4, 126.4, 146.4, 165.4, 179.4};
-    for (double x : lines) {
-        const bool subColumn = x == 44.4 || x == 85.4;
-        d.vline(x, subColumn ? head : rowTwo, rowThree);
+    // The amounts end at their X (commas included), with a millimetre kept clear after it;
+    // the headings typed by the user start a few millimetres right of the amounts'
+    // columns. So each rule between two columns stands between the ink on its two sides
+    // once in the heading rows (to headEnd) and once in the amount rows, and some rules
+    // step at headEnd.
+    struct Rule {
+        double heading, amounts;
+        bool subColumn; // only under the caption of its pair of sub-columns
+    };
+    const Rule rules[] = {{months, months, false}, {48.7, 43.3, true},    {68.2, 63.3, false},
+                          {87.7, 84.5, true},      {106.5, 104.3, false}, {125.25, 125.25, false},
+                          {145.2, 145.2, false},   {164.2, 164.2, false}, {183.8, 178.2, false}};
+    for (const Rule& rule : rules) {
+        d.vline(rule.heading, rule.subColumn ? head : rowTwo, headEnd);
+        d.vline(rule.amounts, headEnd, rowThree);
     }
-    d.hline(months, 105.4, head);
+    const double sales = rules[2].heading, purchases = rules[4].heading;
+    d.hline(months, purchases, head);
     d.hline(x1, right, headEnd);
     for (qsizetype i = 1; i + 1 < rows.size(); ++i)
         d.hline(x1, right, rows[i], i == 12 ? Pen::Medium : Pen::Thin);
@@ -178,26 +188,28 @@ void sectionsSeventeenAndEighteen(Drawing& d) {
         d.text(QRectF(from, y0, to - from - 0.4, y1 - y0), s(text), 5.5, Face::Mincho,
                Qt::AlignRight | Qt::AlignBottom);
     };
-    d.text(QRectF(months, rowTwo, 64.4 - months, head - rowTwo), s("売上（収入）金額"), 6.5,
+    d.text(QRectF(months, rowTwo, sales - months, head - rowTwo), s("売上（収入）金額"), 6.5,
            Face::Mincho, centred);
-    unit(months, 64.4, rowTwo, head, "千円");
-    d.text(QRectF(64.4, rowTwo, 41, head - rowTwo), s("仕入金額"), 6.5, Face::Mincho, centred);
-    unit(64.4, 105.4, rowTwo, head, "千円");
+    unit(months, sales, rowTwo, head, "千円");
+    d.text(QRectF(sales, rowTwo, purchases - sales, head - rowTwo), s("仕入金額"), 6.5,
+           Face::Mincho, centred);
+    unit(sales, purchases, rowTwo, head, "千円");
     const struct {
         double x0, x1;
         const char* caption;
         const char* unit;
-    } columns[] = {{105.4, 126.4, "外注費", "千円"},
-                   {126.4, 146.4, "人件費", "千円"},
-                   {146.4, 165.4, "源泉徴収\n税額", "円"},
-                   {179.4, right, "従事員数", "人"}};
+    } columns[] = {{purchases, rules[5].heading, "外注費", "千円"},
+                   {rules[5].heading, rules[6].heading, "人件費", "千円"},
+                   {rules[6].heading, rules[7].heading, "源泉徴収\n税額", "円"},
+                   {rules[8].heading, right, "従事員数", "人"}};
     for (const auto& column : columns) {
         d.text(QRectF(column.x0, rowTwo, column.x1 - column.x0, 7.5), s(column.caption), 6.5,
                Face::Mincho, centred);
         unit(column.x0, column.x1, rowTwo + 7.5, headEnd, column.unit);
     }
     // The eighth column has no title of its own: the user writes one at 168, 166.
-    d.text(QRectF(175.2, rowTwo + 0.2, 4, 2.6), s("千円"), 5, Face::Mincho, centred);
+    d.text(QRectF(rules[8].heading - 4.2, rowTwo + 0.2, 4, 2.6), s("千円"), 5, Face::Mincho,
+           centred);
     d.hline(left, right, rowThree, Pen::Medium);
 
     d.text(QRectF(left + 0.3, rowThree, 19, bottom - rowThree), s("18 当期の営業\n成績の概要"), 6.5,

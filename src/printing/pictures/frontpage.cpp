@@ -30,14 +30,17 @@ void header(Drawing& d) {
     d.vline(24.6, top, bottom);
     d.vline(111.5, top, middle);
     d.vline(116.6, top, middle);
-    d.vline(98, middle, bottom);
-    d.vline(114.2, middle, bottom);
-    d.hline(98, 168.5, 45.6);
+    // A 納税地 of twenty characters printed at 26 ends at 103.6: the 電話番号 captions
+    // stand right of it, before the number printed at 115.
+    const double phone = 104.2;
+    d.vline(phone, middle, bottom);
+    d.vline(114.6, middle, bottom);
+    d.hline(phone, 168.5, 45.6);
     d.vline(168.5, top, bottom);
 
-    d.text(QRectF(left, top, 12.6, middle - top), s("法　人　名"), 7.5, Face::Mincho,
+    d.text(QRectF(left + 0.5, top, 11.6, middle - top), s("法 人 名"), 7.5, Face::Mincho,
            Qt::AlignCenter);
-    d.text(QRectF(left, middle, 12.6, bottom - middle), s("納　税　地"), 7.5, Face::Mincho,
+    d.text(QRectF(left + 0.5, middle, 11.6, bottom - middle), s("納 税 地"), 7.5, Face::Mincho,
            Qt::AlignCenter);
     d.verticalText(QRectF(111.5, top + 0.6, 5.1, 11.6), s("事業年度"), 7, Face::Mincho);
     for (int row = 0; row < 2; ++row) {
@@ -51,10 +54,10 @@ void header(Drawing& d) {
         d.text(QRectF(148.6, y0, 4.7, y1 - y0), s("月"), 7, Face::Mincho, Qt::AlignCenter);
         d.text(QRectF(163.6, y0, 4.7, y1 - y0), s("日"), 7, Face::Mincho, Qt::AlignCenter);
     }
-    d.text(QRectF(98, middle, 16.2, 45.6 - middle), s("電話番号"), 7, Face::Mincho,
+    d.text(QRectF(phone, middle, 114.6 - phone, 45.6 - middle), s("電話番号"), 7, Face::Mincho,
            Qt::AlignCenter);
-    d.text(QRectF(98, 45.6, 16.2, bottom - 45.6), s("ホームページ\nアドレス"), 6, Face::Mincho,
-           Qt::AlignCenter);
+    d.text(QRectF(phone, 45.6, 114.6 - phone, bottom - 45.6), s("ホームページ\nアドレス"), 5.5,
+           Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(168.5, top + 0.3, right - 168.5, 4), s("応答者氏名"), 7, Face::Mincho,
            Qt::AlignCenter);
 }
@@ -89,9 +92,10 @@ void sectionsOneAndTwo(Drawing& d) {
     d.text(QRectF(63, 76.8, 31.3, 6.1), s("(2)海外子会社の数"), 6.5);
     digitBoxes(d, {95, 100, 105}, 76.8, 82.9, true);
     d.text(QRectF(62.6, 82.9, 6, 5.7), s("所在国"), 5.5, Face::Mincho, Qt::AlignCenter);
-    d.vline(89.0, 82.9, bottom);
-    d.vline(98.6, 82.9, bottom);
-    d.text(QRectF(89.2, 82.9, 9.2, 5.7), s("出資割合"), 6, Face::Mincho, Qt::AlignCenter);
+    // The 所在国 row leaves 出資割合 a narrow caption before its place at 99.
+    d.vline(92.6, 82.9, bottom);
+    d.vline(98.7, 82.9, bottom);
+    d.text(QRectF(92.7, 82.9, 5.9, 5.7), s("出資割合"), 5, Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(107.0, 82.9, 3.2, 5.7), s("%"), 7, Face::Mincho, Qt::AlignCenter);
     d.vline(half, top, bottom);
 
@@ -155,9 +159,10 @@ void sectionThree(Drawing& d) {
     d.hline(left, edge, 138.95);
     d.hline(left, edge, 144.95);
     d.text(QRectF(12.4, 138.95, 23.9, 6), s("(3)賃金の定め方"), 6.5);
-    option(d, 37, 140, s("A固定給"), 46.5);
-    option(d, 47, 140, s("B歩合給"), 56.5);
-    option(d, 57, 140, s("AB併用"), edge - 0.2);
+    // Marks print 10 mm apart: each label takes two lines between its box and the next.
+    option(d, 37, 140, s("A\n固定給"), 46.45, 5);
+    option(d, 47, 140, s("B\n歩合給"), 56.45, 5);
+    option(d, 57, 140, s("AB\n併用"), edge - 0.2, 5);
     d.text(QRectF(12.4, 144.95, 23.9, 5.95), s("(4)社宅・寮の有無"), 6.5);
     option(d, 37, 146, s("有"), 46.5);
     option(d, 47, 146, s("無"), 56.5);
@@ -234,21 +239,24 @@ void sectionsFiveAndSix(Drawing& d) {
     d.hline(146.0, right, 102.3);
     d.vline(146.0, 95.2, 108.4);
     d.vline(154.3, top, 138.6);
-    d.vline(178.0, top, 108.4);
+    // A name of six characters printed at 155 ends at 178.3.
+    const double relation = 178.45;
+    d.vline(relation, top, 108.4);
 
     d.text(QRectF(154.6, top, 23.2, 95.2 - top), s("氏　名"), 6.5, Face::Mincho, Qt::AlignCenter);
-    d.text(QRectF(178.3, top + 0.2, right - 178.6, 3.0), s("代表者との関係"), 6, Face::Mincho,
-           Qt::AlignCenter);
-    d.text(QRectF(177.5, 91.8, 7.2, 3.2), s("親族"), 6, Face::Mincho, Qt::AlignCenter);
+    d.text(QRectF(relation + 0.2, top + 0.2, right - relation - 0.4, 3.0), s("代表者との関係"), 6,
+           Face::Mincho, Qt::AlignCenter);
+    d.text(QRectF(relation + 0.2, 91.8, 5.4, 3.2), s("親族"), 6, Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(188.5, 91.8, 7.2, 3.2), s("他人"), 6, Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(x1 + 0.2, 95.2, 6.6, 13.2), s("(1)\n管理\n者"), 5.5, Face::Mincho,
            Qt::AlignCenter);
     d.text(QRectF(146.2, 95.2, 8, 7.1), s("現金"), 6, Face::Mincho, Qt::AlignCenter);
     d.text(QRectF(146.2, 102.3, 8, 6.1), s("小切手"), 6, Face::Mincho, Qt::AlignCenter);
-    mark(d, 179, 96);
-    mark(d, 190, 96);
-    mark(d, 179, 103);
-    mark(d, 190, 103);
+    // The 親族 boxes start a little right of their rule.
+    for (double y : {96.0, 103.0}) {
+        d.box(markBox(179, y).adjusted(0.2, 0, 0, 0));
+        mark(d, 190, y);
+    }
 
     d.text(QRectF(x1 + 0.2, 108.4, 14.9, 6.1), s("(2)試算表の\n作成状況"), 5.5);
     option(d, 155, 109, s("毎月"), 169.4);
