@@ -22,14 +22,19 @@ QString root() {
 }
 
 QString hostPath(const QString& windowsPath) {
-    QString rest = windowsPath;
-    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QStringView rest(windowsPath);
     if (rest.size() >= 2 && rest.at(1) == QLatin1Char(':') &&
         rest.at(0).toLower() == QLatin1Char('c'))
-        rest.remove(0, 2);
-    while (rest.startsWith(QLatin1Char('/')))
-        rest.remove(0, 1);
-    return root() + rest;
+        rest = rest.sliced(2);
+    while (rest.startsWith(QLatin1Char('\\')) || rest.startsWith(QLatin1Char('/')))
+        rest = rest.sliced(1);
+    QString path = root();
+    const qsizetype start = path.size();
+    path.append(rest);
+    for (qsizetype i = start; i < path.size(); ++i)
+        if (path.at(i) == QLatin1Char('\\'))
+            path[i] = QLatin1Char('/');
+    return path;
 }
 
 bool createFolder(const QString& windowsPath) {

@@ -67,7 +67,6 @@ QString writeFailureReason(int error) {
 } // namespace
 
 Read read(const QString& hostPath) {
-    QFile file;
 #ifdef Q_OS_UNIX
     // Non-blocking, so that a pipe put where a file should be cannot hold the program;
     // the type is taken from the opened file itself, not from a look before opening.
@@ -88,24 +87,46 @@ Read read(const QString& hostPath) {
         ::close(fd);
         return damaged(tooLarge);
     }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return damaged(readFailureReason(EIO));
+    // Read straight into the result, one byte more than the file's size so that a file
+    // growing while it is read is seen, and never more than the limit allows.
+    QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > sizeLimit)
+                break;
+            bytes.resize(sizeLimit + 1);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return damaged(readFailureReason(EIO));
+        }
+        if (n == 0)
+            break;
+        got += n;
+        // A regular file that gives less than asked for has ended: no second read.
+        if (got < bytes.size())
+            break;
     }
+    ::close(fd);
+    bytes.truncate(got);
 #else
     const QFileInfo info(hostPath);
     if (!info.exists())
         return {};
     if (!info.isFile())
         return damaged(notAFile);
-    file.setFileName(hostPath);
+    QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly))
         return damaged(readFailureReason(EACCES));
-#endif
     // A file that grows while it is read stops here as well.
     QByteArray bytes = file.read(sizeLimit + 1);
     if (file.error() != QFileDevice::NoError)
         return damaged(readFailureReason(EIO));
+#endif
     if (bytes.size() > sizeLimit)
         return damaged(tooLarge);
     return {Read::Outcome::Read, bytes, {}};
