@@ -6,7 +6,6 @@
 #include "gui/translations.h"
 #include "gui/windowmanager.h"
 #include "measure.h"
-#include "registry/companylist.h"
 #include "screen/application.h"
 #include "screen/fonts.h"
 #include "shell/mainmenu.h"
@@ -31,11 +30,10 @@ int shown() {
 } // namespace
 
 int runStartupChild(int argc, char* argv[], const QString& which) {
+    QApplication qtApp(argc, argv);
     if (which != QStringLiteral("program"))
         return 1;
     // As the program's main() does it.
-    companylist::readAheadForStartUp();
-    QApplication qtApp(argc, argv);
     translations::installJapanese(qtApp);
     fonts::installSubstitutes();
     messages::install(&showQtMessageBox);

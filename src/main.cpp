@@ -5,7 +5,6 @@
 #include "gui/systemprinters.h"
 #include "gui/translations.h"
 #include "gui/windowmanager.h"
-#include "registry/companylist.h"
 #include "screen/application.h"
 #include "screen/fonts.h"
 #include "shell/mainmenu.h"
@@ -14,8 +13,6 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // The company lists' files are read on a second core while Qt and the windows start.
-    gaikyo::companylist::readAheadForStartUp();
     QApplication qtApp(argc, argv);
     gaikyo::translations::installJapanese(qtApp);
     gaikyo::fonts::installSubstitutes();
