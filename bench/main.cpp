@@ -32,7 +32,7 @@ using namespace gaikyo::bench;
 
 namespace {
 
-constexpr int startupRuns = 15;
+constexpr int startupRuns = 25;
 constexpr int previewRuns = 5;
 constexpr int previewsInARow = 10;
 constexpr int refillRuns = 15;
