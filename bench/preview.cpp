@@ -1,13 +1,8 @@
 #include "preview.h"
 
-#include "gui/desktopplatform.h"
-#include "gui/systemprinters.h"
-#include "gui/translations.h"
-#include "gui/windowmanager.h"
+#include "gui/desktopprogram.h"
 #include "measure.h"
-#include "screen/application.h"
-#include "screen/fonts.h"
-#include "shell/mainmenu.h"
+#include "screen/checklist.h"
 #include "shell/screens.h"
 
 #include <QApplication>
@@ -35,17 +30,15 @@ void closeNextPreview() {
 
 int runPreviewChild(int argc, char* argv[], int previews) {
     QApplication qtApp(argc, argv);
-    translations::installJapanese(qtApp);
-    fonts::installSubstitutes();
-    DesktopPlatform platform;
-    SystemPrinters printers;
-    Application app(platform);
-    app.setPrinters(&printers);
-    screens::registerAll(app);
-    WindowManager windows(app);
-    auto* menu = app.screenAs<MainMenu>(screens::mainMenu);
-    if (!menu->startUp())
+    installDesktopServices(qtApp);
+    // Nobody answers the check before printing: the preview goes on as it does after
+    // "このまま印刷".
+    checklist::install({});
+    DesktopProgram program;
+    if (!program.startUp())
         return 1;
+    Application& app = program.app();
+    Screen* menu = app.existing(screens::mainMenu);
     QCoreApplication::processEvents();
     const qint64 atMenuKb = residentMemoryKb();
     const qint64 atMenuOwnKb = anonymousMemoryKb();

@@ -1,15 +1,7 @@
 #include "startup.h"
 
-#include "gui/desktopplatform.h"
-#include "gui/qtmessages.h"
-#include "gui/systemprinters.h"
-#include "gui/translations.h"
-#include "gui/windowmanager.h"
+#include "gui/desktopprogram.h"
 #include "measure.h"
-#include "screen/application.h"
-#include "screen/fonts.h"
-#include "shell/mainmenu.h"
-#include "shell/screens.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -34,17 +26,9 @@ int runStartupChild(int argc, char* argv[], const QString& which) {
     if (which != QStringLiteral("program"))
         return 1;
     // As the program's main() does it.
-    translations::installJapanese(qtApp);
-    fonts::installSubstitutes();
-    messages::install(&showQtMessageBox);
-    DesktopPlatform platform;
-    SystemPrinters printers;
-    Application app(platform);
-    app.setPrinters(&printers);
-    screens::registerAll(app);
-    WindowManager windows(app);
-    auto* menu = app.screenAs<MainMenu>(screens::mainMenu);
-    if (!menu->startUp())
+    installDesktopServices(qtApp);
+    DesktopProgram program;
+    if (!program.startUp())
         return 1;
     return shown();
 }

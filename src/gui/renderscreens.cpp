@@ -3,7 +3,7 @@
 // The screens show company 1, registered in a temporary home, so that the monthly
 // table has its months.
 #include "datafile/drivec.h"
-#include "desktopplatform.h"
+#include "desktopprogram.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
 #include "screen/application.h"
@@ -58,19 +58,15 @@ int main(int argc, char** argv) {
     fonts::installSubstitutes();
     registerCompany();
 
-    DesktopPlatform platform;
-    SystemPrinters printers;
-    Application app(platform);
-    app.setPrinters(&printers);
-    screens::registerAll(app);
-    WindowManager windows(app);
+    DesktopProgram program;
     bool ok = true;
-    screentour::visitAll(app, windows, 1, [&](const QString& view, ScreenWindow& window) {
-        const QString path = folder.filePath(view + QStringLiteral(".png"));
-        if (!window.grab().save(path, "PNG")) {
-            err << "cannot write " << path << "\n";
-            ok = false;
-        }
-    });
+    screentour::visitAll(program.app(), program.windows(), 1,
+                         [&](const QString& view, ScreenWindow& window) {
+                             const QString path = folder.filePath(view + QStringLiteral(".png"));
+                             if (!window.grab().save(path, "PNG")) {
+                                 err << "cannot write " << path << "\n";
+                                 ok = false;
+                             }
+                         });
     return ok ? 0 : 1;
 }

@@ -1,0 +1,34 @@
+#include "desktopprogram.h"
+
+#include "checklistdialog.h"
+#include "importconfirmationdialog.h"
+#include "qtmessages.h"
+#include "screen/fonts.h"
+#include "shell/mainmenu.h"
+#include "shell/screens.h"
+#include "translations.h"
+
+#include <QApplication>
+
+namespace gaikyo {
+
+void installDesktopServices(QApplication& qtApp) {
+    translations::installJapanese(qtApp);
+    fonts::installSubstitutes();
+    messages::install(&showQtMessageBox);
+    filechooser::install(&askQtSavePath);
+    filechooser::installOpen(&askQtOpenPath);
+    checklist::install(&confirmWithQtChecklist);
+    importconfirmation::install(&askQtImportConfirmation);
+}
+
+DesktopProgram::DesktopProgram() {
+    m_app.setPrinters(&m_printers);
+    screens::registerAll(m_app);
+}
+
+bool DesktopProgram::startUp() {
+    return m_app.screenAs<MainMenu>(screens::mainMenu)->startUp();
+}
+
+} // namespace gaikyo
