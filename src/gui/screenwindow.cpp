@@ -164,6 +164,9 @@ void ScreenWindow::build() {
             // One line per item: the row height comes from one item, not from laying
             // out each of the up to 999 companies.
             list->setUniformItemSizes(true);
+            // The rows below the first hundred are laid out after the window shows.
+            list->setLayoutMode(QListView::Batched);
+            list->setBatchSize(100);
             list->addItems(c.items);
             const QString name = c.name;
             // The list's action follows its selection, however it is made: a click, the
