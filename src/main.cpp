@@ -1,8 +1,11 @@
 #include "gui/desktopprogram.h"
+#include "registry/companylist.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // The company lists' files are read on a second core while Qt and the windows start.
+    gaikyo::companylist::readAheadForStartUp();
     QApplication qtApp(argc, argv);
     gaikyo::installDesktopServices(qtApp);
     gaikyo::DesktopProgram program;

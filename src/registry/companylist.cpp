@@ -1,5 +1,7 @@
 #include "companylist.h"
 
+#include "companypaths.h"
+#include "datafile/filechannel.h"
 #include "datafile/numbers.h"
 #include "masterfile.h"
 #include "registryfile.h"
@@ -45,6 +47,16 @@ QStringList registryItems() {
                                   record.startDay));
     }
     return items;
+}
+
+void readAheadForStartUp() {
+    QStringList files;
+    files.reserve(2 * (lastCode - firstCode + 1));
+    for (qint32 code = firstCode; code <= lastCode; ++code)
+        files.append(paths::masterFile(code));
+    for (qint32 code = firstCode; code <= lastCode; ++code)
+        files.append(paths::registryFile(code));
+    FileChannel::instance().readAhead(files);
 }
 
 std::optional<qint32> codeFromItem(const QString& item) {

@@ -22,6 +22,10 @@ QStringList companyItems();
 // One item for each registry file that holds all 19 values.
 QStringList registryItems();
 
+// Has the file channel read both lists' files ahead, while the program builds its
+// windows, for the refills that the start-up runs.
+void readAheadForStartUp();
+
 // The code in the first three characters of an item, spaces ignored.
 std::optional<qint32> codeFromItem(const QString& item);
 

@@ -71,6 +71,25 @@ private Q_SLOTS:
         QCOMPARE(companylist::registryItems(),
                  QStringList{QStringLiteral("045 : ㈱テスト,支店  [平成14.10.1]")});
     }
+
+    // The start-up's lists from files read ahead are the lists read one by one.
+    void readAheadGivesTheSameLists() {
+        test::TestHome home;
+        home.write(paths::masterFile(7), master(7, QStringLiteral("見本"), 15, 4, 1));
+        home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
+        home.write(paths::masterFile(999), master(999, QStringLiteral("末"), 30, 1, 1));
+        home.write(paths::registryFile(45),
+                   test::fixture(QStringLiteral("registry/registry45_19values.txt")));
+        home.write(paths::registryFile(46),
+                   test::fixture(QStringLiteral("registry/registry46_18values.txt")));
+        const QStringList companies = companylist::companyItems();
+        const QStringList registry = companylist::registryItems();
+        QCOMPARE(companies.size(), 2);
+        QCOMPARE(registry.size(), 1);
+        companylist::readAheadForStartUp();
+        QCOMPARE(companylist::companyItems(), companies);
+        QCOMPARE(companylist::registryItems(), registry);
+    }
 };
 
 QTEST_GUILESS_MAIN(CompanyListTest)
