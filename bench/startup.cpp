@@ -25,10 +25,10 @@ int shown() {
 int runStartupChild(int argc, char* argv[], const QString& which) {
     if (which != QStringLiteral("program"))
         return 1;
-    // As the program's main() does it; GAIKYO_NO_READ_AHEAD=1 leaves the read-ahead out,
+    // As the program's main() does it; GAIKYO_NO_READ_AHEAD=1 makes the lists on the main thread,
     // to measure what it gains.
     if (!qEnvironmentVariableIsSet("GAIKYO_NO_READ_AHEAD"))
-        companylist::readAheadForStartUp();
+        companylist::prepareForStartUp();
     QApplication qtApp(argc, argv);
     installDesktopServices(qtApp);
     DesktopProgram program;

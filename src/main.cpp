@@ -4,8 +4,8 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // The company lists' files are read on a second core while Qt and the windows start.
-    gaikyo::companylist::readAheadForStartUp();
+    // The company lists are made on a second core while Qt and the windows start.
+    gaikyo::companylist::prepareForStartUp();
     QApplication qtApp(argc, argv);
     gaikyo::installDesktopServices(qtApp);
     gaikyo::DesktopProgram program;

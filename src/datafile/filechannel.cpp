@@ -73,43 +73,11 @@ void FileChannel::markDamaged(const QString& windowsPath) {
     m_damaged.insert(windowsPath, fingerprint(drivec::hostPath(windowsPath)));
 }
 
-void FileChannel::readAhead(const QStringList& windowsPaths) {
-    if (m_aheadThread.joinable())
-        m_aheadThread.join();
-    m_aheadIndex.clear();
-    QStringList hostPaths;
-    for (const QString& path : windowsPaths) {
-        m_aheadIndex.insert(path, hostPaths.size());
-        hostPaths.append(drivec::hostPath(path));
-    }
-    m_ahead.assign(size_t(hostPaths.size()), {});
-    // The thread touches nothing but its own list of paths and its own result slots.
-    m_aheadThread = std::jthread([hostPaths, results = m_ahead.data()] {
-        for (qsizetype i = 0; i < hostPaths.size(); ++i)
-            results[i] = wholefile::read(hostPaths.at(i));
-    });
-}
-
-std::optional<wholefile::Read> FileChannel::takeReadAhead(const QString& windowsPath) {
-    const auto found = m_aheadIndex.constFind(windowsPath);
-    if (found == m_aheadIndex.cend())
-        return std::nullopt;
-    if (m_aheadThread.joinable())
-        m_aheadThread.join();
-    wholefile::Read result = std::move(m_ahead[size_t(*found)]);
-    m_aheadIndex.erase(found);
-    if (m_aheadIndex.isEmpty())
-        m_ahead.clear();
-    return result;
-}
-
 wholefile::Read FileChannel::readFile(const QString& windowsPath) {
     if (isOpen())
         return {};
     m_openPath = windowsPath;
-    std::optional<wholefile::Read> ahead = takeReadAhead(windowsPath);
-    wholefile::Read result =
-        ahead ? std::move(*ahead) : wholefile::read(drivec::hostPath(windowsPath));
+    wholefile::Read result = wholefile::read(drivec::hostPath(windowsPath));
     m_openPath.clear();
     if (result.outcome == wholefile::Read::Outcome::Damaged)
         markDamaged(windowsPath);
@@ -124,8 +92,6 @@ std::optional<QByteArray> FileChannel::read(const QString& windowsPath) {
 }
 
 Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
-    // What was read ahead of this file is no longer what the file holds.
-    m_aheadIndex.remove(windowsPath);
     if (isOpen())
         return Status::failure(
             QStringLiteral("ほかのファイルが開いたままです。メインメニューの「ファイル閉鎖」を押し"

@@ -7,10 +7,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QStringList>
 #include <optional>
-#include <thread>
-#include <vector>
 
 namespace gaikyo {
 
@@ -33,12 +30,6 @@ public:
     // The bytes of a file that could be read, nothing otherwise.
     std::optional<QByteArray> read(const QString& windowsPath);
 
-    // Starts reading these files on a second thread: the start-up's company lists read
-    // about two thousand files, and the system's time for opening them is then spent
-    // while the windows are being built. Each file read ahead is taken by the next
-    // readFile() of it (which waits for the reading to end), once; a write drops it.
-    void readAhead(const QStringList& windowsPaths);
-
     // A file whose values ended too early for its reader: remembered like a damaged one,
     // as it stands now; a file that has changed since (mended by hand) is no longer put
     // aside.
@@ -55,13 +46,7 @@ public:
 
 private:
     FileChannel() = default;
-    std::optional<wholefile::Read> takeReadAhead(const QString& windowsPath);
-
     QString m_openPath;
-    // Files read ahead: where each one's result is, and the results once the thread ends.
-    QHash<QString, qsizetype> m_aheadIndex;
-    std::vector<wholefile::Read> m_ahead;
-    std::jthread m_aheadThread;
     // The damaged files, each with what it was like when found damaged.
     QHash<QString, QByteArray> m_damaged;
 };

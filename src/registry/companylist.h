@@ -22,9 +22,10 @@ QStringList companyItems();
 // One item for each registry file that holds all 19 values.
 QStringList registryItems();
 
-// Has the file channel read both lists' files ahead, while the program builds its
-// windows, for the refills that the start-up runs.
-void readAheadForStartUp();
+// Starts making both lists on a second thread while the program builds its windows;
+// the start-up's first refill of each list takes what was made there. The lists read
+// about two thousand files, which would otherwise hold up the main menu.
+void prepareForStartUp();
 
 // The code in the first three characters of an item, spaces ignored.
 std::optional<qint32> codeFromItem(const QString& item);

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace gaikyo;
@@ -65,37 +64,6 @@ private Q_SLOTS:
         QVERIFY(!FileChannel::instance().read(path));
         QVERIFY(!FileChannel::instance().write(path, "x").ok());
         QVERIFY(QFileInfo(drivec::hostPath(path)).isDir());
-    }
-
-    // Files read ahead give what a read gives, once; a write through the channel drops
-    // what was read ahead of it.
-    void readAhead() {
-        test::TestHome home;
-        const QString a = QStringLiteral("c:\\d\\a.txt");
-        const QString b = QStringLiteral("c:\\d\\b.txt");
-        const QString missing = QStringLiteral("c:\\d\\missing.txt");
-        const QString pipe = QStringLiteral("c:\\d\\pipe.txt");
-        home.write(a, "a1\r\n");
-        home.write(b, "b1\r\n");
-        QVERIFY(::mkfifo(QFile::encodeName(drivec::hostPath(pipe)).constData(), 0600) == 0);
-        FileChannel& channel = FileChannel::instance();
-        channel.readAhead({a, b, missing, pipe});
-
-        QCOMPARE(channel.read(a), std::optional<QByteArray>("a1\r\n"));
-        QVERIFY(!channel.read(missing));
-        QCOMPARE(channel.readFile(pipe).outcome, wholefile::Read::Outcome::Damaged);
-        QVERIFY(channel.write(b, "b2\r\n").ok());
-        QCOMPARE(channel.read(b), std::optional<QByteArray>("b2\r\n"));
-        // Taken once: the next read is of the file as it is now.
-        home.write(a, "a2\r\n");
-        QCOMPARE(channel.read(a), std::optional<QByteArray>("a2\r\n"));
-
-        // An occupied channel refuses a file read ahead as it refuses any other.
-        channel.readAhead({a});
-        channel.occupyForTest(b);
-        QVERIFY(!channel.read(a));
-        channel.close();
-        QCOMPARE(channel.read(a), std::optional<QByteArray>("a2\r\n"));
     }
 
     // An occupied channel refuses every open until "ファイル閉鎖" closes it.

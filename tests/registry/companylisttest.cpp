@@ -72,8 +72,8 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("045 : ㈱テスト,支店  [平成14.10.1]")});
     }
 
-    // The start-up's lists from files read ahead are the lists read one by one.
-    void readAheadGivesTheSameLists() {
+    // The lists the start-up makes on its second thread are the lists a refill makes.
+    void startUpListsAreTheRefillLists() {
         test::TestHome home;
         home.write(paths::masterFile(7), master(7, QStringLiteral("見本"), 15, 4, 1));
         home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
@@ -86,7 +86,7 @@ private Q_SLOTS:
         const QStringList registry = companylist::registryItems();
         QCOMPARE(companies.size(), 2);
         QCOMPARE(registry.size(), 1);
-        companylist::readAheadForStartUp();
+        companylist::prepareForStartUp();
         QCOMPARE(companylist::companyItems(), companies);
         QCOMPARE(companylist::registryItems(), registry);
     }
