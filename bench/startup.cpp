@@ -25,8 +25,8 @@ int shown() {
 int runStartupChild(int argc, char* argv[], const QString& which) {
     if (which != QStringLiteral("program"))
         return 1;
-    // As the program's main() does it; GAIKYO_LISTS_ON_MAIN_THREAD=1 makes the lists on the main thread,
-    // to measure what it gains.
+    // As the program's main() does it; GAIKYO_LISTS_ON_MAIN_THREAD=1 makes the lists on the main
+    // thread, to measure what it gains.
     if (!qEnvironmentVariableIsSet("GAIKYO_LISTS_ON_MAIN_THREAD"))
         companylist::prepareForStartUp();
     QApplication qtApp(argc, argv);
