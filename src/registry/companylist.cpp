@@ -46,49 +46,67 @@ QString itemText(qint32 code, const QString& name, qint32 year, qint32 month, qi
 
 namespace {
 
-// A list as made from its files, and the files found damaged or short on the way: the
-// file channel remembers those, so that no save replaces one unseen.
+// A list as made from its files, and the files found short on the way: the file channel
+// remembers those, so that no save replaces one unseen. (A file found damaged is
+// remembered by whatever read it.)
 struct MadeList {
     QStringList items;
     QStringList damaged;
 };
 
+// What one file gives its list: an item, or nothing; a file that ends too early counts
+// as damaged where its list says so.
+struct Entry {
+    std::optional<QString> item;
+    bool shortFile = false;
+};
+
 using FileSource = std::function<wholefile::Read(const QString& windowsPath)>;
 
-MadeList makeCompanyList(const FileSource& readFile) {
-    MadeList list;
+Entry companyEntry(const QByteArray& bytes) {
     constexpr int lastLine = 8; // up to the start date
+    CompanyRecord r;
+    if (masterfile::decode(bytes, lastLine, r, TextFields::NameOnly) != lastLine)
+        return {std::nullopt, true};
+    return {itemText(r.code, r.name, r.startYear, r.startMonth, r.startDay)};
+}
+
+Entry registryEntry(const QByteArray& bytes) {
+    RegistryRecord r;
+    if (!registryfile::decode(bytes, registryfile::valueCount, r, TextFields::NameOnly))
+        return {};
+    return {itemText(r.code, r.name, r.startYear, r.startMonth, r.startDay)};
+}
+
+// Every code in order, a file each.
+MadeList makeList(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&),
+                  const FileSource& readFile) {
+    MadeList list;
     for (qint32 code = firstCode; code <= lastCode; ++code) {
-        const QString path = paths::masterFile(code);
+        const QString path = pathOf(code);
         const wholefile::Read file = readFile(path);
-        if (file.outcome == wholefile::Read::Outcome::Damaged)
-            list.damaged.append(path);
         if (file.outcome != wholefile::Read::Outcome::Read)
             continue;
-        CompanyRecord record;
-        if (masterfile::decode(file.bytes, lastLine, record, TextFields::NameOnly) == lastLine)
-            list.items.append(itemText(record.code, record.name, record.startYear,
-                                       record.startMonth, record.startDay));
-        else
+        Entry entry = entryOf(file.bytes);
+        if (entry.item)
+            list.items.append(std::move(*entry.item));
+        else if (entry.shortFile)
             list.damaged.append(path);
     }
     return list;
 }
 
-MadeList makeRegistryList(const FileSource& readFile) {
-    MadeList list;
-    for (qint32 code = firstCode; code <= lastCode; ++code) {
-        const QString path = paths::registryFile(code);
-        const wholefile::Read file = readFile(path);
+// The same, reading the files directly (nothing else is open at start-up) and noting
+// the damaged ones in the list for the file channel.
+MadeList makeListDirectly(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&)) {
+    QStringList damaged;
+    MadeList list = makeList(pathOf, entryOf, [&damaged](const QString& windowsPath) {
+        wholefile::Read file = wholefile::read(drivec::hostPath(windowsPath));
         if (file.outcome == wholefile::Read::Outcome::Damaged)
-            list.damaged.append(path);
-        RegistryRecord record;
-        if (file.outcome == wholefile::Read::Outcome::Read &&
-            registryfile::decode(file.bytes, registryfile::valueCount, record,
-                                 TextFields::NameOnly))
-            list.items.append(itemText(record.code, record.name, record.startYear,
-                                       record.startMonth, record.startDay));
-    }
+            damaged.append(windowsPath);
+        return file;
+    });
+    list.damaged += damaged;
     return list;
 }
 
@@ -130,14 +148,14 @@ QStringList companyItems() {
     StartUpLists& made = startUpLists();
     if (made.companiesReady)
         return settled(made.take(made.companies, made.companiesReady));
-    return settled(makeCompanyList(throughChannel));
+    return settled(makeList(paths::masterFile, companyEntry, throughChannel));
 }
 
 QStringList registryItems() {
     StartUpLists& made = startUpLists();
     if (made.registryReady)
         return settled(made.take(made.registry, made.registryReady));
-    return settled(makeRegistryList(throughChannel));
+    return settled(makeList(paths::registryFile, registryEntry, throughChannel));
 }
 
 void prepareForStartUp() {
@@ -145,14 +163,10 @@ void prepareForStartUp() {
     if (made.maker.joinable())
         made.maker.join();
     made.companiesReady = made.registryReady = true;
-    // Nothing else is open at start-up; the thread reads the files directly, one at a
-    // time, and touches nothing but the two lists it makes.
+    // The thread touches nothing but the two lists it makes.
     made.maker = std::jthread([&made] {
-        const FileSource direct = [](const QString& windowsPath) {
-            return wholefile::read(drivec::hostPath(windowsPath));
-        };
-        made.companies = makeCompanyList(direct);
-        made.registry = makeRegistryList(direct);
+        made.companies = makeListDirectly(paths::masterFile, companyEntry);
+        made.registry = makeListDirectly(paths::registryFile, registryEntry);
     });
 }
 

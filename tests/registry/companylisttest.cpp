@@ -1,6 +1,10 @@
 #include "registry/companylist.h"
+#include "datafile/drivec.h"
 #include "registry/companypaths.h"
 #include "support/testhome.h"
+
+#include <QFile>
+#include <sys/stat.h>
 
 #include <QTest>
 
@@ -78,6 +82,9 @@ private Q_SLOTS:
         home.write(paths::masterFile(7), master(7, QStringLiteral("見本"), 15, 4, 1));
         home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
         home.write(paths::masterFile(999), master(999, QStringLiteral("末"), 30, 1, 1));
+        // A pipe where a file should be: damaged, read by neither thread's open waiting.
+        QVERIFY(::mkfifo(QFile::encodeName(drivec::hostPath(paths::masterFile(60))).constData(),
+                         0600) == 0);
         home.write(paths::registryFile(45),
                    test::fixture(QStringLiteral("registry/registry45_19values.txt")));
         home.write(paths::registryFile(46),
