@@ -1,9 +1,14 @@
+#include "printing/paintersurface.h"
+#include "printing/pictures/formpictures.h"
 #include "printprogram.h"
 #include "screen/filechooser.h"
 #include "support/pdfwords.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace gaikyo;
@@ -64,6 +69,37 @@ private Q_SLOTS:
         QVERIFY(test::hasWordAt(words, 2, QStringLiteral("4"), 21 + 2.1, 173, 1.0));
         if (qEnvironmentVariableIsSet("GAIKYO_KEEP_PDF"))
             QFile::copy(path, qEnvironmentVariable("GAIKYO_KEEP_PDF"));
+    }
+
+    // A preview draws the page picture at screen resolution in grey, from the shared
+    // one-bit page; pages for paper keep the picture as it is.
+    void pictureResolution_data() {
+        QTest::addColumn<int>("dotsPerInch");
+        QTest::addColumn<QString>("image");
+        QTest::newRow("as it is") << 0 << QStringLiteral("2481 3507 1");
+        QTest::newRow("preview") << 150 << QStringLiteral("1240 1753 8");
+    }
+    void pictureResolution() {
+        QFETCH(int, dotsPerInch);
+        QFETCH(QString, image);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            PainterSurface surface(writer);
+            surface.setPictureDotsPerInch(dotsPerInch);
+            QVERIFY(surface.drawPicture(formpictures::frontPage(), QRectF(0, 0, 210, 291)));
+            QVERIFY(surface.endDocument());
+        }
+        static const QRegularExpression imageDictionary(
+            QStringLiteral("/Subtype\\s*/Image[^>]*/Width\\s+(\\d+)[^>]*/Height\\s+(\\d+)[^>]*/"
+                           "BitsPerComponent\\s+(\\d+)"));
+        const QRegularExpressionMatch found =
+            imageDictionary.match(QString::fromLatin1(pdf.data()));
+        QVERIFY(found.hasMatch());
+        QCOMPARE(QStringList({found.captured(1), found.captured(2), found.captured(3)}).join(u' '),
+                 image);
     }
 
     void cancelledDialogWritesNothing() {
