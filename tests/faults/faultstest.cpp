@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
+#include <utility>
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <sys/resource.h>
@@ -19,6 +20,7 @@
 #include <unistd.h>
 #else
 #include <windows.h>
+#undef MessageBox // the program's own message box, not the Win32 function
 #endif
 
 using namespace gaikyo;

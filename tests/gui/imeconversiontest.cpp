@@ -1,7 +1,7 @@
 // Windows only: a box's input mode reaches the input method through imm32 when the box
 // gets the focus (open in hiragana or full-width katakana, closed for "off"). It runs on
 // Qt's Windows platform, which gives the boxes real windows with input contexts.
-#include "inputmodes.h"
+#include "gui/inputmodes.h"
 
 #include <QApplication>
 #include <QFocusEvent>
