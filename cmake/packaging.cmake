@@ -8,6 +8,16 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS gaikyo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (cmake --install --strip, and the package) also drops the sections
+# that only name the compiler, as Debian's own packages do.
+if(CMAKE_STRIP AND NOT WIN32)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/gaikyo\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+endif()
 install(FILES LICENSE THIRD_PARTY_NOTICES DESTINATION ${CMAKE_INSTALL_DOCDIR})
 if(WIN32)
     return()
@@ -46,6 +56,9 @@ add_custom_target(gaikyo_packaging_files ALL
 install(FILES ${packaging_out}/gaikyo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${packaging_out}/copyright ${packaging_out}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# What lintian says that is meant so (each with its reason in the file).
+install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME gaikyo)
 
 # The Debian revision is that of the changelog's latest entry; its upstream part must be
 # project(VERSION) (the test `version` and tools/release check it).
@@ -67,11 +80,12 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE ${GAIKYO_DEBIAN_REVISION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "business overview statement FB1005 (法人事業概況説明書) for corporate tax")
 set(CPACK_PACKAGE_DESCRIPTION
-    "gaikyo prepares the National Tax Agency's business overview statement (form
-FB1005) that goes with a Japanese corporate tax return. The user registers client
-companies, fills in both pages of the form over a handful of data-entry screens,
-and prints the form onto the official pre-printed sheet or onto plain A4 paper
-under a full-page picture of the form. Both pages can also be saved as PDF.
+    "gaikyo prepares the National Tax Agency's business overview statement
+(form FB1005) that goes with a Japanese corporate tax return. The user
+registers client companies, fills in both pages of the form over a handful of
+data-entry screens, and prints the form onto the official pre-printed sheet or
+onto plain A4 paper under a full-page picture of the form. Both pages can also
+be saved as PDF.
 
 The program is in Japanese. Its data are small Shift_JIS (code page 932) text
 files, kept byte for byte as earlier installations wrote them.")
