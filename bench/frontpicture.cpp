@@ -1,6 +1,6 @@
 #include "frontpicture.h"
 
-#include "printing/pictures/formpictures.h"
+#include "form/formpictures.h"
 
 namespace gaikyo::bench {
 

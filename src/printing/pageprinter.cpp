@@ -1,7 +1,7 @@
 #include "pageprinter.h"
 
 #include "datafile/numbers.h"
-#include "pictures/formpictures.h"
+#include "form/formpictures.h"
 #include "printsurface.h"
 #include "printvalues.h"
 

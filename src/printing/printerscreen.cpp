@@ -3,7 +3,7 @@
 #include "printerservice.h"
 #include "screen/application.h"
 #include "screen/messages.h"
-#include "shell/screens.h"
+#include "screen/screennames.h"
 
 namespace gaikyo {
 

@@ -1,8 +1,8 @@
 #include "printscreen.h"
 
 #include "datafile/numbers.h"
+#include "form/formpictures.h"
 #include "pdfexport.h"
-#include "pictures/formpictures.h"
 #include "printcheck.h"
 #include "printerservice.h"
 #include "registry/masterfile.h"
@@ -12,7 +12,7 @@
 #include "screen/eralabel.h"
 #include "screen/filechooser.h"
 #include "screen/messages.h"
-#include "shell/screens.h"
+#include "screen/screennames.h"
 #include "statement/sectionfile.h"
 
 #include <QRegularExpression>

@@ -11,7 +11,7 @@
 #include "screen/application.h"
 #include "screen/eralabel.h"
 #include "screen/messages.h"
-#include "shell/screens.h"
+#include "screen/screennames.h"
 
 #include <QFileInfo>
 

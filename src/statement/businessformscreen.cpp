@@ -1,6 +1,6 @@
 #include "businessformscreen.h"
 
-#include "shell/screens.h"
+#include "screen/screennames.h"
 
 namespace gaikyo {
 

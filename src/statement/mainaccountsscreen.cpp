@@ -1,8 +1,8 @@
 #include "mainaccountsscreen.h"
 
-#include "bookimport.h"
+#include "books/bookimport.h"
 #include "datafile/numbers.h"
-#include "shell/screens.h"
+#include "screen/screennames.h"
 
 namespace gaikyo {
 

@@ -1,13 +1,13 @@
 #include "monthlytablescreen.h"
 
-#include "bookimport.h"
+#include "books/bookimport.h"
 #include "datafile/numbers.h"
 #include "monthorder.h"
 #include "recordsaving.h"
 #include "registry/masterfile.h"
 #include "screen/messages.h"
+#include "screen/screennames.h"
 #include "sectionfile.h"
-#include "shell/screens.h"
 
 #include <limits>
 
@@ -59,7 +59,9 @@ MonthlyTableScreen::MonthlyTableScreen(Application& app)
     addControls();
     onClick(monthButton, [this] { showMonthOrder(); });
     onClick(monthStep, [this] { click(monthButton); });
-    onClick(importButton, [this] { bookimport::importMonthlyTable(*this); });
+    onClick(importButton, [this] {
+        bookimport::importMonthlyTable(*this, {&cellBox, &monthLabel});
+    });
 }
 
 void MonthlyTableScreen::addControls() {

@@ -1,6 +1,6 @@
 #include "recordscreen.h"
 
-#include "printing/pictures/formpictures.h"
+#include "form/formpictures.h"
 
 #include "datafile/numbers.h"
 #include "recordsaving.h"

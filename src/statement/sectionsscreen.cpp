@@ -3,8 +3,8 @@
 #include "datafile/numbers.h"
 #include "recordsaving.h"
 #include "screen/messages.h"
+#include "screen/screennames.h"
 #include "sectionfile.h"
-#include "shell/screens.h"
 
 #include <QSet>
 #include <limits>

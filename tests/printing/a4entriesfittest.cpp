@@ -3,9 +3,9 @@
 // rules and captions never meet, measured on the page rendered at 300 dpi. Where the
 // form itself has no room for the longest entry, the exception is listed below.
 #include "datafile/numbers.h"
+#include "form/formpictures.h"
 #include "printing/itemvalues.h"
 #include "printing/pagelayout.h"
-#include "printing/pictures/formpictures.h"
 #include "printing/printvalues.h"
 #include "printing/textmetrics.h"
 #include "screen/application.h"

@@ -1,7 +1,7 @@
 // The two page pictures under the A4 prints: every printed entry must land on clean paper
 // inside its own box or on its own line, with the picture stretched as the prints stretch it.
+#include "form/formpictures.h"
 #include "printing/pagelayout.h"
-#include "printing/pictures/formpictures.h"
 
 #include <QGuiApplication>
 #include <QSet>

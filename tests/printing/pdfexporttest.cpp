@@ -1,5 +1,5 @@
+#include "form/formpictures.h"
 #include "printing/paintersurface.h"
-#include "printing/pictures/formpictures.h"
 #include "printprogram.h"
 #include "screen/filechooser.h"
 #include "support/pdfwords.h"

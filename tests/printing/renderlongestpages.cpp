@@ -1,7 +1,7 @@
 // Writes both A4 pages printed over the pictures of the form with every entry at the
 // longest the screens accept, for review beside the bare pictures: front-longest.png and
 // back-longest.png (300 dpi, grey).
-#include "printing/pictures/formpictures.h"
+#include "form/formpictures.h"
 #include "screen/application.h"
 #include "screen/fonts.h"
 #include "shell/screens.h"

@@ -1,6 +1,6 @@
 // Writes PNG renderings of our pictures of form FB1005 into a folder, for review:
 // front.png, back.png and Form3.png … Form6.png.
-#include "printing/pictures/formpictures.h"
+#include "form/formpictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

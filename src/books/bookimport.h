@@ -34,13 +34,19 @@ struct Plan {
     QStringList notes;
 };
 
+// The boxes of the monthly table, as its screen names them.
+struct MonthlyBoxes {
+    QString (*cell)(int row, int column); // row 13 holds 計
+    QString (*monthLabel)(int row);
+};
+
 Plan planTrialBalance(const booktable::Book& book, const AccountMapping& mapping);
 // rowMonths: the calendar month of each of the table's twelve rows.
 Plan planMonthlyTable(const booktable::Book& book, const AccountMapping& mapping,
-                      const QList<int>& rowMonths);
+                      const QList<int>& rowMonths, const MonthlyBoxes& boxes);
 
 // The button actions.
 void importTrialBalance(Screen& screen);
-void importMonthlyTable(Screen& screen);
+void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes);
 
 } // namespace gaikyo::bookimport

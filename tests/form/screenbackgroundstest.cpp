@@ -1,8 +1,8 @@
 // The pictures behind the entry screens: every input box of a screen sits on an answer
 // cell of its picture, and no caption is hidden under a box.
-#include "printing/pictures/drawingpainter.h"
-#include "printing/pictures/formpictures.h"
-#include "printing/pictures/screendrawings.h"
+#include "form/drawingpainter.h"
+#include "form/formpictures.h"
+#include "form/screendrawings.h"
 
 #include <QGuiApplication>
 #include <QTest>

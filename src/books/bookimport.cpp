@@ -3,7 +3,6 @@
 #include "bookcsv.h"
 #include "bookfigures.h"
 #include "datafile/numbers.h"
-#include "monthlytablescreen.h"
 #include "screen/filechooser.h"
 #include "screen/importconfirmation.h"
 #include "screen/messages.h"
@@ -208,8 +207,8 @@ Plan planTrialBalance(const Book& book, const AccountMapping& mapping) {
     return plan;
 }
 
-Plan planMonthlyTable(const Book& book, const AccountMapping& mapping,
-                      const QList<int>& rowMonths) {
+Plan planMonthlyTable(const Book& book, const AccountMapping& mapping, const QList<int>& rowMonths,
+                      const MonthlyBoxes& boxes) {
     Plan plan;
     const Fields fields = gather(book, mapping, true, plan.unmapped);
     for (const FormField& field : mapping.fields()) {
@@ -225,8 +224,8 @@ Plan planMonthlyTable(const Book& book, const AccountMapping& mapping,
             const QString name = QStringLiteral("%1　%2月").arg(field.caption).arg(month);
             if (const std::optional<qint32> value =
                     boxValue(g.yen.value(month), field, name, plan.notes))
-                plan.fills.append({MonthlyTableScreen::cellBox(row, field.id), name, *value,
-                                   field.inYen, g.sources});
+                plan.fills.append(
+                    {boxes.cell(row, field.id), name, *value, field.inYen, g.sources});
         }
     }
     return plan;
@@ -236,11 +235,11 @@ void importTrialBalance(Screen& screen) {
     run(screen, trialBalanceCaption, booktable::Kind::Balances, &planTrialBalance);
 }
 
-void importMonthlyTable(Screen& screen) {
+void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes) {
     // The rows follow the business year as the month labels show it.
     QList<int> rowMonths;
     for (int row = 1; row <= 12; ++row)
-        rowMonths.append(readInteger(screen.text(MonthlyTableScreen::monthLabel(row))));
+        rowMonths.append(readInteger(screen.text(boxes.monthLabel(row))));
     for (int month = 1; month <= 12; ++month)
         if (!rowMonths.contains(month)) {
             messages::warn(monthlyTableCaption,
@@ -249,8 +248,8 @@ void importMonthlyTable(Screen& screen) {
                                           "ください。"));
             return;
         }
-    const auto planner = [&rowMonths](const Book& book, const AccountMapping& mapping) {
-        return planMonthlyTable(book, mapping, rowMonths);
+    const auto planner = [&rowMonths, &boxes](const Book& book, const AccountMapping& mapping) {
+        return planMonthlyTable(book, mapping, rowMonths, boxes);
     };
     if (!run(screen, monthlyTableCaption, booktable::Kind::Months, planner))
         return;
@@ -258,10 +257,9 @@ void importMonthlyTable(Screen& screen) {
     for (int column = 1; column <= 6; ++column) {
         qint64 sum = 0;
         for (int row = 1; row <= 12; ++row)
-            sum += readInteger(screen.text(MonthlyTableScreen::cellBox(row, column)));
+            sum += readInteger(screen.text(boxes.cell(row, column)));
         if (sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max())
-            screen.setText(MonthlyTableScreen::cellBox(13, column),
-                           groupedDisplay(static_cast<qint32>(sum)));
+            screen.setText(boxes.cell(13, column), groupedDisplay(static_cast<qint32>(sum)));
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "entryscreenstestsupport.h"
 #include "screen/filechooser.h"
 #include "screen/importconfirmation.h"
+#include "statement/entryscreenstestsupport.h"
 
 #include <QFile>
 #include <optional>

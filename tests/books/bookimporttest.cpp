@@ -1,9 +1,9 @@
 #include "bookimporttestsupport.h"
 
-#include "statement/accountmapping.h"
-#include "statement/bookcsv.h"
-#include "statement/bookfigures.h"
-#include "statement/bookimport.h"
+#include "books/accountmapping.h"
+#include "books/bookcsv.h"
+#include "books/bookfigures.h"
+#include "books/bookimport.h"
 #include "statement/mainaccountsscreen.h"
 #include "statement/monthlytablescreen.h"
 
