@@ -33,6 +33,10 @@ cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/i
 cp /usr/share/doc/fonts-ipafont-gothic/copyright "$stage/fonts/IPA_Font_License.txt"
 cp /usr/share/doc/fonts-ipafont-gothic/Readme_IPAfont00303.txt "$stage/fonts/"
 cp "$repo/packaging/windows/gaikyo.ico" "$setup/"
+# The licences and the list of the sources the setup program is made from.
+if [ -f "$repo/packaging/windows-licences.sh" ]; then
+    bash "$repo/packaging/windows-licences.sh" stage "$stage/licences"
+fi
 
 # The uninstaller removes exactly the staged files, then the folders they were in.
 {
