@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by tools/windows: a Wine prefix for the test run and the servers it needs.
 #   wine_session_start DIR   makes DIR/prefix (Japanese locale, the Japanese Windows
 #                            fonts played by the IPA fonts), starts a virtual X display
