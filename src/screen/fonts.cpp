@@ -37,8 +37,12 @@ void installSubstitutes() {
 #ifdef Q_OS_WIN
              QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"),
 #endif
-             QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}},
-        {QStringLiteral("MS 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")}},
+             // Windows in Japanese names the IPA fonts in Japanese.
+             QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+             QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")}},
+        {QStringLiteral("MS 明朝"),
+         {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"), QStringLiteral("IPAPMincho"),
+          QStringLiteral("IPA P明朝")}},
     };
     for (const auto& pair : pairs)
         if (!QFontDatabase::hasFamily(pair.windowsFamily))
