@@ -32,7 +32,7 @@ for f in uninstall.exe qt.conf Qt6Core.dll Qt6PrintSupport.dll plugins/platforms
     [ -f "$installed/$f" ] || fail "$f was not installed"
 done
 [ -f "$pledge" ] || fail "the setup program made no pledge file"
-shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" -name '法人事業概況説明書.lnk' | head -1)
+shortcut=$(find "$drive_c" -path '*Start Menu*' -name '法人事業概況説明書.lnk' | head -1)
 [ -n "$shortcut" ] || fail "no Start-menu entry"
 echo "installed: $(du -sh "$installed" | cut -f1) in C:\\Program Files\\gaikyo; Start menu: ${shortcut#"$drive_c/"}"
 
