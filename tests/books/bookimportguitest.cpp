@@ -35,6 +35,8 @@ importconfirmation::Request sampleRequest(bool typed) {
              {QStringLiteral("現金預金"), QStringLiteral("14,516千円"),
               QStringLiteral("現金＋普通預金＋当座預金"), QString()}},
             {QStringLiteral("雑費　98千円")},
+            {},
+            {},
             {}};
 }
 
