@@ -167,7 +167,7 @@ bool isExclusion(const QString& target) {
 AccountMapping AccountMapping::builtIn(Kind kind) {
     AccountMapping mapping;
     mapping.m_kind = kind;
-    const auto addNames = [](QList<Entry>& to, const char* list, int id, Section section) {
+    const auto addNames = [&mapping](QList<Entry>& to, const char* list, int id, Section section) {
         for (QString name : names(list)) {
             int sign = 1;
             if (name.startsWith(QLatin1Char('-'))) {
@@ -175,6 +175,7 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
                 name.remove(0, 1);
             }
             to.append({bookfigures::accountKey(name), id, sign, section, false});
+            mapping.m_known.insert(to.last().key);
         }
     };
     const auto add = [&](const Definition& d) {
@@ -264,11 +265,7 @@ std::optional<int> AccountMapping::groupOf(const QString& key) const {
 }
 
 bool AccountMapping::knows(const QString& key) const {
-    for (const QList<Entry>* entries : {&m_userEntries, &m_entries, &m_totals})
-        for (const Entry& e : *entries)
-            if (e.key == key)
-                return true;
-    return false;
+    return m_known.contains(key);
 }
 
 std::optional<int> AccountMapping::fieldNamed(const QString& name) const {
@@ -307,6 +304,7 @@ QStringList AccountMapping::addUserLines(const QString& text) {
             notes.append(where + QStringLiteral("は「勘定科目,欄」の形ではないため使いません。"));
             continue;
         }
+        m_known.insert(key);
         if (isExclusion(target)) {
             m_userEntries.append({key, 0, 1, Section::Any, true});
             continue;

@@ -3,6 +3,7 @@
 #include "bookstructure.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -84,6 +85,7 @@ private:
     QList<Entry> m_entries;
     QList<Entry> m_totals;
     QList<Group> m_groups;
+    QSet<QString> m_known; // every name of the entries above, looked up for each row
 };
 
 } // namespace gaikyo

@@ -82,6 +82,46 @@ std::optional<QStringConverter::Encoding> utf16WithoutMark(const QByteArray& byt
     return std::nullopt;
 }
 
+// Whether the bytes are UTF-8 throughout: checked before any text is made, so that a file
+// in code page 932 is decoded once.
+bool isUtf8(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int follow = 0;
+        unsigned int value = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            follow = 1;
+            value = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            follow = 2;
+            value = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            follow = 3;
+            value = c & 0x07;
+        } else {
+            return false;
+        }
+        for (int k = 1; k <= follow; ++k) {
+            if (i + k >= n || (p[i + k] & 0xC0) != 0x80)
+                return false;
+            value = (value << 6) | (p[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and values past Unicode are no UTF-8.
+        if ((follow == 2 && (value < 0x800 || (value >= 0xD800 && value <= 0xDFFF))) ||
+            (follow == 3 && (value < 0x10000 || value > 0x10FFFF)))
+            return false;
+        i += follow + 1;
+    }
+    return true;
+}
+
 struct Decoded {
     std::optional<QString> text;
     QString error;
@@ -110,10 +150,8 @@ Decoded decode(const QByteArray& bytes, const QString& fileName) {
             return {std::nullopt, utf16WithoutMarkMessage(fileName)};
         return {std::nullopt, notCsvMessage(fileName)};
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString asUtf8 = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return {std::move(asUtf8), {}};
+    if (isUtf8(bytes))
+        return {QString::fromUtf8(bytes), {}};
     QString asCp932 = cp932::decode(bytes);
     if (asCp932.contains(QChar::ReplacementCharacter))
         return {std::nullopt, notCsvMessage(fileName)};

@@ -55,15 +55,26 @@ QString folded(const QString& text) {
 }
 
 Figure figure(const QString& text, qint64 unitYen) {
-    const QString f = folded(text);
-    // The characters that matter, without spaces.
-    QString s;
-    s.reserve(f.size());
-    for (const QChar c : f)
-        if (!isBlank(c))
-            s.append(c);
-    if (s.isEmpty())
+    // The characters that matter, folded and without spaces, into a buffer of their own:
+    // no figure is longer, and a file of many thousand cells makes no text for each.
+    constexpr qsizetype longest = 48;
+    char16_t buffer[longest];
+    qsizetype length = 0;
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (needsFullFolding(u))
+            return figure(text.normalized(QString::NormalizationForm_KC), unitYen);
+        if (u >= 0xFF01 && u <= 0xFF5E)
+            u = char16_t(u - 0xFEE0);
+        if (u == 0x3000 || isBlank(QChar(u)))
+            continue;
+        if (length == longest)
+            return {Figure::Kind::Unreadable, 0};
+        buffer[length++] = u;
+    }
+    if (length == 0)
         return {};
+    QString s = QString::fromRawData(reinterpret_cast<const QChar*>(buffer), length);
     const Figure unreadable{Figure::Kind::Unreadable, 0};
     if (s.size() == 1 && isDash(s.at(0)))
         return {Figure::Kind::Read, 0};

@@ -102,7 +102,7 @@ private:
                     node.unreadableKeys.append(u.key);
         }
         const int n = static_cast<int>(m_s.nodes.size());
-        m_s.nodes.append(node);
+        m_s.nodes.append(std::move(node));
         m_depth.append(depth);
         m_children.append(QList<int>());
         m_kind.append(Kind::Account);
@@ -119,6 +119,7 @@ private:
     void buildTree() {
         QList<int> stack;
         const QList<Row>& rows = m_book.rows;
+        m_s.nodes.reserve(rows.size());
         for (int r = 0; r < rows.size(); ++r) {
             const Row& row = rows.at(r);
             if (row.subAccount && !row.account.isEmpty()) {
@@ -185,18 +186,24 @@ private:
         Node& node = m_s.nodes[n];
         const QList<int>& children = m_children.at(n);
         bool explicitSubs = node.row < 0;
-        bool leavesOnly = true;
-        bool childKnown = false;
-        for (const int c : children) {
+        for (const int c : children)
             explicitSubs = explicitSubs || m_isSub.value(c);
-            leavesOnly = leavesOnly && m_children.at(c).isEmpty();
-            const QString& key = m_s.nodes.at(c).key;
-            childKnown = childKnown || m_known(key) || isGroupName(key);
-        }
-        const bool groupLike =
-            isGroupName(node.key) || baseOfTotal(node.key) || isDifferenceLine(node.key);
-        const bool subs =
-            explicitSubs || (!groupLike && leavesOnly && (m_known(node.key) || !childKnown));
+        const auto subsByName = [&] {
+            if (isGroupName(node.key) || baseOfTotal(node.key) || isDifferenceLine(node.key))
+                return false;
+            for (const int c : children)
+                if (!m_children.at(c).isEmpty())
+                    return false;
+            if (m_known(node.key))
+                return true;
+            for (const int c : children) {
+                const QString& key = m_s.nodes.at(c).key;
+                if (m_known(key) || isGroupName(key))
+                    return false;
+            }
+            return true;
+        };
+        const bool subs = explicitSubs || subsByName();
         if (subs) {
             node.role = Role::Account;
             Amounts sum;
@@ -439,7 +446,7 @@ private:
                     const Node& p = m_s.nodes.at(parent);
                     start.section = sectionAfter(p.key, p.section);
                     start.groups = QStringList{p.key} + p.groups;
-                    start.statement = m_statement.value(parent);
+                    start.statement = m_statement.at(parent);
                 }
                 running.insert(parent, start);
                 listGroups.insert(parent, start.groups);
@@ -459,7 +466,7 @@ private:
             }
             node.section = ctx.section;
             node.groups = ctx.groups;
-            m_statement.insert(n, ctx.statement);
+            m_statement.append(ctx.statement);
             // Rows that repeat their outer names stand under them as under headings.
             if (const Row* row = rowOf(n))
                 for (const QString& outer : row->outerNames) {
@@ -573,13 +580,16 @@ private:
     QList<int> m_ownerAbove; // a row counted in the total standing above it
     QList<int> m_owner;      // the total whose known rows include this one
     QHash<int, int> m_position;
-    QHash<int, QString> m_statement;
+    QList<QString> m_statement; // the 帳票 in force at each node
     QList<bool> m_isSub;
 };
 
 } // namespace
 
 bool isDifferenceLine(const QString& key) {
+    if (!key.endsWith(QStringLiteral("利益")) && !key.endsWith(QStringLiteral("損失")) &&
+        !key.endsWith(QStringLiteral("損益")) && !key.endsWith(QStringLiteral("金額")))
+        return false;
     static const QRegularExpression profit(
         QStringLiteral("^(売上総|営業|経常|税引前当期純?|税引前|税引後当期純?|当期純?|差引)"
                        "(利益|損失|損益)(金額)?$"));

@@ -296,11 +296,10 @@ public:
 
     // Whether the row repeats the heading row (a page break of a printed export).
     bool isHeadingAgain(const QStringList& cells) const {
-        for (const AmountColumn& a : m_amountColumns)
-            if (headingOf(cell(cells, a.column)).key == headingOf(a.heading).key &&
-                !a.heading.isEmpty())
-                return true;
-        return false;
+        if (m_amountColumns.isEmpty())
+            return false;
+        const AmountColumn& a = m_amountColumns.first();
+        return !a.heading.isEmpty() && cell(cells, a.column).trimmed() == a.heading;
     }
 
 private:
@@ -416,6 +415,7 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
     book.closingColumn = kind == Kind::Months && columns.closing >= 0;
 
     const Reader reader(columns, kind, unitYen, csvRows.at(headerAt));
+    book.rows.reserve(csvRows.size() - headerAt);
     for (qsizetype i = headerAt + 1; i < csvRows.size(); ++i) {
         if (progress && i % 4096 == 0 && !progress(i, csvRows.size())) {
             book.cancelled = true;
