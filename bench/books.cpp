@@ -27,9 +27,11 @@ enum class Shape { TrialBalance, MonthlyTable, NoHeading };
 // accounts with their sub-accounts (補助科目), up to the size. The trial balance is long
 // (many short rows), the monthly table wide.
 QByteArray books(qint64 size, Shape shape) {
-    QString text = QStringLiteral("株式会社ベンチ商事,令和7年4月1日～令和8年3月31日,（単位：円）\r\n");
+    QString text =
+        QStringLiteral("株式会社ベンチ商事,令和7年4月1日～令和8年3月31日,（単位：円）\r\n");
     if (shape == Shape::TrialBalance)
-        text += QStringLiteral("科目コード,勘定科目,補助科目,前期繰越,借方金額,貸方金額,期末残高\r\n");
+        text +=
+            QStringLiteral("科目コード,勘定科目,補助科目,前期繰越,借方金額,貸方金額,期末残高\r\n");
     else if (shape == Shape::MonthlyTable)
         text += QStringLiteral("勘定科目,補助科目,4月,5月,6月,7月,8月,9月,10月,11月,12月,1月,2月,"
                                "3月,決算整理,合計\r\n");
@@ -71,8 +73,8 @@ Timing importOnce(const QString& path, booktable::Kind kind) {
     Timing t;
     const qint64 started = monotonicNs();
     const bookcsv::Table csv = bookcsv::readFile(path, [](qint64, qint64) { return true; });
-    const booktable::Book book = booktable::read(csv.rows, kind, csv.lines,
-                                                 [](qint64, qint64) { return true; });
+    const booktable::Book book =
+        booktable::read(csv.rows, kind, csv.lines, [](qint64, qint64) { return true; });
     t.readMs = (monotonicNs() - started) / 1e6;
     t.rows = book.rows.size();
     t.error = csv.error.isEmpty() ? book.error : csv.error;
@@ -82,8 +84,8 @@ Timing importOnce(const QString& path, booktable::Kind kind) {
     const bool months = kind == booktable::Kind::Months;
     const AccountMapping mapping = AccountMapping::builtIn(
         months ? AccountMapping::Kind::MonthlyTable : AccountMapping::Kind::TrialBalance);
-    const bookstructure::Structure structure = bookstructure::analyse(
-        book, [&mapping](const QString& key) { return mapping.knows(key); });
+    const bookstructure::Structure structure =
+        bookstructure::analyse(book, [&mapping](const QString& key) { return mapping.knows(key); });
     const bookplan::Plan plan =
         months ? bookplan::monthlyTable(book, structure, mapping,
                                         {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3}, &cell)
@@ -115,8 +117,8 @@ QStringList measureBooks(const QString& folder) {
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return {QStringLiteral("cannot write %1").arg(path)};
         file.close();
-        const booktable::Kind kind = c.shape == Shape::TrialBalance ? booktable::Kind::Balances
-                                                                    : booktable::Kind::Months;
+        const booktable::Kind kind =
+            c.shape == Shape::TrialBalance ? booktable::Kind::Balances : booktable::Kind::Months;
         QList<double> read;
         QList<double> plan;
         Timing last;
@@ -137,11 +139,11 @@ QStringList measureBooks(const QString& folder) {
                                    "more")
                         .arg(readMedian, 0, 'f', 0)
                         .arg(median(plan), 0, 'f', 0);
-        text += QStringLiteral(" (target ≤ 1000 ms to read: %1)  [median of %2]")
-                    .arg(readMedian <= 1000 && expected ? QStringLiteral("target met")
-                                                        : QStringLiteral("TARGET MISSED ") +
-                                                              last.error)
-                    .arg(runs);
+        text +=
+            QStringLiteral(" (target ≤ 1000 ms to read: %1)  [median of %2]")
+                .arg(readMedian <= 1000 && expected ? QStringLiteral("target met")
+                                                    : QStringLiteral("TARGET MISSED ") + last.error)
+                .arg(runs);
         lines.append(text);
     }
     return lines;

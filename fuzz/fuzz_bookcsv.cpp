@@ -26,8 +26,8 @@ void plan(const bookcsv::Table& table, booktable::Kind kind) {
     const AccountMapping mapping = AccountMapping::builtIn(
         kind == booktable::Kind::Balances ? AccountMapping::Kind::TrialBalance
                                           : AccountMapping::Kind::MonthlyTable);
-    const bookstructure::Structure structure = bookstructure::analyse(
-        book, [&mapping](const QString& key) { return mapping.knows(key); });
+    const bookstructure::Structure structure =
+        bookstructure::analyse(book, [&mapping](const QString& key) { return mapping.knows(key); });
     // Every row of the book is a node; accounts named only by their sub-accounts add some.
     fuzz::check(structure.nodes.size() >= book.rows.size());
     for (const bookstructure::Node& node : structure.nodes)
@@ -36,8 +36,8 @@ void plan(const bookcsv::Table& table, booktable::Kind kind) {
     const bookplan::Plan p =
         kind == booktable::Kind::Balances
             ? bookplan::trialBalance(book, structure, mapping)
-            : bookplan::monthlyTable(book, structure, mapping, {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3},
-                                     &cell);
+            : bookplan::monthlyTable(book, structure, mapping,
+                                     {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3}, &cell);
     // Sums that do not fit are refused, never filled.
     fuzz::check(!structure.overflow || !p.error.isEmpty());
 }

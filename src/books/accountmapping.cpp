@@ -67,7 +67,9 @@ const Definition trialBalanceDefinitions[] = {
      "労務費|賃金|給料|給料手当|給与手当|給与|雑給|賞与|賞与手当|従業員賞与|法定福利費|退職金|"
      "退職給付費用",
      ""},
-    {7, "外注費", false, false, false, Section::Any, outsourcing, ""},
+    // 外注費 here is the outsourcing of the cost of sales, as the other boxes beside it;
+    // one among 販売費及び一般管理費 has no box of item 7.
+    {7, "外注費", false, false, false, Section::CostOfSales, outsourcing, ""},
     {8, "期末棚卸高", true, false, true, Section::Any,
      "期末商品棚卸高|期末製品棚卸高|期末棚卸高|期末商品棚卸", ""},
     // Costs that the form asks for twice: once as part of the cost of sales (where the
@@ -93,7 +95,8 @@ const Definition trialBalanceDefinitions[] = {
     {19, "税引前当期損益", true, false, false, Section::Any, "",
      "税引前当期純利益|税引前当期純損益|税引前当期純損益金額|税引前当期利益|税引前当期損益|"
      "-税引前当期純損失"},
-    {20, "資産の部合計", false, false, false, Section::Any, "", "資産の部合計|資産合計"},
+    {20, "資産の部合計", false, false, false, Section::Any, "",
+     "資産の部合計|資産合計|資産の部|資産"},
     {21, "現金預金", false, false, false, Section::Any,
      "現金|小口現金|預金|普通預金|当座預金|定期預金|通知預金|定期積金|別段預金",
      "現金預金|現金及び預金|現金・預金|現金及び預金合計|現金預金合計"},
@@ -106,12 +109,14 @@ const Definition trialBalanceDefinitions[] = {
     {27, "機械装置", false, false, false, Section::Any, "機械装置|機械及び装置", ""},
     {28, "車両・船舶", false, false, false, Section::Any, "車両運搬具|船舶", ""},
     {29, "土地", false, false, false, Section::Any, "土地", ""},
-    {30, "負債の部合計", true, false, false, Section::Any, "", "負債の部合計|負債合計"},
+    {30, "負債の部合計", true, false, false, Section::Any, "",
+     "負債の部合計|負債合計|負債の部|負債"},
     {31, "支払手形", true, false, false, Section::Any, "支払手形", ""},
     {32, "買掛金", true, false, false, Section::Any, "買掛金", ""},
     {33, "個人借入金", true, false, false, Section::Any, "役員借入金|代表者借入金", ""},
     {34, "その他借入金", true, false, false, Section::Any, "借入金|短期借入金|長期借入金", ""},
-    {35, "純資産の部合計", true, false, false, Section::Any, "", "純資産の部合計|純資産合計"},
+    {35, "純資産の部合計", true, false, false, Section::Any, "",
+     "純資産の部合計|純資産合計|純資産の部|純資産"},
 };
 
 const GroupDefinition trialBalanceGroups[] = {
@@ -175,7 +180,8 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
                 name.remove(0, 1);
             }
             to.append({bookfigures::accountKey(name), id, sign, section, false});
-            mapping.m_known.insert(to.last().key);
+            if (&to == &mapping.m_entries)
+                mapping.m_known.insert(to.last().key);
         }
     };
     const auto add = [&](const Definition& d) {

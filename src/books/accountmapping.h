@@ -53,7 +53,7 @@ public:
     std::optional<int> totalOf(const QString& key) const;
     // The box whose accounts a group of this name gathers (人件費, 材料費 …).
     std::optional<int> groupOf(const QString& key) const;
-    // Whether the table knows the name as an account or a total.
+    // Whether the table knows the name as an account (not as a total of the file).
     bool knows(const QString& key) const;
 
     // Adds the lines of a user mapping file; returns a note for each line it cannot use.
@@ -85,7 +85,7 @@ private:
     QList<Entry> m_entries;
     QList<Entry> m_totals;
     QList<Group> m_groups;
-    QSet<QString> m_known; // every name of the entries above, looked up for each row
+    QSet<QString> m_known; // the accounts' names, looked up for each row
 };
 
 } // namespace gaikyo

@@ -277,7 +277,9 @@ public:
             sources = {QStringLiteral("ファイルの「%1」").arg(g.totalName)};
             const qint64 fromFile = g.total->value(key);
             if (!g.partNames.isEmpty() && !g.partsUnreadable.contains(key) &&
-                g.parts.value(key) != fromFile && !m_reported.contains(id)) {
+                !bookstructure::agrees({{key, fromFile}}, {{key, g.parts.value(key)}},
+                                       g.partNames.size(), m_book.unitYen) &&
+                !m_reported.contains(id)) {
                 m_reported.insert(id);
                 plan.disagreements.append(
                     QStringLiteral("「%1」：ファイルの「%2」%3と、科目（%4）を足した %5が合いま"

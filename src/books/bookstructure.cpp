@@ -15,6 +15,10 @@ using booktable::Row;
 
 namespace {
 
+// A total adds up at most so many rows side by side: looking further back for each total
+// would make a long file take long.
+constexpr qsizetype maxRowsOfTotal = 5000;
+
 // What a row is before the rows around it are looked at.
 enum class Kind {
     Heading,        // no figures, nothing below it
@@ -116,6 +120,13 @@ private:
         return n;
     }
 
+    // Totals below their rows and profit lines close what stands above them; no row
+    // stands under them, however deep it is written.
+    static bool takesRows(const Row& row) {
+        const QString key = row.key;
+        return !isDifferenceLine(key) && !baseOfTotal(key);
+    }
+
     void buildTree() {
         QList<int> stack;
         const QList<Row>& rows = m_book.rows;
@@ -131,6 +142,8 @@ private:
                     addNode(nullptr, -1, row.account, row.accountDepth, row.line, stack);
             }
             addNode(&row, r, row.name, row.depth, row.line, stack);
+            if (!takesRows(row))
+                stack.removeLast();
         }
         m_isSub.resize(m_s.nodes.size());
         for (int n = 0; n < m_s.nodes.size(); ++n)
@@ -188,20 +201,25 @@ private:
         bool explicitSubs = node.row < 0;
         for (const int c : children)
             explicitSubs = explicitSubs || m_isSub.value(c);
+        // Rows below an account are its sub-accounts, whatever they are called; rows below
+        // a group are its accounts. 売上高 is both: its rows are sub-accounts (customers)
+        // unless they are accounts themselves (商品売上高, 製品売上高).
         const auto subsByName = [&] {
-            if (isGroupName(node.key) || baseOfTotal(node.key) || isDifferenceLine(node.key))
+            if (baseOfTotal(node.key) || isDifferenceLine(node.key))
                 return false;
             for (const int c : children)
                 if (!m_children.at(c).isEmpty())
                     return false;
-            if (m_known(node.key))
+            const bool known = m_known(node.key);
+            const bool group = isGroupName(node.key);
+            if (known && !group)
                 return true;
             for (const int c : children) {
                 const QString& key = m_s.nodes.at(c).key;
                 if (m_known(key) || isGroupName(key))
                     return false;
             }
-            return true;
+            return known || !group;
         };
         const bool subs = explicitSubs || subsByName();
         if (subs) {
@@ -217,7 +235,7 @@ private:
             node.members = children;
             if (!hasFigures(n))
                 node.amounts = sum;
-            else if (!equalAmounts(node.amounts, sum))
+            else if (!agrees(node.amounts, sum, children.size(), m_book.unitYen))
                 disagree(n, node.amounts, sum, QStringLiteral("その補助科目"));
             return;
         }
@@ -229,7 +247,7 @@ private:
         if (hasFigures(n)) {
             node.role = Role::Total;
             node.certain = true;
-            if (!equalAmounts(node.amounts, sum))
+            if (!agrees(node.amounts, sum, items.size(), m_book.unitYen))
                 disagree(n, node.amounts, sum, QStringLiteral("その下の科目"));
         } else {
             node.role = Role::Heading;
@@ -317,7 +335,6 @@ private:
 
     void flatPass(const QList<int>& list) {
         int lastHeading = -1;
-        int lastBracket = -1;
         int lastTotal = -1;
         QHash<QString, int> headingAt;
         for (int p = 0; p < list.size(); ++p)
@@ -328,8 +345,6 @@ private:
             const Kind kind = m_kind.at(n);
             if (kind == Kind::Heading) {
                 lastHeading = p;
-                if (const Row* row = rowOf(n); row && row->bracketed)
-                    lastBracket = p;
                 headingAt.insert(node.key, p);
                 continue;
             }
@@ -341,22 +356,31 @@ private:
             const QString base =
                 kind == Kind::NamedTotal ? baseOfTotal(node.key).value_or(QString()) : node.key;
             const int named = base.isEmpty() ? -2 : headingAt.value(base, -2);
-            QList<int> starts;
-            if (named >= -1)
-                starts.append(named);
-            for (const int s : {std::max(lastHeading, lastTotal), lastHeading, lastBracket, -1})
-                if (!starts.contains(s))
-                    starts.append(s);
             bool matched = false;
-            for (const int s : starts) {
-                const QList<int> items = spanItems(list, s, p);
-                if (items.isEmpty())
-                    continue;
-                if (equalAmounts(sumOf(items), node.amounts)) {
-                    settleBelow(n, s, items, true);
+            if (named >= -1) {
+                const QList<int> items = spanItems(list, named, p);
+                if (!items.isEmpty() &&
+                    agrees(node.amounts, sumOf(items), items.size(), m_book.unitYen)) {
+                    settleBelow(n, named, items, true);
                     lastTotal = p;
                     matched = true;
-                    break;
+                }
+            }
+            if (!matched) {
+                // The rows just before it, as few as add up to it: its own accounts, or the
+                // totals of its parts (流動資産合計 and 固定資産合計 for 資産の部合計).
+                const QList<int> before = spanItems(list, -1, p);
+                Amounts sum;
+                const qsizetype longest = std::min<qsizetype>(before.size(), maxRowsOfTotal);
+                for (qsizetype k = 1; k <= longest && !matched; ++k) {
+                    const int first = before.at(before.size() - k);
+                    add(sum, valueOf(first));
+                    if (agrees(node.amounts, sum, k, m_book.unitYen)) {
+                        const int start = m_position.value(first) - 1;
+                        settleBelow(n, start, before.mid(before.size() - k), true);
+                        lastTotal = p;
+                        matched = true;
+                    }
                 }
             }
             if (matched)
@@ -410,7 +434,7 @@ private:
                 break;
             items.append(m);
             add(sum, valueOf(m));
-            if (equalAmounts(sum, m_s.nodes.at(n).amounts)) {
+            if (agrees(m_s.nodes.at(n).amounts, sum, items.size(), m_book.unitYen)) {
                 Node& node = m_s.nodes[n];
                 node.role = Role::Total;
                 node.certain = true;
@@ -488,6 +512,9 @@ private:
                 seen.insert(o);
                 const Node& owner = m_s.nodes.at(o);
                 owners.append(owner.key);
+                if (const std::optional<QString> base = baseOfTotal(owner.key);
+                    base && !base->isEmpty())
+                    owners.append(*base);
                 const AccountSection implied = sectionAfter(owner.key, AccountSection::Any);
                 if (implied == AccountSection::Manufacturing)
                     node.section = AccountSection::Manufacturing;
@@ -559,7 +586,7 @@ private:
             for (const qint64 yen : row->amounts)
                 if (!bookfigures::addTo(sum, yen))
                     m_s.overflow = true;
-            if (sum != *node.fileTotal)
+            if (!agrees({{0, *node.fileTotal}}, {{0, sum}}, row->amounts.size(), m_book.unitYen))
                 m_s.disagreements.append(
                     QStringLiteral("%1行目「%2」の合計の列 %3が、各月を足した %4と合いません。")
                         .arg(node.line)
@@ -672,6 +699,24 @@ AccountSection sectionAfter(const QString& key, AccountSection current) {
         if (key.contains(QString::fromUtf8(other)))
             return AccountSection::Other;
     return current;
+}
+
+bool agrees(const Amounts& total, const Amounts& sum, qsizetype rows, qint64 unitYen) {
+    if (unitYen <= 1)
+        return equalAmounts(total, sum);
+    const qint64 tolerance = std::max<qsizetype>(rows, 1) * unitYen;
+    const auto near = [tolerance](qint64 a, qint64 b) {
+        qint64 difference = 0;
+        return !__builtin_sub_overflow(a, b, &difference) && difference <= tolerance &&
+               difference >= -tolerance;
+    };
+    for (auto it = total.cbegin(); it != total.cend(); ++it)
+        if (!near(it.value(), sum.value(it.key())))
+            return false;
+    for (auto it = sum.cbegin(); it != sum.cend(); ++it)
+        if (!near(total.value(it.key()), it.value()))
+            return false;
+    return true;
 }
 
 QString yenText(qint64 yen) {

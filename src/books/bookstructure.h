@@ -75,6 +75,12 @@ bool isContraAccount(const QString& key);
 // The section that rows under a heading of this name belong to.
 AccountSection sectionAfter(const QString& key, AccountSection current);
 
+// Whether a file's total agrees with the sum of its rows. Figures in a unit of more than a
+// yen (千円) are each cut to the unit by the program that wrote them, the total as well:
+// they may differ by one unit a row.
+bool agrees(const booktable::Amounts& total, const booktable::Amounts& sum, qsizetype rows,
+            qint64 unitYen);
+
 // "1,234,567円"
 QString yenText(qint64 yen);
 // "4月" for a month key, "決算整理" for the closing entries, nothing for a balance.

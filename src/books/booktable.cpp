@@ -402,14 +402,17 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
         }
         unitYen = *known;
         book.unit = bookfigures::accountKey(titleUnit);
+        book.unitYen = unitYen;
     }
     for (const QString& unit : columns.units) {
         if (!bookfigures::unitYen(unit)) {
             book.error = unknownUnitMessage(unit);
             return book;
         }
-        if (book.unit.isEmpty())
+        if (book.unit.isEmpty()) {
             book.unit = bookfigures::accountKey(unit);
+            book.unitYen = *bookfigures::unitYen(unit);
+        }
     }
     book.debitMinusCredit = kind == Kind::Balances && columns.balance < 0;
     book.closingColumn = kind == Kind::Months && columns.closing >= 0;

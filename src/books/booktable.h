@@ -58,6 +58,7 @@ struct Book {
     // accounts kept on the credit side read negative.
     bool debitMinusCredit = false;
     QString unit;               // the display unit the file states; empty when none
+    qint64 unitYen = 1;         // the yen of one unit of the file's figures
     bool closingColumn = false; // Months: a 決算整理 column was read
     QStringList notes;          // rows with figures but no name …
     QString error;              // a message for the user; empty when the book was read
