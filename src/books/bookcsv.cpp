@@ -127,7 +127,22 @@ struct Decoded {
     QString error;
 };
 
-Decoded decode(const QByteArray& bytes, const QString& fileName) {
+// The end-of-file byte that old programs put after the last line is no part of the text.
+QByteArray withoutEndOfFileMark(const QByteArray& bytes) {
+    qsizetype end = bytes.size();
+    while (end > 0 && (bytes.at(end - 1) == '\r' || bytes.at(end - 1) == '\n'))
+        --end;
+    if (end == 0 || bytes.at(end - 1) != '\x1a')
+        return bytes;
+    while (end > 0 && bytes.at(end - 1) == '\x1a')
+        --end;
+    return bytes.left(end);
+}
+
+Decoded decode(const QByteArray& original, const QString& fileName) {
+    // Byte-wise only for the 8-bit encodings: UTF-16 has its own form of the mark.
+    const bool wide = original.startsWith("\xFF\xFE") || original.startsWith("\xFE\xFF");
+    const QByteArray bytes = wide ? original : withoutEndOfFileMark(original);
     const auto utf16 = [&](QStringConverter::Encoding encoding) -> Decoded {
         QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
         QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
@@ -158,7 +173,7 @@ Decoded decode(const QByteArray& bytes, const QString& fileName) {
     return {std::move(asCp932), {}};
 }
 
-// The end-of-file byte that old programs put after the last line is no part of the text.
+// The same mark in a text decoded from UTF-16.
 void dropEndOfFileMarks(QString& text) {
     qsizetype end = text.size();
     bool marks = false;

@@ -389,7 +389,21 @@ private:
             if ((kind == Kind::NamedTotal && !isGrandTotal(base)) || namedRows) {
                 // A total of the rows before it that they do not add up to: an account lost
                 // or misread. Said, with both figures.
-                const int s = namedRows ? named : std::max(lastHeading, lastTotal);
+                // Its rows are not known: the span nearest to its figure is the likeliest.
+                int s = named;
+                if (!namedRows) {
+                    qint64 nearest = -1;
+                    for (const int start : {lastTotal, lastHeading, -1}) {
+                        const Amounts sum = sumOf(spanItems(list, start, p));
+                        qint64 off = 0;
+                        for (auto it = node.amounts.cbegin(); it != node.amounts.cend(); ++it)
+                            off = std::max(off, qAbs(it.value() - sum.value(it.key())));
+                        if (nearest < 0 || off < nearest) {
+                            nearest = off;
+                            s = start;
+                        }
+                    }
+                }
                 const QList<int> items = spanItems(list, s, p);
                 settleBelow(n, s, items, false);
                 disagree(n, node.amounts, sumOf(items), QStringLiteral("その上の科目"));
