@@ -54,7 +54,9 @@ QString folded(const QString& text) {
     return out;
 }
 
-Figure figure(const QString& text, qint64 unitYen) {
+namespace {
+
+Figure figureOf(const QString& text, qint64 unitYen, bool normalized) {
     // The characters that matter, folded and without spaces, into a buffer of their own:
     // no figure is longer, and a file of many thousand cells makes no text for each.
     constexpr qsizetype longest = 48;
@@ -62,8 +64,9 @@ Figure figure(const QString& text, qint64 unitYen) {
     qsizetype length = 0;
     for (const QChar c : text) {
         char16_t u = c.unicode();
-        if (needsFullFolding(u))
-            return figure(text.normalized(QString::NormalizationForm_KC), unitYen);
+        // Once normalised, a character the normalisation leaves as it is stays.
+        if (!normalized && needsFullFolding(u))
+            return figureOf(text.normalized(QString::NormalizationForm_KC), unitYen, true);
         if (u >= 0xFF01 && u <= 0xFF5E)
             u = char16_t(u - 0xFEE0);
         if (u == 0x3000 || isBlank(QChar(u)))
@@ -146,6 +149,12 @@ Figure figure(const QString& text, qint64 unitYen) {
         __builtin_add_overflow(value, fractionYen, &value))
         return unreadable;
     return {Figure::Kind::Read, negative ? -value : value};
+}
+
+} // namespace
+
+Figure figure(const QString& text, qint64 unitYen) {
+    return figureOf(text, unitYen, false);
 }
 
 std::optional<qint64> yen(const QString& text) {

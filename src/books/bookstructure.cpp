@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace gaikyo::bookstructure {
 
 using booktable::Amounts;
@@ -18,6 +20,10 @@ namespace {
 // A total adds up at most so many rows side by side: looking further back for each total
 // would make a long file take long.
 constexpr qsizetype maxRowsOfTotal = 5000;
+
+// The groups a row stands under that are looked at, innermost first: books nest a few
+// levels deep, and a file of thousands of levels would otherwise take long.
+constexpr qsizetype maxGroups = 16;
 
 // What a row is before the rows around it are looked at.
 enum class Kind {
@@ -239,7 +245,8 @@ private:
                 disagree(n, node.amounts, sum, QStringLiteral("その補助科目"));
             return;
         }
-        const QList<int> items = spanItems(children, -1, static_cast<int>(children.size()));
+        const QList<int> items =
+            spanItems(children, -1, static_cast<int>(children.size()), children.size());
         const Amounts sum = sumOf(items);
         node.members = items;
         for (const int item : items)
@@ -280,15 +287,17 @@ private:
 
     // The rows that a total standing at `end` of the list would add up, when its span
     // begins after `start`: accounts, and earlier totals in place of the rows they sum.
-    QList<int> spanItems(const QList<int>& list, int start, int end) const {
+    // At most `limit` of them, the last ones.
+    QList<int> spanItems(const QList<int>& list, int start, int end,
+                         qsizetype limit = maxRowsOfTotal) const {
         QList<int> items;
         int q = end - 1;
-        while (q > start) {
+        while (q > start && items.size() < limit) {
             const int n = list.at(q);
             const int from = m_spanStart.at(n);
             if (from != -2 && m_s.nodes.at(n).role == Role::Total) {
                 if (from >= start) {
-                    items.prepend(n);
+                    items.append(n);
                     q = from;
                     continue;
                 }
@@ -301,9 +310,10 @@ private:
                 continue;
             }
             if (isItem(n))
-                items.prepend(n);
+                items.append(n);
             --q;
         }
+        std::reverse(items.begin(), items.end());
         return items;
     }
 
@@ -483,7 +493,7 @@ private:
                 if (parent >= 0) {
                     const Node& p = m_s.nodes.at(parent);
                     start.section = sectionAfter(p.key, p.section);
-                    start.groups = QStringList{p.key} + p.groups;
+                    start.groups = (QStringList{p.key} + p.groups).mid(0, maxGroups);
                     start.statement = m_statement.at(parent);
                 }
                 running.insert(parent, start);
@@ -499,7 +509,8 @@ private:
                 }
                 if (m_kind.at(n) == Kind::Heading) {
                     ctx.section = sectionAfter(node.key, ctx.section);
-                    ctx.groups = QStringList{node.key} + listGroups.value(parent);
+                    ctx.groups =
+                        (QStringList{node.key} + listGroups.value(parent)).mid(0, maxGroups);
                 }
             }
             node.section = ctx.section;
@@ -522,7 +533,8 @@ private:
             Node& node = m_s.nodes[n];
             QStringList owners;
             QSet<int> seen;
-            for (int o = m_owner.at(n); o >= 0 && !seen.contains(o); o = m_owner.at(o)) {
+            for (int o = m_owner.at(n); o >= 0 && !seen.contains(o) && seen.size() < maxGroups;
+                 o = m_owner.at(o)) {
                 seen.insert(o);
                 const Node& owner = m_s.nodes.at(o);
                 owners.append(owner.key);
@@ -537,7 +549,7 @@ private:
                           node.section == AccountSection::Any))
                     node.section = AccountSection::CostOfSales;
             }
-            node.groups = owners + node.groups;
+            node.groups = (owners + node.groups).mid(0, 2 * maxGroups);
         }
         // Sub-accounts follow their account.
         for (int n = 0; n < m_s.nodes.size(); ++n) {
