@@ -276,8 +276,7 @@ def b_books():
     ], total='当期製品製造原価', section='manufacturing')
     sales = Group('売上高', [flow('製品売上高', 98500000)], total='売上高合計', side='C',
                   section='revenue')
-    transfer = Acct('当期製品製造原価', made.yen)
-    transfer.months = [sum(value(a) * 0 for a in []) for _ in range(12)]
+    transfer = Acct('当期製品製造原価', made.yen, months=[0] * 12)
     cost = Group('売上原価', [
         Acct('期首製品棚卸高', 3400000, months=only(0, 3400000)),
         transfer,
