@@ -42,6 +42,16 @@ const IntegerBox dateBoxes[] = {
     {"Text19", &CompanyRecord::endDay, "事業年度（至 日）"},
 };
 
+// The header boxes that "上記項目を登録" saves; the print offsets are never saved.
+const QStringList& headerBoxes() {
+    static const QStringList boxes{
+        QStringLiteral("Text1"),  QStringLiteral("Text3"),  QStringLiteral("Text13"),
+        QStringLiteral("Text14"), QStringLiteral("Text15"), QStringLiteral("Text17"),
+        QStringLiteral("Text18"), QStringLiteral("Text19"), QStringLiteral("Text5"),
+        QStringLiteral("Text12"), QStringLiteral("Text4"),  QStringLiteral("Text2")};
+    return boxes;
+}
+
 } // namespace
 
 PrintScreen::PrintScreen(Application& app)
@@ -197,6 +207,16 @@ void PrintScreen::addControls() {
             add(button(QString::fromLatin1(name), QString::fromUtf8(caption), QRect()));
         hidden.visible = false;
     }
+
+    // The keyboard goes down the boxes, on to "上記項目を登録", the offsets and the prints;
+    // the buttons that empty a box come last, so that Enter in a box never empties the
+    // next one.
+    QStringList order = headerBoxes();
+    order << QStringLiteral("Command9") << QStringLiteral("Text7") << QStringLiteral("Text8");
+    for (const auto& p : prints)
+        order.append(QString::fromLatin1(p.name));
+    order << QStringLiteral("Command21") << QStringLiteral("Command22");
+    setTabOrder(order);
 }
 
 void PrintScreen::load() {
@@ -236,7 +256,17 @@ void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
                                                 "この会社を登録してから印刷してください。"));
 }
 
+QString PrintScreen::saveButtonFor(const QStringList& changed) const {
+    Q_UNUSED(changed);
+    return QStringLiteral("Command9");
+}
+
 void PrintScreen::loadHeader() {
+    fillHeader();
+    markLoaded(headerBoxes());
+}
+
+void PrintScreen::fillHeader() {
     const std::optional<qint32> code = strictInteger(text(codeBox));
     if (!code) {
         setText(QStringLiteral("Text1"), QString());
@@ -335,6 +365,7 @@ bool PrintScreen::saveHeader() {
     if (!status.notice().isEmpty())
         messages::inform(QStringLiteral("上記項目を登録"), status.notice());
     m_data.company() = record;
+    markLoaded(headerBoxes());
     return true;
 }
 

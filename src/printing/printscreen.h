@@ -17,9 +17,13 @@ public:
 
     const PrintRecords& printData() const { return m_data; }
 
+protected:
+    QString saveButtonFor(const QStringList& changed) const override;
+
 private:
     void addControls();
     void loadHeader();    // "data"
+    void fillHeader();    // its reading and showing
     bool loadPrintData(); // "データ"; false when the company's master file did not load
     bool saveHeader();    // "上記項目を登録"
     // Lines 1–15 of the company's master file, line 15 where the file has it.

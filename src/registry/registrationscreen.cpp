@@ -23,12 +23,15 @@ namespace {
 
 const QString typeMismatch = QStringLiteral("型が一致しません。");
 
-// The keyboard focus order of the screen.
+// The keyboard order of the screen: the boxes down the form, then the save, so that Enter
+// in a box always goes on to the next one (never to a button that empties or replaces
+// a box), then the other buttons as the form reads.
 const char* const focusOrder[] = {
-    "Text1",    "Command1", "Command2", "Text2",     "Text3",     "Text5",     "Text10", "Text12",
-    "Text13",   "Text14",   "Text15",   "Text16",    "Text17",    "Text18",    "Text19", "Command3",
-    "Command6", "Command7", "Command9", "Command12", "Command5",  "Command15", "Text4",  "Command4",
-    "Text6",    "Command8", "Text7",    "Command10", "Command13", "Text9",
+    "Text1",    "Text7",    "Text2",     "Text3",     "Text13",   "Text14",
+    "Text15",   "Text17",   "Text18",    "Text19",    "Text5",    "Text9",
+    "Text12",   "Text4",    "Text6",     "Command12", "Command5", "Command9",
+    "Command6", "Command7", "Command10", "Command1",  "Command2", "Command3",
+    "Text10",   "Text16",   "Command13", "Command4",  "Command8", "Command15",
 };
 
 // Why a file could not be read, in the words the system uses for it.
@@ -43,6 +46,19 @@ QString readFailure(const QString& windowsPath) {
     return QStringLiteral("ファイルの終わりを越えて読み込もうとしました。");
 }
 
+// The entry boxes whose values the save writes, whose unsaved values the screen watches.
+const QStringList& entryBoxes() {
+    static const QStringList boxes = [] {
+        QStringList names;
+        for (const char* name :
+             {"Text1", "Text7", "Text2", "Text3", "Text13", "Text14", "Text15", "Text17", "Text18",
+              "Text19", "Text5", "Text9", "Text12", "Text4", "Text6"})
+            names.append(QString::fromLatin1(name));
+        return names;
+    }();
+    return boxes;
+}
+
 // The boxes of the business year: start year, month, day, then end year, month, day.
 const char* const dateBoxes[] = {"Text13", "Text14", "Text15", "Text17", "Text18", "Text19"};
 
@@ -55,8 +71,18 @@ RegistrationScreen::RegistrationScreen(Application& app)
 
     onClick(QStringLiteral("クリア"), [this] { clear(); });
     onClick(QStringLiteral("Command9"), [this] { emptyEveryBox(); });
-    onClick(QStringLiteral("Command7"), [this] { takeHandedCode(); });
-    onClick(QStringLiteral("Command6"), [this] { callUp(); });
+    onClick(QStringLiteral("Command7"), [this] {
+        if (!mayCallUp())
+            return;
+        takeHandedCode();
+        markLoaded(entryBoxes());
+    });
+    onClick(QStringLiteral("Command6"), [this] {
+        if (!mayCallUp())
+            return;
+        callUp();
+        markLoaded(entryBoxes());
+    });
     onClick(QStringLiteral("Command10"), [this] { setText(QStringLiteral("Text7"), {}); });
     onClick(QStringLiteral("Command4"), [this] { setText(QStringLiteral("Text4"), {}); });
     onClick(QStringLiteral("Command8"), [this] { setText(QStringLiteral("Text6"), {}); });
@@ -156,6 +182,20 @@ void RegistrationScreen::clear() {
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                              "Text12", "Text13", "Text14", "Text15", "Text17", "Text18", "Text19"})
         setText(QString::fromLatin1(name), {});
+    // A new form to fill in, as "会社登録" asks for it: nothing on it is unsaved.
+    markLoaded(entryBoxes());
+}
+
+QString RegistrationScreen::saveButtonFor(const QStringList& changed) const {
+    Q_UNUSED(changed);
+    return QStringLiteral("Command12");
+}
+
+bool RegistrationScreen::mayCallUp() {
+    QStringList boxes = entryBoxes();
+    boxes.removeOne(QStringLiteral("Text1"));
+    // はい saves, and the save closes the screen: there is nothing left to call up into.
+    return settleUnsaved(boxes) && !isClosed();
 }
 
 void RegistrationScreen::emptyEveryBox() {

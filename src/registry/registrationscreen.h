@@ -25,8 +25,14 @@ public:
     // ("ファイルが見つかりません。"); empty when it showed one.
     const QString& callUpFailure() const { return m_callUpFailure; }
 
+protected:
+    QString saveButtonFor(const QStringList& changed) const override;
+
 private:
     void addControls();
+    // Before a call-up replaces the boxes: unsaved values are asked about (the code
+    // typed into Text1 to call a company up is no such value). False: stay.
+    bool mayCallUp();
     void emptyEveryBox();  // Command9 "法人コード"
     void takeHandedCode(); // Command7 "DATA"
     void callUp();         // Command6 "会社呼出"

@@ -71,7 +71,7 @@ DisclaimerScreen::DisclaimerScreen(Application& app)
         pledge::writeRefused();
         this->app().endProgram();
     });
-    onClick(QStringLiteral("Command3"), [this] { this->app().endProgram(); });
+    onClick(QStringLiteral("Command3"), [this] { this->app().quit(); });
     onClick(QStringLiteral("Label1"), [this] {
         this->app().platform().openAddress(supportlinks::homePage());
         click(QStringLiteral("Command3"));

@@ -39,7 +39,7 @@ MainMenu::MainMenu(Application& app)
         FileChannel::instance().close();
         this->app().platform().beep();
     });
-    onClick(QStringLiteral("Command11"), [this] { this->app().endProgram(); });
+    onClick(QStringLiteral("Command11"), [this] { this->app().quit(); });
     onClick(QStringLiteral("Command13"), [] {});
     onClick(QStringLiteral("Command2"), [this] { callUpCompany(); });
     onClick(QStringLiteral("List2"), [this] { selectFromCompanyList(); });
@@ -189,6 +189,9 @@ void MainMenu::addControls() {
     }
     add(button(QStringLiteral("Command27"), QStringLiteral("プリンターの設定変更"),
                QRect(9240, 8160, 2655, 375)));
+
+    // A code typed, Enter: on to "会社呼出" beside it, not to "会社コードクリア" below.
+    setTabOrder({QStringLiteral("Text1"), QStringLiteral("Command2")});
 }
 
 bool MainMenu::startUp() {
@@ -234,7 +237,7 @@ void MainMenu::checkPledge() {
 }
 
 void MainMenu::closeBoxPressed() {
-    app().endProgram();
+    app().quit();
 }
 
 std::optional<qint32> MainMenu::currentCode(const QString& operation) {
@@ -296,6 +299,10 @@ void MainMenu::takeFromRegistryList() {
         fail(QStringLiteral("型が一致しません。"));
         return;
     }
+    // A registration typed and not saved is asked about before another company
+    // replaces it.
+    if (Screen* open = app().existing(screens::registration); open && !open->settleUnsaved())
+        return;
     auto* registration = app().screenAs<RegistrationScreen>(screens::registration);
     if (!registration) {
         fail(QStringLiteral("登録の画面を開けません。"));

@@ -111,6 +111,18 @@ void MonthlyTableScreen::addControls() {
     // Item 17 from a monthly table, left of the hidden controls of the bottom row.
     addButton(importButton, bookimport::monthlyTableCaption, QRect(8, 472, 121, 25)).font.points =
         11.25;
+
+    // The headings, the table down each column as the months are copied from a list, then
+    // item 18.
+    QStringList order;
+    for (int number : {130, 131, 132, 133, 135})
+        order.append(box(number));
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= rows; ++r)
+            order.append(cellBox(r, c));
+    for (int number : {127, 128, 129})
+        order.append(box(number));
+    setBoxOrder(order);
 }
 
 void MonthlyTableScreen::load() {

@@ -19,7 +19,13 @@ RecordScreen::RecordScreen(Application& app, const QString& name, const QString&
     // The part of the form this screen fills in, behind its boxes.
     setBackgroundPicture(formpictures::screenBackground(name));
     onClick(clearButton, [this] { clearBoxes(); });
-    onClick(dataButton, [this] { loadRecord(); });
+    // Loading over values typed and not saved asks first.
+    onClick(dataButton, [this] {
+        if (!settleUnsaved())
+            return;
+        loadRecord();
+        markLoaded(fieldBoxes());
+    });
     onClick(saveButton, [this] { saveRecord(); });
 }
 
@@ -46,6 +52,11 @@ Control& RecordScreen::addButtonRow(int y, int clearX, int dataX, int saveX) {
     return addButton(saveButton, QStringLiteral("登録実行"), QRect(saveX, y, 137, 25));
 }
 
+void RecordScreen::setBoxOrder(QStringList boxes) {
+    boxes.append(saveButton);
+    setTabOrder(boxes);
+}
+
 void RecordScreen::load() {
     click(clearButton);
     click(dataButton);
@@ -55,6 +66,17 @@ void RecordScreen::codeHandedOver(const QString& box) {
     // A new company starts from an empty record, whatever was loaded before.
     if (box == m_codeBox)
         m_record = SectionRecord::emptyFor(m_layout);
+}
+
+QString RecordScreen::saveButtonFor(const QStringList& changed) const {
+    Q_UNUSED(changed);
+    return saveButton;
+}
+
+QStringList RecordScreen::fieldBoxes() const {
+    QStringList boxes = m_layout.boxes();
+    boxes.removeAll(QString());
+    return boxes;
 }
 
 std::optional<qint32> RecordScreen::companyCode() const {
@@ -120,8 +142,10 @@ void RecordScreen::saveRecord() {
         return;
     m_record = typed;
     // A save that fails leaves the boxes as typed; one that works shows the file again.
-    if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record))
+    if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record)) {
+        markLoaded(fieldBoxes());
         click(dataButton);
+    }
 }
 
 } // namespace gaikyo

@@ -38,7 +38,12 @@ protected:
     // "クリア", "ＤＡＴＡ" and "登録実行" side by side below the picture; returns the last.
     Control& addButtonRow(int y, int clearX, int dataX, int saveX);
 
+    // The keyboard order: the boxes as the form reads, then "登録実行", so that Enter in
+    // the last box goes on to saving (never to "クリア"), then the other buttons.
+    void setBoxOrder(QStringList boxes);
+
     std::optional<qint32> companyCode() const;
+    QString saveButtonFor(const QStringList& changed) const override;
 
     // "クリア": empties the field boxes in file order; the record is untouched.
     virtual void clearBoxes();
@@ -58,6 +63,8 @@ private:
     void saveRecord(); // "登録実行"
     void showRecord();
     SectionRecord typedRecord() const;
+    // The boxes of the file's fields, whose unsaved values the screen watches.
+    QStringList fieldBoxes() const;
 
     const RecordLayout& m_layout;
     QString m_codeBox;

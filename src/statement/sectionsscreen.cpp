@@ -43,6 +43,13 @@ const QStringList& employeeRows() {
 }
 const QString totalBox = QStringLiteral("Text90");
 
+// The boxes that feed a section's file, whose unsaved values the screen watches.
+QStringList sectionBoxes(int section) {
+    QStringList boxes = layouts::section(section).boxes();
+    boxes.removeAll(QString());
+    return boxes;
+}
+
 bool fits(qint64 value) {
     return value >= std::numeric_limits<qint32>::min() &&
            value <= std::numeric_limits<qint32>::max();
@@ -57,6 +64,7 @@ SectionsScreen::SectionsScreen(Application& app)
     for (const SectionFrame& frame : sectionframes::all()) {
         m_records.emplace(frame.section, SectionRecord::emptyFor(layouts::section(frame.section)));
         defineActions(frame);
+        markLoaded(sectionBoxes(frame.section));
     }
 }
 
@@ -76,13 +84,35 @@ void SectionsScreen::addControls() {
     }
     Control& code = add(controls::hiddenCodeBox(codeBox));
     code.geometry = QRect(536, 264, 49, 25);
+
+    // The keyboard goes through the section shown, its boxes as the form reads, then its
+    // "登録実行", so that Enter in the last box goes on to saving (never to "クリア"); the
+    // section buttons come last.
+    QStringList order;
+    for (const SectionFrame& frame : sectionframes::all()) {
+        for (const sectionframes::FrameItem& item : frame.items)
+            if (item.kind != sectionframes::ItemKind::Caption &&
+                item.kind != sectionframes::ItemKind::Line)
+                order.append(QString::fromLatin1(item.name));
+        for (const char* button : {frame.saveButton, frame.dataButton, frame.clearButton})
+            order.append(QString::fromLatin1(button));
+    }
+    for (const SectionFrame& frame : sectionframes::all())
+        order.append(QString::fromLatin1(frame.sectionButton));
+    setTabOrder(order);
 }
 
 void SectionsScreen::defineActions(const SectionFrame& frame) {
     const int section = frame.section;
     onClick(QString::fromLatin1(frame.sectionButton), [this, &frame] { showSection(frame); });
     onClick(QString::fromLatin1(frame.clearButton), [this, section] { clearSection(section); });
-    onClick(QString::fromLatin1(frame.dataButton), [this, section] { loadSection(section); });
+    // Loading over values typed into the section and not saved asks first.
+    onClick(QString::fromLatin1(frame.dataButton), [this, section] {
+        if (!settleUnsaved(sectionBoxes(section)))
+            return;
+        loadSection(section);
+        markLoaded(sectionBoxes(section));
+    });
     if (section == employeesSection) {
         onClick(QString::fromLatin1(frame.saveButton), [this] { saveEmployees(); });
         onClick(QStringLiteral("Command24"), [this] { showTotal(); });
@@ -91,6 +121,7 @@ void SectionsScreen::defineActions(const SectionFrame& frame) {
     onClick(QString::fromLatin1(frame.saveButton), [this, section, &frame] {
         if (!saveSection(section))
             return;
+        markLoaded(sectionBoxes(section));
         // Sections 1, 4 and 5 read the file back; 2 and 6 keep what the user typed.
         if (section == 21 || section == 24 || section == 25)
             click(QString::fromLatin1(frame.dataButton));
@@ -105,14 +136,35 @@ void SectionsScreen::codeHandedOver(const QString& box) {
         record = SectionRecord::emptyFor(layouts::section(section));
 }
 
+int SectionsScreen::sectionOf(const QString& box) {
+    for (const SectionFrame& frame : sectionframes::all())
+        if (sectionBoxes(frame.section).contains(box))
+            return frame.section;
+    return 0;
+}
+
+QString SectionsScreen::saveButtonFor(const QStringList& changed) const {
+    const int section = changed.isEmpty() ? 0 : sectionOf(changed.first());
+    return section ? QString::fromLatin1(sectionframes::forSection(section).saveButton) : QString();
+}
+
+QString SectionsScreen::unsavedTitle(const QStringList& changed) const {
+    const int section = changed.isEmpty() ? 0 : sectionOf(changed.first());
+    return section ? QString::fromUtf8(sectionframes::forSection(section).sectionCaption)
+                   : caption();
+}
+
 std::optional<qint32> SectionsScreen::companyCode() const {
     return strictInteger(text(codeBox));
 }
 
 void SectionsScreen::showSection(const SectionFrame& shown) {
+    // The section's file replaces whatever was typed into it: unsaved values are asked
+    // about first.
+    if (!settleUnsaved())
+        return;
     for (const SectionFrame& frame : sectionframes::all())
         setVisible(QString::fromLatin1(frame.frame), &frame == &shown);
-    // Nothing is saved: the section's file replaces whatever was typed into it.
     if (shown.section == descriptionSection || shown.section == branchesSection)
         click(QString::fromLatin1(shown.clearButton));
     click(QString::fromLatin1(shown.dataButton));
@@ -225,6 +277,7 @@ void SectionsScreen::saveEmployees() {
         return;
     for (qsizetype i = 0; i < layout.integers.size(); ++i)
         showInteger(layout.integers.at(i).box, record.integers.at(i));
+    markLoaded(sectionBoxes(employeesSection));
 }
 
 } // namespace gaikyo

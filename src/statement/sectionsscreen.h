@@ -22,6 +22,11 @@ public:
 
     void codeHandedOver(const QString& codeBox) override;
 
+protected:
+    // The "登録実行" and the caption of the section that holds the unsaved boxes.
+    QString saveButtonFor(const QStringList& changed) const override;
+    QString unsavedTitle(const QStringList& changed) const override;
+
 private:
     void addControls();
     void defineActions(const sectionframes::SectionFrame& frame);
@@ -40,6 +45,8 @@ private:
     bool writeRecord(int section);
     qint64 employeeTotal() const;
     std::optional<qint32> companyCode() const;
+    // The section whose file a box feeds (21 … 26), or 0.
+    static int sectionOf(const QString& box);
 
     std::map<int, SectionRecord> m_records;
 };
