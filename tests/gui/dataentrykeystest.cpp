@@ -184,6 +184,10 @@ private Q_SLOTS:
         QCOMPARE(sales->selectedText(), QStringLiteral("1234"));
         QTest::keyClicks(sales, QStringLiteral("9"));
         QCOMPARE(form->text(QStringLiteral("Text1")), QStringLiteral("9"));
+        // Forward too, a box entered by Enter has its figure selected.
+        QTest::keyClick(sales, Qt::Key_Return);
+        QCOMPARE(focused(window), next);
+        QCOMPARE(next->selectedText(), QStringLiteral("56"));
         QVERIFY(program.messages.shown().isEmpty());
     }
 
