@@ -1,5 +1,7 @@
 #include "entryscreenstestsupport.h"
 
+#include "registry/registrationprogram.h"
+
 #include "registry/masterfile.h"
 
 #include <QTest>
@@ -338,6 +340,42 @@ private Q_SLOTS:
         p.form->closeBoxPressed();
         QVERIFY(p.messages.shown().isEmpty());
         QVERIFY(!p.app.existing(screens::mainAccounts));
+    }
+
+    // A click in the registry list calls a company up into the registration screen: a
+    // registration typed there and not saved is asked about first. Its save needs the
+    // business year, so はい is refused here, and the screen stays as typed.
+    void registryListClickAsks_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("calledUp");
+        QTest::newRow("はい, the save refused") << Answer::Yes << false;
+        QTest::newRow("いいえ") << Answer::No << true;
+        QTest::newRow("キャンセル") << Answer::Cancel << false;
+    }
+    void registryListClickAsks() {
+        QFETCH(Answer, answer);
+        QFETCH(bool, calledUp);
+        test::EntryProgram p;
+        p.home.write(
+            paths::registryFile(12),
+            test::registryFile(12, QStringLiteral("十二物産"), {"15", "10", "1", "16", "9", "30"}));
+        Screen* menu = p.app.screen(screens::mainMenu);
+        menu->setText(QStringLiteral("Text1"), QStringLiteral("5"));
+        menu->click(QStringLiteral("Command1")); // 会社登録
+        Screen* form = p.app.existing(screens::registration);
+        form->typeText(QStringLiteral("Text1"), QStringLiteral("5"));
+        form->typeText(QStringLiteral("Text3"), QStringLiteral("株式会社新"));
+        static_cast<MainMenu*>(menu)->refillRegistryList();
+        p.messages.answerNext(answer);
+        menu->clickItem(QStringLiteral("List1"), 0);
+        QCOMPARE(p.messages.shown().first().text, messages::unsavedQuestion());
+        QCOMPARE(p.messages.shown().size(), answer == Answer::Yes ? 2 : 1);
+        QCOMPARE(p.app.existing(screens::registration), form);
+        QCOMPARE(form->text(QStringLiteral("Text3")),
+                 calledUp ? QStringLiteral("十二物産") : QStringLiteral("株式会社新"));
+        QCOMPARE(form->text(QStringLiteral("Text8")),
+                 calledUp ? QStringLiteral("12") : QStringLiteral("5"));
+        QVERIFY(!p.home.exists(paths::masterFile(5)));
     }
 
     // On the registration screen, the code typed to call a company up is no unsaved
