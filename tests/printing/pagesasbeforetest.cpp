@@ -180,6 +180,15 @@ class PagesAsBeforeTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { fonts::installSubstitutes(); }
 
+    // The company's entries all fit: every one prints as designed.
+    void nothingShrinks() {
+        RecordingSurface recording;
+        QVERIFY(!fourPrints(company(), &recording).isEmpty());
+        const QStringList scaled = recording.operations().filter(
+            QRegularExpression(QStringLiteral("^text .*\"\\S* \\S+pt \\S+%")));
+        QVERIFY2(scaled.isEmpty(), qPrintable(scaled.join(QLatin1Char('\n'))));
+    }
+
     void sameBytesAsBefore() {
         const QByteArray pdf = blanked(fourPrints(company()));
         QVERIFY(!pdf.isEmpty());

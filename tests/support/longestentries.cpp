@@ -7,6 +7,7 @@
 #include "shell/screens.h"
 #include "statement/recordlayouts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -37,7 +38,7 @@ QString screenOfSection(int section) {
 }
 
 // The longest text a box accepts: its limit, or where it has none, as many full-width
-// characters as the box shows.
+// characters as the box shows, and at least one (a mark box shows one mark).
 int longestText(const Screen& screen, const QString& box) {
     const Control& c = screen.control(box);
     if (c.maxLength > 0)
@@ -45,7 +46,7 @@ int longestText(const Screen& screen, const QString& box) {
     const double points = c.font.points > 0 ? c.font.points : screen.defaultFont().points;
     const double width =
         screen.unit() == Screen::Unit::Twips ? c.geometry.width() / 15.0 : c.geometry.width();
-    return int((width - 6) / (points * 96 / 72));
+    return std::max(1, int((width - 6) / (points * 96 / 72)));
 }
 
 int groupedWidth(int digits) {
@@ -169,6 +170,29 @@ QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage
     if (!written.ok() || !file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi) {
+    QTemporaryDir folder;
+    const QString pdfPath = folder.filePath(QStringLiteral("pages.pdf"));
+    QFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                   QStringLiteral("-png"), pdfPath, folder.filePath(QStringLiteral("page"))});
+    if (!process.waitForFinished(600000) || process.exitCode() != 0)
+        return {};
+    // pdftoppm numbers the pages with as many digits as the last one needs.
+    QDir pages(folder.path());
+    const QStringList names =
+        pages.entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    QList<QImage> images;
+    for (const QString& name : names)
+        images.append(QImage(pages.filePath(name)));
+    return images;
 }
 
 QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 
 namespace gaikyo {
 class Application;
@@ -26,5 +27,7 @@ QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage
 // One page of a PDF rendered in grey at dpi by pdftoppm (poppler-utils); null when it
 // cannot be rendered.
 QImage renderPdfPage(const QByteArray& pdf, int page, int dpi);
+// Every page, in order; empty when they cannot be rendered.
+QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi);
 
 } // namespace gaikyo::test
