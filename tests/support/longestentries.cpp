@@ -151,18 +151,21 @@ LongestEntries::LongestEntries(Application& app) {
     record.startDay = record.endDay = 88;
 }
 
-QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage& back) {
+namespace {
+
+QByteArray printPages(const PrintData& data, PagePrinter::Sheet sheet, const QImage& front,
+                      const QImage& back) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("pages.pdf"));
     QList<std::optional<qint32>> months;
     for (int m = 0; m < 12; ++m)
         months.append(12);
-    const Status written = writePdf(path, QStringLiteral("A4"), 2, [&](PrintSurface& surface) {
-        PagePrinter frontPrinter(surface, data, PagePrinter::Sheet::A4);
+    const Status written = writePdf(path, QStringLiteral("FB1005"), 2, [&](PrintSurface& surface) {
+        PagePrinter frontPrinter(surface, data, sheet);
         frontPrinter.setReferenceNumber(88888888);
         if (!frontPrinter.printFront(front))
             return false;
-        PagePrinter backPrinter(surface, data, PagePrinter::Sheet::A4);
+        PagePrinter backPrinter(surface, data, sheet);
         backPrinter.setMonths(months);
         return backPrinter.printBack(back);
     });
@@ -170,6 +173,16 @@ QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage
     if (!written.ok() || !file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+} // namespace
+
+QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage& back) {
+    return printPages(data, PagePrinter::Sheet::A4, front, back);
+}
+
+QByteArray printOfficialPages(const PrintData& data) {
+    return printPages(data, PagePrinter::Sheet::Official, QImage(), QImage());
 }
 
 QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi) {

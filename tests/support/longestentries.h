@@ -23,6 +23,8 @@ struct LongestEntries : FakeData {
 // Both A4 pages (front, then back) printed with data over the given pictures, as a PDF.
 // Empty when the PDF cannot be written.
 QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage& back);
+// Both pages as printed on the official sheet, without offsets.
+QByteArray printOfficialPages(const PrintData& data);
 
 // One page of a PDF rendered in grey at dpi by pdftoppm (poppler-utils); null when it
 // cannot be rendered.
