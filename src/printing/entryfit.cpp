@@ -86,7 +86,7 @@ double largestSize(const QStringList& lines, double width, double scale, double 
     double widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, textWidth(line, designedPoints));
-    // Widths grow with the size; measured again, since hinting may round them.
+    // Widths grow with the size; measured again, since they are rounded.
     double points = std::min(largest, designedPoints * width / (widest * scale));
     for (; points >= smallestPoints; points -= 0.05) {
         bool fits = true;
@@ -98,8 +98,9 @@ double largestSize(const QStringList& lines, double width, double scale, double 
     return 0;
 }
 
-// One line: narrower, then smaller, then cut. At a smaller size the baseline stays.
-Fit oneLine(const QString& text, QPointF at, Anchor anchor, double width) {
+// One line from `at`, or ending at it: narrower, then smaller, then cut. At a smaller size
+// the baseline stays.
+Fit oneLine(const QString& text, QPointF at, bool endsAt, double width) {
     Fit f;
     const double natural = textWidth(text, designedPoints);
     f.scale = std::clamp(width / natural, narrowest, 1.0);
@@ -107,20 +108,19 @@ Fit oneLine(const QString& text, QPointF at, Anchor anchor, double width) {
         f.points = largestSize({text}, width, narrowest, designedPoints);
         if (f.points == 0) {
             f.points = smallestPoints;
-            if (anchor == Anchor::Left) {
-                const qsizetype kept = fittingFromStart(text, width, f.points, f.scale);
-                f.lost = text.mid(kept);
-            } else {
+            if (endsAt) {
                 const qsizetype kept = fittingFromEnd(text, width, f.points, f.scale);
                 f.lost = text.left(text.size() - kept);
                 f.lostAtStart = true;
+            } else {
+                const qsizetype kept = fittingFromStart(text, width, f.points, f.scale);
+                f.lost = text.mid(kept);
             }
         }
     }
     const double top = at.y() + ascent(designedPoints) - ascent(f.points);
     // Cut, an amount still ends at its place: its first characters fall outside.
-    const double left =
-        anchor == Anchor::Left ? at.x() : at.x() - textWidth(text, f.points) * f.scale;
+    const double left = endsAt ? at.x() - textWidth(text, f.points) * f.scale : at.x();
     f.lines.append({text, QPointF(left, top)});
     return f;
 }
@@ -178,21 +178,19 @@ double lineHeight(double points) {
     return designLineHeightMillimetres(printFont(fontFamily(), points));
 }
 
-Fit fit(const QString& text, QPointF at, Anchor anchor, const QRectF& box) {
+Fit fit(const QString& text, QPointF at, Shape shape, const QRectF& box) {
+    const bool endsAt = shape == Shape::Amount;
     Fit designed;
     designed.designed = true;
     const double natural = textWidth(text, designedPoints);
-    const double width = anchor == Anchor::Left ? box.right() - at.x() : at.x() - box.left();
-    designed.lines.append(
-        {text, QPointF(anchor == Anchor::Left ? at.x() : at.x() - natural, at.y())});
+    const double width = endsAt ? at.x() - box.left() : box.right() - at.x();
+    designed.lines.append({text, QPointF(endsAt ? at.x() - natural : at.x(), at.y())});
     if (box.isEmpty() || width <= 0 || natural * (1 + deviceAllowance) <= width)
         return designed;
 
-    const Fit single = oneLine(text, at, anchor, width);
-    if (single.points == designedPoints && single.scale >= wrapBelow)
-        return single;
-    if (anchor == Anchor::Right) // an amount stays on its row
-        return single;
+    const Fit single = oneLine(text, at, endsAt, width);
+    if (shape != Shape::Text || (single.points == designedPoints && single.scale >= wrapBelow))
+        return single; // a number stays on its line
     const Fit pair = twoLines(text, at, box, width);
     if (pair.lines.isEmpty())
         return single;
@@ -201,8 +199,15 @@ Fit fit(const QString& text, QPointF at, Anchor anchor, const QRectF& box) {
     return pair.widthPercent() > single.widthPercent() ? pair : single;
 }
 
-Anchor anchorOf(const LayoutItem& item) {
-    return item.kind == LayoutItem::Kind::Amount ? Anchor::Right : Anchor::Left;
+Shape shapeOf(const LayoutItem& item) {
+    switch (item.kind) {
+    case LayoutItem::Kind::Text:
+        return Shape::Text;
+    case LayoutItem::Kind::Amount:
+        return Shape::Amount;
+    default:
+        return Shape::Number;
+    }
 }
 
 QRectF boxOf(const LayoutItem& item, formpictures::Page page, bool officialSheet) {

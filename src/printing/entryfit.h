@@ -27,8 +27,10 @@ inline constexpr double smallestPoints = 5;
 // designed with this much to spare.
 inline constexpr double deviceAllowance = 0.004;
 
-// The print position is the left end of the text, or (item 17's amounts) its right end.
-enum class Anchor { Left, Right };
+// How an entry is laid out: a text from its print position, on two lines where need be;
+// a number from its print position, on one line; an amount of item 17 ending at its print
+// position, on one line.
+enum class Shape { Text, Number, Amount };
 
 struct Line {
     QString text;
@@ -40,7 +42,7 @@ struct Fit {
     double scale = 1; // each character's share of its natural width
     QList<Line> lines;
     QString lost;             // what the box cannot show even at the floor
-    bool lostAtStart = false; // a right-anchored entry loses its first characters
+    bool lostAtStart = false; // an amount loses its first characters
 
     bool designed = false; // prints as it always has, in the font as the device lays it out
 
@@ -50,9 +52,9 @@ struct Fit {
     double widthPercent() const { return 100 * scale * points / designedPoints; }
 };
 
-// The fit of a text printed from `at` into box (both in millimetres on the same page). An
+// The fit of a text printed at `at` into box (both in millimetres on the same page). An
 // empty box leaves the text as designed.
-Fit fit(const QString& text, QPointF at, Anchor anchor, const QRectF& box);
+Fit fit(const QString& text, QPointF at, Shape shape, const QRectF& box);
 
 // The form's font at a size, by its design (see exactLayoutMagnification), in
 // millimetres: the width of a text, the baseline below the top of the cell, and the
@@ -62,9 +64,9 @@ double textWidth(const QString& text, double points);
 double ascent(double points);
 double lineHeight(double points);
 
-// What the layout says of an item: where its text is anchored, and its box on its page
-// and sheet, before print offsets.
-Anchor anchorOf(const LayoutItem& item);
+// What the layout says of an item: its shape, and its box on its page and sheet, before
+// print offsets.
+Shape shapeOf(const LayoutItem& item);
 QRectF boxOf(const LayoutItem& item, formpictures::Page page, bool officialSheet);
 
 } // namespace entryfit

@@ -99,7 +99,7 @@ bool PagePrinter::printEntry(const LayoutItem& item, float x, float y, const QSt
     if (text.isEmpty())
         return true;
     const QRectF box = entryfit::boxOf(item, m_page, m_sheet == Sheet::Official);
-    const entryfit::Fit fit = entryfit::fit(text, QPointF(x, y), entryfit::anchorOf(item), box);
+    const entryfit::Fit fit = entryfit::fit(text, QPointF(x, y), entryfit::shapeOf(item), box);
     if (fit.asDesigned()) {
         if (item.kind != LayoutItem::Kind::Amount)
             return at(x, y, text);

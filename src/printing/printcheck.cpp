@@ -131,7 +131,7 @@ QList<QStringList> fits(const ItemValues& values, formpictures::Page page, Found
             if (text.isEmpty())
                 continue;
             const entryfit::Fit fit =
-                entryfit::fit(text, QPointF(item.a4X.first(), item.a4Y), entryfit::anchorOf(item),
+                entryfit::fit(text, QPointF(item.a4X.first(), item.a4Y), entryfit::shapeOf(item),
                               entryfit::boxOf(item, page, false));
             const QStringList arguments = found(fit);
             if (!arguments.isEmpty())

@@ -406,7 +406,7 @@ private Q_SLOTS:
                     continue;
                 const entryfit::Fit fit =
                     entryfit::fit(entry.text, QPointF(item.a4X.first(), item.a4Y),
-                                  entryfit::anchorOf(item), a4Box(entry));
+                                  entryfit::shapeOf(item), a4Box(entry));
                 if (fit.asDesigned())
                     continue;
                 const QString percent = QString::number(int(std::floor(fit.widthPercent())));

@@ -97,7 +97,7 @@ private Q_SLOTS:
                     if (inkIn(side, box))
                         faults << name + QStringLiteral(": the picture has ink inside the box");
                     // The box reaches the rule or caption beyond it where the entry grows.
-                    const bool right = entryfit::anchorOf(item) == entryfit::Anchor::Left;
+                    const bool right = entryfit::shapeOf(item) != entryfit::Shape::Amount;
                     const double reach = 2;
                     const QRectF beyond =
                         right ? QRectF(box.right() + 0.05, box.top(), reach, box.height())

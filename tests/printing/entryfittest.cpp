@@ -14,7 +14,7 @@
 #include <QTest>
 
 using namespace gaikyo;
-using entryfit::Anchor;
+using entryfit::Shape;
 
 namespace {
 
@@ -30,9 +30,9 @@ double ascent(double points) {
     return entryfit::ascent(points);
 }
 
-// A box whose left (or, for a right anchor, right) end is the print position.
-QRectF boxFrom(QPointF at, Anchor anchor, double boxWidth, double height) {
-    const double left = anchor == Anchor::Left ? at.x() : at.x() - boxWidth;
+// A box whose left (or, for an amount, right) end is the print position.
+QRectF boxFrom(QPointF at, Shape shape, double boxWidth, double height) {
+    const double left = shape == Shape::Amount ? at.x() - boxWidth : at.x();
     return {left, at.y() - 0.3, boxWidth, height};
 }
 
@@ -85,58 +85,62 @@ class EntryFitTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { fonts::installSubstitutes(); }
 
-    // Text, box (width from the print position, height), anchor → lines, size, width.
+    // Text, box (width from the print position, height), shape → lines, size, width.
     void fits_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("boxWidth");
         QTest::addColumn<double>("boxHeight");
-        QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("shape");
         QTest::addColumn<int>("lines");
         QTest::addColumn<double>("points"); // 0: smaller than designed, at 50%
         QTest::addColumn<double>("scale");  // 0: as wide as the box allows
         QTest::addColumn<int>("lost");
         const double ten = width(kanji(10));
-        QTest::newRow("fits") << kanji(5) << 30.0 << 6.0 << false << 1 << 11.0 << 1.0 << 0;
+        const int asText = int(Shape::Text), asNumber = int(Shape::Number),
+                  asAmount = int(Shape::Amount);
+        QTest::newRow("fits") << kanji(5) << 30.0 << 6.0 << asText << 1 << 11.0 << 1.0 << 0;
         // Laid out in whole device pixels a text may come out a little wider than its
         // design: one that only just fits is drawn by its design, at its full width.
         QTest::newRow("fills the box exactly")
-            << kanji(5) << width(kanji(5)) << 6.0 << false << 1 << 11.0 << 1.0 << 0;
+            << kanji(5) << width(kanji(5)) << 6.0 << asText << 1 << 11.0 << 1.0 << 0;
         QTest::newRow("fits with room for the device")
-            << kanji(5) << width(kanji(5)) * 1.005 << 6.0 << false << 1 << 11.0 << 1.0 << 0;
+            << kanji(5) << width(kanji(5)) * 1.005 << 6.0 << asText << 1 << 11.0 << 1.0 << 0;
         QTest::newRow("a little too wide: narrower")
-            << kanji(10) << 30.0 << 6.0 << false << 1 << 11.0 << 0.0 << 0;
+            << kanji(10) << 30.0 << 6.0 << asText << 1 << 11.0 << 0.0 << 0;
         QTest::newRow("at 61% still one line")
-            << kanji(10) << ten * 0.61 << 9.0 << false << 1 << 11.0 << 0.0 << 0;
+            << kanji(10) << ten * 0.61 << 9.0 << asText << 1 << 11.0 << 0.0 << 0;
         QTest::newRow("below 60% in a tall box: two lines")
-            << kanji(10) << 15.0 << 9.0 << false << 2 << 11.0 << 0.0 << 0;
+            << kanji(10) << 15.0 << 9.0 << asText << 2 << 11.0 << 0.0 << 0;
         QTest::newRow("below 60% in a box too low for two lines: down to 50%")
-            << kanji(10) << ten * 0.55 << 3.5 << false << 1 << 11.0 << 0.0 << 0;
+            << kanji(10) << ten * 0.55 << 3.5 << asText << 1 << 11.0 << 0.0 << 0;
         QTest::newRow("below 50% in a low box: smaller on the same baseline")
-            << kanji(10) << 15.0 << 3.5 << false << 1 << 0.0 << 0.5 << 0;
+            << kanji(10) << 15.0 << 3.5 << asText << 1 << 0.0 << 0.5 << 0;
         QTest::newRow("two small lines print larger than one narrow line")
-            << kanji(10) << 15.0 << 5.0 << false << 2 << 0.0 << 1.0 << 0;
+            << kanji(10) << 15.0 << 5.0 << asText << 2 << 0.0 << 1.0 << 0;
         QTest::newRow("beyond the floor in a low box: cut")
-            << kanji(40) << 10.0 << 3.5 << false << 1 << 5.0 << 0.5 << 29;
+            << kanji(40) << 10.0 << 3.5 << asText << 1 << 5.0 << 0.5 << 29;
         QTest::newRow("beyond the floor with room for two lines: both full, then cut")
-            << kanji(40) << 10.0 << 4.0 << false << 2 << 5.0 << 0.5 << 18;
+            << kanji(40) << 10.0 << 4.0 << asText << 2 << 5.0 << 0.5 << 18;
         QTest::newRow("an amount ends at its place, narrower")
-            << QStringLiteral("8,888,888") << 12.0 << 9.0 << true << 1 << 11.0 << 0.0 << 0;
+            << QStringLiteral("8,888,888") << 12.0 << 9.0 << asAmount << 1 << 11.0 << 0.0 << 0;
         QTest::newRow("an amount never wraps")
-            << QStringLiteral("-2,147,483,648") << 12.0 << 9.0 << true << 1 << 0.0 << 0.5 << 0;
+            << QStringLiteral("-2,147,483,648") << 12.0 << 9.0 << asAmount << 1 << 0.0 << 0.5 << 0;
+        QTest::newRow("a number never wraps")
+            << QStringLiteral(" -2147483648") << 8.0 << 9.0 << asNumber << 1 << 0.0 << 0.5 << 0;
     }
     void fits() {
         QFETCH(QString, text);
         QFETCH(double, boxWidth);
         QFETCH(double, boxHeight);
-        QFETCH(bool, right);
+        QFETCH(int, shape);
         QFETCH(int, lines);
         QFETCH(double, points);
         QFETCH(double, scale);
         QFETCH(int, lost);
-        const Anchor anchor = right ? Anchor::Right : Anchor::Left;
+        const bool right = Shape(shape) == Shape::Amount;
         const QPointF at(50, 100);
-        const QRectF box = boxFrom(at, anchor, boxWidth, boxHeight);
-        const entryfit::Fit fit = entryfit::fit(text, at, anchor, box);
+        const QRectF box = boxFrom(at, Shape(shape), boxWidth, boxHeight);
+        const entryfit::Fit fit = entryfit::fit(text, at, Shape(shape), box);
 
         QCOMPARE(fit.lines.size(), lines);
         QCOMPARE(fit.lost.size(), lost);
@@ -185,8 +189,8 @@ private Q_SLOTS:
     void breaksBetweenLines() {
         const QString text = QStringLiteral("あいうえお。かきくけこ");
         const QPointF at(50, 100);
-        const entryfit::Fit fit = entryfit::fit(
-            text, at, Anchor::Left, boxFrom(at, Anchor::Left, width(kanji(6)) * 0.8, 9));
+        const entryfit::Fit fit = entryfit::fit(text, at, Shape::Text,
+                                                boxFrom(at, Shape::Text, width(kanji(6)) * 0.8, 9));
         QCOMPARE(fit.lines.size(), 2);
         QCOMPARE(fit.lines[0].text, QStringLiteral("あいうえお。"));
         QCOMPARE(fit.lines[1].text, QStringLiteral("かきくけこ"));
@@ -197,7 +201,7 @@ private Q_SLOTS:
         const QPointF at(50, 100);
         const QString text = QStringLiteral("-2,147,483,648");
         const entryfit::Fit fit =
-            entryfit::fit(text, at, Anchor::Right, boxFrom(at, Anchor::Right, 3, 9));
+            entryfit::fit(text, at, Shape::Amount, boxFrom(at, Shape::Amount, 3, 9));
         QVERIFY(fit.cut());
         QVERIFY(fit.lostAtStart);
         QVERIFY(text.startsWith(fit.lost));
@@ -207,7 +211,7 @@ private Q_SLOTS:
 
     void noBoxLeavesTheTextAsDesigned() {
         const QPointF at(50, 100);
-        QVERIFY(entryfit::fit(kanji(40), at, Anchor::Left, QRectF()).asDesigned());
+        QVERIFY(entryfit::fit(kanji(40), at, Shape::Text, QRectF()).asDesigned());
     }
 
     // The page printer: 機種名 of sixteen characters prints on two lines in its box on
