@@ -192,32 +192,94 @@ QList<QStringList> digitsThatDoNotFit(const ItemValues& values) {
     return found;
 }
 
-QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
+// Every box holds its figure cut to 千円, so a sum of boxes may fall short of the box
+// that holds the whole by less than one 千円 for each box summed (and for the whole).
+// A difference no larger than the number of boxes summed says nothing about the figures.
+bool onlyCutOff(qint64 difference, int terms) {
+    return difference != 0 && qAbs(difference) <= terms;
+}
+
+struct Difference {
+    qint64 sum = 0;   // what the boxes add up to
+    qint64 whole = 0; // the box that holds the whole
+    int terms = 0;    // the boxes summed
+};
+
+// 17's 計 of the two 売上 sub-columns (the sum of the months as the boxes show them)
+// against 7's 売上（収入）高.
+Difference salesDifference(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint64 monthly =
-        qint64(d.integer(60, salesTotalFirst)) + qint64(d.integer(60, salesTotalSecond));
-    const qint32 accounts = d.integer(30, sales);
-    if (monthly == accounts)
+    Difference diff{qint64(d.integer(60, salesTotalFirst)) +
+                        qint64(d.integer(60, salesTotalSecond)),
+                    d.integer(30, sales), 0};
+    for (const int first : {1, 15}) {
+        bool used = false;
+        for (int row = 0; row < 12; ++row)
+            used = used || d.integer(60, 10 + first - 1 + row) != 0;
+        diff.terms += used ? 12 : 0;
+    }
+    return diff;
+}
+
+QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
+    const Difference diff = salesDifference(values);
+    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
         return {};
-    return {{amount(monthly), amount(accounts)}};
+    return {{amount(diff.sum), amount(diff.whole)}};
+}
+
+QList<QStringList> salesCutOff(const ItemValues& values) {
+    const Difference diff = salesDifference(values);
+    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+        return {};
+    return {{amount(diff.sum), amount(diff.whole), amount(qAbs(diff.sum - diff.whole))}};
+}
+
+Difference balanceDifference(const ItemValues& values) {
+    const PrintData& d = values.data();
+    return {qint64(d.integer(30, liabilities)) + qint64(d.integer(30, netAssets)),
+            d.integer(30, assets), 2};
 }
 
 QList<QStringList> balanceSheet(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint64 sum = qint64(d.integer(30, liabilities)) + qint64(d.integer(30, netAssets));
-    if (sum == d.integer(30, assets))
+    const Difference diff = balanceDifference(values);
+    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
         return {};
     return {{amount(d.integer(30, assets)), amount(d.integer(30, liabilities)),
-             amount(d.integer(30, netAssets)), amount(sum)}};
+             amount(d.integer(30, netAssets)), amount(diff.sum)}};
+}
+
+QList<QStringList> balanceSheetCutOff(const ItemValues& values) {
+    const PrintData& d = values.data();
+    const Difference diff = balanceDifference(values);
+    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+        return {};
+    return {{amount(d.integer(30, assets)), amount(diff.sum), amount(qAbs(diff.sum - diff.whole))}};
+}
+
+Difference grossProfitDifference(const ItemValues& values) {
+    const PrintData& d = values.data();
+    return {qint64(d.integer(30, sales)) - qint64(d.integer(30, costOfSales)),
+            d.integer(30, grossProfit), 2};
 }
 
 QList<QStringList> grossProfitOfSales(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint64 difference = qint64(d.integer(30, sales)) - qint64(d.integer(30, costOfSales));
-    if (difference == d.integer(30, grossProfit))
+    const Difference diff = grossProfitDifference(values);
+    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
         return {};
     return {{amount(d.integer(30, grossProfit)), amount(d.integer(30, sales)),
-             amount(d.integer(30, costOfSales)), amount(difference)}};
+             amount(d.integer(30, costOfSales)), amount(diff.sum)}};
+}
+
+QList<QStringList> grossProfitCutOff(const ItemValues& values) {
+    const PrintData& d = values.data();
+    const Difference diff = grossProfitDifference(values);
+    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+        return {};
+    return {{amount(d.integer(30, grossProfit)), amount(diff.sum),
+             amount(qAbs(diff.sum - diff.whole))}};
 }
 
 QList<QStringList> officersWithoutPay(const ItemValues& values) {
@@ -284,6 +346,19 @@ const QList<Rule>& rules() {
          QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円が、売上（収入）高 %2 千円から"
                         "売上（収入）原価 %3 千円を引いた %4 千円と合いません。"),
          grossProfitOfSales},
+        {Pages::Both,
+         QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円と、【7 "
+                        "主要科目】売上（収入）高 %2 千円の差 %3 千円は、千円未満切捨てによる差"
+                        "です。"),
+         salesCutOff},
+        {Pages::Front,
+         QStringLiteral("【7 主要科目】資産の部合計 %1 千円と、負債の部合計と純資産の部合計の和 "
+                        "%2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
+         balanceSheetCutOff},
+        {Pages::Front,
+         QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円と、売上（収入）高から売上（収入）"
+                        "原価を引いた %2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
+         grossProfitCutOff},
         {Pages::Front,
          QStringLiteral("【3 期末従業員等の状況】常勤役員が %1 人いますが、【7 "
                         "主要科目】役員報酬が 0 です。"),

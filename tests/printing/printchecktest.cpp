@@ -111,6 +111,36 @@ private Q_SLOTS:
             << QStringList{"【7 主要科目】売上（収入）総利益 4,100 千円が、売上（収入）高 "
                            "10,000 千円から売上（収入）原価 6,000 千円を引いた 4,000 "
                            "千円と合いません。"};
+        // Boxes in 千円 cut off what is below 1,000 yen each: sums may fall short by up to
+        // one 千円 a box summed. Said as such, not as a disagreement.
+        QTest::newRow("balance sheet, 千円 cut off")
+            << QList<Entry>{{30, 20, 5002}} << 12345
+            << QStringList{"【7 主要科目】資産の部合計 5,002 千円と、負債の部合計と純資産の部合計の"
+                           "和 5,000 千円の差 2 千円は、千円未満切捨てによる差です。"};
+        QTest::newRow("gross profit, 千円 cut off")
+            << QList<Entry>{{30, 11, 3999}} << 12345
+            << QStringList{"【7 主要科目】売上（収入）総利益 3,999 千円と、売上（収入）高から"
+                           "売上（収入）原価を引いた 4,000 千円の差 1 千円は、千円未満切捨てによる"
+                           "差です。"};
+        QList<Entry> months;
+        for (int row = 0; row < 12; ++row)
+            months.append({60, 10 + row, row < 11 ? 833 : 834}); // 計 9,997
+        months.append({60, 22, 9997});
+        months.append({60, 36, 0});
+        QTest::newRow("monthly sales, 千円 cut off")
+            << months << 12345
+            << QStringList{"【17 月別の売上高等の状況】売上（収入）金額の計 9,997 千円と、【7 "
+                           "主要科目】売上（収入）高 10,000 千円の差 3 千円は、千円未満切捨てによる"
+                           "差です。"};
+        months.last() = {60, 36, 20};
+        QTest::newRow("monthly sales, more than cut off")
+            << months << 12345
+            << QStringList{"【17 月別の売上高等の状況】売上（収入）金額の計 10,017 千円が、【7 "
+                           "主要科目】売上（収入）高 10,000 千円と合いません。"};
+        QTest::newRow("balance sheet, beyond cut off")
+            << QList<Entry>{{30, 20, 5003}} << 12345
+            << QStringList{"【7 主要科目】資産の部合計 5,003 千円が、負債の部合計 3,000 "
+                           "千円と純資産の部合計 2,000 千円の和 5,000 千円と合いません。"};
         QTest::newRow("officers without pay")
             << QList<Entry>{{30, 12, 0}} << 12345
             << QStringList{"【3 期末従業員等の状況】常勤役員が 2 人いますが、【7 "
