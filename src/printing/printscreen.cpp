@@ -360,8 +360,10 @@ bool PrintScreen::saveHeader() {
         return false;
     if (plan.kind == loadedcompany::Plan::Kind::Write) {
         const Status status = masterfile::write(plan.record);
-        if (!status.ok())
+        if (!status.ok()) {
+            m_loadedHeader.askIfDeleted = false;
             return fail(status.message());
+        }
         if (!status.notice().isEmpty())
             messages::inform(QStringLiteral("上記項目を登録"), status.notice());
     }

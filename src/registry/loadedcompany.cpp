@@ -1,11 +1,13 @@
 #include "loadedcompany.h"
 
 #include "companypaths.h"
+#include "datafile/drivec.h"
 #include "datafile/filechannel.h"
 #include "datafile/numbers.h"
 #include "masterfile.h"
 #include "screen/fieldmerge.h"
 
+#include <QFileInfo>
 #include <variant>
 
 namespace gaikyo::loadedcompany {
@@ -83,8 +85,11 @@ Plan decide(const LoadedCompany& loaded, const CompanyRecord& typed, const Store
             const QString& title) {
     const bool sameCompany = loaded.code == typed.code;
     if (now.load.outcome == FileLoad::Outcome::Missing) {
-        if (sameCompany && loaded.existed &&
-            !fieldmerge::askRecreate(title, typed.code, now.load.windowsPath))
+        // Deleting a company removes its files, never their folder: a missing folder is a
+        // fault the write reports.
+        const bool deleted = sameCompany && loaded.existed && loaded.askIfDeleted &&
+                             QFileInfo(drivec::hostPath(paths::masterFolder())).isDir();
+        if (deleted && !fieldmerge::askRecreate(title, typed.code, now.load.windowsPath))
             return {Plan::Kind::Refused, typed, false};
         return {Plan::Kind::Write, typed, false};
     }

@@ -13,6 +13,9 @@ struct LoadedCompany {
     bool existed = false;       // the master file was there
     CompanyRecord loaded;       // its lines as read
     CompanyRecord shown;        // what the screen would have saved right after loading
+    // Whether a file gone since the load means a deletion to ask about. A save whose write
+    // failed has told the user about the file; the next save is their retry.
+    bool askIfDeleted = true;
 };
 
 namespace loadedcompany {

@@ -386,6 +386,7 @@ bool RegistrationScreen::save() {
 
     drivec::createFolder(paths::dataFolder());
     if (!drivec::createFolder(paths::masterFolder())) {
+        m_loaded.askIfDeleted = false;
         messages::warn(
             title,
             QStringLiteral("フォルダ「%1」を作ることができません。").arg(paths::masterFolder()));
@@ -398,6 +399,7 @@ bool RegistrationScreen::save() {
     if (!unchanged) {
         status = masterfile::write(record);
         if (!status.ok()) {
+            m_loaded.askIfDeleted = false;
             messages::warn(title, status.message());
             return false;
         }

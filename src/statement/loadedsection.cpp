@@ -18,6 +18,13 @@ bool masterFileExists(qint32 code) {
     return QFileInfo::exists(drivec::hostPath(paths::masterFile(code)));
 }
 
+// Deleting a company removes its files, never their folders: a file missing from a
+// folder that is not there (or is a file) is a fault of the folder, which the write
+// reports.
+bool folderExists(const QString& windowsFolder) {
+    return QFileInfo(drivec::hostPath(windowsFolder)).isDir();
+}
+
 // A field's value as the file holds it, and as a question shows it: texts in the code
 // page's own characters, integers with digit-group commas (0 as empty), as the screens
 // show them.
@@ -61,9 +68,11 @@ Plan decide(const LoadedSection& loaded, qint32 code, const RecordLayout& layout
     const bool sameCompany = loaded.code == code;
     // Deleting a company takes its master file and its section files: either gone since
     // the load means the company was deleted (and perhaps registered anew by someone).
-    if (sameCompany) {
-        const bool masterGone = loaded.masterExisted && !masterFileExists(code);
-        const bool fileGone = loaded.existed && now.load.outcome == FileLoad::Outcome::Missing;
+    if (sameCompany && loaded.askIfDeleted) {
+        const bool masterGone =
+            loaded.masterExisted && !masterFileExists(code) && folderExists(paths::masterFolder());
+        const bool fileGone = loaded.existed && now.load.outcome == FileLoad::Outcome::Missing &&
+                              folderExists(paths::statementFolder());
         if ((masterGone || fileGone) &&
             !fieldmerge::askRecreate(title, code,
                                      masterGone ? paths::masterFile(code) : now.load.windowsPath))

@@ -17,6 +17,9 @@ struct LoadedSection {
     bool existed = false;       // the section file was there at the load
     SectionRecord loaded;       // its fields as read (empty when it was missing)
     SectionRecord shown;        // what the screen would have saved right after loading
+    // Whether a file gone since the load means a deletion to ask about. A save whose write
+    // failed has told the user about the file; the next save is their retry.
+    bool askIfDeleted = true;
 };
 
 namespace loadedsection {

@@ -185,14 +185,14 @@ bool MonthlyTableScreen::mayWrite(qint32 code) {
     const bool unlabelled = std::all_of(shown.cbegin(), shown.cend(),
                                         [](const QString& label) { return label.isEmpty(); });
     const QString before =
-        unlabelled ? QStringLiteral("（表示なし）") : shown.join(QLatin1Char(' '));
+        unlabelled ? QStringLiteral("（表示なし）") : shown.join(QLatin1Char(',')) + u'月';
     messages::warn(recordsaving::saveTitle(),
                    QStringLiteral("この会社の事業年度の始まりの月が変わったため、表の各行の月が"
                                   "変わりました。\n　これまでの月：%1\n　新しい月：%2\n"
                                   "入力した数字は画面にそのまま残してあります。各行の数字が正しい"
                                   "月の行にあるかを確かめてから、もう一度「登録実行」を押してくだ"
                                   "さい。\n今回は登録していません。")
-                       .arg(before, expected.join(QLatin1Char(' '))));
+                       .arg(before, expected.join(QLatin1Char(',')) + u'月'));
     return false;
 }
 

@@ -139,6 +139,8 @@ void RecordScreen::saveRecord() {
     // A save that fails leaves the boxes as typed; one that works shows the file again.
     if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record))
         click(dataButton);
+    else
+        m_loaded.askIfDeleted = false;
 }
 
 } // namespace gaikyo

@@ -226,8 +226,10 @@ bool SectionsScreen::writeRecord(int section) {
                             record.integers.at(field - layout.texts.size()));
         }
     }
-    if (!recordsaving::saveOrWarn(code, layout, record))
+    if (!recordsaving::saveOrWarn(code, layout, record)) {
+        m_loaded[section].askIfDeleted = false;
         return false;
+    }
     FileLoad written;
     written.outcome = FileLoad::Outcome::Loaded;
     m_loaded[section] = loadedsection::taken(*code, written, record, typedRecord(section));

@@ -1,7 +1,16 @@
+#include "datafile/drivec.h"
 #include "gui/desktopprogram.h"
 #include "gui/qtmessages.h"
+#include "registry/companypaths.h"
+#include "registry/masterfile.h"
+#include "screen/application.h"
 #include "screen/fieldmerge.h"
 #include "screen/messages.h"
+#include "shell/screens.h"
+#include "statement/sectionfile.h"
+#include "support/recordingplatform.h"
+#include "support/samplecompany.h"
+#include "support/testhome.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,6 +93,33 @@ private Q_SLOTS:
         QVERIFY(
             !fieldmerge::askRecreate(u"登録実行"_s, 6, u"c:\\法人税事業概況書\\法人名\\6.txt"_s));
         QVERIFY(answering.defaultButton.startsWith(u"いいえ"_s));
+    }
+
+    // The monthly table refusing rows typed under months that have moved: the real
+    // message box, from the screen itself.
+    void monthWarning() {
+        test::TestHome home;
+        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        drivec::createFolder(paths::statementFolder());
+        test::RecordingPlatform platform;
+        Application app(platform);
+        screens::registerAll(app);
+        app.handOver(7, screens::monthlyTable, u"Text148"_s,
+                     {u"Command1"_s, u"Command2"_s, u"月表示"_s});
+        Screen* table = app.existing(screens::monthlyTable);
+        CompanyRecord october = test::sampleCompany(7);
+        october.startMonth = 10;
+        october.endMonth = 9;
+        october.endDay = 30;
+        home.write(paths::masterFile(7), masterfile::bytes(october, nullptr));
+        table->typeText(u"Text1"_s, u"100"_s);
+
+        Answering answering{u"month-warning.png"_s, Qt::Key_Return, {}, {}};
+        answering.arm();
+        table->click(u"Command9"_s);
+        QCOMPARE(answering.buttons.size(), 1);
+        QVERIFY(!home.exists(paths::sectionFile(7, 60)));
+        QCOMPARE(table->text(u"Text136"_s), u"10"_s);
     }
 
     // A question without a safe answer of its own keeps Qt's default (はい).
