@@ -1,5 +1,6 @@
 #include "gui/desktopprogram.h"
 #include "registry/companylist.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -7,6 +8,9 @@ int main(int argc, char* argv[]) {
     // The company lists are made on a second core while Qt and the windows start.
     gaikyo::companylist::prepareForStartUp();
     QApplication qtApp(argc, argv);
+    QApplication::setApplicationVersion(QString::fromLatin1(gaikyo::programVersion));
+    // The desktop entry gaikyo.desktop: its name and icon for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("gaikyo"));
     gaikyo::installDesktopServices(qtApp);
     gaikyo::DesktopProgram program;
     if (!program.startUp())

@@ -5,6 +5,7 @@
 #include "screen/platform.h"
 #include "screens.h"
 #include "supportlinks.h"
+#include "version.h"
 
 namespace gaikyo {
 
@@ -60,6 +61,16 @@ DisclaimerScreen::DisclaimerScreen(Application& app)
         .font = buttonFont;
     add(button(QStringLiteral("Command3"), QStringLiteral("END"), QRect(4680, 6480, 615, 195)))
         .font = FontSpec{{}, 9.75, false};
+
+    // The program's version, small, above the buttons: where the user reads what this
+    // program promises, and where support asks to look.
+    Control& version =
+        add(label(QStringLiteral("VersionLabel"),
+                  QStringLiteral("バージョン ") + QString::fromLatin1(programVersion),
+                  QRect(5520, 5880, 3855, 300)));
+    version.font = FontSpec{{}, 9, false};
+    version.foreground = QColor(0, 0, 128);
+    version.alignment = Qt::AlignRight | Qt::AlignVCenter;
 
     onClick(QStringLiteral("Command1"), [this] {
         pledge::writeAccepted();

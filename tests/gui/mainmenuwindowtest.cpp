@@ -201,6 +201,9 @@ private Q_SLOTS:
         QCOMPARE(disclaimer->windowTitle(), QStringLiteral("使用上の注意"));
         QCOMPARE(disclaimer->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("承諾使用"));
+        // The version of project(VERSION), shown on the disclaimer screen.
+        QCOMPARE(disclaimer->findChild<QLabel*>(QStringLiteral("VersionLabel"))->text(),
+                 QStringLiteral("バージョン ") + QStringLiteral(GAIKYO_PROJECT_VERSION));
         QTest::mouseClick(disclaimer->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
         QVERIFY(program.app.hasEnded());
         QCOMPARE(program.platform.opened.size(), 1);
