@@ -43,6 +43,10 @@ MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     }
     if (box.buttons == MessageBox::Buttons::YesNo) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        if (box.noByDefault) {
+            dialog.setDefaultButton(QMessageBox::No);
+            dialog.setEscapeButton(QMessageBox::No);
+        }
         return dialog.exec() == QMessageBox::Yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
     }
     dialog.setStandardButtons(QMessageBox::Ok);

@@ -17,6 +17,8 @@ struct MessageBox {
     QString text;
     Icon icon = Icon::Exclamation;
     Buttons buttons = Buttons::Ok;
+    // A question whose safe answer is いいえ: Enter and Escape choose it.
+    bool noByDefault = false;
 };
 
 namespace messages {

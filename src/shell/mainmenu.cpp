@@ -3,6 +3,8 @@
 #include "datafile/discard.h"
 #include "datafile/drivec.h"
 #include "datafile/filechannel.h"
+#include "datafile/folderwatch.h"
+#include "datafile/leftovers.h"
 #include "datafile/numbers.h"
 #include "pledge.h"
 #include "registry/companylist.h"
@@ -15,6 +17,9 @@
 #include "screen/platform.h"
 #include "screens.h"
 #include "supportlinks.h"
+
+#include <QRegularExpression>
+#include <QTimer>
 
 namespace gaikyo {
 
@@ -200,16 +205,66 @@ bool MainMenu::startUp() {
     checkPledge();
     if (app().hasEnded())
         return false;
+    watchFolders();
     show();
+    // Not urgent, and a look through every file name of the folders: a little after the
+    // menu shows, so that the start is not held up by it.
+    QTimer::singleShot(leftoversDelayMs, this, [this] { removeSaveLeftovers(); });
     return true;
 }
 
+void MainMenu::removeSaveLeftovers() {
+    // Only beside the names of the program's own files; another program's files, and a
+    // save going on right now on another computer, are left alone.
+    const QRegularExpression masterNames(QStringLiteral("-?[0-9]+\\.txt"));
+    const QRegularExpression sectionNames(QStringLiteral("(月)?-?[0-9]+\\.txt"));
+    const QString pledgeFile = pledge::filePath();
+    const qsizetype folderEnd = pledgeFile.lastIndexOf(QLatin1Char('\\')) + 1;
+    leftovers::removeOldSaveLeftovers(paths::masterFolder(), masterNames);
+    leftovers::removeOldSaveLeftovers(paths::statementFolder(), sectionNames);
+    leftovers::removeOldSaveLeftovers(
+        pledgeFile.left(folderEnd),
+        QRegularExpression(QRegularExpression::escape(pledgeFile.mid(folderEnd))));
+}
+
+void MainMenu::watchFolders() {
+    if (m_companyWatch)
+        return;
+    m_companyWatch =
+        new FolderWatch(paths::masterFolder(), this, companylist::takeStartUpCompanyFolder());
+    connect(m_companyWatch, &FolderWatch::changed, this, [this] { refillCompanyList(); });
+    m_registryWatch =
+        new FolderWatch(paths::registryFolder(), this, companylist::takeStartUpRegistryFolder());
+    connect(m_registryWatch, &FolderWatch::changed, this, [this] { refillRegistryList(); });
+}
+
+void MainMenu::refillList(const QString& list, const QStringList& items) {
+    const int row = selectedRow(list);
+    const std::optional<qint32> selected =
+        row >= 0 && row < this->items(list).size()
+            ? companylist::codeFromItem(this->items(list).at(row))
+            : std::nullopt;
+    setItems(list, items);
+    if (!selected)
+        return;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        if (companylist::codeFromItem(items.at(i)) == selected) {
+            setSelectedRow(list, int(i));
+            return;
+        }
+}
+
 void MainMenu::refillCompanyList() {
-    setItems(QStringLiteral("List2"), companylist::companyItems());
+    // Noted before the files are read: a change made while they are read is told.
+    if (m_companyWatch)
+        m_companyWatch->noteCurrent();
+    refillList(QStringLiteral("List2"), companylist::companyItems());
 }
 
 void MainMenu::refillRegistryList() {
-    setItems(QStringLiteral("List1"), companylist::registryItems());
+    if (m_registryWatch)
+        m_registryWatch->noteCurrent();
+    refillList(QStringLiteral("List1"), companylist::registryItems());
 }
 
 void MainMenu::checkPledge() {
@@ -346,6 +401,8 @@ void MainMenu::deleteCompany() {
     // The month order goes too: a new company under the same code must not print the
     // old company's months on its back page.
     discardFile(paths::monthOrderFile(*code));
+    // The company leaves the list at once, not only when the folder watch next looks.
+    refillCompanyList();
 }
 
 } // namespace gaikyo

@@ -64,8 +64,10 @@ void RecordScreen::load() {
 
 void RecordScreen::codeHandedOver(const QString& box) {
     // A new company starts from an empty record, whatever was loaded before.
-    if (box == m_codeBox)
+    if (box == m_codeBox) {
         m_record = SectionRecord::emptyFor(m_layout);
+        m_loaded = {};
+    }
 }
 
 QString RecordScreen::saveButtonFor(const QStringList& changed) const {
@@ -104,8 +106,10 @@ void RecordScreen::loadRecord() {
     // (nothing of an earlier load), and the user hears which file it is.
     SectionRecord loaded = SectionRecord::emptyFor(m_layout);
     const FileLoad result = sectionfile::load(*code, m_layout, loaded);
-    if (result.outcome == FileLoad::Outcome::Missing)
+    if (result.outcome == FileLoad::Outcome::Missing) {
+        m_loaded = loadedsection::taken(*code, result, loaded, typedRecord());
         return;
+    }
     m_record = loaded;
     showRecord();
     afterLoad();
@@ -114,6 +118,7 @@ void RecordScreen::loadRecord() {
     for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
         if (!boxes.at(i).isEmpty())
             setText(boxes.at(i), QString());
+    m_loaded = loadedsection::taken(*code, result, loaded, typedRecord());
     recordsaving::tellIfDamaged(result);
 }
 
@@ -140,11 +145,25 @@ void RecordScreen::saveRecord() {
     SectionRecord typed = typedRecord();
     if (!completeRecord(typed))
         return;
+    // Whatever was saved to the file since the load and not changed here stays.
+    if (const std::optional<qint32> code = companyCode()) {
+        if (!mayWrite(*code))
+            return;
+        const loadedsection::Plan plan = loadedsection::merge(
+            m_loaded, *code, m_layout, typed, derivedFields(), recordsaving::saveTitle());
+        if (plan.kind == loadedsection::Plan::Kind::Refused)
+            return;
+        typed = plan.record;
+        if (!plan.fromStored.isEmpty() && !derivedFields().isEmpty() && !completeRecord(typed))
+            return;
+    }
     m_record = typed;
     // A save that fails leaves the boxes as typed; one that works shows the file again.
     if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record)) {
         markLoaded(fieldBoxes());
         click(dataButton);
+    } else {
+        m_loaded.askIfDeleted = false;
     }
 }
 

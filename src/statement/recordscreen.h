@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loadedsection.h"
 #include "recordlayouts.h"
 #include "screen/screen.h"
 #include "sectionrecord.h"
@@ -57,6 +58,14 @@ protected:
         Q_UNUSED(record);
         return true;
     }
+    // The fields (in file order) that completeRecord() works out from others.
+    virtual QSet<qsizetype> derivedFields() const { return {}; }
+    // The last check before the record is merged into the file and written. Returning
+    // false refuses the save: the screen has told the user why, nothing is written.
+    virtual bool mayWrite(qint32 code) {
+        Q_UNUSED(code);
+        return true;
+    }
 
 private:
     void loadRecord(); // "ＤＡＴＡ"
@@ -69,6 +78,8 @@ private:
     const RecordLayout& m_layout;
     QString m_codeBox;
     SectionRecord m_record;
+    // What the last "ＤＡＴＡ" found in the file, for the next save to merge with.
+    LoadedSection m_loaded;
 };
 
 } // namespace gaikyo

@@ -134,6 +134,7 @@ void SectionsScreen::codeHandedOver(const QString& box) {
     // A new company starts from empty records, whatever was loaded before.
     for (auto& [section, record] : m_records)
         record = SectionRecord::emptyFor(layouts::section(section));
+    m_loaded.clear();
 }
 
 int SectionsScreen::sectionOf(const QString& box) {
@@ -201,6 +202,7 @@ void SectionsScreen::loadSection(int section) {
         for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
             if (!boxes.at(i).isEmpty())
                 setText(boxes.at(i), QString());
+    m_loaded[section] = loadedsection::taken(*code, result, loaded, typedRecord(section));
     recordsaving::tellIfDamaged(result);
 }
 
@@ -217,14 +219,19 @@ void SectionsScreen::showInteger(const QString& box, qint32 value) {
     setText(box, showsGrouped(box) ? groupedDisplay(value) : plainDecimal(value));
 }
 
-void SectionsScreen::fillRecord(int section) {
+SectionRecord SectionsScreen::typedRecord(int section) const {
     const RecordLayout& layout = layouts::section(section);
-    SectionRecord& record = m_records.at(section);
+    SectionRecord record = SectionRecord::emptyFor(layout);
     for (qsizetype i = 0; i < layout.texts.size(); ++i)
         record.texts[i] = text(layout.texts.at(i).box);
     // A box that cannot be read gives 0 for that field alone.
     for (qsizetype i = 0; i < layout.integers.size(); ++i)
         record.integers[i] = readInteger(text(layout.integers.at(i).box));
+    return record;
+}
+
+void SectionsScreen::fillRecord(int section) {
+    m_records.at(section) = typedRecord(section);
 }
 
 bool SectionsScreen::saveSection(int section) {
@@ -233,8 +240,52 @@ bool SectionsScreen::saveSection(int section) {
 }
 
 bool SectionsScreen::writeRecord(int section) {
-    return recordsaving::saveOrWarn(companyCode(), layouts::section(section),
-                                    m_records.at(section));
+    const RecordLayout& layout = layouts::section(section);
+    SectionRecord& record = m_records.at(section);
+    const std::optional<qint32> code = companyCode();
+    if (code) {
+        // Whatever was saved to the file since the load and not changed here stays.
+        QSet<qsizetype> derived;
+        for (qsizetype i = 0; i < layout.integers.size(); ++i)
+            if (section == employeesSection && layout.integers.at(i).box == totalBox)
+                derived.insert(layout.texts.size() + i);
+        const loadedsection::Plan plan = loadedsection::merge(
+            m_loaded[section], *code, layout, record, derived, recordsaving::saveTitle());
+        if (plan.kind == loadedsection::Plan::Kind::Refused)
+            return false;
+        record = plan.record;
+        if (section == employeesSection && !plan.fromStored.isEmpty()) {
+            qint64 total = 0;
+            for (qsizetype i = 0; i < layout.integers.size(); ++i)
+                if (employeeRows().contains(layout.integers.at(i).box))
+                    total += record.integers.at(i);
+            if (!fits(total)) {
+                messages::warn(recordsaving::saveTitle(),
+                               QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。"
+                                              "各行の人数を確かめてください。"));
+                return false;
+            }
+            for (qsizetype i = 0; i < layout.integers.size(); ++i)
+                if (layout.integers.at(i).box == totalBox)
+                    record.integers[i] = static_cast<qint32>(total);
+        }
+        // The boxes show what the file keeps of the other side's save.
+        for (const qsizetype field : plan.fromStored) {
+            if (field < layout.texts.size())
+                setText(layout.texts.at(field).box, record.texts.at(field));
+            else
+                showInteger(layout.integers.at(field - layout.texts.size()).box,
+                            record.integers.at(field - layout.texts.size()));
+        }
+    }
+    if (!recordsaving::saveOrWarn(code, layout, record)) {
+        m_loaded[section].askIfDeleted = false;
+        return false;
+    }
+    FileLoad written;
+    written.outcome = FileLoad::Outcome::Loaded;
+    m_loaded[section] = loadedsection::taken(*code, written, record, typedRecord(section));
+    return true;
 }
 
 qint64 SectionsScreen::employeeTotal() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loadedsection.h"
 #include "screen/screen.h"
 #include "sectionframes.h"
 #include "sectionrecord.h"
@@ -41,7 +42,10 @@ private:
     void showInteger(const QString& box, qint32 value);
 
     void fillRecord(int section);
-    // Writes the section's record; says why when it cannot.
+    // What the section's boxes would save now.
+    SectionRecord typedRecord(int section) const;
+    // Merges the section's record into its file as it is now and writes it; says why
+    // when it cannot.
     bool writeRecord(int section);
     qint64 employeeTotal() const;
     std::optional<qint32> companyCode() const;
@@ -49,6 +53,8 @@ private:
     static int sectionOf(const QString& box);
 
     std::map<int, SectionRecord> m_records;
+    // What the last "ＤＡＴＡ" of each section found in its file.
+    std::map<int, LoadedSection> m_loaded;
 };
 
 } // namespace gaikyo
