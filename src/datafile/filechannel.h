@@ -39,7 +39,8 @@ public:
     // names the file and the reason. A file last found damaged is first moved to the
     // trash (or, without one, kept beside under another name), so that nothing it held
     // is lost; the status then carries a notice that says so.
-    Status write(const QString& windowsPath, const QByteArray& bytes);
+    Status write(const QString& windowsPath, const QByteArray& bytes,
+                 wholefile::InPlace inPlace = wholefile::InPlace::Never);
 
     // Test seam: pretend a file is open, as after a failure in the middle of a read.
     void occupyForTest(const QString& windowsPath) { m_openPath = windowsPath; }

@@ -286,9 +286,11 @@ void MainMenu::checkPledge() {
         break;
     }
     // A first start, or a refusal taken back: the pledge counts as accepted. Should the
-    // file not be writable, the program goes on all the same.
+    // file not be writable, the user is told and the program goes on all the same.
     refillRegistryList();
-    pledge::writeAccepted();
+    const Status written = pledge::writeAccepted();
+    if (!written.ok())
+        messages::warn(pledge::failureTitle(), written.message());
 }
 
 void MainMenu::closeBoxPressed() {

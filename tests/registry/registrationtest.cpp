@@ -45,6 +45,7 @@ private Q_SLOTS:
     void controls();
     void focusOrderAndInputModes();
     void freshRegistrationIsByteExact();
+    void japaneseEntriesAreByteExact();
     void refusedSave_data();
     void refusedSave();
     void unwritableFile_data();
@@ -211,6 +212,40 @@ void RegistrationTest::freshRegistrationIsByteExact() {
     QCOMPARE(menu.items(QStringLiteral("List2")),
              QStringList{QStringLiteral("05 : 株式会社見本  [平成15.4.1]")});
     QVERIFY(menu.isShown());
+}
+
+// Kana, the NEC rows (㈱ ①) and the characters an input method types under other code
+// points (WAVE DASH for ～, MINUS SIGN for －) as one file of code page 932: the fixture
+// is what the Linux build wrote with ICU's windows-31j, and the Windows build writes the
+// same bytes.
+void RegistrationTest::japaneseEntriesAreByteExact() {
+    Program p;
+    p.menu().typeText(QStringLiteral("Text1"), QStringLiteral("12"));
+    p.menu().click(QStringLiteral("Command1"));
+    RegistrationScreen& s = p.registration();
+    const QList<QPair<QString, QString>> boxes = {
+        {u"Text1"_s, u"12"_s},
+        {u"Text2"_s, u"カブシキガイシャ　ミホン"_s},
+        {u"Text3"_s, u"㈱見本①〜ﾐﾎﾝ"_s},
+        {u"Text5"_s, u"東京都千代田区霞が関３−１−１"_s},
+        {u"Text12"_s, u"03−3581−4161"_s},
+        {u"Text9"_s, u"髙橋　太郎"_s},
+        {u"Text13"_s, u"15"_s},
+        {u"Text14"_s, u"4"_s},
+        {u"Text15"_s, u"1"_s},
+        {u"Text17"_s, u"16"_s},
+        {u"Text18"_s, u"3"_s},
+        {u"Text19"_s, u"31"_s},
+        {u"Text7"_s, u"12"_s},
+        {u"Text4"_s, u"http://example.jp/～mihon"_s},
+        {u"Text6"_s, u"見本　花子"_s},
+    };
+    for (const auto& [box, value] : boxes)
+        s.typeText(box, value);
+    s.click(QStringLiteral("Command12"));
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    QCOMPARE(p.home.read(paths::masterFile(12)),
+             test::fixture(QStringLiteral("registry/12_japanese.txt")));
 }
 
 void RegistrationTest::refusedSave_data() {

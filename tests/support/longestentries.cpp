@@ -1,5 +1,7 @@
 #include "longestentries.h"
 
+#include "popplertools.h"
+
 #include "printing/pagelayout.h"
 #include "printing/pageprinter.h"
 #include "printing/pdfexport.h"
@@ -216,11 +218,11 @@ QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {
         return {};
     file.close();
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"),
+    process.start(popplerProgram(QStringLiteral("pdftoppm")),
                   {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
                    QStringLiteral("-png"), QStringLiteral("-f"), QString::number(page),
                    QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
-                   pdfPath, folder.filePath(QStringLiteral("page"))});
+                   popplerPath(pdfPath), popplerPath(folder.filePath(QStringLiteral("page")))});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     return QImage(folder.filePath(QStringLiteral("page.png")));
