@@ -4,6 +4,9 @@
 #include <QTest>
 
 #ifdef Q_OS_WIN
+#include <QHash>
+#include <QSet>
+#include <algorithm>
 #include <windows.h>
 #else
 #include <QStringDecoder>
@@ -46,6 +49,24 @@ std::optional<QString> windowsDecode(const QByteArray& bytes) {
     if (length <= 0)
         return std::nullopt;
     return QString::fromWCharArray(buffer, length);
+}
+
+// Where ICU's windows-31j (and so every file the program wrote on Linux) and Windows'
+// code page 932 part: IBM's order of three control codes, the bytes 0x80, 0xA0 and
+// 0xFD–0xFF that ICU reads as SUB where Windows gives U+0080 and private characters, and
+// ICU's one-way U+F86F (an IBM private form of №). Byte → (ours, Windows').
+const QHash<uchar, QPair<char16_t, char16_t>>& readDifferently() {
+    static const QHash<uchar, QPair<char16_t, char16_t>> bytes = {
+        {0x1A, {0x001C, 0x001A}}, {0x1C, {0x007F, 0x001C}}, {0x7F, {0x001A, 0x007F}},
+        {0x80, {0x001A, 0x0080}}, {0xA0, {0x001A, 0xF8F0}}, {0xFD, {0x001A, 0xF8F1}},
+        {0xFE, {0x001A, 0xF8F2}}, {0xFF, {0x001A, 0xF8F3}},
+    };
+    return bytes;
+}
+const QSet<int>& writtenDifferently() {
+    static const QSet<int> characters = {0x001A, 0x001C, 0x007F, 0x0080, 0xF86F,
+                                         0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
+    return characters;
 }
 
 std::optional<QByteArray> windowsEncode(char16_t character) {
@@ -129,6 +150,9 @@ private Q_SLOTS:
     void decodesAsWindows() {
         QStringList differences;
         for (const QByteArray& bytes : shortSequences()) {
+            if (std::any_of(bytes.begin(), bytes.end(),
+                            [](char byte) { return readDifferently().contains(uchar(byte)); }))
+                continue; // compared one by one below
             const std::optional<QString> windows = windowsDecode(bytes);
             if (!windows || windows->contains(QChar(0xFFFD)))
                 continue; // a sequence Windows refuses: nothing written has it
@@ -139,6 +163,12 @@ private Q_SLOTS:
                                             codePoints(*windows)));
         }
         QCOMPARE(differences.join(QLatin1Char('\n')), QString());
+        // The single bytes ICU reads its own way, and so the files written on Linux.
+        for (auto it = readDifferently().cbegin(); it != readDifferently().cend(); ++it) {
+            const QByteArray byte(1, char(it.key()));
+            QCOMPARE(cp932::decode(byte), QString(QChar(it.value().first)));
+            QCOMPARE(windowsDecode(byte).value_or(QString()), QString(QChar(it.value().second)));
+        }
     }
 
     void encodesAsWindows() {
@@ -148,7 +178,7 @@ private Q_SLOTS:
                 continue;
             const std::optional<QByteArray> ours = cp932::encode(QString(QChar(char16_t(code))));
             const std::optional<QByteArray> windows = windowsEncode(char16_t(code));
-            if (ours != windows)
+            if (ours != windows && !writtenDifferently().contains(code))
                 differences.append(QStringLiteral("U+%1 %2/%3")
                                        .arg(code, 4, 16, QLatin1Char('0'))
                                        .arg(ourBytes(ours), ourBytes(windows)));

@@ -1,5 +1,6 @@
 #include "registrationprogram.h"
 
+#include "datafile/drivec.h"
 #include "datafile/filechannel.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
@@ -313,8 +314,7 @@ void RegistrationTest::unwritableFile() {
     if (channelOccupied)
         FileChannel::instance().occupyForTest(paths::masterFile(1));
     else
-        QDir().mkpath(p.home.path() +
-                      QStringLiteral("/.local/share/gaikyo/drive_c/法人税事業概況書/法人名/7.txt"));
+        QDir().mkpath(drivec::hostPath(paths::masterFile(7)));
     RegistrationScreen& s = p.registration();
     s.show();
     fillCompany7(s);

@@ -503,7 +503,12 @@ private Q_SLOTS:
         form.click(QStringLiteral("Command9"));
         // The damaged file went to the trash first, and the user heard so.
         QCOMPARE(program.messages.shown().size(), 1);
-        QVERIFY(program.messages.shown().first().text.contains(QStringLiteral("ごみ箱")));
+        // Wine gives programs no Recycle Bin: there the file is kept beside instead.
+        const QString told = program.messages.shown().first().text;
+        QVERIFY2(told.contains(QStringLiteral("ごみ箱")) ||
+                     (QSysInfo::productType() == QStringLiteral("windows") &&
+                      told.contains(QStringLiteral("として残して"))),
+                 qPrintable(told));
         QCOMPARE(form.text(fieldBoxes(form.layout()).first()), QStringLiteral("1"));
     }
 
