@@ -504,11 +504,11 @@ private Q_SLOTS:
         // The damaged file went to the trash first, and the user heard so.
         QCOMPARE(program.messages.shown().size(), 1);
         // Wine gives programs no Recycle Bin: there the file is kept beside instead.
-        const QString told = program.messages.shown().first().text;
-        QVERIFY2(told.contains(QStringLiteral("ごみ箱")) ||
+        const QString toldOnSave = program.messages.shown().first().text;
+        QVERIFY2(toldOnSave.contains(QStringLiteral("ごみ箱")) ||
                      (QSysInfo::productType() == QStringLiteral("windows") &&
-                      told.contains(QStringLiteral("として残して"))),
-                 qPrintable(told));
+                      toldOnSave.contains(QStringLiteral("として残して"))),
+                 qPrintable(toldOnSave));
         QCOMPARE(form.text(fieldBoxes(form.layout()).first()), QStringLiteral("1"));
     }
 
