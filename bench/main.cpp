@@ -27,7 +27,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 using namespace gaikyo;
 using namespace gaikyo::bench;
@@ -51,6 +53,10 @@ std::optional<Child> startOnce(const QString& which, const QString& homePath) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), homePath);
+#ifdef Q_OS_WIN
+    environment.insert(QString::fromLatin1(drivec::testRootVariable),
+                       homePath + QStringLiteral("/drive_c/"));
+#endif
     process.setProcessEnvironment(environment);
     process.setProgram(QCoreApplication::applicationFilePath());
     process.setArguments({QStringLiteral("--startup"), which});
@@ -172,6 +178,10 @@ int main(int argc, char* argv[]) {
         datasetOnly || existingOffice ? QString::fromLocal8Bit(argv[2]) : home.path();
     qputenv("HOME", homePath.toLocal8Bit());
     qunsetenv("XDG_DATA_HOME");
+#ifdef Q_OS_WIN
+    // Drive C: is a folder of the home, as elsewhere: the real drive is never touched.
+    qputenv(drivec::testRootVariable, (homePath + QStringLiteral("/drive_c/")).toUtf8());
+#endif
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     QApplication qtApp(argc, argv);
@@ -186,8 +196,10 @@ int main(int argc, char* argv[]) {
     qint64 started = monotonicNs();
     if (!existingOffice && !generateDataSet())
         return 1;
+#ifdef Q_OS_UNIX
     // The new files' pages go to the disk now, not while the start-ups are measured.
     ::sync();
+#endif
     line(QStringLiteral("Data set: %1 companies with master and ten section files, %1 "
                         "corporate-tax files (made in %2 s) under %3")
              .arg(companyCount)

@@ -1,12 +1,12 @@
 #include "cp932.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "cp932table.h"
+
+#include <array>
 
 namespace gaikyo::cp932 {
 
 namespace {
-constexpr const char* codecName = "windows-31j";
 
 // What an input method types → the twin the code page stores.
 constexpr struct {
@@ -21,19 +21,81 @@ constexpr struct {
     {u'\u00A3', u'\uFFE1'}, // POUND SIGN → FULLWIDTH POUND SIGN
     {u'\u00AC', u'\uFFE2'}, // NOT SIGN → FULLWIDTH NOT SIGN
 };
+
+bool isLead(uchar byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+int leadIndex(uchar byte) {
+    return byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + 0x1F;
+}
+
+// The column of a trail byte, or -1 for a byte that cannot end a pair.
+int trailIndex(uchar byte) {
+    if (byte < 0x40 || byte > 0xFC || byte == 0x7F)
+        return -1;
+    return byte < 0x7F ? byte - 0x40 : byte - 0x41;
+}
+
+// The bytes of each character of the Basic Multilingual Plane (the code page has none
+// beyond it), high byte first; 0 where the code page has no place for it (and for NUL).
+using EncodeTable = std::array<unsigned short, 0x10000>;
+
+EncodeTable makeEncodeTable() {
+    EncodeTable bytes{};
+    auto place = [&](char16_t character, unsigned short sequence) {
+        if (character != 0 && bytes[character] == 0)
+            bytes[character] = sequence;
+    };
+    for (int byte = 0; byte < 256; ++byte)
+        if (!isLead(uchar(byte)))
+            place(table::single[byte], static_cast<unsigned short>(byte));
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!isLead(uchar(lead)))
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const int column = trailIndex(uchar(trail));
+            if (column >= 0)
+                place(table::pairs[leadIndex(uchar(lead))][column],
+                      static_cast<unsigned short>(lead << 8 | trail));
+        }
+    }
+    for (int i = 0; i < table::exceptionCount; ++i)
+        bytes[table::exceptions[i].character] = table::exceptions[i].bytes;
+    return bytes;
+}
+
+const EncodeTable& encodeTable() {
+    static const EncodeTable table = makeEncodeTable();
+    return table;
+}
+
+// The bytes of one character, or -1 when the code page has no place for it.
+int encodedCharacter(char16_t character) {
+    if (character == 0)
+        return 0;
+    const unsigned short bytes = encodeTable()[character];
+    return bytes == 0 ? -1 : bytes;
+}
+
 } // namespace
 
 bool available() {
-    return QStringEncoder(codecName).isValid() && QStringDecoder(codecName).isValid();
+    return true;
 }
 
 std::optional<QByteArray> encode(const QString& text) {
-    QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
-    if (!encoder.isValid())
-        return std::nullopt;
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        // A surrogate (half of a character beyond the plane) has no place.
+        const int sequence = c.isSurrogate() ? -1 : encodedCharacter(c.unicode());
+        if (sequence < 0)
+            return std::nullopt;
+        if (sequence > 0xFF)
+            bytes.append(char(sequence >> 8));
+        bytes.append(char(sequence & 0xFF));
+    }
     return bytes;
 }
 
@@ -58,10 +120,28 @@ QString toCodePageForms(const QString& text) {
 }
 
 QString decode(const QByteArray& bytes) {
-    // One decoder for every file: opening the codec costs more than decoding a file.
-    thread_local QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
-    decoder.resetState();
-    return decoder.decode(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar byte = uchar(bytes.at(i));
+        if (!isLead(byte)) {
+            text.append(QChar(table::single[byte]));
+            continue;
+        }
+        // A lead byte at the very end is dropped; one before a byte that cannot end a
+        // pair becomes SUB, and that byte is read again on its own.
+        if (i + 1 == size)
+            break;
+        const int column = trailIndex(uchar(bytes.at(i + 1)));
+        if (column < 0) {
+            text.append(QChar(u'\u001A'));
+            continue;
+        }
+        text.append(QChar(table::pairs[leadIndex(byte)][column]));
+        ++i;
+    }
+    return text;
 }
 
 } // namespace gaikyo::cp932

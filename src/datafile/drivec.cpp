@@ -6,7 +6,17 @@ namespace gaikyo::drivec {
 
 QString root() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("c:/");
+    // The real drive, unless the tests name a folder that plays it.
+    thread_local QString testRoot;
+    thread_local QString folder;
+    const QString current = qEnvironmentVariable(testRootVariable);
+    if (folder.isEmpty() || current != testRoot) {
+        testRoot = current;
+        folder = current.isEmpty() ? QStringLiteral("c:/") : QDir::fromNativeSeparators(current);
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder.append(QLatin1Char('/'));
+    }
+    return folder;
 #else
     // Worked out again only when the home changes (the tests change it); the company
     // lists ask for it thousands of times.

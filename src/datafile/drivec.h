@@ -7,6 +7,10 @@
 // on Windows the path itself, elsewhere under ~/.local/share/gaikyo/drive_c/.
 namespace gaikyo::drivec {
 
+// On Windows, a folder that stands in for drive C: while the tests run (as the home
+// folder does elsewhere), so that no test touches the real drive.
+constexpr const char* testRootVariable = "GAIKYO_TEST_DRIVE_C";
+
 QString root();
 QString hostPath(const QString& windowsPath);
 

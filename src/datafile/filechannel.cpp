@@ -91,7 +91,8 @@ std::optional<QByteArray> FileChannel::read(const QString& windowsPath) {
     return std::move(result.bytes);
 }
 
-Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
+Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes,
+                          wholefile::InPlace inPlace) {
     if (isOpen())
         return Status::failure(
             QStringLiteral("ほかのファイルが開いたままです。メインメニューの「ファイル閉鎖」を押し"
@@ -116,7 +117,7 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
     }
 
     m_openPath = windowsPath;
-    const std::optional<QString> failure = wholefile::write(hostPath, bytes);
+    const std::optional<QString> failure = wholefile::write(hostPath, bytes, inPlace);
     m_openPath.clear();
     if (failure) {
         // The damaged file goes back where it was: a failed save changes nothing.
@@ -140,11 +141,16 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes) {
             .arg(windowsPath, QFileInfo(asideCopy->hostPath).fileName()));
 }
 
-void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead) {
-    if (complete)
+void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead, qsizetype cutLine) {
+    if (complete && cutLine == 0)
         return;
-    load.outcome = FileLoad::Outcome::Short;
-    load.missingFromLine = int(valuesRead) + 1;
+    if (complete) {
+        load.outcome = FileLoad::Outcome::Cut;
+        load.cutLine = int(cutLine);
+    } else {
+        load.outcome = FileLoad::Outcome::Short;
+        load.missingFromLine = int(valuesRead) + 1;
+    }
     FileChannel::instance().markDamaged(load.windowsPath);
 }
 

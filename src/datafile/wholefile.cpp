@@ -11,6 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace gaikyo::wholefile {
 
@@ -62,6 +65,42 @@ QString writeFailureReason(int error) {
     default:
         return QStringLiteral("書き込みに失敗しました（エラー番号 %1）。").arg(error);
     }
+}
+
+// Why a file could not be replaced, as only Windows knows it (errno stays silent there):
+// a read-only file, or one that another program holds open.
+std::optional<QString> windowsObstacle(const QString& hostPath) {
+#ifdef Q_OS_WIN
+    // A name longer than a folder entry can hold (255 UTF-16 units on NTFS).
+    if (QFileInfo(hostPath).fileName().size() > 255)
+        return writeFailureReason(ENAMETOOLONG);
+    const std::wstring path = QDir::toNativeSeparators(hostPath).toStdWString();
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return std::nullopt;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return QStringLiteral("読み取り専用のファイルです。書き込みが許可されていません。");
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return std::nullopt;
+    }
+    switch (GetLastError()) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return QStringLiteral("ほかのプログラムがファイルを開いています。そのプログラムを閉じてから"
+                              "もう一度登録してください。");
+    case ERROR_ACCESS_DENIED:
+        return writeFailureReason(EACCES);
+    default:
+        return std::nullopt;
+    }
+#else
+    Q_UNUSED(hostPath);
+    return std::nullopt;
+#endif
 }
 
 } // namespace
@@ -132,7 +171,7 @@ Read read(const QString& hostPath) {
     return {Read::Outcome::Read, bytes, {}};
 }
 
-std::optional<QString> write(const QString& hostPath, const QByteArray& bytes) {
+std::optional<QString> write(const QString& hostPath, const QByteArray& bytes, InPlace inPlace) {
     const QFileInfo target(hostPath);
     if (!target.absoluteDir().exists())
         return writeFailureReason(ENOENT);
@@ -143,11 +182,14 @@ std::optional<QString> write(const QString& hostPath, const QByteArray& bytes) {
         return notAFile;
 
     QSaveFile file(hostPath);
+    file.setDirectWriteFallback(inPlace == InPlace::WhenFolderIsClosed);
     // Unbuffered: a write that stops part-way (a full disk) reports how much it wrote,
     // and errno still tells why. Through Qt's buffer the shortfall went unnoticed.
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int error = errno;
+        if (const std::optional<QString> obstacle = windowsObstacle(hostPath))
+            return obstacle;
         if (target.exists() && !target.isWritable())
             return writeFailureReason(EACCES);
         return writeFailureReason(error != 0 ? error : EACCES);
@@ -161,6 +203,8 @@ std::optional<QString> write(const QString& hostPath, const QByteArray& bytes) {
     errno = 0;
     if (!file.commit()) {
         const int error = errno;
+        if (const std::optional<QString> obstacle = windowsObstacle(hostPath))
+            return obstacle;
         return writeFailureReason(error != 0 ? error : EIO);
     }
     return std::nullopt;

@@ -24,9 +24,15 @@ struct Read {
 // at most sizeLimit bytes and calls a longer file damaged.
 Read read(const QString& hostPath);
 
+// Whether a file may be written in place when its folder takes no temporary file (a
+// standard user in C:\Program Files\ may change a file the setup program made, but not
+// make one beside it).
+enum class InPlace { Never, WhenFolderIsClosed };
+
 // Replaces the file with the bytes through a temporary file beside it: every write is
 // checked and the old file is replaced only by a complete new one. On failure the reason
 // as a sentence for the user, and the old file as it was.
-std::optional<QString> write(const QString& hostPath, const QByteArray& bytes);
+std::optional<QString> write(const QString& hostPath, const QByteArray& bytes,
+                             InPlace inPlace = InPlace::Never);
 
 } // namespace gaikyo::wholefile

@@ -1,11 +1,14 @@
 #include "printcheck.h"
 
 #include "datafile/numbers.h"
+#include "entryfit.h"
 #include "itemvalues.h"
 #include "printdata.h"
 #include "statement/recordlayouts.h"
 
 #include <QLocale>
+
+#include <cmath>
 
 namespace gaikyo::printcheck {
 
@@ -32,15 +35,38 @@ QString amount(qint64 value) {
 // The form's item a field belongs to, as its heading on the form reads.
 QString formItem(int section, int field) {
     switch (section) {
+    case 21:
+        return QStringLiteral("1 事業内容");
     case 22:
         return QStringLiteral("2 支店・海外取引状況");
     case 23:
         return QStringLiteral("3 期末従業員等の状況");
+    case 24:
+        return QStringLiteral("4 電子計算機の利用状況");
     case 25:
         return QStringLiteral("5 経理の状況");
+    case 26:
+        return QStringLiteral("6 株主又は株式所有異動の有無");
     case 30:
-        return field <= netAssets ? QStringLiteral("7 主要科目")
-                                  : QStringLiteral("10 代表者に対する報酬等の金額");
+        if (field <= netAssets)
+            return QStringLiteral("7 主要科目");
+        if (field <= 42)
+            return QStringLiteral("10 代表者に対する報酬等の金額");
+        return field <= 46 ? QStringLiteral("8 インターネットバンキング等の利用の有無")
+                           : QStringLiteral("9 役員又は役員報酬額の異動の有無");
+    case 40:
+        return field >= 14 && field <= 25 ? QStringLiteral("12 主な設備等の状況")
+                                          : QStringLiteral("11 事業形態");
+    case 50:
+        if (field <= 8)
+            return QStringLiteral("13 決済日等の状況");
+        if (field <= 22)
+            return QStringLiteral("14 帳簿類の備付状況");
+        return field >= 26 && field <= 35 ? QStringLiteral("16 加入組合等の状況")
+                                          : QStringLiteral("15 税理士の関与状況");
+    case 60:
+        return field >= 7 && field <= 9 ? QStringLiteral("18 当期の営業成績の概要")
+                                        : QStringLiteral("17 月別の売上高等の状況");
     default:
         return QString();
     }
@@ -59,6 +85,20 @@ QString captionOf(const LayoutItem& item) {
     case LayoutItem::Source::ReferenceNumber:
         return QStringLiteral("整理番号");
     case LayoutItem::Source::Header: {
+        switch (item.field) {
+        case 3:
+            return QStringLiteral("法人名");
+        case 4:
+            return QStringLiteral("納税地");
+        case 5:
+            return QStringLiteral("電話番号");
+        case 12:
+            return QStringLiteral("ホームページアドレス");
+        case 13:
+            return QStringLiteral("応答者氏名");
+        default:
+            break;
+        }
         const QString ends[] = {QStringLiteral("自"), QStringLiteral("至")};
         const QString parts[] = {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")};
         const int index = item.field - 6; // lines 6 to 11
@@ -68,9 +108,63 @@ QString captionOf(const LayoutItem& item) {
         return QStringLiteral("【%1】%2")
             .arg(formItem(item.section, item.field), fieldCaption(item.section, item.field));
     case LayoutItem::Source::Month:
-        break;
+        return QStringLiteral("【17 月別の売上高等の状況】%1行目の月").arg(item.field);
     }
     return QString();
+}
+
+const QList<const LayoutPart*>& partsOf(formpictures::Page page) {
+    static const QList<const LayoutPart*> front{&pagelayouts::frontFirstHalf(),
+                                                &pagelayouts::frontSecondHalf()};
+    static const QList<const LayoutPart*> back{&pagelayouts::backPage()};
+    return page == formpictures::Page::Front ? front : back;
+}
+
+// How each entry of a page that is not in digit boxes fits its box. The boxes are alike
+// on both sheets, so the A4 places tell.
+template <typename Found>
+QList<QStringList> fits(const ItemValues& values, formpictures::Page page, Found found) {
+    QList<QStringList> all;
+    for (const LayoutPart* part : partsOf(page))
+        for (const LayoutItem& item : *part) {
+            const QString text = values.printedText(item);
+            if (text.isEmpty())
+                continue;
+            const entryfit::Fit fit =
+                entryfit::fit(text, QPointF(item.a4X.first(), item.a4Y), entryfit::shapeOf(item),
+                              entryfit::boxOf(item, page, false));
+            const QStringList arguments = found(fit);
+            if (!arguments.isEmpty())
+                all.append(QStringList{captionOf(item)} + arguments);
+        }
+    return all;
+}
+
+// Entries drawn narrower than 80% of the form's characters; their percentage rounds down.
+QStringList narrower(const entryfit::Fit& fit) {
+    if (fit.asDesigned() || fit.cut() || fit.widthPercent() >= 80)
+        return {};
+    return {fit.lines.size() > 1 ? QStringLiteral("2行に分け、") : QString(),
+            QString::number(int(std::floor(fit.widthPercent())))};
+}
+
+QStringList cut(const entryfit::Fit& fit) {
+    if (!fit.cut())
+        return {};
+    return {fit.lostAtStart ? QStringLiteral("先頭") : QStringLiteral("末尾"), fit.lost};
+}
+
+QList<QStringList> narrowerOnFront(const ItemValues& values) {
+    return fits(values, formpictures::Page::Front, narrower);
+}
+QList<QStringList> narrowerOnBack(const ItemValues& values) {
+    return fits(values, formpictures::Page::Back, narrower);
+}
+QList<QStringList> cutOnFront(const ItemValues& values) {
+    return fits(values, formpictures::Page::Front, cut);
+}
+QList<QStringList> cutOnBack(const ItemValues& values) {
+    return fits(values, formpictures::Page::Back, cut);
 }
 
 // Digit boxes print one character a box from the right, digit splits one digit a box:
@@ -204,6 +298,23 @@ QList<QStringList> payWithoutOfficers(const ItemValues& values) {
     return {{amount(pay)}};
 }
 
+// The message with %1 … %9 replaced in one pass, so that an entry holding "%1" stays as
+// typed.
+QString filledIn(const QString& message, const QStringList& arguments) {
+    QString line;
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        const QChar next = i + 1 < message.size() ? message[i + 1] : QChar();
+        if (message[i] == QLatin1Char('%') && next >= QLatin1Char('1') &&
+            next <= QLatin1Char('9') && next.digitValue() <= arguments.size()) {
+            line += arguments.at(next.digitValue() - 1);
+            ++i;
+        } else {
+            line += message[i];
+        }
+    }
+    return line;
+}
+
 bool covers(Pages rule, Pages printed) {
     return rule == Pages::Both || printed == Pages::Both || rule == printed;
 }
@@ -211,10 +322,18 @@ bool covers(Pages rule, Pages printed) {
 } // namespace
 
 const QList<Rule>& rules() {
+    const QString cutMessage =
+        QStringLiteral("%1 は最も小さく縮めても欄に入りきりません。%2の「%3」が印刷されません。");
+    const QString narrowerMessage =
+        QStringLiteral("%1 は欄に入りきらないため、%2文字の幅を %3% に縮めて印刷されます。");
     static const QList<Rule> table = {
         {Pages::Front,
          QStringLiteral("%1 %2 は %3 桁の欄に入りきりません。先頭の「%4」が印刷されません。"),
          digitsThatDoNotFit},
+        {Pages::Front, cutMessage, cutOnFront},
+        {Pages::Back, cutMessage, cutOnBack},
+        {Pages::Front, narrowerMessage, narrowerOnFront},
+        {Pages::Back, narrowerMessage, narrowerOnBack},
         {Pages::Both,
          QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円が、【7 "
                         "主要科目】売上（収入）高 %2 千円と合いません。"),
@@ -257,12 +376,8 @@ QStringList lines(const ItemValues& values, Pages pages) {
     for (const Rule& rule : rules()) {
         if (!covers(rule.pages, pages))
             continue;
-        for (const QStringList& arguments : rule.find(values)) {
-            QString line = rule.message;
-            for (const QString& argument : arguments)
-                line = line.arg(argument);
-            all.append(line);
-        }
+        for (const QStringList& arguments : rule.find(values))
+            all.append(filledIn(rule.message, arguments));
     }
     return all;
 }

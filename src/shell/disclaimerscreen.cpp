@@ -2,6 +2,7 @@
 
 #include "pledge.h"
 #include "screen/application.h"
+#include "screen/messages.h"
 #include "screen/platform.h"
 #include "screens.h"
 #include "supportlinks.h"
@@ -73,16 +74,22 @@ DisclaimerScreen::DisclaimerScreen(Application& app)
     version.alignment = Qt::AlignRight | Qt::AlignVCenter;
 
     onClick(QStringLiteral("Command1"), [this] {
-        pledge::writeAccepted();
+        const Status written = pledge::writeAccepted();
+        if (!written.ok())
+            messages::warn(pledge::failureTitle(), written.message());
         this->app().platform().beep();
         if (Screen* menu = this->app().existing(screens::mainMenu))
             menu->show();
     });
     onClick(QStringLiteral("Command2"), [this] {
-        pledge::writeRefused();
+        // The refusal that could not be kept is told before the program ends: the next
+        // start would not ask again.
+        const Status written = pledge::writeRefused();
+        if (!written.ok())
+            messages::warn(pledge::failureTitle(), written.message());
         this->app().endProgram();
     });
-    onClick(QStringLiteral("Command3"), [this] { this->app().endProgram(); });
+    onClick(QStringLiteral("Command3"), [this] { this->app().quit(); });
     onClick(QStringLiteral("Label1"), [this] {
         this->app().platform().openAddress(supportlinks::homePage());
         click(QStringLiteral("Command3"));

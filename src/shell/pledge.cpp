@@ -17,7 +17,11 @@ Status writeLines(const QStringList& lines) {
     for (const QString& line : lines)
         writer.text(line, QStringLiteral("誓約文"));
     drivec::ensureProgramFiles();
-    return FileChannel::instance().write(filePath(), writer.bytes());
+    // On Windows the setup program makes the file and lets every user change it; the
+    // folder itself takes no new file from a standard user, so the file is written in
+    // place there.
+    return FileChannel::instance().write(filePath(), writer.bytes(),
+                                         wholefile::InPlace::WhenFolderIsClosed);
 }
 
 } // namespace
@@ -69,6 +73,10 @@ Status writeAccepted() {
 }
 Status writeRefused() {
     return writeLines(refusedLines());
+}
+
+QString failureTitle() {
+    return QStringLiteral("誓約文の記録");
 }
 
 } // namespace gaikyo::pledge

@@ -18,5 +18,7 @@ Stored stored();
 
 Status writeAccepted();
 Status writeRefused();
+// The title of the warning shown when the pledge file cannot be written.
+QString failureTitle();
 
 } // namespace gaikyo::pledge

@@ -12,10 +12,16 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
+#include <utility>
+#ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <windows.h>
+#undef MessageBox // the program's own message box, not the Win32 function
+#endif
 
 using namespace gaikyo;
 using test::FaultProgram;
@@ -60,6 +66,7 @@ void saveWorksAgain(FaultProgram& p, Screen& screen, Saver saver) {
     QCOMPARE(p.platform.ends, 0);
 }
 
+#ifdef Q_OS_UNIX
 // A write that stops after this many bytes, as on a full disk: the process's file size
 // limit makes the write fail part-way, for root as for anyone.
 class FileSizeLimit {
@@ -112,8 +119,42 @@ public:
 private:
     bool m_switched = false;
 };
+#else
+// Windows has neither a file size limit for a process (setrlimit) nor the user "nobody"
+// (seteuid): the cases that need them are skipped there, with these reasons.
+constexpr const char* noFileSizeLimit =
+    "no per-process file size limit (setrlimit RLIMIT_FSIZE) on Windows";
+constexpr const char* noUnprivilegedUser =
+    "no chmod folder permissions or seteuid to the user nobody on Windows";
 
-enum class Injection { FullDiskPartWay, FileIsFolder, FolderIsFile, UnwritableFolder };
+// The file held open by "another program" that lets others read it but not change,
+// rename or delete it, as an editor or a spreadsheet does.
+class LockedFile {
+public:
+    explicit LockedFile(const QString& hostPath)
+        : m_handle(CreateFileW(
+              reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(hostPath).utf16()), GENERIC_READ,
+              FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~LockedFile() { release(); }
+    bool isLocked() const { return m_handle != INVALID_HANDLE_VALUE; }
+    void release() {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE));
+    }
+
+private:
+    HANDLE m_handle;
+};
+#endif
+
+enum class Injection {
+    FullDiskPartWay,
+    FileIsFolder,
+    FolderIsFile,
+    UnwritableFolder,
+    LockedFile,  // Windows: another program holds the file open
+    ReadOnlyFile // Windows: the file's read-only attribute
+};
 
 QString hostPath(const QString& windowsPath) {
     return drivec::hostPath(windowsPath);
@@ -155,6 +196,10 @@ private Q_SLOTS:
             {"file replaced by a folder", Injection::FileIsFolder},
             {"folder replaced by a file", Injection::FolderIsFile},
             {"unwritable folder", Injection::UnwritableFolder},
+#ifdef Q_OS_WIN
+            {"file held open by another program", Injection::LockedFile},
+            {"read-only file", Injection::ReadOnlyFile},
+#endif
         };
         const struct {
             const char* name;
@@ -170,12 +215,20 @@ private Q_SLOTS:
     void failedWrite() {
         QFETCH(Injection, injection);
         QFETCH(Saver, saver);
+#ifdef Q_OS_WIN
+        if (injection == Injection::FullDiskPartWay)
+            QSKIP(noFileSizeLimit);
+        if (injection == Injection::UnwritableFolder)
+            QSKIP(noUnprivilegedUser);
+        std::optional<LockedFile> lock;
+#else
         std::optional<UnprivilegedUser> user;
         if (injection == Injection::UnwritableFolder) {
             user.emplace();
             if (!user->permissionsHold())
                 QSKIP("running as root, and no unprivileged user to switch to");
         }
+#endif
         FaultProgram p;
         Screen& screen = openSaver(p, saver);
         const QString file = savedFile(saver);
@@ -194,14 +247,25 @@ private Q_SLOTS:
         case Injection::UnwritableFolder:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
             break;
+        case Injection::LockedFile:
+#ifdef Q_OS_WIN
+            lock.emplace(hostPath(file));
+            QVERIFY(lock->isLocked());
+#endif
+            break;
+        case Injection::ReadOnlyFile:
+            QVERIFY(QFile::setPermissions(hostPath(file), QFileDevice::ReadOwner));
+            break;
         }
         const QByteArray before =
             p.snapshot(injection == Injection::FolderIsFile ? folderOf(file).chopped(1) : file);
 
         {
+#ifdef Q_OS_UNIX
             std::optional<FileSizeLimit> limit;
             if (injection == Injection::FullDiskPartWay)
                 limit.emplace(64);
+#endif
             save(screen, saver, QStringLiteral("株式会社書きかけ"));
         }
         QCOMPARE(p.messages.shown().size(), 1);
@@ -222,6 +286,12 @@ private Q_SLOTS:
             break;
         case Injection::UnwritableFolder:
             reason = "書き込みが許可されていません";
+            break;
+        case Injection::LockedFile:
+            reason = "ほかのプログラムがファイルを開いています";
+            break;
+        case Injection::ReadOnlyFile:
+            reason = "読み取り専用";
             break;
         }
         QVERIFY2(told.contains(QString::fromUtf8(reason)), qPrintable(told));
@@ -252,6 +322,15 @@ private Q_SLOTS:
         case Injection::UnwritableFolder:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner));
+            break;
+        case Injection::LockedFile:
+#ifdef Q_OS_WIN
+            lock->release();
+#endif
+            break;
+        case Injection::ReadOnlyFile:
+            QVERIFY(QFile::setPermissions(hostPath(file),
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner));
             break;
         }
         saveWorksAgain(p, screen, saver);
@@ -506,12 +585,19 @@ private Q_SLOTS:
     }
     void pdfOverOldPdf() {
         QFETCH(Injection, injection);
+#ifdef Q_OS_WIN
+        if (injection == Injection::FullDiskPartWay)
+            QSKIP(noFileSizeLimit);
+        if (injection == Injection::UnwritableFolder)
+            QSKIP(noUnprivilegedUser);
+#else
         std::optional<UnprivilegedUser> user;
         if (injection == Injection::UnwritableFolder) {
             user.emplace();
             if (!user->permissionsHold())
                 QSKIP("running as root, and no unprivileged user to switch to");
         }
+#endif
         FaultProgram p;
         const QString folder = p.home.path() + QStringLiteral("/pdf");
         const QString pdf = folder + QStringLiteral("/7_株式会社見本_FB1005.pdf");
@@ -534,9 +620,11 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         PrintScreen& screen = p.print();
         {
+#ifdef Q_OS_UNIX
             std::optional<FileSizeLimit> limit;
             if (injection == Injection::FullDiskPartWay)
                 limit.emplace(4096);
+#endif
             screen.click(QStringLiteral("Command21"));
         }
         filechooser::install(previous);
@@ -579,6 +667,10 @@ private Q_SLOTS:
     void specialFileInPlace() {
         QFETCH(QString, file);
         QFETCH(QString, kind);
+#ifdef Q_OS_WIN
+        QSKIP(kind == QStringLiteral("fifo") ? "no FIFOs (mkfifo) on Windows"
+                                             : "no /dev/zero on Windows");
+#else
         FaultProgram p;
         const QString host = hostPath(file);
         QFile::remove(host);
@@ -628,6 +720,7 @@ private Q_SLOTS:
                                 QStringLiteral("/.local/share/Trash/files/7021.txt"));
         QVERIFY(fifo ? trashed.exists()
                      : QFileInfo(host + QStringLiteral(".壊れていたファイル")).isSymLink());
+#endif
     }
 
     // Company 8 printed, then company 9 handed to the print screen whose master file is
@@ -655,7 +748,11 @@ private Q_SLOTS:
         else if (damage == QStringLiteral("empty"))
             p.home.write(file9, {});
         else if (damage == QStringLiteral("fifo"))
+#ifdef Q_OS_WIN
+            QSKIP("no FIFOs (mkfifo) on Windows");
+#else
             QCOMPARE(mkfifo(QFile::encodeName(hostPath(file9)).constData(), 0600), 0);
+#endif
 
         PrintScreen& screen = p.print(8);
         screen.click(QStringLiteral("Command11"));
@@ -767,13 +864,18 @@ private Q_SLOTS:
         screen->click(master ? QStringLiteral("Command12") : RecordScreen::saveButton);
         QCOMPARE(p.messages.shown().size(), 1);
         QCOMPARE(p.messages.shown().first().icon, MessageBox::Icon::Information);
-        QVERIFY2(p.messages.shown().first().text.contains(QStringLiteral("ごみ箱")),
+        // Wine gives programs no Recycle Bin: there the file is kept beside instead.
+        QVERIFY2(p.messages.shown().first().text.contains(QStringLiteral("ごみ箱")) ||
+                     (QSysInfo::productType() == QStringLiteral("windows") &&
+                      p.messages.shown().first().text.contains(QStringLiteral("として残して"))),
                  qPrintable(p.messages.shown().first().text));
+#ifndef Q_OS_WIN // Windows' Recycle Bin is no folder of the test's home
         const QString trashed = p.home.path() + QStringLiteral("/.local/share/Trash/files/") +
                                 file.mid(file.lastIndexOf(QLatin1Char('\\')) + 1);
         QFile inTrash(trashed);
         QVERIFY(inTrash.open(QIODevice::ReadOnly));
         QCOMPARE(inTrash.readAll(), damaged);
+#endif
 
         const QByteArray saved = p.home.read(file);
         if (master) {

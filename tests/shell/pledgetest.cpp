@@ -125,6 +125,41 @@ private Q_SLOTS:
         QCOMPARE(program.menu()->isShown(), !ends);
     }
 
+    // A pledge file that cannot be written (here a folder in its place) is told at the
+    // start and on the disclaimer's buttons; the program goes on, or ends as asked.
+    void unwritablePledgeIsTold_data() {
+        QTest::addColumn<QString>("button"); // empty: the start itself
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("first start") << QString() << false;
+        QTest::newRow("承諾使用") << QStringLiteral("Command1") << false;
+        QTest::newRow("不承諾") << QStringLiteral("Command2") << true;
+    }
+    void unwritablePledgeIsTold() {
+        QFETCH(QString, button);
+        QFETCH(bool, ends);
+        test::TestHome home;
+        home.write(pledge::filePath() + QStringLiteral("\\inside.txt"), "kept");
+        test::ScriptedMessages messages;
+        Program program;
+        QVERIFY(program.menu()->startUp());
+        QCOMPARE(messages.shown().size(), 1);
+        if (!button.isEmpty()) {
+            messages.clear();
+            program.menu()->click(QStringLiteral("Command22"));
+            program.app.existing(screens::disclaimer)->click(button);
+            QCOMPARE(messages.shown().size(), 1);
+        }
+        const MessageBox& box = messages.shown().first();
+        QCOMPARE(box.title, QStringLiteral("誓約文の記録"));
+        QCOMPARE(box.icon, MessageBox::Icon::Exclamation);
+        QVERIFY2(box.text.contains(pledge::filePath()) &&
+                     box.text.contains(QStringLiteral("同じ名前のフォルダがあります")),
+                 qPrintable(box.text));
+        QCOMPARE(program.app.hasEnded(), ends);
+        QCOMPARE(home.read(pledge::filePath() + QStringLiteral("\\inside.txt")),
+                 QByteArray("kept"));
+    }
+
     void refusedThenNextStartAsks() {
         test::TestHome home;
         {

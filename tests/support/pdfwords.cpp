@@ -1,5 +1,7 @@
 #include "pdfwords.h"
 
+#include "popplertools.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -14,11 +16,11 @@ QString runOnPdf(const QString& program, QStringList arguments, const QByteArray
         return {};
     file.write(pdf);
     file.close();
-    arguments.append(file.fileName());
+    arguments.append(popplerPath(file.fileName()));
     if (program == QStringLiteral("pdftotext"))
         arguments.append(QStringLiteral("-"));
     QProcess process;
-    process.start(program, arguments);
+    process.start(popplerProgram(program), arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }

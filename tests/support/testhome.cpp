@@ -14,12 +14,20 @@ namespace gaikyo::test {
 TestHome::TestHome() : m_oldHome(qgetenv("HOME")) {
     qputenv("HOME", m_dir.path().toLocal8Bit());
     qunsetenv("XDG_DATA_HOME");
+#ifdef Q_OS_WIN
+    // Drive C: is a folder of the test's own: the real drive is never touched.
+    QDir(m_dir.path()).mkdir(QStringLiteral("drive_c"));
+    qputenv(drivec::testRootVariable, (m_dir.path() + QStringLiteral("/drive_c/")).toUtf8());
+#endif
     FileChannel::instance().close();
 }
 
 TestHome::~TestHome() {
     FileChannel::instance().close();
     qputenv("HOME", m_oldHome);
+#ifdef Q_OS_WIN
+    qunsetenv(drivec::testRootVariable);
+#endif
 }
 
 void TestHome::write(const QString& windowsPath, const QByteArray& bytes) const {
