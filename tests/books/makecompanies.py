@@ -1047,7 +1047,8 @@ def make():
     un = unmapped_main(a, used, order_a)
     write('a_trialbalance_flat', 'books.csv', a_flat_cp932(a))
     expected('a_trialbalance_flat', 'A: flat, code page 932, 【】 headings, totals below, '
-             '補助科目 rows repeating their account, (単位：円)', 'mainAccounts', 4, 'books.csv',
+             '補助科目 rows repeating their account (預り金 only by them), (単位：円)',
+             'mainAccounts', 4, 'books.csv',
              boxes, un)
 
     f, used = a_thousands_boxes(a)
@@ -1060,7 +1061,7 @@ def make():
     boxes, used = main_expected(a)
     write('a_trialbalance_columns', 'books.csv', a_hierarchy_columns(a))
     expected('a_trialbalance_columns', 'A: 区分 / 中区分 / 小区分 / 勘定科目 / 補助科目 over five '
-             'columns, only 区分 headed; 普通預金 only by its 補助科目', 'mainAccounts', 4,
+             'columns, only 区分 headed; totals in their group\'s column', 'mainAccounts', 4,
              'books.csv', boxes, un)
 
     paths_a = {id(acct): path for path, acct in leaves(a)}
