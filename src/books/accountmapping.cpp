@@ -13,93 +13,158 @@ namespace {
 
 using Section = AccountSection;
 
-// One box and the accounts that fill it. Names are separated by "|"; a leading "-"
-// subtracts the account. Totals are the file's own rows for the whole box.
+// One box and the accounts that fill it. Names are separated by "|"; a leading "-" takes
+// the account off. Totals are the file's own rows for the whole box.
 struct Definition {
     int id;
     const char* caption;
     bool creditSide;
     bool inYen;
+    bool size;
     Section section; // of the parts
     const char* parts;
     const char* totals;
 };
 
+// A group of the books whose rows, all of them but the excluded, make a box.
+struct GroupDefinition {
+    int id;
+    const char* group;
+    const char* excluded;
+};
+
 constexpr const char* sales = "売上高|売上|商品売上高|製品売上高|売上高(商品)|売上高(製品)|"
-                              "役務収益|完成工事高|-売上値引|-売上値引高|-売上戻り高";
-constexpr const char* salesTotals = "売上高合計|純売上高|売上合計";
+                              "役務収益|完成工事高|加工賃収入|-売上値引|-売上値引高|-売上戻り高|"
+                              "-売上割戻|-売上割戻高|-売上値引及び戻り高";
+constexpr const char* salesTotals = "売上高合計|純売上高|売上合計|売上高計";
 constexpr const char* purchases = "仕入高|仕入|商品仕入高|当期商品仕入高|材料仕入高|当期材料仕入高|"
-                                  "原材料費|材料費|-仕入値引|-仕入値引高|-仕入戻し高";
+                                  "原材料仕入高|原材料費|材料費|-仕入値引|-仕入値引高|-仕入戻し高|"
+                                  "-仕入割戻|-仕入割戻高|-仕入値引及び戻し高";
 constexpr const char* outsourcing = "外注費|外注加工費|外注工賃";
+
+// Pay to officers: 役員報酬, and 役員給与 and 役員賞与 as the books may call it.
+constexpr const char* officersPay = "役員報酬|役員給与|役員賞与";
+// Pay to employees: 給料・手当, 賃金, 雑給 (part-time staff) and 賞与.
+constexpr const char* employeesPay =
+    "給料手当|給与手当|給料|給与|給料賃金|賃金|雑給|賞与|賞与手当|従業員賞与|従業員給与|"
+    "従業員給料|俸給";
 
 // 主要科目: the profit-and-loss boxes Text1 … Text19 and the balance-sheet boxes
 // Text20 … Text35.
 const Definition trialBalanceDefinitions[] = {
-    {1, "売上（収入）高", true, false, Section::Any, sales, salesTotals},
-    {3, "売上（収入）原価", false, false, Section::Any, "", "売上原価|売上原価合計|完成工事原価"},
-    {4, "期首棚卸高", false, false, Section::Any,
+    {1, "売上（収入）高", true, false, false, Section::Any, sales, salesTotals},
+    {3, "売上（収入）原価", false, false, false, Section::Any, "",
+     "売上原価|売上原価合計|売上原価計|完成工事原価"},
+    {4, "期首棚卸高", false, false, false, Section::Any,
      "期首商品棚卸高|期首製品棚卸高|期首棚卸高|期首商品棚卸", ""},
-    {5, "原材料費（仕入高）", false, false, Section::Any, purchases, ""},
-    {6, "労務費", false, false, Section::Any, "労務費|賃金", ""},
-    {7, "外注費", false, false, Section::Any, outsourcing, ""},
-    {8, "期末棚卸高", true, false, Section::Any,
+    // 原材料費（仕入高）: the materials a manufacturer used (the rows of 材料費, below)
+    // or the goods a merchant bought.
+    {5, "原材料費（仕入高）", false, false, false, Section::Any, purchases, ""},
+    // 労務費: the labour costs of the cost of sales (製造原価報告書 の 労務費). The form
+    // asks for wages, salaries, bonuses and the employer's social insurance of the works;
+    // 福利厚生費 (welfare) is no labour cost and stays out.
+    {6, "労務費", false, false, false, Section::CostOfSales,
+     "労務費|賃金|給料|給料手当|給与手当|給与|雑給|賞与|賞与手当|従業員賞与|法定福利費|退職金|"
+     "退職給付費用",
+     ""},
+    // 外注費 here is the outsourcing of the cost of sales, as the other boxes beside it;
+    // one among 販売費及び一般管理費 has no box of item 7.
+    {7, "外注費", false, false, false, Section::CostOfSales, outsourcing, ""},
+    {8, "期末棚卸高", true, false, true, Section::Any,
      "期末商品棚卸高|期末製品棚卸高|期末棚卸高|期末商品棚卸", ""},
-    {9, "減価償却費（売上原価）", false, false, Section::CostOfSales, "減価償却費", ""},
-    {10, "地代家賃・租税公課（売上原価）", false, false, Section::CostOfSales, "地代家賃|租税公課",
-     ""},
-    {11, "売上（収入）総利益", true, false, Section::Any, "",
+    // Costs that the form asks for twice: once as part of the cost of sales (where the
+    // books keep them under 売上原価 or 製造原価), once among 販売費及び一般管理費.
+    {9, "減価償却費（売上原価）", false, false, false, Section::CostOfSales, "減価償却費", ""},
+    {10, "地代家賃・租税公課（売上原価）", false, false, false, Section::CostOfSales,
+     "地代家賃|租税公課", ""},
+    {11, "売上（収入）総利益", true, false, false, Section::Any, "",
      "売上総利益|売上総利益金額|売上総損益|売上総損益金額|-売上総損失"},
-    {12, "役員報酬", false, false, Section::Any, "役員報酬", ""},
-    {13, "従業員給料", false, false, Section::Any, "給料手当|給与|給料|給与手当|給料賃金", ""},
-    {14, "交際費", false, false, Section::Any, "交際費|接待交際費", ""},
-    {15, "減価償却費（販管費）", false, false, Section::Other, "減価償却費", ""},
-    {16, "地代家賃・租税公課（販管費）", false, false, Section::Other, "地代家賃|租税公課", ""},
-    {17, "営業損益", true, false, Section::Any, "",
-     "営業利益|営業損益|営業利益金額|営業損益金額|-営業損失"},
-    {18, "支払利息割引料", false, false, Section::Any, "支払利息|支払利息割引料|支払利息及び割引料",
+    {12, "役員報酬", false, false, false, Section::Any, officersPay, ""},
+    // 従業員給料: what employees are paid among 販売費及び一般管理費, 雑給 (part-time
+    // staff) and 賞与 (bonuses) included.
+    {13, "従業員給料", false, false, false, Section::Other, employeesPay, ""},
+    {14, "交際費", false, false, false, Section::Any, "交際費|接待交際費", ""},
+    {15, "減価償却費（販管費）", false, false, false, Section::Other, "減価償却費", ""},
+    {16, "地代家賃・租税公課（販管費）", false, false, false, Section::Other, "地代家賃|租税公課",
      ""},
-    {19, "税引前当期損益", true, false, Section::Any, "",
+    {17, "営業損益", true, false, false, Section::Any, "",
+     "営業利益|営業損益|営業利益金額|営業損益金額|-営業損失"},
+    // 支払利息割引料: interest paid and the discount on bills (today 手形売却損).
+    {18, "支払利息割引料", false, false, false, Section::Any,
+     "支払利息|支払利息割引料|支払利息及び割引料|手形売却損", ""},
+    {19, "税引前当期損益", true, false, false, Section::Any, "",
      "税引前当期純利益|税引前当期純損益|税引前当期純損益金額|税引前当期利益|税引前当期損益|"
      "-税引前当期純損失"},
-    {20, "資産の部合計", false, false, Section::Any, "", "資産の部合計|資産合計"},
-    {21, "現金預金", false, false, Section::Any,
-     "現金|小口現金|預金|普通預金|当座預金|定期預金|通知預金|定期積金",
-     "現金預金|現金及び預金|現金・預金"},
-    {22, "受取手形", false, false, Section::Any, "受取手形", ""},
-    {23, "売掛金", false, false, Section::Any, "売掛金", ""},
-    {24, "棚卸資産（未成工事支出金）", false, false, Section::Any,
-     "商品|製品|仕掛品|原材料|貯蔵品|半製品|未成工事支出金", "棚卸資産"},
-    {25, "貸付金", false, false, Section::Any, "貸付金|短期貸付金|長期貸付金", ""},
-    {26, "建物", false, false, Section::Any, "建物|建物附属設備|建物付属設備", ""},
-    {27, "機械装置", false, false, Section::Any, "機械装置|機械及び装置", ""},
-    {28, "車両・船舶", false, false, Section::Any, "車両運搬具|船舶", ""},
-    {29, "土地", false, false, Section::Any, "土地", ""},
-    {30, "負債の部合計", true, false, Section::Any, "", "負債の部合計|負債合計"},
-    {31, "支払手形", true, false, Section::Any, "支払手形", ""},
-    {32, "買掛金", true, false, Section::Any, "買掛金", ""},
-    {33, "個人借入金", true, false, Section::Any, "役員借入金|代表者借入金", ""},
-    {34, "その他借入金", true, false, Section::Any, "借入金|短期借入金|長期借入金", ""},
-    {35, "純資産の部合計", true, false, Section::Any, "", "純資産の部合計|純資産合計"},
+    {20, "資産の部合計", false, false, false, Section::Any, "",
+     "資産の部合計|資産合計|資産の部|資産"},
+    {21, "現金預金", false, false, false, Section::Any,
+     "現金|小口現金|預金|普通預金|当座預金|定期預金|通知預金|定期積金|別段預金",
+     "現金預金|現金及び預金|現金・預金|現金及び預金合計|現金預金合計"},
+    {22, "受取手形", false, false, false, Section::Any, "受取手形", ""},
+    {23, "売掛金", false, false, false, Section::Any, "売掛金", ""},
+    {24, "棚卸資産（未成工事支出金）", false, false, false, Section::Any,
+     "商品|製品|仕掛品|原材料|材料|貯蔵品|半製品|未成工事支出金", "棚卸資産|棚卸資産合計"},
+    {25, "貸付金", false, false, false, Section::Any, "貸付金|短期貸付金|長期貸付金", ""},
+    {26, "建物", false, false, false, Section::Any, "建物|建物附属設備|建物付属設備", ""},
+    {27, "機械装置", false, false, false, Section::Any, "機械装置|機械及び装置", ""},
+    {28, "車両・船舶", false, false, false, Section::Any, "車両運搬具|船舶", ""},
+    {29, "土地", false, false, false, Section::Any, "土地", ""},
+    {30, "負債の部合計", true, false, false, Section::Any, "",
+     "負債の部合計|負債合計|負債の部|負債"},
+    {31, "支払手形", true, false, false, Section::Any, "支払手形", ""},
+    {32, "買掛金", true, false, false, Section::Any, "買掛金", ""},
+    {33, "個人借入金", true, false, false, Section::Any, "役員借入金|代表者借入金", ""},
+    {34, "その他借入金", true, false, false, Section::Any, "借入金|短期借入金|長期借入金", ""},
+    {35, "純資産の部合計", true, false, false, Section::Any, "",
+     "純資産の部合計|純資産合計|純資産の部|純資産"},
+};
+
+const GroupDefinition trialBalanceGroups[] = {
+    // The materials used: 期首材料棚卸高 ＋ 材料仕入高 − 期末材料棚卸高, as the 材料費
+    // of a 製造原価報告書 adds them up.
+    {5, "材料費", ""},
+    // 労務費 without 福利厚生費, as above.
+    {6, "労務費", "福利厚生費"},
 };
 
 // 月別の売上高等: the first sub-column of 売上 (1) and of 仕入 (3), 外注費 (5), 人件費 (6),
 // 源泉徴収税額 (7, in yen).
 const Definition monthlyDefinitions[] = {
-    {1, "売上（収入）金額", true, false, Section::Any, sales, salesTotals},
-    {3, "仕入金額", false, false, Section::Any, purchases, ""},
-    {5, "外注費", false, false, Section::Any, outsourcing, ""},
-    {6, "人件費", false, false, Section::Any,
-     "役員報酬|給料手当|給与|給料|給与手当|賃金|雑給|賞与|法定福利費|福利厚生費",
-     "人件費|人件費合計"},
-    {7, "源泉徴収税額", false, true, Section::Any, "源泉徴収税額", ""},
+    {1, "売上（収入）金額", true, false, false, Section::Any, sales, salesTotals},
+    {3, "仕入金額", false, false, false, Section::Any,
+     "仕入高|仕入|商品仕入高|当期商品仕入高|材料仕入高|当期材料仕入高|原材料仕入高|原材料費|"
+     "材料費|-仕入値引|-仕入値引高|-仕入戻し高|-仕入割戻|-仕入割戻高|-仕入値引及び戻し高",
+     ""},
+    {5, "外注費", false, false, false, Section::Any, outsourcing, ""},
+    // 人件費: the form's note asks for 「その月の俸給・給与及び賞与の支給総額（役員に対する
+    // ものを含みます。）」: pay and bonuses of the month, officers included, wherever the
+    // books keep them (販管費 or 製造原価). 法定福利費, 福利厚生費 and 退職金 are no pay
+    // and stay out; a total of the books named 人件費 is therefore not taken as it stands.
+    {6, "人件費", false, false, false, Section::Any,
+     "役員報酬|役員給与|役員賞与|給料手当|給与手当|給料|給与|給料賃金|賃金|雑給|賞与|賞与手当|"
+     "従業員賞与|従業員給与|従業員給料|俸給",
+     ""},
+    {7, "源泉徴収税額", false, true, false, Section::Any, "源泉徴収税額", ""},
 };
 
-// A total row of any box: its caption or one of its accounts followed by 計 or 合計.
-std::optional<QString> baseOfTotal(const QString& key) {
-    for (const QString& suffix : {QStringLiteral("合計"), QStringLiteral("計")})
-        if (key.endsWith(suffix) && key.size() > suffix.size())
-            return key.chopped(suffix.size());
-    return std::nullopt;
+// What stays out of 人件費: the employer's social insurance, welfare and retirement pay.
+constexpr const char* notPay = "法定福利費|福利厚生費|退職金|退職給付費用|退職給与|"
+                               "退職給付引当金繰入額|退職給与引当金繰入額|役員退職金";
+
+const GroupDefinition monthlyGroups[] = {
+    {6, "人件費", notPay},
+    {6, "労務費", notPay},
+};
+
+QStringList names(const char* list) {
+    return QString::fromUtf8(list).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+bool isExclusion(const QString& target) {
+    const QString key = bookfigures::accountKey(target);
+    return key == QStringLiteral("-") || key == QStringLiteral("対象外") ||
+           key == QStringLiteral("除外") || key == QStringLiteral("取り込まない") ||
+           key == QStringLiteral("取込まない");
 }
 
 } // namespace
@@ -107,27 +172,42 @@ std::optional<QString> baseOfTotal(const QString& key) {
 AccountMapping AccountMapping::builtIn(Kind kind) {
     AccountMapping mapping;
     mapping.m_kind = kind;
-    const auto addNames = [&mapping](const char* names, int id, bool total, Section section) {
-        for (QString name : QString::fromUtf8(names).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+    const auto addNames = [&mapping](QList<Entry>& to, const char* list, int id, Section section) {
+        for (QString name : names(list)) {
             int sign = 1;
             if (name.startsWith(QLatin1Char('-'))) {
                 sign = -1;
                 name.remove(0, 1);
             }
-            mapping.m_entries.append({bookfigures::accountKey(name), id, sign, total, section});
+            to.append({bookfigures::accountKey(name), id, sign, section, false});
+            if (&to == &mapping.m_entries)
+                mapping.m_known.insert(to.last().key);
         }
     };
     const auto add = [&](const Definition& d) {
-        mapping.m_fields.append({d.id, QString::fromUtf8(d.caption), d.creditSide, d.inYen});
-        addNames(d.parts, d.id, false, d.section);
-        addNames(d.totals, d.id, true, Section::Any);
+        mapping.m_fields.append(
+            {d.id, QString::fromUtf8(d.caption), d.creditSide, d.inYen, d.size});
+        addNames(mapping.m_entries, d.parts, d.id, d.section);
+        addNames(mapping.m_totals, d.totals, d.id, Section::Any);
     };
-    if (kind == Kind::TrialBalance)
+    const auto addGroup = [&](const GroupDefinition& g) {
+        QStringList excluded;
+        for (const QString& name : names(g.excluded))
+            excluded.append(bookfigures::accountKey(name));
+        mapping.m_groups.append(
+            {bookfigures::accountKey(QString::fromUtf8(g.group)), g.id, excluded});
+    };
+    if (kind == Kind::TrialBalance) {
         for (const Definition& d : trialBalanceDefinitions)
             add(d);
-    else
+        for (const GroupDefinition& g : trialBalanceGroups)
+            addGroup(g);
+    } else {
         for (const Definition& d : monthlyDefinitions)
             add(d);
+        for (const GroupDefinition& g : monthlyGroups)
+            addGroup(g);
+    }
     return mapping;
 }
 
@@ -142,38 +222,56 @@ const FormField& AccountMapping::field(int id) const {
     qFatal("no form field %d", id);
 }
 
-std::optional<AccountMapping::Match> AccountMapping::find(const QString& key,
-                                                          AccountSection section) const {
-    for (const QList<Entry>* entries : {&m_userEntries, &m_entries}) {
-        // An entry for the account's own section comes before one for any section.
-        for (const bool exact : {true, false})
-            for (const Entry& e : *entries) {
-                const bool fits = exact ? e.section == section && section != Section::Any
-                                        : e.section == Section::Any;
-                if (fits && e.key == key)
-                    return Match{e.field, e.sign, e.total};
-            }
-    }
+std::optional<AccountMapping::Match> AccountMapping::byName(const QString& key,
+                                                            AccountSection section) const {
+    // The cost of sales and its manufacturing costs are one section for the boxes.
+    const Section wanted = section == Section::Manufacturing ? Section::CostOfSales
+                           : section == Section::Any         ? Section::Other
+                                                             : section;
+    for (const bool exact : {true, false})
+        for (const Entry& e : m_entries) {
+            const bool fits = exact ? e.section == wanted : e.section == Section::Any;
+            if (fits && e.key == key)
+                return Match{e.field, e.sign, false, false};
+        }
     return std::nullopt;
 }
 
-std::optional<AccountMapping::Match> AccountMapping::match(const QString& accountName,
-                                                           AccountSection section) const {
-    const QString key = bookfigures::accountKey(accountName);
+std::optional<AccountMapping::Match>
+AccountMapping::match(const QString& key, AccountSection section, const QStringList& groups) const {
     if (key.isEmpty())
         return std::nullopt;
-    if (const std::optional<Match> m = find(key, section))
-        return m;
-    const std::optional<QString> base = baseOfTotal(key);
-    if (!base)
-        return std::nullopt;
-    std::optional<Match> m = find(*base, section);
-    if (!m)
-        if (const std::optional<int> id = fieldNamed(*base))
-            m = Match{*id, 1, true};
-    if (m)
-        m->total = true;
-    return m;
+    for (const Entry& e : m_userEntries)
+        if (e.key == key)
+            return Match{e.field, e.sign, e.excluded, true};
+    for (const QString& group : groups)
+        for (const Group& g : m_groups)
+            if (g.key == group) {
+                if (g.excludedKeys.contains(key))
+                    return byName(key, section).value_or(Match{}).field == g.field
+                               ? std::nullopt
+                               : byName(key, section);
+                return Match{g.field, 1, false, false};
+            }
+    return byName(key, section);
+}
+
+std::optional<int> AccountMapping::totalOf(const QString& key) const {
+    for (const Entry& e : m_totals)
+        if (e.key == key)
+            return e.field;
+    return std::nullopt;
+}
+
+std::optional<int> AccountMapping::groupOf(const QString& key) const {
+    for (const Group& g : m_groups)
+        if (g.key == key)
+            return g.field;
+    return std::nullopt;
+}
+
+bool AccountMapping::knows(const QString& key) const {
+    return m_known.contains(key);
 }
 
 std::optional<int> AccountMapping::fieldNamed(const QString& name) const {
@@ -188,8 +286,9 @@ QStringList AccountMapping::addUserLines(const QString& text) {
     const AccountMapping other =
         builtIn(m_kind == Kind::TrialBalance ? Kind::MonthlyTable : Kind::TrialBalance);
     QStringList notes;
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\n|\\r"));
     static const QRegularExpression separator(QStringLiteral("[,\\t=＝，→]"));
+    const QStringList lines = text.split(lineBreak);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines.at(i).trimmed();
         line.remove(QLatin1Char('"'));
@@ -204,60 +303,48 @@ QStringList AccountMapping::addUserLines(const QString& text) {
             sign = -1;
             account.remove(0, 1);
         }
+        const QString key = bookfigures::accountKey(account);
         const QString where =
             QStringLiteral("%1の%2行目「%3」").arg(userFile()).arg(i + 1).arg(line);
-        if (bookfigures::accountKey(account).isEmpty() || target.isEmpty()) {
+        if (key.isEmpty() || target.isEmpty()) {
             notes.append(where + QStringLiteral("は「勘定科目,欄」の形ではないため使いません。"));
+            continue;
+        }
+        m_known.insert(key);
+        if (isExclusion(target)) {
+            m_userEntries.append({key, 0, 1, Section::Any, true});
             continue;
         }
         std::optional<int> id = fieldNamed(target);
         if (!id)
             if (const std::optional<Match> m =
-                    find(bookfigures::accountKey(target), Section::Other))
-                if (!m->total)
-                    id = m->field;
+                    byName(bookfigures::accountKey(target), Section::Other))
+                id = m->field;
         if (!id) {
             // A line for the other screen's boxes is no mistake.
             if (!other.fieldNamed(target) &&
-                !other.find(bookfigures::accountKey(target), Section::Other))
+                !other.byName(bookfigures::accountKey(target), Section::Other))
                 notes.append(where +
                              QStringLiteral("の欄「%1」がわからないため使いません。").arg(target));
             continue;
         }
-        m_userEntries.append({bookfigures::accountKey(account), *id, sign, false, Section::Any});
+        m_userEntries.append({key, *id, sign, Section::Any, false});
     }
     return notes;
 }
 
 QStringList AccountMapping::addUserFile() {
-    const std::optional<QByteArray> bytes = FileChannel::instance().read(userFile());
-    if (!bytes)
+    const wholefile::Read read = FileChannel::instance().readFile(userFile());
+    if (read.outcome == wholefile::Read::Outcome::Missing)
         return {};
-    const std::optional<QString> text = bookcsv::decodeText(*bytes);
+    const QString unused = QStringLiteral("%1は使いませんでした。").arg(userFile());
+    if (read.outcome == wholefile::Read::Outcome::Damaged)
+        return {unused + read.reason};
+    const std::optional<QString> text = bookcsv::decodeText(read.bytes);
     if (!text)
-        return {QStringLiteral("%1を読めないため使いません。").arg(userFile())};
+        return {unused + QStringLiteral("文字コードが読み取れません（Shift_JIS または UTF-8 で"
+                                        "保存してください）。")};
     return addUserLines(*text);
-}
-
-bool AccountMapping::isTotalLine(const QString& name) {
-    const QString key = bookfigures::accountKey(name);
-    static const QRegularExpression profit(
-        QStringLiteral("(計|利益|損失|損益|差益|差損|製造原価)(金額)?$"));
-    return profit.match(key).hasMatch();
-}
-
-AccountSection AccountMapping::sectionAfter(const QString& heading, AccountSection current) {
-    const QString key = bookfigures::accountKey(heading);
-    if (baseOfTotal(key))
-        return current;
-    for (const char* cost : {"売上原価", "製造原価", "完成工事原価"})
-        if (key.contains(QString::fromUtf8(cost)))
-            return Section::CostOfSales;
-    for (const char* other : {"販売費", "管理費", "販管費", "営業外", "特別", "資産", "負債",
-                              "純資産", "売上高", "収益"})
-        if (key.contains(QString::fromUtf8(other)))
-            return Section::Other;
-    return current;
 }
 
 } // namespace gaikyo

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "bookstructure.h"
+
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace gaikyo {
-
-// Where an account stands in a trial balance: under a 売上原価 / 製造原価 heading its
-// 減価償却費, 地代家賃 and 租税公課 belong to the cost of sales, elsewhere to 販管費.
-enum class AccountSection { Any, CostOfSales, Other };
 
 // A box of the form that accounts fill.
 struct FormField {
@@ -17,12 +16,16 @@ struct FormField {
     QString caption; // as the confirmation and the user's own mapping file name it
     bool creditSide = false; // kept on the credit side: 売上, profits, liabilities, net assets
     bool inYen = false;      // 源泉徴収税額 is asked for in yen, everything else in 千円
+    // The box holds the size of its accounts whatever their sign in the file (期末棚卸高,
+    // which a statement shows as taken off).
+    bool size = false;
 };
 
 // Which account of the books goes into which box of the form: a table kept here, which
 // the user may extend with a file of their own in the data folder, one line an account:
 //     雑収入,売上（収入）高
 //     -売上値引,売上高       (a leading minus subtracts the account)
+//     法定福利費,-           (or 法定福利費,対象外: the account goes into no box)
 // The box may be named by its caption or by an account the table already knows.
 class AccountMapping {
 public:
@@ -38,37 +41,51 @@ public:
 
     struct Match {
         int field = 0;
-        int sign = 1;       // -1: the account is subtracted (営業損失, 売上値引 …)
-        bool total = false; // the file's own total of the box (資産合計, 人件費 …)
+        int sign = 1;          // -1: the account is taken off (売上値引, 仕入値引 …)
+        bool excluded = false; // the user's file leaves the account out
+        bool byUser = false;
     };
-    std::optional<Match> match(const QString& accountName, AccountSection section) const;
+    // The box of an account: as the user's file says, else as the group it stands under
+    // says (the rows of 材料費 make 原材料費), else by its own name in its section.
+    std::optional<Match> match(const QString& key, AccountSection section,
+                               const QStringList& groups = {}) const;
+    // The box whose whole figure a row of the file states (資産の部合計, 売上原価 …).
+    std::optional<int> totalOf(const QString& key) const;
+    // The box whose accounts a group of this name gathers (人件費, 材料費 …).
+    std::optional<int> groupOf(const QString& key) const;
+    // Whether the table knows the name as an account (not as a total of the file).
+    bool knows(const QString& key) const;
 
     // Adds the lines of a user mapping file; returns a note for each line it cannot use.
     QStringList addUserLines(const QString& text);
-    // Adds the user's file when there is one.
+    // Adds the user's file when there is one; a file that cannot be used is named, with
+    // why.
     QStringList addUserFile();
-
-    // A subtotal (…計, …合計) or a profit line (…利益, …損失, …損益): no account of its own.
-    static bool isTotalLine(const QString& name);
-    // The section that the rows below a 区分 heading belong to.
-    static AccountSection sectionAfter(const QString& heading, AccountSection current);
 
 private:
     struct Entry {
         QString key;
         int field = 0;
         int sign = 1;
-        bool total = false;
         AccountSection section = AccountSection::Any;
+        bool excluded = false;
+    };
+    struct Group {
+        QString key;
+        int field = 0;
+        QStringList excludedKeys;
     };
 
-    std::optional<Match> find(const QString& key, AccountSection section) const;
+    std::optional<Match> byName(const QString& key, AccountSection section) const;
     std::optional<int> fieldNamed(const QString& name) const;
 
     Kind m_kind = Kind::TrialBalance;
     QList<FormField> m_fields;
     QList<Entry> m_userEntries; // looked at first
     QList<Entry> m_entries;
+    QList<Entry> m_totals;
+    QList<Group> m_groups;
+    QSet<QString> m_known; // the accounts' names, looked up for each row
 };
 
 } // namespace gaikyo

@@ -2,14 +2,17 @@
 
 #include "bookcsv.h"
 #include "bookfigures.h"
+#include "bookplan.h"
+#include "bookstructure.h"
+#include "booktable.h"
 #include "datafile/numbers.h"
 #include "screen/filechooser.h"
 #include "screen/importconfirmation.h"
 #include "screen/messages.h"
+#include "screen/progress.h"
 #include "screen/screen.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <functional>
 #include <limits>
@@ -18,102 +21,11 @@ namespace gaikyo::bookimport {
 
 namespace {
 
+using bookplan::Plan;
 using booktable::Book;
-using booktable::Row;
 
-// Yen by calendar month; a balance is kept under month 0.
-using Amounts = QMap<int, qint64>;
-
-struct Gathered {
-    bool fromTotal = false;
-    Amounts yen;
-    QStringList sources;
-};
-
-using Fields = QMap<int, Gathered>;
-
-Amounts amountsOf(const Row& row, bool months) {
-    return months ? Amounts(row.months) : Amounts{{0, row.amount}};
-}
-
-QString amountText(qint64 value, bool inYen) {
-    return QLocale(QLocale::Japanese).toString(value) +
-           (inYen ? QStringLiteral("円") : QStringLiteral("千円"));
-}
-
-// Adds up each box's accounts in yen. A row that is the file's own total of a box wins
-// over the box's accounts, wherever it stands.
-Fields gather(const Book& book, const AccountMapping& mapping, bool months, QStringList& unmapped) {
-    Fields fields;
-    AccountSection section = AccountSection::Other;
-    for (const Row& row : book.rows) {
-        if (row.heading) {
-            section = AccountMapping::sectionAfter(row.name, section);
-            continue;
-        }
-        const Amounts amounts = amountsOf(row, months);
-        const std::optional<AccountMapping::Match> match = mapping.match(row.name, section);
-        if (!match) {
-            qint64 sum = 0;
-            for (const qint64 yen : amounts)
-                sum += yen;
-            if (sum != 0 && !AccountMapping::isTotalLine(row.name))
-                unmapped.append(QStringLiteral("%1　%2").arg(
-                    row.name, amountText(bookfigures::thousands(sum), false)));
-            continue;
-        }
-        const FormField& field = mapping.field(match->field);
-        // Split balances carry their side themselves; a single balance column shows each
-        // account the way it is kept, so 営業損失 or 売上値引 subtract.
-        const int factor = book.debitMinusCredit ? (field.creditSide ? -1 : 1) : match->sign;
-        Gathered& g = fields[match->field];
-        if (g.fromTotal)
-            continue;
-        if (match->total)
-            g = Gathered{true, {}, {}};
-        for (auto it = amounts.cbegin(); it != amounts.cend(); ++it)
-            g.yen[it.key()] += factor * it.value();
-        g.sources.append(row.name.trimmed());
-    }
-    return fields;
-}
-
-qint64 yenOf(const Fields& fields, int id) {
-    return fields.value(id).yen.value(0);
-}
-
-// The totals of 主要科目 that follow from other boxes, where the file has no row of
-// its own for them. 営業損益, 税引前当期損益 and the balance-sheet totals would need
-// every account of the file, so they are taken only from the file's total rows.
-void completeTotals(Fields& fields, const AccountMapping& mapping, QStringList& notes) {
-    const auto computed = [&](int id, qint64 yen, const QString& how) {
-        fields.insert(id, Gathered{false, {{0, yen}}, {how}});
-    };
-    if (!fields.contains(3) && fields.contains(5))
-        computed(3, yenOf(fields, 4) + yenOf(fields, 5) - yenOf(fields, 8),
-                 QStringLiteral("計算：期首棚卸高＋原材料費（仕入高）－期末棚卸高"));
-    if (!fields.contains(11) && fields.contains(1) && fields.contains(3))
-        computed(11, yenOf(fields, 1) - yenOf(fields, 3),
-                 QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
-    if (!fields.contains(35) && fields.contains(20) && fields.contains(30))
-        computed(35, yenOf(fields, 20) - yenOf(fields, 30),
-                 QStringLiteral("計算：資産の部合計－負債の部合計"));
-    for (const int id : {17, 19, 20, 30})
-        if (!fields.contains(id))
-            notes.append(QStringLiteral("「%1」はファイルに合計の行がないため取り込みません。")
-                             .arg(mapping.field(id).caption));
-}
-
-// The figure a box receives, or nothing (with a note) when it does not fit a box.
-std::optional<qint32> boxValue(qint64 yen, const FormField& field, const QString& name,
-                               QStringList& notes) {
-    const qint64 value = field.inYen ? yen : bookfigures::thousands(yen);
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max()) {
-        notes.append(QStringLiteral("「%1」は金額が大きすぎるため取り込みません。").arg(name));
-        return std::nullopt;
-    }
-    return static_cast<qint32>(value);
-}
+using Planner =
+    std::function<Plan(const Book&, const bookstructure::Structure&, const AccountMapping&)>;
 
 // Whether the box holds something the user typed that the import would change.
 bool typedOver(const QString& current, qint32 value) {
@@ -128,17 +40,21 @@ std::optional<QString> chooseFile(const QString& title) {
         lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> path = filechooser::askOpenPath(
         {title, lastFolder,
-         QStringLiteral("CSVファイル (*.csv *.CSV *.txt *.TXT);;すべてのファイル (*)")});
+         QStringLiteral(
+             "CSVファイル (*.csv *.CSV *.txt *.TXT *.tsv *.TSV);;すべてのファイル (*)")});
     if (path)
         lastFolder = QFileInfo(*path).absolutePath();
     return path;
 }
 
 // Shows the plan, and fills the boxes the user lets it fill. Returns whether it did.
-bool confirmAndFill(Screen& screen, const QString& title, const QString& path, const Plan& plan) {
+bool confirmAndFill(Screen& screen, const QString& title, const QString& fileName,
+                    const Plan& plan) {
     if (plan.fills.isEmpty()) {
-        QString text = QStringLiteral("「%1」から取り込める科目が見つかりませんでした。")
-                           .arg(QFileInfo(path).fileName());
+        QString text =
+            QStringLiteral("「%1」から取り込める科目が見つかりませんでした。").arg(fileName);
+        for (const QString& note : plan.notes.mid(0, 5))
+            text += QLatin1Char('\n') + note;
         if (!plan.unmapped.isEmpty())
             text += QStringLiteral("\n\nどの欄にも当てはまらない科目：\n") +
                     plan.unmapped.mid(0, 10).join(QLatin1Char('\n'));
@@ -147,35 +63,50 @@ bool confirmAndFill(Screen& screen, const QString& title, const QString& path, c
         messages::warn(title, text);
         return false;
     }
-    importconfirmation::Request request{
-        title, QFileInfo(path).fileName(), {}, plan.unmapped, plan.notes};
-    for (const Fill& fill : plan.fills) {
+    importconfirmation::Request request{title,      fileName,           {},           plan.unmapped,
+                                        plan.notes, plan.disagreements, plan.excluded};
+    for (const bookplan::Fill& fill : plan.fills) {
         const QString current = screen.text(fill.box).trimmed();
-        request.lines.append({fill.field, amountText(fill.value, fill.inYen),
+        request.lines.append({fill.field, bookplan::amountText(fill.value, fill.inYen),
                               fill.sources.join(QStringLiteral("＋")),
                               typedOver(current, fill.value) ? current : QString()});
     }
     const importconfirmation::Answer answer = importconfirmation::ask(request);
     if (!answer.import)
         return false;
-    for (const Fill& fill : plan.fills)
+    for (const bookplan::Fill& fill : plan.fills)
         if (answer.replaceTyped || !typedOver(screen.text(fill.box), fill.value))
             screen.setText(fill.box, groupedDisplay(fill.value));
     return true;
 }
 
 // The steps both buttons share: pick a file, read its table, plan, confirm, fill.
-bool run(Screen& screen, const QString& title, booktable::Kind kind,
-         const std::function<Plan(const Book&, const AccountMapping&)>& planner) {
+bool run(Screen& screen, const QString& title, booktable::Kind kind, const Planner& planner) {
     const std::optional<QString> path = chooseFile(title);
     if (!path)
         return false;
-    const bookcsv::Table csv = bookcsv::readFile(*path);
+    const QString fileName = QFileInfo(*path).fileName();
+    // Reading a large export takes a moment: the window says so and can stop it. Half the
+    // way is the reading of the text, half the reading of its rows.
+    std::unique_ptr<progress::Indicator> indicator =
+        progress::start({title, QStringLiteral("「%1」を読んでいます。").arg(fileName)});
+    constexpr qint64 steps = 1000;
+    const bookcsv::Table csv = bookcsv::readFile(*path, [&](qint64 done, qint64 total) {
+        return indicator->update(total > 0 ? done * (steps / 2) / total : 0, steps);
+    });
+    if (csv.cancelled)
+        return false;
     if (!csv.error.isEmpty()) {
+        indicator.reset();
         messages::warn(title, csv.error);
         return false;
     }
-    const Book book = booktable::read(csv.rows, kind);
+    const Book book = booktable::read(csv.rows, kind, csv.lines, [&](qint64 done, qint64 total) {
+        return indicator->update(steps / 2 + (total > 0 ? done * (steps / 2) / total : 0), steps);
+    });
+    indicator.reset();
+    if (book.cancelled)
+        return false;
     if (!book.error.isEmpty()) {
         messages::warn(title, book.error);
         return false;
@@ -184,55 +115,25 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind,
                                                          ? AccountMapping::Kind::TrialBalance
                                                          : AccountMapping::Kind::MonthlyTable);
     const QStringList mappingNotes = mapping.addUserFile();
-    Plan plan = planner(book, mapping);
-    plan.notes = mappingNotes + plan.notes;
-    return confirmAndFill(screen, title, *path, plan);
+    const bookstructure::Structure structure =
+        bookstructure::analyse(book, [&mapping](const QString& key) { return mapping.knows(key); });
+    Plan plan = planner(book, structure, mapping);
+    if (!plan.error.isEmpty()) {
+        messages::warn(title, plan.error);
+        return false;
+    }
+    QStringList first = csv.notes + mappingNotes;
+    if (!book.unit.isEmpty() && book.unit != QStringLiteral("円"))
+        first.prepend(
+            QStringLiteral("ファイルの金額は%1単位です（表示単位：%1）。").arg(book.unit));
+    plan.notes = first + plan.notes;
+    return confirmAndFill(screen, title, fileName, plan);
 }
 
 } // namespace
 
-Plan planTrialBalance(const Book& book, const AccountMapping& mapping) {
-    Plan plan;
-    Fields fields = gather(book, mapping, false, plan.unmapped);
-    completeTotals(fields, mapping, plan.notes);
-    for (const FormField& field : mapping.fields()) {
-        if (!fields.contains(field.id))
-            continue;
-        const Gathered& g = fields.value(field.id);
-        if (const std::optional<qint32> value =
-                boxValue(g.yen.value(0), field, field.caption, plan.notes))
-            plan.fills.append({QStringLiteral("Text%1").arg(field.id), field.caption, *value,
-                               field.inYen, g.sources});
-    }
-    return plan;
-}
-
-Plan planMonthlyTable(const Book& book, const AccountMapping& mapping, const QList<int>& rowMonths,
-                      const MonthlyBoxes& boxes) {
-    Plan plan;
-    const Fields fields = gather(book, mapping, true, plan.unmapped);
-    for (const FormField& field : mapping.fields()) {
-        if (!fields.contains(field.id))
-            continue;
-        const Gathered& g = fields.value(field.id);
-        // Each month goes to the row of the same calendar month, whichever month the
-        // file starts with.
-        for (int row = 1; row <= rowMonths.size(); ++row) {
-            const int month = rowMonths.at(row - 1);
-            if (!g.yen.contains(month))
-                continue;
-            const QString name = QStringLiteral("%1　%2月").arg(field.caption).arg(month);
-            if (const std::optional<qint32> value =
-                    boxValue(g.yen.value(month), field, name, plan.notes))
-                plan.fills.append(
-                    {boxes.cell(row, field.id), name, *value, field.inYen, g.sources});
-        }
-    }
-    return plan;
-}
-
 void importTrialBalance(Screen& screen) {
-    run(screen, trialBalanceCaption, booktable::Kind::Balances, &planTrialBalance);
+    run(screen, trialBalanceCaption, booktable::Kind::Balances, &bookplan::trialBalance);
 }
 
 void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes) {
@@ -248,19 +149,29 @@ void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes) {
                                           "ください。"));
             return;
         }
-    const auto planner = [&rowMonths, &boxes](const Book& book, const AccountMapping& mapping) {
-        return planMonthlyTable(book, mapping, rowMonths, boxes);
+    const auto planner = [&rowMonths, &boxes](const Book& book,
+                                              const bookstructure::Structure& structure,
+                                              const AccountMapping& mapping) {
+        return bookplan::monthlyTable(book, structure, mapping, rowMonths, boxes.cell);
     };
     if (!run(screen, monthlyTableCaption, booktable::Kind::Months, planner))
         return;
-    // 計 of the six money columns, summed as saving sums it.
+    // 計 of the six money columns: the sum of the months as the boxes show them, as saving
+    // sums it.
+    QStringList tooLarge;
     for (int column = 1; column <= 6; ++column) {
         qint64 sum = 0;
         for (int row = 1; row <= 12; ++row)
             sum += readInteger(screen.text(boxes.cell(row, column)));
         if (sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max())
             screen.setText(boxes.cell(13, column), groupedDisplay(static_cast<qint32>(sum)));
+        else
+            tooLarge.append(QString::number(column));
     }
+    if (!tooLarge.isEmpty())
+        messages::warn(monthlyTableCaption,
+                       QStringLiteral("月々の金額を足すと大きすぎるため、計は前のままにしました。"
+                                      "月々の金額を確かめてください。"));
 }
 
 } // namespace gaikyo::bookimport

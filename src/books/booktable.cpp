@@ -2,23 +2,102 @@
 
 #include "bookfigures.h"
 
-#include <optional>
+#include <QSet>
 
 namespace gaikyo::booktable {
 
 namespace {
 
-struct Columns {
-    int account = -1;
-    int group = -1;   // a 区分 column
-    int balance = -1; // one balance column
-    int debit = -1;   // or 借方残高 and 貸方残高
-    int credit = -1;
-    QMap<int, int> months; // column → calendar month
-    QString duplicateMonth;
+using bookfigures::Figure;
+
+// Only the first rows are looked at for the heading row: title lines come before it, and
+// a file whose heading is not among them has none.
+constexpr qsizetype headingSearchRows = 100;
+
+enum class NameRole { None, Level, Account, SubAccount, Combined, Code };
+
+// What a heading says about a column of names.
+NameRole nameRole(const QString& key) {
+    static const QSet<QString> levels{QStringLiteral("区分"),     QStringLiteral("大区分"),
+                                      QStringLiteral("中区分"),   QStringLiteral("小区分"),
+                                      QStringLiteral("科目区分"), QStringLiteral("分類"),
+                                      QStringLiteral("大分類"),   QStringLiteral("中分類"),
+                                      QStringLiteral("小分類"),   QStringLiteral("表示区分")};
+    static const QSet<QString> accounts{
+        QStringLiteral("勘定科目"),   QStringLiteral("科目"),         QStringLiteral("科目名"),
+        QStringLiteral("勘定科目名"), QStringLiteral("勘定科目名称"), QStringLiteral("科目名称"),
+        QStringLiteral("項目"),       QStringLiteral("項目名")};
+    static const QSet<QString> subAccounts{QStringLiteral("補助科目"), QStringLiteral("補助科目名"),
+                                           QStringLiteral("補助科目名称"), QStringLiteral("補助")};
+    static const QSet<QString> combined{QStringLiteral("勘定科目/補助科目"),
+                                        QStringLiteral("科目/補助科目"),
+                                        QStringLiteral("勘定科目・補助科目")};
+    if (levels.contains(key))
+        return NameRole::Level;
+    if (accounts.contains(key))
+        return NameRole::Account;
+    if (subAccounts.contains(key))
+        return NameRole::SubAccount;
+    if (combined.contains(key))
+        return NameRole::Combined;
+    if (key.endsWith(QStringLiteral("コード")) || key.endsWith(QStringLiteral("CD")) ||
+        key == QStringLiteral("No") || key == QStringLiteral("NO") || key == QStringLiteral("番号"))
+        return NameRole::Code;
+    return NameRole::None;
+}
+
+bool isStatementHeading(const QString& key) {
+    return key == QStringLiteral("帳票") || key == QStringLiteral("出力帳票") ||
+           key == QStringLiteral("帳票種別") || key == QStringLiteral("帳票名") ||
+           key == QStringLiteral("帳票区分") || key == QStringLiteral("決算書区分");
+}
+
+bool isYearTotalHeading(const QString& key) {
+    return key == QStringLiteral("合計") || key == QStringLiteral("年間合計") ||
+           key == QStringLiteral("期間合計") || key == QStringLiteral("通期合計") ||
+           key == QStringLiteral("累計") || key == QStringLiteral("年計");
+}
+
+struct Heading {
+    QString key; // without a unit in brackets
+    std::optional<QString> unit;
 };
 
-int columnOf(const QStringList& keys, std::initializer_list<const char*> names) {
+// "期末残高（千円）": the heading and the unit it states.
+Heading headingOf(const QString& cell) {
+    Heading h;
+    QString text = bookfigures::folded(cell).trimmed();
+    if (text.endsWith(QLatin1Char(')')) || text.endsWith(QLatin1Char(']'))) {
+        const qsizetype open =
+            std::max(text.lastIndexOf(QLatin1Char('(')), text.lastIndexOf(QLatin1Char('[')));
+        if (open > 0) {
+            h.unit = bookfigures::statedUnit(text.mid(open));
+            if (h.unit)
+                text = text.left(open);
+        }
+    }
+    h.key = bookfigures::accountKey(text);
+    return h;
+}
+
+struct Columns {
+    QList<int> names; // outermost first; code columns left out
+    int account = -1;
+    int subAccount = -1;
+    bool combined = false;
+    int statement = -1;
+    int balance = -1;
+    int debit = -1;
+    int credit = -1;
+    QMap<int, int> months; // column → calendar month
+    int closing = -1;
+    int total = -1;
+    QString duplicateMonth;
+    QMap<int, QString> units; // column → the unit its heading states
+    QStringList keys;
+};
+
+int firstOf(const QStringList& keys, std::initializer_list<const char*> names) {
     for (const char* name : names) {
         const qsizetype at = keys.indexOf(QString::fromUtf8(name));
         if (at >= 0)
@@ -27,26 +106,77 @@ int columnOf(const QStringList& keys, std::initializer_list<const char*> names) 
     return -1;
 }
 
-Columns columnsOf(const QStringList& cells) {
-    QStringList keys;
-    for (const QString& cell : cells)
-        keys.append(bookfigures::accountKey(cell));
+Columns columnsOf(const QStringList& cells, Kind kind) {
     Columns c;
-    c.account =
-        columnOf(keys, {"勘定科目", "科目", "科目名", "勘定科目名", "勘定科目名称", "科目名称"});
-    c.group = columnOf(keys, {"区分"});
-    c.balance = columnOf(keys, {"期末残高", "当期残高", "当月残高", "残高", "差引残高"});
-    c.debit = columnOf(keys, {"借方残高"});
-    c.credit = columnOf(keys, {"貸方残高"});
-    QMap<int, int> seen; // calendar month → column
     for (int i = 0; i < cells.size(); ++i) {
-        const std::optional<int> month = bookfigures::calendarMonth(cells.at(i));
-        if (!month || i == c.account)
-            continue;
-        if (seen.contains(*month) && c.duplicateMonth.isEmpty())
-            c.duplicateMonth = QString::number(*month);
-        seen.insert(*month, i);
-        c.months.insert(i, *month);
+        const Heading h = headingOf(cells.at(i));
+        c.keys.append(h.key);
+        if (h.unit)
+            c.units.insert(i, *h.unit);
+    }
+    // The name columns: from the first heading of names on, over every column headed as
+    // one or not headed at all, up to the first column with another heading.
+    int first = -1;
+    for (int i = 0; i < c.keys.size() && first < 0; ++i) {
+        const NameRole role = nameRole(c.keys.at(i));
+        if (role != NameRole::None && role != NameRole::Code)
+            first = i;
+    }
+    if (first >= 0) {
+        for (int i = first; i < c.keys.size(); ++i) {
+            const QString& key = c.keys.at(i);
+            const NameRole role = key.isEmpty() ? NameRole::Level : nameRole(key);
+            if (role == NameRole::None)
+                break;
+            if (role == NameRole::Code)
+                continue;
+            c.names.append(i);
+            if (role == NameRole::Account && c.account < 0)
+                c.account = i;
+            if (role == NameRole::SubAccount)
+                c.subAccount = i;
+            if (role == NameRole::Combined) {
+                c.account = i;
+                c.combined = true;
+            }
+        }
+    }
+    for (int i = 0; i < c.keys.size(); ++i)
+        if (isStatementHeading(c.keys.at(i)))
+            c.statement = i;
+    const QSet<int> nameColumns(c.names.cbegin(), c.names.cend());
+    const auto amountColumn = [&](std::initializer_list<const char*> names) {
+        const int at = firstOf(c.keys, names);
+        return nameColumns.contains(at) ? -1 : at;
+    };
+    c.balance = amountColumn(
+        {"期末残高", "当期残高", "当月残高", "期間残高", "当期末残高", "残高", "差引残高"});
+    if (c.balance < 0) {
+        c.debit = amountColumn({"借方残高", "期末借方残高", "当期借方残高"});
+        c.credit = amountColumn({"貸方残高", "期末貸方残高", "当期貸方残高"});
+    }
+    if (c.balance < 0 && (c.debit < 0 || c.credit < 0))
+        c.balance = amountColumn({"金額", "当期金額", "当期"});
+    if (kind == Kind::Months) {
+        QMap<int, int> seen; // calendar month → column
+        for (int i = 0; i < cells.size(); ++i) {
+            if (nameColumns.contains(i))
+                continue;
+            if (const std::optional<int> month = bookfigures::calendarMonth(cells.at(i))) {
+                if (seen.contains(*month) && c.duplicateMonth.isEmpty())
+                    c.duplicateMonth = QString::number(*month);
+                seen.insert(*month, i);
+                c.months.insert(i, *month);
+            } else if (bookfigures::isClosingColumn(cells.at(i)) && c.closing < 0) {
+                c.closing = i;
+            } else if (isYearTotalHeading(c.keys.at(i)) && c.total < 0) {
+                c.total = i;
+            }
+        }
+        // Months headed but the names' column not: the first column holds the names.
+        if (c.names.isEmpty() && c.months.size() >= 2 && !c.months.contains(0) &&
+            c.keys.value(0).isEmpty())
+            c.names.append(0);
     }
     return c;
 }
@@ -71,49 +201,187 @@ QString missingAmountsMessage(Kind kind) {
                           "確かめてください。");
 }
 
-Row rowOf(const QStringList& cells, const Columns& c, Kind kind) {
-    Row row;
-    row.name = cell(cells, c.account).trimmed();
-    if (kind == Kind::Months) {
-        for (auto it = c.months.cbegin(); it != c.months.cend(); ++it)
-            if (const std::optional<qint64> yen = bookfigures::yen(cell(cells, it.key())))
-                row.months.insert(it.value(), *yen);
-        row.heading = row.months.isEmpty();
-        return row;
-    }
-    if (c.balance >= 0) {
-        const std::optional<qint64> yen = bookfigures::yen(cell(cells, c.balance));
-        row.heading = !yen;
-        row.amount = yen.value_or(0);
-        return row;
-    }
-    const std::optional<qint64> debit = bookfigures::yen(cell(cells, c.debit));
-    const std::optional<qint64> credit = bookfigures::yen(cell(cells, c.credit));
-    row.heading = !debit && !credit;
-    row.amount = debit.value_or(0) - credit.value_or(0);
-    return row;
+QString unknownUnitMessage(const QString& unit) {
+    return QStringLiteral("ファイルの表示単位「%1」がわかりません。金額を円または千円で書き出した"
+                          "ファイルを選んでください。")
+        .arg(unit);
 }
+
+bool isBracketed(const QString& name) {
+    const QString s = bookfigures::folded(name).trimmed();
+    static const QString openers = QStringLiteral("【[〔《<");
+    static const QString closers = QStringLiteral("】]〕》>");
+    if (s.size() < 2)
+        return false;
+    const qsizetype open = openers.indexOf(s.front());
+    return open >= 0 && s.back() == closers.at(open);
+}
+
+class Reader {
+public:
+    Reader(const Columns& c, Kind kind, qint64 titleUnit, const QStringList& headingCells)
+        : m_c(c) {
+        const auto unitOf = [&](int column) {
+            if (const auto stated = c.units.constFind(column); stated != c.units.cend())
+                return bookfigures::unitYen(*stated).value_or(titleUnit);
+            return titleUnit;
+        };
+        const auto add = [&](int column, int key) {
+            if (column >= 0)
+                m_amountColumns.append(
+                    {column, key, unitOf(column), cell(headingCells, column).trimmed()});
+        };
+        if (kind == Kind::Months) {
+            for (auto it = c.months.cbegin(); it != c.months.cend(); ++it)
+                add(it.key(), it.value());
+            add(c.closing, closingKey);
+        } else if (c.balance >= 0) {
+            add(c.balance, balanceKey);
+        } else {
+            add(c.debit, debitKey);
+            add(c.credit, creditKey);
+        }
+        if (c.total >= 0)
+            m_totalColumn = {c.total, 0, unitOf(c.total), cell(headingCells, c.total).trimmed()};
+    }
+
+    // Nothing for a row without a name.
+    std::optional<Row> row(const QStringList& cells, qsizetype line) const {
+        Row row;
+        row.line = line;
+        if (!names(cells, row))
+            return std::nullopt;
+        row.statement = cell(cells, m_c.statement).trimmed();
+        std::optional<qint64> debit;
+        std::optional<qint64> credit;
+        for (const AmountColumn& a : m_amountColumns) {
+            const QString text = cell(cells, a.column);
+            const Figure f = bookfigures::figure(text, a.unitYen);
+            if (f.kind == Figure::Kind::Empty)
+                continue;
+            row.figures = true;
+            if (f.kind == Figure::Kind::Unreadable) {
+                row.unreadable.append({a.heading, text.trimmed(), a.key < 0 ? balanceKey : a.key});
+                continue;
+            }
+            if (a.key == debitKey)
+                debit = f.yen;
+            else if (a.key == creditKey)
+                credit = f.yen;
+            else
+                row.amounts.insert(a.key, f.yen);
+        }
+        if (debit || credit)
+            row.amounts.insert(balanceKey, debit.value_or(0) - credit.value_or(0));
+        if (m_totalColumn.column >= 0) {
+            const QString text = cell(cells, m_totalColumn.column);
+            const Figure f = bookfigures::figure(text, m_totalColumn.unitYen);
+            if (f.kind == Figure::Kind::Read)
+                row.fileTotal = f.yen;
+            else if (f.kind == Figure::Kind::Unreadable)
+                row.unreadable.append({m_totalColumn.heading, text.trimmed(), -1});
+        }
+        return row;
+    }
+
+    // Whether an amount cell of a row without a name holds a figure other than zero.
+    bool hasFigure(const QStringList& cells) const {
+        for (const AmountColumn& a : m_amountColumns) {
+            const Figure f = bookfigures::figure(cell(cells, a.column), a.unitYen);
+            if (f.kind == Figure::Kind::Unreadable || (f.kind == Figure::Kind::Read && f.yen != 0))
+                return true;
+        }
+        return false;
+    }
+
+    // Whether the row repeats the heading row (a page break of a printed export).
+    bool isHeadingAgain(const QStringList& cells) const {
+        if (m_amountColumns.isEmpty())
+            return false;
+        const AmountColumn& a = m_amountColumns.first();
+        return !a.heading.isEmpty() && cell(cells, a.column).trimmed() == a.heading;
+    }
+
+private:
+    static constexpr int debitKey = -1;
+    static constexpr int creditKey = -2;
+
+    struct AmountColumn {
+        int column = -1;
+        int key = 0;
+        qint64 unitYen = 1;
+        QString heading;
+    };
+
+    bool names(const QStringList& cells, Row& row) const {
+        int deepest = -1;
+        for (qsizetype i = 0; i < m_c.names.size(); ++i)
+            if (!cell(cells, m_c.names.at(i)).trimmed().isEmpty())
+                deepest = static_cast<int>(i);
+        if (deepest < 0)
+            return false;
+        const int column = m_c.names.at(deepest);
+        const QString written = cell(cells, column);
+        row.name = written.trimmed();
+        row.depth = deepest * 1000 + bookfigures::indentOf(written);
+        for (int i = 0; i < deepest; ++i) {
+            const QString outer = cell(cells, m_c.names.at(i)).trimmed();
+            if (!outer.isEmpty()) {
+                row.outerNames.append(outer);
+                row.accountDepth = i * 1000;
+            }
+        }
+        if (column == m_c.subAccount) {
+            row.subAccount = true;
+            row.account = row.outerNames.value(row.outerNames.size() - 1);
+        } else if (m_c.combined) {
+            // "普通預金／Ａ銀行": an account and its sub-account in one column.
+            const QString f = bookfigures::folded(row.name);
+            const qsizetype slash = f.indexOf(QLatin1Char('/'));
+            if (slash > 0 && slash < f.size() - 1) {
+                row.subAccount = true;
+                row.account = row.name.left(slash).trimmed();
+                row.name = row.name.mid(slash + 1).trimmed();
+            }
+        }
+        row.key = bookfigures::accountKey(row.name);
+        row.bracketed = isBracketed(row.name);
+        return !row.key.isEmpty();
+    }
+
+    const Columns& m_c;
+    QList<AmountColumn> m_amountColumns;
+    AmountColumn m_totalColumn;
+};
 
 } // namespace
 
-Book read(const QList<QStringList>& csvRows, Kind kind) {
+Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines,
+          const Progress& progress) {
     Book book;
     qsizetype headerAt = -1;
-    bool accountColumnSeen = false;
+    bool nameColumnSeen = false;
     Columns columns;
-    for (qsizetype i = 0; i < csvRows.size() && headerAt < 0; ++i) {
-        const Columns c = columnsOf(csvRows.at(i));
-        if (c.account < 0)
-            continue;
-        accountColumnSeen = true;
-        if (hasAmounts(c, kind)) {
-            headerAt = i;
-            columns = c;
+    QString titleUnit;
+    for (qsizetype i = 0; i < std::min(csvRows.size(), headingSearchRows) && headerAt < 0; ++i) {
+        const Columns c = columnsOf(csvRows.at(i), kind);
+        if (!c.names.isEmpty()) {
+            nameColumnSeen = true;
+            if (hasAmounts(c, kind)) {
+                headerAt = i;
+                columns = c;
+                continue;
+            }
         }
+        // A title line may state the unit of the whole file.
+        for (const QString& text : csvRows.at(i))
+            if (const std::optional<QString> unit = bookfigures::statedUnit(text);
+                unit && titleUnit.isEmpty())
+                titleUnit = *unit;
     }
     if (headerAt < 0) {
         book.error =
-            accountColumnSeen
+            nameColumnSeen
                 ? missingAmountsMessage(kind)
                 : QStringLiteral("見出しの行（勘定科目または科目の列）が見つかりません。"
                                  "会計ソフトから書き出したCSVファイルか確かめてください。");
@@ -125,23 +393,51 @@ Book read(const QList<QStringList>& csvRows, Kind kind) {
                          .arg(columns.duplicateMonth);
         return book;
     }
-    book.debitMinusCredit = kind == Kind::Balances && columns.balance < 0;
-
-    QString group;
-    for (qsizetype i = headerAt + 1; i < csvRows.size(); ++i) {
-        const QStringList& cells = csvRows.at(i);
-        // A 区分 column names the group of the rows below it, as a heading row does.
-        const QString rowGroup = cell(cells, columns.group).trimmed();
-        if (!rowGroup.isEmpty() && rowGroup != group) {
-            group = rowGroup;
-            Row heading;
-            heading.name = rowGroup;
-            heading.heading = true;
-            book.rows.append(heading);
+    qint64 unitYen = 1;
+    if (!titleUnit.isEmpty()) {
+        const std::optional<qint64> known = bookfigures::unitYen(titleUnit);
+        if (!known) {
+            book.error = unknownUnitMessage(titleUnit);
+            return book;
         }
-        Row row = rowOf(cells, columns, kind);
-        if (!row.name.isEmpty())
-            book.rows.append(row);
+        unitYen = *known;
+        book.unit = bookfigures::accountKey(titleUnit);
+        book.unitYen = unitYen;
+    }
+    for (const QString& unit : columns.units) {
+        if (!bookfigures::unitYen(unit)) {
+            book.error = unknownUnitMessage(unit);
+            return book;
+        }
+        if (book.unit.isEmpty()) {
+            book.unit = bookfigures::accountKey(unit);
+            book.unitYen = *bookfigures::unitYen(unit);
+        }
+    }
+    book.debitMinusCredit = kind == Kind::Balances && columns.balance < 0;
+    book.closingColumn = kind == Kind::Months && columns.closing >= 0;
+
+    const Reader reader(columns, kind, unitYen, csvRows.at(headerAt));
+    book.rows.reserve(csvRows.size() - headerAt);
+    for (qsizetype i = headerAt + 1; i < csvRows.size(); ++i) {
+        if (progress && i % 4096 == 0 && !progress(i, csvRows.size())) {
+            book.cancelled = true;
+            return book;
+        }
+        const QStringList& cells = csvRows.at(i);
+        const qsizetype line = i < lines.size() ? lines.at(i) : i + 1;
+        if (reader.isHeadingAgain(cells))
+            continue;
+        std::optional<Row> row = reader.row(cells, line);
+        if (!row) {
+            // Figures without a name cannot be placed; say so where they are not nothing.
+            if (reader.hasFigure(cells))
+                book.notes.append(
+                    QStringLiteral("%1行目は科目名のない行のため、その金額は取り込みません。")
+                        .arg(line));
+            continue;
+        }
+        book.rows.append(std::move(*row));
     }
     return book;
 }

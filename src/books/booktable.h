@@ -5,32 +5,70 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <functional>
+#include <optional>
 
 // The accounts of a trial balance (残高試算表) or a monthly table (月次推移表) exported
-// as CSV: the header row is found by its column names, then every row below it is one
-// account, a 区分 heading (a name without figures) or a total.
+// as CSV. The heading row is found by its column names; title lines above it may state
+// the display unit. Every row below it is one account, a sub-account (補助科目), a
+// heading or a total, with its name in whichever of the name columns (区分 / 中区分 /
+// 小区分 / 勘定科目 / 補助科目) holds text on that row.
 namespace gaikyo::booktable {
 
 enum class Kind {
     Balances, // one balance per account: 期末残高, 当期残高, 残高, or 借方残高 and 貸方残高
-    Months, // one column per month: 4月, ４月, 2026/04, 令和8年4月 …
+    Months, // one column per month: 4月, 4月度, 2025/04, 令和7年4月, R7.4 …
+};
+
+// The figures of a row in yen: a balance under balanceKey, months under their calendar
+// month, the closing entries (決算整理) under closingKey.
+using Amounts = QMap<int, qint64>;
+inline constexpr int balanceKey = 0;
+inline constexpr int closingKey = 13;
+
+struct Unreadable {
+    QString column;       // the column's heading
+    QString text;         // the cell as written
+    int key = balanceKey; // the amount it stands for; -1: the row's own 合計
 };
 
 struct Row {
-    QString name;
-    bool heading = false;     // no figure at all: a 区分 row
-    qint64 amount = 0;        // Balances, in yen
-    QMap<int, qint64> months; // Months: calendar month → yen
+    qsizetype line = 0; // the line of the file the row begins on
+    QString name;       // as written, without surrounding spaces
+    QString key;        // the name as accounts are compared
+    // How deep the row stands: its name column, then its indentation. A row below a
+    // shallower one belongs to it.
+    int depth = 0;
+    bool bracketed = false; // 【…】, […], 〔…〕: a heading of a section
+    bool figures = false;   // some amount cell holds something, readable or not
+    Amounts amounts;
+    std::optional<qint64> fileTotal; // Months: the row's own 合計 column
+    QList<Unreadable> unreadable;
+    // A 補助科目 row: its account as the row itself names it (empty: the account above).
+    bool subAccount = false;
+    QString account;
+    int accountDepth = 0; // the depth of the column that names the account
+    QString statement; // the 帳票 column: 製造原価報告書, 損益計算書, 貸借対照表 …
+    QStringList outerNames; // shallower name columns filled on the same row, outermost first
 };
 
 struct Book {
     QList<Row> rows;
-    // The balance was given as 借方残高 and 貸方残高: amount is debit minus credit, so
+    // The balance was given as 借方残高 and 貸方残高: amounts are debit minus credit, so
     // accounts kept on the credit side read negative.
     bool debitMinusCredit = false;
-    QString error; // a message for the user; empty when the book was read
+    QString unit;               // the display unit the file states; empty when none
+    qint64 unitYen = 1;         // the yen of one unit of the file's figures
+    bool closingColumn = false; // Months: a 決算整理 column was read
+    QStringList notes;          // rows with figures but no name …
+    QString error;              // a message for the user; empty when the book was read
+    bool cancelled = false;
 };
 
-Book read(const QList<QStringList>& csvRows, Kind kind);
+// Told how far the reading has come (rows of all); returns false to stop.
+using Progress = std::function<bool(qint64 done, qint64 total)>;
+
+Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines = {},
+          const Progress& progress = {});
 
 } // namespace gaikyo::booktable

@@ -141,11 +141,16 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes,
             .arg(windowsPath, QFileInfo(asideCopy->hostPath).fileName()));
 }
 
-void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead) {
-    if (complete)
+void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead, qsizetype cutLine) {
+    if (complete && cutLine == 0)
         return;
-    load.outcome = FileLoad::Outcome::Short;
-    load.missingFromLine = int(valuesRead) + 1;
+    if (complete) {
+        load.outcome = FileLoad::Outcome::Cut;
+        load.cutLine = int(cutLine);
+    } else {
+        load.outcome = FileLoad::Outcome::Short;
+        load.missingFromLine = int(valuesRead) + 1;
+    }
     FileChannel::instance().markDamaged(load.windowsPath);
 }
 

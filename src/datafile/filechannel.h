@@ -57,7 +57,9 @@ private:
 FileLoad readDataFile(const QString& windowsPath, QByteArray& bytes);
 
 // After decoding a file that was read: complete, or short from the line after the last
-// value it held (one value a line) and remembered as damaged.
-void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead);
+// value it held (one value a line), or cut at a line whose text ends in half a character
+// (cutLine, 0 for none); a short or cut file is remembered as damaged, so that a save
+// puts it aside before replacing it.
+void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead, qsizetype cutLine = 0);
 
 } // namespace gaikyo

@@ -11,6 +11,7 @@ struct FileLoad {
         Missing, // no file: nothing has been saved yet
         Damaged, // there is something, but it cannot be read as a data file
         Short,   // the file ends before the last value the reader needs
+        Cut,     // every value was read, but a text ends in half a character
     };
     Outcome outcome = Outcome::Missing;
     QString windowsPath;
@@ -18,10 +19,16 @@ struct FileLoad {
     QString reason;
     // Short: the first line the file lacks (one value a line).
     int missingFromLine = 0;
+    // Cut: the line whose text ends in the first byte of a character without its second.
+    int cutLine = 0;
 
     bool loaded() const { return outcome == Outcome::Loaded; }
-    // Damaged or short: the file is there, but not whole.
-    bool damaged() const { return outcome == Outcome::Damaged || outcome == Outcome::Short; }
+    // Damaged, short or cut: the file is there, but not whole.
+    bool damaged() const {
+        return outcome == Outcome::Damaged || outcome == Outcome::Short || outcome == Outcome::Cut;
+    }
+    // Every value was read, though a cut file holds one that cannot be written back.
+    bool readWhole() const { return outcome == Outcome::Loaded || outcome == Outcome::Cut; }
 
     // What is wrong with a damaged or short file, naming it; empty otherwise.
     QString problem() const;

@@ -20,6 +20,23 @@ bool isPlainAscii(QByteArrayView bytes) {
     return true;
 }
 
+bool isLeadByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Whether the last byte is the first half of a double-byte character. A second byte can
+// look like a first one, so the characters are counted from the start.
+bool endsInCutCharacter(QByteArrayView bytes) {
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        if (isLeadByte(bytes.at(i)) && i + 1 == bytes.size())
+            return true;
+        i += isLeadByte(bytes.at(i)) ? 2 : 1;
+    }
+    return false;
+}
+
 } // namespace
 
 // The values are found in the bytes themselves: a double quote, a comma, a space, CR and
@@ -87,6 +104,8 @@ std::optional<QString> ValueReader::text() {
     const std::optional<RawValue> value = next();
     if (!value)
         return std::nullopt;
+    if (m_firstCutValue == 0 && !isPlainAscii(value->bytes) && endsInCutCharacter(value->bytes))
+        m_firstCutValue = m_valuesRead;
     return decoded(*value);
 }
 

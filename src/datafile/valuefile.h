@@ -27,6 +27,10 @@ public:
     bool atEnd() const;
     // How many values have been read so far.
     qsizetype valuesRead() const { return m_valuesRead; }
+    // The first text value read whose last byte is a lead byte of the code page without
+    // its second byte (a character cut in half), counted from 1; 0 when there is none.
+    // Such a value cannot be written back as it was.
+    qsizetype firstCutValue() const { return m_firstCutValue; }
 
     // A field of a record that a file line fills; monostate: a value that must be
     // there but is not kept (and so is not decoded).
@@ -50,6 +54,7 @@ private:
     QByteArray m_data;
     qsizetype m_pos = 0;
     qsizetype m_valuesRead = 0;
+    qsizetype m_firstCutValue = 0;
 };
 
 // Builds a data file: one value a line, CR LF line ends, texts between double quotes,

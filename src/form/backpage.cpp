@@ -137,11 +137,12 @@ void sectionsFifteenAndSixteen(Drawing& d) {
     cell(4, 115.8, 127, "営業時間");
     cell(4, 127.2, 140.7, "開店", toRight);
     cell(4, 146.0, 151.6, "時", Qt::AlignCenter);
-    cell(4, 157.0, 171.7, "閉店", toRight);
+    // Right-aligned captions hug their text, so the entry before them has the room up to it.
+    cell(4, 166.4, 171.7, "閉店", toRight);
     cell(4, 177.2, 182.7, "時", Qt::AlignCenter);
     cell(5, 115.8, 127, "定休日");
     cell(5, 127.2, 151.7, "毎週（毎月）", toRight);
-    cell(5, 157.5, 173.7, "曜日（", toRight);
+    cell(5, 166.6, 173.7, "曜日（", toRight);
     cell(5, 185.9, right, "日）"); // after a three-character day at 174
 }
 

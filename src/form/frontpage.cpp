@@ -210,7 +210,8 @@ void sectionFour(Drawing& d) {
            Qt::AlignRight | Qt::AlignVCenter);
     caption(119.95, 126.45, 26.5, "(6)市販会計ソフトの名称");
     caption(126.45, 132.95, 16.4, "(7)委託先");
-    d.text(QRectF(108.6, 126.45, 8.2, 6.5), s("委託料\n月額"), 5.5, Face::Mincho,
+    // Hugging its text, so that 委託先 has the room up to it.
+    d.text(QRectF(110.6, 126.45, 6.2, 6.5), s("委託料\n月額"), 5.5, Face::Mincho,
            Qt::AlignRight | Qt::AlignVCenter);
     d.text(QRectF(129.4, 126.45, 5.0, 6.5), s("千円"), 6, Face::Mincho,
            Qt::AlignRight | Qt::AlignVCenter);

@@ -4,7 +4,10 @@
 
 namespace gaikyo::formpictures::pageparts {
 
-void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split) {
+namespace {
+
+// The left edge of the first box, the dividers, and the right edge of the last box.
+QList<double> digitBoxEdges(QList<double> xs, bool split) {
     std::sort(xs.begin(), xs.end());
     // Where the ink of the digit lies, and how much room the check keeps free for it.
     const double inkLeft = split ? digitWidth : 0;
@@ -17,9 +20,21 @@ void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool sp
         edges.append(std::clamp(middle, xs[i] + room + 0.3, xs[i + 1] - 0.3));
     }
     edges.append(std::max(centre(xs.last()) + 2.5, xs.last() + room + 0.4));
+    return edges;
+}
+
+} // namespace
+
+void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split) {
+    const QList<double> edges = digitBoxEdges(std::move(xs), split);
     d.box(QRectF(edges.first(), top, edges.last() - edges.first(), bottom - top));
     for (qsizetype i = 1; i + 1 < edges.size(); ++i)
         d.vline(edges[i], top, bottom);
+}
+
+QRectF digitBoxFrame(QList<double> xs, double top, double bottom, bool split) {
+    const QList<double> edges = digitBoxEdges(std::move(xs), split);
+    return {QPointF(edges.first(), top), QPointF(edges.last(), bottom)};
 }
 
 QRectF markBox(double x, double y) {

@@ -11,6 +11,8 @@ namespace gaikyo::formpictures::pageparts {
 // order); for a digit split each digit follows a space, so its character is one space
 // further right. The boxes span top to bottom and share their dividers.
 void digitBoxes(Drawing& d, QList<double> xs, double top, double bottom, bool split = false);
+// The outer frame of such a row of boxes.
+QRectF digitBoxFrame(QList<double> xs, double top, double bottom, bool split = false);
 
 // The small square a tick mark prints into when its top-left corner is at (x, y).
 QRectF markBox(double x, double y);

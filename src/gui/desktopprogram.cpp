@@ -2,6 +2,7 @@
 
 #include "checklistdialog.h"
 #include "importconfirmationdialog.h"
+#include "progressdialog.h"
 #include "qtmessages.h"
 #include "screen/fonts.h"
 #include "shell/mainmenu.h"
@@ -20,6 +21,7 @@ void installDesktopServices(QApplication& qtApp) {
     filechooser::installOpen(&askQtOpenPath);
     checklist::install(&confirmWithQtChecklist);
     importconfirmation::install(&askQtImportConfirmation);
+    progress::install(&startQtProgress);
 }
 
 DesktopProgram::DesktopProgram() {

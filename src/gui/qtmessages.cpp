@@ -23,9 +23,30 @@ MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     case MessageBox::Icon::Critical:
         dialog.setIcon(QMessageBox::Critical);
         break;
+    case MessageBox::Icon::Question:
+        dialog.setIcon(QMessageBox::Question);
+        break;
+    }
+    if (box.buttons == MessageBox::Buttons::YesNoCancel) {
+        dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        // Enter saves, Escape and the close box stay: neither drops anything typed.
+        dialog.setDefaultButton(QMessageBox::Yes);
+        dialog.setEscapeButton(QMessageBox::Cancel);
+        switch (dialog.exec()) {
+        case QMessageBox::Yes:
+            return MessageBox::Answer::Yes;
+        case QMessageBox::No:
+            return MessageBox::Answer::No;
+        default:
+            return MessageBox::Answer::Cancel;
+        }
     }
     if (box.buttons == MessageBox::Buttons::YesNo) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        if (box.noByDefault) {
+            dialog.setDefaultButton(QMessageBox::No);
+            dialog.setEscapeButton(QMessageBox::No);
+        }
         return dialog.exec() == QMessageBox::Yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
     }
     dialog.setStandardButtons(QMessageBox::Ok);

@@ -136,6 +136,10 @@ void ScreenWindow::build() {
                         allowLength(edit, limit, text.size());
                         m_screen.typeText(name, text);
                     });
+            edit->installEventFilter(this);
+            // A fixed text in a box is no stop for Tab or Enter; a click still reaches it.
+            if (c.readOnly)
+                edit->setFocusPolicy(Qt::ClickFocus);
             widget = edit;
             break;
         }
@@ -144,6 +148,7 @@ void ScreenWindow::build() {
             button->setAccessibleName(accessibleCaption(c.text));
             const QString name = c.name;
             connect(button, &QPushButton::clicked, this, [this, name] { m_screen.click(name); });
+            button->installEventFilter(this);
             widget = button;
             break;
         }
@@ -228,20 +233,18 @@ void ScreenWindow::build() {
         if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && c.readOnly)
             fitFixedText(edit, controlFont(c));
         m_widgets.insert(c.name, widget);
-        if (widget->focusPolicy() != Qt::NoFocus) {
+        if (widget->focusPolicy() & Qt::TabFocus) {
             if (c.tabIndex >= 0)
                 explicitOrder.append({c.tabIndex, widget});
             else
                 focusOrder.append(widget);
         }
     }
-    if (!explicitOrder.isEmpty()) {
-        std::stable_sort(explicitOrder.begin(), explicitOrder.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        focusOrder.clear();
-        for (const auto& entry : explicitOrder)
-            focusOrder.append(entry.second);
-    }
+    // The controls the screen puts in order come first, the others after them.
+    std::stable_sort(explicitOrder.begin(), explicitOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < explicitOrder.size(); ++i)
+        focusOrder.insert(i, explicitOrder.at(i).second);
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
     keepCaptionsUnderControls();
@@ -330,7 +333,29 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
+// Enter moves on, as figures are typed from the keypad: in a box to the next control in
+// the screen's Tab order (Shift+Enter back), and the box so entered has its text
+// selected; on a button Enter presses it.
+bool ScreenWindow::enterPressed(QObject* watched, QKeyEvent* key) {
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    if (qobject_cast<QLineEdit*>(watched)) {
+        focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier));
+        return true;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        if (!key->isAutoRepeat())
+            button->click();
+        return true;
+    }
+    return false;
+}
+
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        (qobject_cast<QLineEdit*>(watched) || qobject_cast<QPushButton*>(watched)))
+        return enterPressed(watched, static_cast<QKeyEvent*>(event)) ||
+               QWidget::eventFilter(watched, event);
     if (auto* list = qobject_cast<QListWidget*>(watched)) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -349,7 +374,7 @@ bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
             m_rowAtPress.insert(list->objectName(), list->currentRow());
         return QWidget::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (qobject_cast<CaptionLabel*>(watched) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             m_screen.click(watched->objectName());

@@ -29,6 +29,7 @@ protected:
 
 private:
     void build();
+    bool enterPressed(QObject* watched, QKeyEvent* key);
     void keepCaptionsUnderControls();
     QFont controlFont(const Control& c) const;
     void showText(const QString& name);

@@ -2,6 +2,7 @@
 
 #include "datafile/numbers.h"
 #include "printdata.h"
+#include "printvalues.h"
 
 namespace gaikyo {
 
@@ -74,6 +75,29 @@ QString ItemValues::text(const LayoutItem& item) const {
     if (item.source == LayoutItem::Source::Header)
         return headerText(m_data.company(), item.field);
     return m_data.text(item.section, item.field);
+}
+
+QString ItemValues::printedText(const LayoutItem& item) const {
+    using Kind = LayoutItem::Kind;
+    if (item.kind == Kind::Text)
+        return text(item);
+    if (item.kind == Kind::DigitBoxes || item.kind == Kind::DigitSplit)
+        return QString();
+    const std::optional<qint32> value = integer(item);
+    if (!value)
+        return QString(); // the place stays blank
+    switch (item.kind) {
+    case Kind::Number:
+    case Kind::MonthNumber:
+        return printvalues::number(*value);
+    case Kind::Tick:
+        return *value == 0 ? QString() : printvalues::number(*value);
+    case Kind::Grouped:
+    case Kind::Amount:
+        return groupedDisplay(*value);
+    default:
+        return QString();
+    }
 }
 
 } // namespace gaikyo

@@ -25,6 +25,9 @@ public:
     // The integer an item prints; nothing where its place stays blank.
     std::optional<qint32> integer(const LayoutItem& item) const;
     QString text(const LayoutItem& item) const;
+    // What an item of one text prints (every kind but digit boxes and digit splits);
+    // empty where it prints nothing.
+    QString printedText(const LayoutItem& item) const;
 
 private:
     const PrintData& m_data;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/entryboxes.h"
+
 #include <QList>
 #include <QtGlobal>
 
@@ -18,12 +20,8 @@ struct LayoutItem {
         Amount,      // grouped, its plain digits ending at x
         MonthNumber, // a month of the month order file, as a number
     };
-    enum class Source {
-        Header,          // a line of the company master file
-        ReferenceNumber, // the 整理番号 box of the print screen
-        Field,           // a field of a section record file
-        Month,           // row `field` of the month order
-    };
+    // Header, ReferenceNumber, Field or Month: see the boxes of the form.
+    using Source = formpictures::EntrySource;
 
     Kind kind;
     Source source;
@@ -33,6 +31,8 @@ struct LayoutItem {
     float officialY;
     QList<float> a4X;
     float a4Y;
+
+    formpictures::EntryRef ref() const { return {source, section, field}; }
 };
 
 // A page is printed in parts; the front page has two halves in one document.

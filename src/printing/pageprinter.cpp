@@ -1,6 +1,5 @@
 #include "pageprinter.h"
 
-#include "datafile/numbers.h"
 #include "form/formpictures.h"
 #include "printsurface.h"
 #include "printvalues.h"
@@ -42,6 +41,7 @@ bool PagePrinter::finish(bool ok) {
 }
 
 bool PagePrinter::printFront(const QImage& picture) {
+    m_page = formpictures::Page::Front;
     // Two halves in one document; each starts with the unit and the font.
     bool ok =
         begin(picture, formpictures::frontPrintSize) && printPart(pagelayouts::frontFirstHalf());
@@ -51,6 +51,7 @@ bool PagePrinter::printFront(const QImage& picture) {
 }
 
 bool PagePrinter::printBack(const QImage& picture) {
+    m_page = formpictures::Page::Back;
     // The back page has always been printed in the front page's font.
     return finish(begin(picture, formpictures::backPrintSize) &&
                   printPart(pagelayouts::backPage()));
@@ -63,18 +64,52 @@ bool PagePrinter::printPart(const LayoutPart& part) {
     return true;
 }
 
+bool PagePrinter::inRange(double left, double top) const {
+    constexpr double lowest = std::numeric_limits<qint32>::min();
+    constexpr double highest = std::numeric_limits<qint32>::max();
+    return left >= lowest && left <= highest && top >= lowest && top <= highest;
+}
+
 bool PagePrinter::at(float x, float y, const QString& text) {
     if (text.isEmpty())
         return true;
     const double left = double(x) + m_offsets.right;
     const double top = double(y) + m_offsets.down;
-    constexpr double lowest = std::numeric_limits<qint32>::min();
-    constexpr double highest = std::numeric_limits<qint32>::max();
-    if (left < lowest || left > highest || top < lowest || top > highest)
+    if (!inRange(left, top))
         return false;
     m_surface.setX(float(left));
     m_surface.setY(float(top));
     return m_surface.printText(text);
+}
+
+bool PagePrinter::scaledAt(const entryfit::Line& line, const entryfit::Fit& fit,
+                           const QRectF& box) {
+    const double left = line.at.x() + m_offsets.right;
+    const double top = line.at.y() + m_offsets.down;
+    if (!inRange(left, top))
+        return false;
+    m_surface.setX(float(left));
+    m_surface.setY(float(top));
+    // Only a text cut at the floor needs its box's edge.
+    const QRectF clip = fit.cut() ? box.translated(m_offsets.right, m_offsets.down) : QRectF();
+    return m_surface.printScaledText(line.text, fit.points, fit.scale, clip);
+}
+
+bool PagePrinter::printEntry(const LayoutItem& item, float x, float y, const QString& text) {
+    if (text.isEmpty())
+        return true;
+    const QRectF box = entryfit::boxOf(item, m_page, m_sheet == Sheet::Official);
+    const entryfit::Fit fit = entryfit::fit(text, QPointF(x, y), entryfit::shapeOf(item), box);
+    if (fit.asDesigned()) {
+        if (item.kind != LayoutItem::Kind::Amount)
+            return at(x, y, text);
+        // The printed text, commas included, ends at X like the column's rule.
+        return at(float(x - m_surface.textWidth(text)), y, text);
+    }
+    for (const entryfit::Line& line : fit.lines)
+        if (!scaledAt(line, fit, box))
+            return false;
+    return true;
 }
 
 bool PagePrinter::printItem(const LayoutItem& item) {
@@ -82,25 +117,14 @@ bool PagePrinter::printItem(const LayoutItem& item) {
     const QList<float>& xs = official ? item.officialX : item.a4X;
     const float y = official ? item.officialY : item.a4Y;
 
-    if (item.kind == LayoutItem::Kind::Text)
-        return at(xs.first(), y, m_values.text(item));
+    if (item.kind != LayoutItem::Kind::DigitBoxes && item.kind != LayoutItem::Kind::DigitSplit)
+        return printEntry(item, xs.first(), y, m_values.printedText(item));
 
+    // Digit boxes keep their own rule: one character a box.
     const std::optional<qint32> value = m_values.integer(item);
     if (!value)
         return true; // nothing to print: the boxes stay blank
     switch (item.kind) {
-    case LayoutItem::Kind::Number:
-    case LayoutItem::Kind::MonthNumber:
-        return at(xs.first(), y, printvalues::number(*value));
-    case LayoutItem::Kind::Tick:
-        return *value == 0 ? true : at(xs.first(), y, printvalues::number(*value));
-    case LayoutItem::Kind::Grouped:
-        return at(xs.first(), y, groupedDisplay(*value));
-    case LayoutItem::Kind::Amount: {
-        // The printed text, commas included, ends at X like the column's rule.
-        const QString grouped = groupedDisplay(*value);
-        return at(float(xs.first() - m_surface.textWidth(grouped)), y, grouped);
-    }
     case LayoutItem::Kind::DigitBoxes: {
         const QStringList perBox = printvalues::digitBoxes(*value, int(xs.size()));
         for (qsizetype box = 0; box < xs.size(); ++box)
@@ -115,7 +139,7 @@ bool PagePrinter::printItem(const LayoutItem& item) {
                 return false;
         return true;
     }
-    case LayoutItem::Kind::Text:
+    default:
         break;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entryfit.h"
 #include "itemvalues.h"
 #include "pagelayout.h"
 
@@ -20,7 +21,8 @@ struct PrintOffsets {
 
 // Prints the pages of the form from the layout tables. On the official sheet every
 // item moves by the print offsets; on A4 copy paper the picture of the form goes first
-// and the offsets play no part.
+// and the offsets play no part. An entry wider than its box on the form is drawn
+// narrower inside it (see entryfit); one that fits prints as it always has.
 class PagePrinter {
 public:
     enum class Sheet { Official, A4 };
@@ -41,13 +43,17 @@ private:
     bool begin(const QImage& picture, const QSizeF& pictureSize);
     bool printPart(const LayoutPart& part);
     bool printItem(const LayoutItem& item);
+    bool printEntry(const LayoutItem& item, float x, float y, const QString& text);
     bool at(float x, float y, const QString& text);
+    bool scaledAt(const entryfit::Line& line, const entryfit::Fit& fit, const QRectF& box);
+    bool inRange(double left, double top) const;
     bool finish(bool ok);
 
     PrintSurface& m_surface;
     ItemValues m_values;
     Sheet m_sheet;
     PrintOffsets m_offsets;
+    formpictures::Page m_page = formpictures::Page::Front;
 };
 
 } // namespace gaikyo

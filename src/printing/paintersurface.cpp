@@ -96,6 +96,31 @@ bool PainterSurface::printText(const QString& text) {
     return true;
 }
 
+bool PainterSurface::printScaledText(const QString& text, double points, double scale,
+                                     const QRectF& clip) {
+    if (!ensureStarted())
+        return false;
+    if (text.isEmpty())
+        return true;
+    // Laid out large and drawn scaled down, so that the text is as wide as its design.
+    constexpr double magnification = exactLayoutMagnification;
+    QFont font = m_font;
+    font.setPointSizeF(points * magnification);
+    const QFontMetricsF metrics(font, &m_device);
+    m_painter.save();
+    if (!clip.isEmpty())
+        m_painter.setClipRect(QRectF(QPointF(toDevice(clip.left()), toDevice(clip.top())),
+                                     QPointF(toDevice(clip.right()), toDevice(clip.bottom()))));
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    // Narrower about the start of the text, on the same baseline.
+    m_painter.translate(toDevice(m_x), toDevice(m_y) + metrics.ascent() / magnification);
+    m_painter.scale(scale / magnification, 1 / magnification);
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.restore();
+    return true;
+}
+
 double PainterSurface::textWidth(const QString& text) {
     return textWidthMillimetres(m_font, text);
 }

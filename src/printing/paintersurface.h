@@ -30,6 +30,8 @@ public:
     void setX(float millimetres) override { m_x = millimetres; }
     void setY(float millimetres) override { m_y = millimetres; }
     bool printText(const QString& text) override;
+    bool printScaledText(const QString& text, double points, double scale,
+                         const QRectF& clip) override;
     double textWidth(const QString& text) override;
     bool endDocument() override;
     void abandon() override;

@@ -1,11 +1,14 @@
 #include "printcheck.h"
 
 #include "datafile/numbers.h"
+#include "entryfit.h"
 #include "itemvalues.h"
 #include "printdata.h"
 #include "statement/recordlayouts.h"
 
 #include <QLocale>
+
+#include <cmath>
 
 namespace gaikyo::printcheck {
 
@@ -32,15 +35,38 @@ QString amount(qint64 value) {
 // The form's item a field belongs to, as its heading on the form reads.
 QString formItem(int section, int field) {
     switch (section) {
+    case 21:
+        return QStringLiteral("1 事業内容");
     case 22:
         return QStringLiteral("2 支店・海外取引状況");
     case 23:
         return QStringLiteral("3 期末従業員等の状況");
+    case 24:
+        return QStringLiteral("4 電子計算機の利用状況");
     case 25:
         return QStringLiteral("5 経理の状況");
+    case 26:
+        return QStringLiteral("6 株主又は株式所有異動の有無");
     case 30:
-        return field <= netAssets ? QStringLiteral("7 主要科目")
-                                  : QStringLiteral("10 代表者に対する報酬等の金額");
+        if (field <= netAssets)
+            return QStringLiteral("7 主要科目");
+        if (field <= 42)
+            return QStringLiteral("10 代表者に対する報酬等の金額");
+        return field <= 46 ? QStringLiteral("8 インターネットバンキング等の利用の有無")
+                           : QStringLiteral("9 役員又は役員報酬額の異動の有無");
+    case 40:
+        return field >= 14 && field <= 25 ? QStringLiteral("12 主な設備等の状況")
+                                          : QStringLiteral("11 事業形態");
+    case 50:
+        if (field <= 8)
+            return QStringLiteral("13 決済日等の状況");
+        if (field <= 22)
+            return QStringLiteral("14 帳簿類の備付状況");
+        return field >= 26 && field <= 35 ? QStringLiteral("16 加入組合等の状況")
+                                          : QStringLiteral("15 税理士の関与状況");
+    case 60:
+        return field >= 7 && field <= 9 ? QStringLiteral("18 当期の営業成績の概要")
+                                        : QStringLiteral("17 月別の売上高等の状況");
     default:
         return QString();
     }
@@ -59,6 +85,20 @@ QString captionOf(const LayoutItem& item) {
     case LayoutItem::Source::ReferenceNumber:
         return QStringLiteral("整理番号");
     case LayoutItem::Source::Header: {
+        switch (item.field) {
+        case 3:
+            return QStringLiteral("法人名");
+        case 4:
+            return QStringLiteral("納税地");
+        case 5:
+            return QStringLiteral("電話番号");
+        case 12:
+            return QStringLiteral("ホームページアドレス");
+        case 13:
+            return QStringLiteral("応答者氏名");
+        default:
+            break;
+        }
         const QString ends[] = {QStringLiteral("自"), QStringLiteral("至")};
         const QString parts[] = {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")};
         const int index = item.field - 6; // lines 6 to 11
@@ -68,9 +108,63 @@ QString captionOf(const LayoutItem& item) {
         return QStringLiteral("【%1】%2")
             .arg(formItem(item.section, item.field), fieldCaption(item.section, item.field));
     case LayoutItem::Source::Month:
-        break;
+        return QStringLiteral("【17 月別の売上高等の状況】%1行目の月").arg(item.field);
     }
     return QString();
+}
+
+const QList<const LayoutPart*>& partsOf(formpictures::Page page) {
+    static const QList<const LayoutPart*> front{&pagelayouts::frontFirstHalf(),
+                                                &pagelayouts::frontSecondHalf()};
+    static const QList<const LayoutPart*> back{&pagelayouts::backPage()};
+    return page == formpictures::Page::Front ? front : back;
+}
+
+// How each entry of a page that is not in digit boxes fits its box. The boxes are alike
+// on both sheets, so the A4 places tell.
+template <typename Found>
+QList<QStringList> fits(const ItemValues& values, formpictures::Page page, Found found) {
+    QList<QStringList> all;
+    for (const LayoutPart* part : partsOf(page))
+        for (const LayoutItem& item : *part) {
+            const QString text = values.printedText(item);
+            if (text.isEmpty())
+                continue;
+            const entryfit::Fit fit =
+                entryfit::fit(text, QPointF(item.a4X.first(), item.a4Y), entryfit::shapeOf(item),
+                              entryfit::boxOf(item, page, false));
+            const QStringList arguments = found(fit);
+            if (!arguments.isEmpty())
+                all.append(QStringList{captionOf(item)} + arguments);
+        }
+    return all;
+}
+
+// Entries drawn narrower than 80% of the form's characters; their percentage rounds down.
+QStringList narrower(const entryfit::Fit& fit) {
+    if (fit.asDesigned() || fit.cut() || fit.widthPercent() >= 80)
+        return {};
+    return {fit.lines.size() > 1 ? QStringLiteral("2行に分け、") : QString(),
+            QString::number(int(std::floor(fit.widthPercent())))};
+}
+
+QStringList cut(const entryfit::Fit& fit) {
+    if (!fit.cut())
+        return {};
+    return {fit.lostAtStart ? QStringLiteral("先頭") : QStringLiteral("末尾"), fit.lost};
+}
+
+QList<QStringList> narrowerOnFront(const ItemValues& values) {
+    return fits(values, formpictures::Page::Front, narrower);
+}
+QList<QStringList> narrowerOnBack(const ItemValues& values) {
+    return fits(values, formpictures::Page::Back, narrower);
+}
+QList<QStringList> cutOnFront(const ItemValues& values) {
+    return fits(values, formpictures::Page::Front, cut);
+}
+QList<QStringList> cutOnBack(const ItemValues& values) {
+    return fits(values, formpictures::Page::Back, cut);
 }
 
 // Digit boxes print one character a box from the right, digit splits one digit a box:
@@ -98,32 +192,94 @@ QList<QStringList> digitsThatDoNotFit(const ItemValues& values) {
     return found;
 }
 
-QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
+// Every box holds its figure cut to 千円, so a sum of boxes may fall short of the box
+// that holds the whole by less than one 千円 for each box summed (and for the whole).
+// A difference no larger than the number of boxes summed says nothing about the figures.
+bool onlyCutOff(qint64 difference, int terms) {
+    return difference != 0 && qAbs(difference) <= terms;
+}
+
+struct Difference {
+    qint64 sum = 0;   // what the boxes add up to
+    qint64 whole = 0; // the box that holds the whole
+    int terms = 0;    // the boxes summed
+};
+
+// 17's 計 of the two 売上 sub-columns (the sum of the months as the boxes show them)
+// against 7's 売上（収入）高.
+Difference salesDifference(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint64 monthly =
-        qint64(d.integer(60, salesTotalFirst)) + qint64(d.integer(60, salesTotalSecond));
-    const qint32 accounts = d.integer(30, sales);
-    if (monthly == accounts)
+    Difference diff{qint64(d.integer(60, salesTotalFirst)) +
+                        qint64(d.integer(60, salesTotalSecond)),
+                    d.integer(30, sales), 0};
+    for (const int first : {1, 15}) {
+        bool used = false;
+        for (int row = 0; row < 12; ++row)
+            used = used || d.integer(60, 10 + first - 1 + row) != 0;
+        diff.terms += used ? 12 : 0;
+    }
+    return diff;
+}
+
+QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
+    const Difference diff = salesDifference(values);
+    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
         return {};
-    return {{amount(monthly), amount(accounts)}};
+    return {{amount(diff.sum), amount(diff.whole)}};
+}
+
+QList<QStringList> salesCutOff(const ItemValues& values) {
+    const Difference diff = salesDifference(values);
+    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+        return {};
+    return {{amount(diff.sum), amount(diff.whole), amount(qAbs(diff.sum - diff.whole))}};
+}
+
+Difference balanceDifference(const ItemValues& values) {
+    const PrintData& d = values.data();
+    return {qint64(d.integer(30, liabilities)) + qint64(d.integer(30, netAssets)),
+            d.integer(30, assets), 2};
 }
 
 QList<QStringList> balanceSheet(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint64 sum = qint64(d.integer(30, liabilities)) + qint64(d.integer(30, netAssets));
-    if (sum == d.integer(30, assets))
+    const Difference diff = balanceDifference(values);
+    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
         return {};
     return {{amount(d.integer(30, assets)), amount(d.integer(30, liabilities)),
-             amount(d.integer(30, netAssets)), amount(sum)}};
+             amount(d.integer(30, netAssets)), amount(diff.sum)}};
+}
+
+QList<QStringList> balanceSheetCutOff(const ItemValues& values) {
+    const PrintData& d = values.data();
+    const Difference diff = balanceDifference(values);
+    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+        return {};
+    return {{amount(d.integer(30, assets)), amount(diff.sum), amount(qAbs(diff.sum - diff.whole))}};
+}
+
+Difference grossProfitDifference(const ItemValues& values) {
+    const PrintData& d = values.data();
+    return {qint64(d.integer(30, sales)) - qint64(d.integer(30, costOfSales)),
+            d.integer(30, grossProfit), 2};
 }
 
 QList<QStringList> grossProfitOfSales(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint64 difference = qint64(d.integer(30, sales)) - qint64(d.integer(30, costOfSales));
-    if (difference == d.integer(30, grossProfit))
+    const Difference diff = grossProfitDifference(values);
+    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
         return {};
     return {{amount(d.integer(30, grossProfit)), amount(d.integer(30, sales)),
-             amount(d.integer(30, costOfSales)), amount(difference)}};
+             amount(d.integer(30, costOfSales)), amount(diff.sum)}};
+}
+
+QList<QStringList> grossProfitCutOff(const ItemValues& values) {
+    const PrintData& d = values.data();
+    const Difference diff = grossProfitDifference(values);
+    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+        return {};
+    return {{amount(d.integer(30, grossProfit)), amount(diff.sum),
+             amount(qAbs(diff.sum - diff.whole))}};
 }
 
 QList<QStringList> officersWithoutPay(const ItemValues& values) {
@@ -142,6 +298,23 @@ QList<QStringList> payWithoutOfficers(const ItemValues& values) {
     return {{amount(pay)}};
 }
 
+// The message with %1 … %9 replaced in one pass, so that an entry holding "%1" stays as
+// typed.
+QString filledIn(const QString& message, const QStringList& arguments) {
+    QString line;
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        const QChar next = i + 1 < message.size() ? message[i + 1] : QChar();
+        if (message[i] == QLatin1Char('%') && next >= QLatin1Char('1') &&
+            next <= QLatin1Char('9') && next.digitValue() <= arguments.size()) {
+            line += arguments.at(next.digitValue() - 1);
+            ++i;
+        } else {
+            line += message[i];
+        }
+    }
+    return line;
+}
+
 bool covers(Pages rule, Pages printed) {
     return rule == Pages::Both || printed == Pages::Both || rule == printed;
 }
@@ -149,10 +322,18 @@ bool covers(Pages rule, Pages printed) {
 } // namespace
 
 const QList<Rule>& rules() {
+    const QString cutMessage =
+        QStringLiteral("%1 は最も小さく縮めても欄に入りきりません。%2の「%3」が印刷されません。");
+    const QString narrowerMessage =
+        QStringLiteral("%1 は欄に入りきらないため、%2文字の幅を %3% に縮めて印刷されます。");
     static const QList<Rule> table = {
         {Pages::Front,
          QStringLiteral("%1 %2 は %3 桁の欄に入りきりません。先頭の「%4」が印刷されません。"),
          digitsThatDoNotFit},
+        {Pages::Front, cutMessage, cutOnFront},
+        {Pages::Back, cutMessage, cutOnBack},
+        {Pages::Front, narrowerMessage, narrowerOnFront},
+        {Pages::Back, narrowerMessage, narrowerOnBack},
         {Pages::Both,
          QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円が、【7 "
                         "主要科目】売上（収入）高 %2 千円と合いません。"),
@@ -165,6 +346,19 @@ const QList<Rule>& rules() {
          QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円が、売上（収入）高 %2 千円から"
                         "売上（収入）原価 %3 千円を引いた %4 千円と合いません。"),
          grossProfitOfSales},
+        {Pages::Both,
+         QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円と、【7 "
+                        "主要科目】売上（収入）高 %2 千円の差 %3 千円は、千円未満切捨てによる差"
+                        "です。"),
+         salesCutOff},
+        {Pages::Front,
+         QStringLiteral("【7 主要科目】資産の部合計 %1 千円と、負債の部合計と純資産の部合計の和 "
+                        "%2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
+         balanceSheetCutOff},
+        {Pages::Front,
+         QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円と、売上（収入）高から売上（収入）"
+                        "原価を引いた %2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
+         grossProfitCutOff},
         {Pages::Front,
          QStringLiteral("【3 期末従業員等の状況】常勤役員が %1 人いますが、【7 "
                         "主要科目】役員報酬が 0 です。"),
@@ -182,12 +376,8 @@ QStringList lines(const ItemValues& values, Pages pages) {
     for (const Rule& rule : rules()) {
         if (!covers(rule.pages, pages))
             continue;
-        for (const QStringList& arguments : rule.find(values)) {
-            QString line = rule.message;
-            for (const QString& argument : arguments)
-                line = line.arg(argument);
-            all.append(line);
-        }
+        for (const QStringList& arguments : rule.find(values))
+            all.append(filledIn(rule.message, arguments));
     }
     return all;
 }

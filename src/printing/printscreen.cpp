@@ -42,6 +42,16 @@ const IntegerBox dateBoxes[] = {
     {"Text19", &CompanyRecord::endDay, "事業年度（至 日）"},
 };
 
+// The header boxes that "上記項目を登録" saves; the print offsets are never saved.
+const QStringList& headerBoxes() {
+    static const QStringList boxes{
+        QStringLiteral("Text1"),  QStringLiteral("Text3"),  QStringLiteral("Text13"),
+        QStringLiteral("Text14"), QStringLiteral("Text15"), QStringLiteral("Text17"),
+        QStringLiteral("Text18"), QStringLiteral("Text19"), QStringLiteral("Text5"),
+        QStringLiteral("Text12"), QStringLiteral("Text4"),  QStringLiteral("Text2")};
+    return boxes;
+}
+
 } // namespace
 
 PrintScreen::PrintScreen(Application& app)
@@ -197,6 +207,16 @@ void PrintScreen::addControls() {
             add(button(QString::fromLatin1(name), QString::fromUtf8(caption), QRect()));
         hidden.visible = false;
     }
+
+    // The keyboard goes down the boxes, on to "上記項目を登録", the offsets and the prints;
+    // the buttons that empty a box come last, so that Enter in a box never empties the
+    // next one.
+    QStringList order = headerBoxes();
+    order << QStringLiteral("Command9") << QStringLiteral("Text7") << QStringLiteral("Text8");
+    for (const auto& p : prints)
+        order.append(QString::fromLatin1(p.name));
+    order << QStringLiteral("Command21") << QStringLiteral("Command22");
+    setTabOrder(order);
 }
 
 void PrintScreen::load() {
@@ -226,6 +246,7 @@ void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
     emptyHeaderBoxes();
     m_data.clear();
     m_loadedCode.reset();
+    m_loadedHeader = {};
     m_damagedFiles.clear();
     const QString what = load.outcome == FileLoad::Outcome::Missing
                              ? QStringLiteral("会社コード%1の会社のファイル「%2」がありません。")
@@ -236,7 +257,17 @@ void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
                                                 "この会社を登録してから印刷してください。"));
 }
 
+QString PrintScreen::saveButtonFor(const QStringList& changed) const {
+    Q_UNUSED(changed);
+    return QStringLiteral("Command9");
+}
+
 void PrintScreen::loadHeader() {
+    fillHeader();
+    markLoaded(headerBoxes());
+}
+
+void PrintScreen::fillHeader() {
     const std::optional<qint32> code = strictInteger(text(codeBox));
     if (!code) {
         setText(QStringLiteral("Text1"), QString());
@@ -244,13 +275,19 @@ void PrintScreen::loadHeader() {
     }
     CompanyRecord record;
     const FileLoad load = readCompany(*code, record);
-    if (!load.loaded()) {
+    if (!load.readWhole()) {
         forgetCompany(*code, load);
         return;
     }
     m_data.company() = record;
     m_loadedCode = *code;
+    showHeader(record);
+    m_loadedHeader = {*code, true, record, headerFromBoxes(record)};
+    if (load.damaged())
+        messages::warn(title, load.shownInPartMessage());
+}
 
+void PrintScreen::showHeader(const CompanyRecord& record) {
     setText(QStringLiteral("Text3"), record.name);
     setText(QStringLiteral("Text5"), record.address);
     setText(QStringLiteral("Text12"), record.telephone);
@@ -268,6 +305,20 @@ void PrintScreen::loadHeader() {
             record.referenceNumber == 0 ? QString() : plainDecimal(record.referenceNumber));
 }
 
+CompanyRecord PrintScreen::headerFromBoxes(const CompanyRecord& over) const {
+    CompanyRecord record = over;
+    record.name = text(QStringLiteral("Text3"));
+    record.address = text(QStringLiteral("Text5"));
+    record.telephone = text(QStringLiteral("Text12"));
+    for (const IntegerBox& date : dateBoxes)
+        record.*date.field =
+            strictInteger(text(QString::fromLatin1(date.box))).value_or(over.*date.field);
+    record.homePage = text(QStringLiteral("Text4"));
+    record.respondent = text(QStringLiteral("Text2"));
+    record.referenceNumber = referenceNumber().value_or(over.referenceNumber);
+    return record;
+}
+
 std::optional<qint32> PrintScreen::referenceNumber() const {
     // Many companies have no 整理番号 yet: an empty box stands for 0.
     const QString typed = text(QStringLiteral("Text1"));
@@ -282,13 +333,15 @@ bool PrintScreen::loadPrintData() {
         return false;
     CompanyRecord record;
     const FileLoad load = readCompany(*code, record);
-    if (!load.loaded()) {
+    if (!load.readWhole()) {
         forgetCompany(*code, load);
         return false;
     }
     m_data.company() = record;
     m_loadedCode = *code;
     m_damagedFiles = m_data.loadSections(*code);
+    if (load.damaged())
+        m_damagedFiles.prepend(load);
     return true;
 }
 
@@ -308,7 +361,8 @@ bool PrintScreen::saveHeader() {
     if (m_loadedCode != code)
         return fail(QStringLiteral("会社コード%1の会社のファイルが読み込まれていません。")
                         .arg(plainDecimal(*code)));
-    CompanyRecord record = m_data.company();
+    // フリガナ and 代表取締役の氏名 have no box here: they go back as the header was loaded.
+    CompanyRecord record = m_loadedHeader.code == code ? m_loadedHeader.shown : m_data.company();
     record.code = *code;
     record.name = text(QStringLiteral("Text3"));
     record.address = text(QStringLiteral("Text5"));
@@ -328,13 +382,26 @@ bool PrintScreen::saveHeader() {
                                    "空欄のままにしてください。"));
     record.referenceNumber = *reference;
 
-    // Line 2 and line 15 are written back as they were read.
-    const Status status = masterfile::write(record);
-    if (!status.ok())
-        return fail(status.message());
-    if (!status.notice().isEmpty())
-        messages::inform(QStringLiteral("上記項目を登録"), status.notice());
-    m_data.company() = record;
+    // Whatever another screen or computer saved to the file since the boxes were loaded
+    // (a new business year, a deletion) stays, unless these boxes changed it too.
+    const loadedcompany::Plan plan =
+        loadedcompany::merge(m_loadedHeader, record, QStringLiteral("上記項目を登録"));
+    if (plan.kind == loadedcompany::Plan::Kind::Refused)
+        return false;
+    if (plan.kind == loadedcompany::Plan::Kind::Write) {
+        const Status status = masterfile::write(plan.record);
+        if (!status.ok()) {
+            m_loadedHeader.askIfDeleted = false;
+            return fail(status.message());
+        }
+        if (!status.notice().isEmpty())
+            messages::inform(QStringLiteral("上記項目を登録"), status.notice());
+    }
+    m_data.company() = plan.record;
+    if (plan.tookStored)
+        showHeader(plan.record);
+    m_loadedHeader = {*code, true, plan.record, headerFromBoxes(plan.record)};
+    markLoaded(headerBoxes());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "pageprinter.h"
 #include "printcheck.h"
 #include "printrecords.h"
+#include "registry/loadedcompany.h"
 #include "screen/screen.h"
 
 namespace gaikyo {
@@ -17,11 +18,20 @@ public:
 
     const PrintRecords& printData() const { return m_data; }
 
+protected:
+    QString saveButtonFor(const QStringList& changed) const override;
+
 private:
     void addControls();
     void loadHeader();    // "data"
+    void fillHeader();    // its reading and showing
     bool loadPrintData(); // "データ"; false when the company's master file did not load
     bool saveHeader();    // "上記項目を登録"
+    // The header boxes filled from a company record.
+    void showHeader(const CompanyRecord& record);
+    // What the header boxes would save over a record, each box that does not hold a
+    // number keeping the record's value.
+    CompanyRecord headerFromBoxes(const CompanyRecord& over) const;
     // Lines 1–15 of the company's master file, line 15 where the file has it.
     FileLoad readCompany(qint32 code, CompanyRecord& record) const;
     // A company whose master file did not load: every header box and the print data
@@ -48,6 +58,9 @@ private:
     PrintRecords m_data;
     // The company whose master file the header boxes and the print data hold.
     std::optional<qint32> m_loadedCode;
+    // What the header boxes were last loaded from (or saved to): a save writes only the
+    // boxes changed since, never undoing what another screen or computer saved meanwhile.
+    LoadedCompany m_loadedHeader;
     // The damaged or short section files of the last load of the print data.
     QList<FileLoad> m_damagedFiles;
     QImage m_frontPicture;

@@ -20,6 +20,12 @@ public:
     virtual void setX(float millimetres) = 0;
     virtual void setY(float millimetres) = 0;
     virtual bool printText(const QString& text) = 0;
+    // Prints a text in the current font's family drawn narrower or smaller: characters
+    // `points` high, each `scale` of its natural width, the top-left corner of the first
+    // character cell at the current position. Nothing is drawn outside a clip rectangle
+    // (millimetres) that is not empty.
+    virtual bool printScaledText(const QString& text, double points, double scale,
+                                 const QRectF& clip) = 0;
     // Width of the text in the current font, in millimetres.
     virtual double textWidth(const QString& text) = 0;
     // The page goes to the printer.

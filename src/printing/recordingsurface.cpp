@@ -44,6 +44,18 @@ bool RecordingSurface::printText(const QString& text) {
         QStringLiteral("text %1 %2 \"%3\"").arg(millimetreText(m_x), millimetreText(m_y), text));
 }
 
+bool RecordingSurface::printScaledText(const QString& text, double points, double scale,
+                                       const QRectF& clip) {
+    QString operation = QStringLiteral("text %1 %2 \"%3\" %4pt %5%")
+                            .arg(millimetreText(m_x), millimetreText(m_y), text,
+                                 millimetreText(points), millimetreText(scale * 100));
+    if (!clip.isEmpty())
+        operation += QStringLiteral(" clip %1 %2 %3 %4")
+                         .arg(millimetreText(clip.left()), millimetreText(clip.top()),
+                              millimetreText(clip.right()), millimetreText(clip.bottom()));
+    return record(operation);
+}
+
 double RecordingSurface::textWidth(const QString& text) {
     return textWidthMillimetres(m_font, text);
 }

@@ -9,6 +9,8 @@ namespace gaikyo {
 
 // Keeps every operation as a line of text, for tests and golden files:
 //   unit mm | font MS 明朝 11 | picture 0 0 210 291 | text 24 30 "株式会社見本" | end
+// and a text drawn narrower or smaller, with its size, width and any clip rectangle:
+//   text 93 115 "機種名" 8.5pt 64% | text 93 115 "…" 5pt 50% clip 92.8 114.2 108.5 119.7
 class RecordingSurface : public PrintSurface {
 public:
     bool setUnitMillimetres() override;
@@ -17,6 +19,8 @@ public:
     void setX(float millimetres) override { m_x = millimetres; }
     void setY(float millimetres) override { m_y = millimetres; }
     bool printText(const QString& text) override;
+    bool printScaledText(const QString& text, double points, double scale,
+                         const QRectF& clip) override;
     double textWidth(const QString& text) override;
     bool endDocument() override;
     void abandon() override;

@@ -3,14 +3,19 @@
 #include "companypaths.h"
 #include "datafile/drivec.h"
 #include "datafile/filechannel.h"
+#include "datafile/folderwatch.h"
 #include "datafile/numbers.h"
 #include "masterfile.h"
 #include "registryfile.h"
+
+#include <QDirIterator>
+#include <QSet>
 
 #include <charconv>
 #include <functional>
 #include <iterator>
 #include <thread>
+#include <utility>
 
 namespace gaikyo::companylist {
 
@@ -78,12 +83,38 @@ Entry registryEntry(const QByteArray& bytes) {
     return {itemText(r.code, r.name, r.startYear, r.startMonth, r.startDay)};
 }
 
-// Every code in order, a file each.
+// The names of the files of a folder, in lower case: one look at the folder instead of
+// an attempt to open each of the 999 names, which on a network share costs a round trip
+// to the server each (about a second for a refill). A name found here that does not open
+// is skipped as before; lower case, so that a name the system matches without regard to
+// case is never missed.
+QSet<QString> namesIn(const QString& windowsFolder) {
+    QSet<QString> names;
+    QDirIterator it(drivec::hostPath(windowsFolder),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.insert(it.fileName().toLower());
+    }
+    return names;
+}
+
+QString folderOf(QString (*pathOf)(qint32)) {
+    const QString first = pathOf(firstCode);
+    return first.left(first.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+// Every code in order that has a file among the names of its folder.
 MadeList makeList(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&),
-                  const FileSource& readFile) {
+                  const FileSource& readFile, const QSet<QString>& names) {
     MadeList list;
+    if (names.isEmpty())
+        return list;
+    const qsizetype folderLength = folderOf(pathOf).size();
     for (qint32 code = firstCode; code <= lastCode; ++code) {
         const QString path = pathOf(code);
+        if (!names.contains(path.mid(folderLength).toLower()))
+            continue;
         const wholefile::Read file = readFile(path);
         if (file.outcome != wholefile::Read::Outcome::Read)
             continue;
@@ -98,14 +129,22 @@ MadeList makeList(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&)
 
 // The same, reading the files directly (nothing else is open at start-up) and noting
 // the damaged ones in the list for the file channel.
-MadeList makeListDirectly(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&)) {
+// The folder's names come with what it looks like (FolderWatch::signatureOf), in one
+// look at the folder.
+MadeList makeListDirectly(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&),
+                          std::optional<QByteArray>& folderSeen) {
+    QSet<QString> names;
+    folderSeen = FolderWatch::signatureOf(folderOf(pathOf), &names);
     QStringList damaged;
-    MadeList list = makeList(pathOf, entryOf, [&damaged](const QString& windowsPath) {
-        wholefile::Read file = wholefile::read(drivec::hostPath(windowsPath));
-        if (file.outcome == wholefile::Read::Outcome::Damaged)
-            damaged.append(windowsPath);
-        return file;
-    });
+    MadeList list = makeList(
+        pathOf, entryOf,
+        [&damaged](const QString& windowsPath) {
+            wholefile::Read file = wholefile::read(drivec::hostPath(windowsPath));
+            if (file.outcome == wholefile::Read::Outcome::Damaged)
+                damaged.append(windowsPath);
+            return file;
+        },
+        names);
     list.damaged += damaged;
     return list;
 }
@@ -126,6 +165,8 @@ struct StartUpLists {
     MadeList registry;
     bool companiesReady = false;
     bool registryReady = false;
+    std::optional<QByteArray> companyFolder;
+    std::optional<QByteArray> registryFolder;
     // Last, so that it is joined before the lists it fills are gone.
     std::jthread maker;
 
@@ -148,14 +189,16 @@ QStringList companyItems() {
     StartUpLists& made = startUpLists();
     if (made.companiesReady)
         return settled(made.take(made.companies, made.companiesReady));
-    return settled(makeList(paths::masterFile, companyEntry, throughChannel));
+    return settled(
+        makeList(paths::masterFile, companyEntry, throughChannel, namesIn(paths::masterFolder())));
 }
 
 QStringList registryItems() {
     StartUpLists& made = startUpLists();
     if (made.registryReady)
         return settled(made.take(made.registry, made.registryReady));
-    return settled(makeList(paths::registryFile, registryEntry, throughChannel));
+    return settled(makeList(paths::registryFile, registryEntry, throughChannel,
+                            namesIn(paths::registryFolder())));
 }
 
 void prepareForStartUp() {
@@ -165,9 +208,26 @@ void prepareForStartUp() {
     made.companiesReady = made.registryReady = true;
     // The thread touches nothing but the two lists it makes.
     made.maker = std::jthread([&made] {
-        made.companies = makeListDirectly(paths::masterFile, companyEntry);
-        made.registry = makeListDirectly(paths::registryFile, registryEntry);
+        made.companies = makeListDirectly(paths::masterFile, companyEntry, made.companyFolder);
+        made.registry = makeListDirectly(paths::registryFile, registryEntry, made.registryFolder);
     });
+}
+
+namespace {
+std::optional<QByteArray> takeFolder(std::optional<QByteArray>& folder) {
+    StartUpLists& made = startUpLists();
+    if (made.maker.joinable())
+        made.maker.join();
+    return std::exchange(folder, std::nullopt);
+}
+} // namespace
+
+std::optional<QByteArray> takeStartUpCompanyFolder() {
+    return takeFolder(startUpLists().companyFolder);
+}
+
+std::optional<QByteArray> takeStartUpRegistryFolder() {
+    return takeFolder(startUpLists().registryFolder);
 }
 
 std::optional<qint32> codeFromItem(const QString& item) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 #include <QtGlobal>
 #include <optional>
@@ -26,6 +27,13 @@ QStringList registryItems();
 // the start-up's first refill of each list takes what was made there. The lists read
 // about two thousand files, which would otherwise hold up the main menu.
 void prepareForStartUp();
+
+// What the folder of each list was like (FolderWatch::signatureOf) just before the
+// start-up's second thread read its files: a folder watch that starts from it misses no
+// change made while the program started. Nothing when that thread made no list, or once
+// taken.
+std::optional<QByteArray> takeStartUpCompanyFolder();
+std::optional<QByteArray> takeStartUpRegistryFolder();
 
 // The code in the first three characters of an item, spaces ignored.
 std::optional<qint32> codeFromItem(const QString& item);

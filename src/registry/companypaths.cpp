@@ -18,8 +18,12 @@ QString masterFile(qint32 code) {
     return masterFolder() + plainDecimal(code) + QStringLiteral(".txt");
 }
 
+QString registryFolder() {
+    return QStringLiteral("c:\\法人税\\法人名\\");
+}
+
 QString registryFile(qint32 code) {
-    return QStringLiteral("c:\\法人税\\法人名\\") + plainDecimal(code) + QStringLiteral(".txt");
+    return registryFolder() + plainDecimal(code) + QStringLiteral(".txt");
 }
 
 bool hasSectionFiles(qint32 code) {

@@ -9,6 +9,7 @@ QString dataFolder(); // the program's folder on drive C:
 QString masterFolder();
 QString statementFolder();
 QString masterFile(qint32 code);
+QString registryFolder(); // the corporate-tax program's company files
 QString registryFile(qint32 code);
 
 // Section record files are numbered code × 1000 + section in 32-bit arithmetic, so

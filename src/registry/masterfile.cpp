@@ -11,8 +11,9 @@ FileLoad load(qint32 code, int lastLine, CompanyRecord& record, TextFields texts
     FileLoad result = readDataFile(paths::masterFile(code), bytes);
     if (result.loaded()) {
         const int wanted = qBound(0, lastLine, 15);
-        const qsizetype read = decode(bytes, wanted, record, texts);
-        settleDecoded(result, read == wanted, read);
+        qsizetype cutLine = 0;
+        const qsizetype read = decode(bytes, wanted, record, texts, &cutLine);
+        settleDecoded(result, read == wanted, read, cutLine);
     }
     return result;
 }
@@ -21,7 +22,8 @@ bool read(qint32 code, int lastLine, CompanyRecord& record, TextFields texts) {
     return load(code, lastLine, record, texts).loaded();
 }
 
-qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, TextFields texts) {
+qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, TextFields texts,
+                 qsizetype* cutLine) {
     ValueReader::Field lines[] = {
         &record.code,       &record.furigana,        &record.name,           &record.address,
         &record.telephone,  &record.startYear,       &record.startMonth,     &record.startDay,
@@ -32,6 +34,8 @@ qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, T
         ValueReader::keepOnlyText(lines, &record.name);
     ValueReader reader(bytes);
     reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
+    if (cutLine)
+        *cutLine = reader.firstCutValue();
     return reader.valuesRead();
 }
 

@@ -17,9 +17,10 @@ constexpr int lineCount = 26;
 FileLoad load(qint32 code, int lastLine, CompanyRecord& record, TextFields texts = TextFields::All);
 // The same; true only when every line was read.
 bool read(qint32 code, int lastLine, CompanyRecord& record, TextFields texts = TextFields::All);
-// The same, from the bytes of a file; returns how many lines were read.
+// The same, from the bytes of a file; returns how many lines were read. cutLine, where
+// given, is set to the first line whose text ends in half a character (0: none).
 qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record,
-                 TextFields texts = TextFields::All);
+                 TextFields texts = TextFields::All, qsizetype* cutLine = nullptr);
 
 QByteArray bytes(const CompanyRecord& record, Status* status);
 // Writes all 26 lines, replacing the file whole.

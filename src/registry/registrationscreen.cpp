@@ -13,6 +13,7 @@
 #include "screen/messages.h"
 #include "screen/screennames.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace gaikyo {
@@ -23,12 +24,15 @@ namespace {
 
 const QString typeMismatch = QStringLiteral("型が一致しません。");
 
-// The keyboard focus order of the screen.
+// The keyboard order of the screen: the boxes down the form, then the save, so that Enter
+// in a box always goes on to the next one (never to a button that empties or replaces
+// a box), then the other buttons as the form reads.
 const char* const focusOrder[] = {
-    "Text1",    "Command1", "Command2", "Text2",     "Text3",     "Text5",     "Text10", "Text12",
-    "Text13",   "Text14",   "Text15",   "Text16",    "Text17",    "Text18",    "Text19", "Command3",
-    "Command6", "Command7", "Command9", "Command12", "Command5",  "Command15", "Text4",  "Command4",
-    "Text6",    "Command8", "Text7",    "Command10", "Command13", "Text9",
+    "Text1",    "Text7",    "Text2",     "Text3",     "Text13",   "Text14",
+    "Text15",   "Text17",   "Text18",    "Text19",    "Text5",    "Text9",
+    "Text12",   "Text4",    "Text6",     "Command12", "Command5", "Command9",
+    "Command6", "Command7", "Command10", "Command1",  "Command2", "Command3",
+    "Text10",   "Text16",   "Command13", "Command4",  "Command8", "Command15",
 };
 
 // Why a file could not be read, in the words the system uses for it.
@@ -43,6 +47,19 @@ QString readFailure(const QString& windowsPath) {
     return QStringLiteral("ファイルの終わりを越えて読み込もうとしました。");
 }
 
+// The entry boxes whose values the save writes, whose unsaved values the screen watches.
+const QStringList& entryBoxes() {
+    static const QStringList boxes = [] {
+        QStringList names;
+        for (const char* name :
+             {"Text1", "Text7", "Text2", "Text3", "Text13", "Text14", "Text15", "Text17", "Text18",
+              "Text19", "Text5", "Text9", "Text12", "Text4", "Text6"})
+            names.append(QString::fromLatin1(name));
+        return names;
+    }();
+    return boxes;
+}
+
 // The boxes of the business year: start year, month, day, then end year, month, day.
 const char* const dateBoxes[] = {"Text13", "Text14", "Text15", "Text17", "Text18", "Text19"};
 
@@ -55,8 +72,18 @@ RegistrationScreen::RegistrationScreen(Application& app)
 
     onClick(QStringLiteral("クリア"), [this] { clear(); });
     onClick(QStringLiteral("Command9"), [this] { emptyEveryBox(); });
-    onClick(QStringLiteral("Command7"), [this] { takeHandedCode(); });
-    onClick(QStringLiteral("Command6"), [this] { callUp(); });
+    onClick(QStringLiteral("Command7"), [this] {
+        if (!mayCallUp())
+            return;
+        takeHandedCode();
+        markLoaded(entryBoxes());
+    });
+    onClick(QStringLiteral("Command6"), [this] {
+        if (!mayCallUp())
+            return;
+        callUp();
+        markLoaded(entryBoxes());
+    });
     onClick(QStringLiteral("Command10"), [this] { setText(QStringLiteral("Text7"), {}); });
     onClick(QStringLiteral("Command4"), [this] { setText(QStringLiteral("Text4"), {}); });
     onClick(QStringLiteral("Command8"), [this] { setText(QStringLiteral("Text6"), {}); });
@@ -153,9 +180,27 @@ void RegistrationScreen::load() {
 
 void RegistrationScreen::clear() {
     m_calledUpCode.reset();
+    m_loaded = {};
+    m_masterFilesAtStart.clear();
+    for (const QString& name : QDir(drivec::hostPath(paths::masterFolder())).entryList(QDir::Files))
+        m_masterFilesAtStart.insert(name);
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                              "Text12", "Text13", "Text14", "Text15", "Text17", "Text18", "Text19"})
         setText(QString::fromLatin1(name), {});
+    // A new form to fill in, as "会社登録" asks for it: nothing on it is unsaved.
+    markLoaded(entryBoxes());
+}
+
+QString RegistrationScreen::saveButtonFor(const QStringList& changed) const {
+    Q_UNUSED(changed);
+    return QStringLiteral("Command12");
+}
+
+bool RegistrationScreen::mayCallUp() {
+    QStringList boxes = entryBoxes();
+    boxes.removeOne(QStringLiteral("Text1"));
+    // はい saves, and the save closes the screen: there is nothing left to call up into.
+    return settleUnsaved(boxes) && !isClosed();
 }
 
 void RegistrationScreen::emptyEveryBox() {
@@ -223,6 +268,8 @@ void RegistrationScreen::callUp() {
         m_registryValues12to15[i] = fromRegistry ? registry.values12to15[i] : QString();
     m_calledUpCode = *code;
     showRecord();
+    m_loaded = {*code, ownFile.outcome != FileLoad::Outcome::Missing, record,
+                typedRecord(false).value_or(record)};
     if (ownFile.damaged())
         messages::warn(QStringLiteral("会社呼出"), ownFile.shownInPartMessage());
 }
@@ -299,7 +346,7 @@ void RegistrationScreen::rollYearForward() {
             setText(QString::fromLatin1(dateBoxes[i]), before.at(i));
 }
 
-bool RegistrationScreen::save() {
+std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {
     const QString title = text(QStringLiteral("Command12"));
     CompanyRecord record = m_record;
 
@@ -324,16 +371,11 @@ bool RegistrationScreen::save() {
                                   .arg(QString::fromUtf8(integer.name));
             if (integer.field == &record.referenceNumber)
                 message += QStringLiteral("\n整理番号がまだないときは 0 と入力してください。");
-            messages::warn(title, message);
-            return false;
+            if (warn)
+                messages::warn(title, message);
+            return std::nullopt;
         }
         *integer.field = *value;
-    }
-    if (record.code < companylist::firstCode || record.code > companylist::lastCode) {
-        messages::warn(title, QStringLiteral("法人コードは%1から%2までの数字で入力してください。")
-                                  .arg(companylist::firstCode)
-                                  .arg(companylist::lastCode));
-        return false;
     }
     record.furigana = text(QStringLiteral("Text2"));
     record.name = text(QStringLiteral("Text3"));
@@ -342,6 +384,21 @@ bool RegistrationScreen::save() {
     record.representative = text(QStringLiteral("Text9"));
     record.homePage = text(QStringLiteral("Text4"));
     record.respondent = text(QStringLiteral("Text6"));
+    return record;
+}
+
+bool RegistrationScreen::save() {
+    const QString title = text(QStringLiteral("Command12"));
+    const std::optional<CompanyRecord> typed = typedRecord(true);
+    if (!typed)
+        return false;
+    CompanyRecord record = *typed;
+    if (record.code < companylist::firstCode || record.code > companylist::lastCode) {
+        messages::warn(title, QStringLiteral("法人コードは%1から%2までの数字で入力してください。")
+                                  .arg(companylist::firstCode)
+                                  .arg(companylist::lastCode));
+        return false;
+    }
 
     // A text the file cannot hold is refused before any folder is made.
     Status status;
@@ -351,11 +408,25 @@ bool RegistrationScreen::save() {
         return false;
     }
 
-    if (!mayReplaceMasterFile(record))
+    // The company called up, or a code whose file appeared while the screen was being
+    // filled in (registered on another screen or computer meanwhile): only what this
+    // screen changed is written over what is saved there now.
+    bool unchanged = false;
+    const QString fileName = QFileInfo(drivec::hostPath(paths::masterFile(record.code))).fileName();
+    if (m_calledUpCode == record.code || !m_masterFilesAtStart.contains(fileName)) {
+        const loadedcompany::Plan plan = loadedcompany::merge(
+            m_calledUpCode == record.code ? m_loaded : LoadedCompany{}, record, title);
+        if (plan.kind == loadedcompany::Plan::Kind::Refused)
+            return false;
+        record = plan.record;
+        unchanged = plan.kind == loadedcompany::Plan::Kind::Unchanged;
+    } else if (!mayReplaceMasterFile(record)) {
         return false;
+    }
 
     drivec::createFolder(paths::dataFolder());
     if (!drivec::createFolder(paths::masterFolder())) {
+        m_loaded.askIfDeleted = false;
         messages::warn(
             title,
             QStringLiteral("フォルダ「%1」を作ることができません。").arg(paths::masterFolder()));
@@ -365,13 +436,16 @@ bool RegistrationScreen::save() {
     // be saved without it.
     drivec::createFolder(paths::statementFolder());
 
-    status = masterfile::write(record);
-    if (!status.ok()) {
-        messages::warn(title, status.message());
-        return false;
+    if (!unchanged) {
+        status = masterfile::write(record);
+        if (!status.ok()) {
+            m_loaded.askIfDeleted = false;
+            messages::warn(title, status.message());
+            return false;
+        }
+        if (!status.notice().isEmpty())
+            messages::inform(title, status.notice());
     }
-    if (!status.notice().isEmpty())
-        messages::inform(title, status.notice());
     m_record = record;
 
     close();

@@ -4,6 +4,8 @@
 #include "datafile/numbers.h"
 #include "platform.h"
 
+#include <algorithm>
+
 namespace gaikyo {
 
 Application::Application(Platform& platform) : m_platform(platform) {}
@@ -46,6 +48,8 @@ void Application::discard(Screen* screen) {
 
 void Application::handOver(qint32 code, const QString& target, const QString& codeBox,
                            const QStringList& actions) {
+    if (Screen* open = existing(target); open && !open->settleUnsaved())
+        return;
     Screen* screen = this->screen(target);
     if (!screen)
         return;
@@ -54,6 +58,28 @@ void Application::handOver(qint32 code, const QString& target, const QString& co
     for (const QString& action : actions)
         screen->click(action);
     screen->show();
+}
+
+void Application::quit() {
+    // In the order of the screens' names, so that the questions come in the same order
+    // each time.
+    QList<Screen*> open;
+    for (const QPointer<Screen>& screen : std::as_const(m_screens))
+        if (screen)
+            open.append(screen.data());
+    std::sort(open.begin(), open.end(), [](const Screen* a, const Screen* b) {
+        const auto number = [](const Screen* s) { return s->objectName().mid(4).toInt(); };
+        return number(a) < number(b);
+    });
+    for (Screen* screen : open) {
+        if (screen->isClosed() || screen->changedBoxes().isEmpty())
+            continue;
+        // The screen the question is about comes to the front.
+        screen->show();
+        if (!screen->settleUnsaved())
+            return;
+    }
+    endProgram();
 }
 
 void Application::endProgram() {

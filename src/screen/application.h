@@ -41,12 +41,19 @@ public:
     void discard(Screen* screen);
 
     // Creates the target if needed, writes the code into its code box, runs its
-    // actions in order and shows it. A target this program lacks does not open.
+    // actions in order and shows it. A target this program lacks does not open. An open
+    // target holding unsaved values asks first, while its code box still names the
+    // company they belong to; キャンセル leaves it as it is.
     void handOver(qint32 code, const QString& target, const QString& codeBox,
                   const QStringList& actions);
 
     // Beep, close the file channel, end. Nothing is saved or asked.
     void endProgram();
+    // Ends the program as the user asks it to ("終　了", the main menu's close box,
+    // "END"): each open screen holding unsaved values asks first, and キャンセル, or a
+    // save that does not work, keeps the program running. With nothing unsaved it is
+    // endProgram() at once.
+    void quit();
     bool hasEnded() const { return m_ended; }
 
 Q_SIGNALS:

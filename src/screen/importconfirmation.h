@@ -23,6 +23,9 @@ struct Request {
     QList<Line> lines;
     QStringList unmapped; // accounts of the file that go into no box, with their figures
     QStringList notes;    // boxes left alone and why, lines of the user's mapping not used
+    // The file's own totals that disagree with what is read or filled, with both figures.
+    QStringList disagreements;
+    QStringList excluded; // accounts the user's mapping file leaves out, with their figures
 };
 
 struct Answer {

@@ -9,14 +9,16 @@ namespace gaikyo {
 // Every message box of the program goes through this one seam: the window layer
 // installs a handler that shows a real box, tests install one that answers.
 struct MessageBox {
-    enum class Icon { None, Exclamation, Information, Critical };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Icon { None, Exclamation, Information, Critical, Question };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
 
     QString title;
     QString text;
     Icon icon = Icon::Exclamation;
     Buttons buttons = Buttons::Ok;
+    // A question whose safe answer is いいえ: Enter and Escape choose it.
+    bool noByDefault = false;
 };
 
 namespace messages {
@@ -31,6 +33,12 @@ MessageBox::Answer show(const MessageBox& box);
 void warn(const QString& title, const QString& text);
 // The same with the information icon: something the user should know, nothing wrong.
 void inform(const QString& title, const QString& text);
+
+// Asked before values typed into a screen and not yet saved would be dropped: Yes saves
+// them and goes on, No drops them and goes on, Cancel stays. The title names the screen.
+MessageBox::Answer askToSaveTyped(const QString& title);
+// The question's words.
+QString unsavedQuestion();
 
 } // namespace messages
 } // namespace gaikyo

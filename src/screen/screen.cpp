@@ -1,7 +1,9 @@
 #include "screen.h"
 
 #include "application.h"
+#include "messages.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace gaikyo {
@@ -160,6 +162,7 @@ void Screen::hide() {
 
 void Screen::close() {
     m_shown = false;
+    m_closed = true;
     m_app.discard(this);
 }
 
@@ -174,6 +177,61 @@ void Screen::setVisible(const QString& name, bool visible) {
 void Screen::setFocus(const QString& name) {
     m_focus = name;
     Q_EMIT focusRequested(name);
+}
+
+void Screen::setTabOrder(const QStringList& names) {
+    for (Control& c : m_controls)
+        c.tabIndex = int(names.indexOf(c.name));
+}
+
+void Screen::markLoaded(const QStringList& boxes) {
+    for (const QString& box : boxes) {
+        const QString shown = text(box);
+        const auto known = std::find_if(m_loaded.begin(), m_loaded.end(),
+                                        [&box](const auto& entry) { return entry.first == box; });
+        if (known == m_loaded.end())
+            m_loaded.append({box, shown});
+        else
+            known->second = shown;
+    }
+}
+
+QStringList Screen::changedBoxes(const QStringList& boxes) const {
+    QStringList changed;
+    for (const auto& [box, loaded] : m_loaded) {
+        if (!boxes.isEmpty() && !boxes.contains(box))
+            continue;
+        const QString shown = text(box);
+        if (!shown.isEmpty() && shown != loaded)
+            changed.append(box);
+    }
+    return changed;
+}
+
+bool Screen::settleUnsaved(const QStringList& boxes) {
+    const QStringList changed = changedBoxes(boxes);
+    if (changed.isEmpty())
+        return true;
+    switch (messages::askToSaveTyped(unsavedTitle(changed))) {
+    case MessageBox::Answer::Yes: {
+        const QString save = saveButtonFor(changed);
+        if (save.isEmpty())
+            return false;
+        // A save that works takes a new snapshot (or closes the screen); one that does
+        // not has told the user why, and the typed values stay.
+        click(save);
+        return m_closed || changedBoxes(changed).isEmpty();
+    }
+    case MessageBox::Answer::No:
+        // Given up: the action that follows replaces them or takes them away, and
+        // nothing asks about them again.
+        markLoaded(changed);
+        return true;
+    case MessageBox::Answer::Ok:
+    case MessageBox::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 } // namespace gaikyo

@@ -73,14 +73,37 @@ public:
     void setVisible(const QString& name, bool visible);
     const QString& focusedControl() const { return m_focus; }
 
+    // The keyboard order (Tab, and Enter in a box) of the named controls; the controls
+    // not named follow them in the order they were made.
+    void setTabOrder(const QStringList& names);
+
     // A control added from outside the screen's own table (a helper that builds a
     // small group of controls for any screen).
     Control& addControl(Control control) { return add(std::move(control)); }
 
+    bool isClosed() const { return m_closed; }
+
+    // Unsaved typing. A screen takes a snapshot of its entry boxes after each load and
+    // each save that worked; a box holds an unsaved value when it is not empty and its
+    // text differs from the snapshot. An emptied box drops nothing: the value is still
+    // in the file. Boxes never given to markLoaded are not watched.
+    void markLoaded(const QStringList& boxes);
+    // The watched boxes that hold an unsaved value, among `boxes` (all when empty), in
+    // the order they were first marked.
+    QStringList changedBoxes(const QStringList& boxes = {}) const;
+    // Before an action drops unsaved values (among `boxes`, all when empty), asks whether
+    // to save them: はい presses the save button and goes on once the save has worked;
+    // いいえ gives them up and goes on; キャンセル, or a save that did not work, stays. True
+    // when the caller may go on. Nothing unsaved: true, nothing asked.
+    bool settleUnsaved(const QStringList& boxes = {});
+
     // The load action, run once when the screen is created.
     virtual void load() {}
-    // What the window's close box does.
-    virtual void closeBoxPressed() { close(); }
+    // What the window's close box does: closes, once nothing typed would be lost.
+    virtual void closeBoxPressed() {
+        if (settleUnsaved())
+            close();
+    }
     // Told each time the main menu has written a company code into a code box.
     virtual void codeHandedOver(const QString& codeBox) { Q_UNUSED(codeBox); }
 
@@ -99,6 +122,16 @@ protected:
     void setBackground(QColor colour) { m_background = colour; }
     void setDefaultFont(FontSpec font) { m_defaultFont = std::move(font); }
     void setBackgroundPicture(QImage picture) { m_picture = std::move(picture); }
+    // The button that saves the given unsaved boxes; none where the screen saves nothing.
+    virtual QString saveButtonFor(const QStringList& changed) const {
+        Q_UNUSED(changed);
+        return {};
+    }
+    // The title of the question about the given unsaved boxes.
+    virtual QString unsavedTitle(const QStringList& changed) const {
+        Q_UNUSED(changed);
+        return caption();
+    }
 
 private:
     Control& mutableControl(const QString& name);
@@ -114,7 +147,10 @@ private:
     std::map<QString, std::function<void()>> m_actions;
     QHash<QString, int> m_selectedRows;
     bool m_shown = false;
+    bool m_closed = false;
     QString m_focus;
+    // Each watched box with its text as last loaded or saved.
+    QList<std::pair<QString, QString>> m_loaded;
 };
 
 } // namespace gaikyo

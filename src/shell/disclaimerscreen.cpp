@@ -89,7 +89,7 @@ DisclaimerScreen::DisclaimerScreen(Application& app)
             messages::warn(pledge::failureTitle(), written.message());
         this->app().endProgram();
     });
-    onClick(QStringLiteral("Command3"), [this] { this->app().endProgram(); });
+    onClick(QStringLiteral("Command3"), [this] { this->app().quit(); });
     onClick(QStringLiteral("Label1"), [this] {
         this->app().platform().openAddress(supportlinks::homePage());
         click(QStringLiteral("Command3"));

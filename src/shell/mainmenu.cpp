@@ -3,6 +3,8 @@
 #include "datafile/discard.h"
 #include "datafile/drivec.h"
 #include "datafile/filechannel.h"
+#include "datafile/folderwatch.h"
+#include "datafile/leftovers.h"
 #include "datafile/numbers.h"
 #include "pledge.h"
 #include "registry/companylist.h"
@@ -15,6 +17,9 @@
 #include "screen/platform.h"
 #include "screens.h"
 #include "supportlinks.h"
+
+#include <QRegularExpression>
+#include <QTimer>
 
 namespace gaikyo {
 
@@ -39,7 +44,7 @@ MainMenu::MainMenu(Application& app)
         FileChannel::instance().close();
         this->app().platform().beep();
     });
-    onClick(QStringLiteral("Command11"), [this] { this->app().endProgram(); });
+    onClick(QStringLiteral("Command11"), [this] { this->app().quit(); });
     onClick(QStringLiteral("Command13"), [] {});
     onClick(QStringLiteral("Command2"), [this] { callUpCompany(); });
     onClick(QStringLiteral("List2"), [this] { selectFromCompanyList(); });
@@ -189,6 +194,9 @@ void MainMenu::addControls() {
     }
     add(button(QStringLiteral("Command27"), QStringLiteral("プリンターの設定変更"),
                QRect(9240, 8160, 2655, 375)));
+
+    // A code typed, Enter: on to "会社呼出" beside it, not to "会社コードクリア" below.
+    setTabOrder({QStringLiteral("Text1"), QStringLiteral("Command2")});
 }
 
 bool MainMenu::startUp() {
@@ -197,16 +205,66 @@ bool MainMenu::startUp() {
     checkPledge();
     if (app().hasEnded())
         return false;
+    watchFolders();
     show();
+    // Not urgent, and a look through every file name of the folders: a little after the
+    // menu shows, so that the start is not held up by it.
+    QTimer::singleShot(leftoversDelayMs, this, [this] { removeSaveLeftovers(); });
     return true;
 }
 
+void MainMenu::removeSaveLeftovers() {
+    // Only beside the names of the program's own files; another program's files, and a
+    // save going on right now on another computer, are left alone.
+    const QRegularExpression masterNames(QStringLiteral("-?[0-9]+\\.txt"));
+    const QRegularExpression sectionNames(QStringLiteral("(月)?-?[0-9]+\\.txt"));
+    const QString pledgeFile = pledge::filePath();
+    const qsizetype folderEnd = pledgeFile.lastIndexOf(QLatin1Char('\\')) + 1;
+    leftovers::removeOldSaveLeftovers(paths::masterFolder(), masterNames);
+    leftovers::removeOldSaveLeftovers(paths::statementFolder(), sectionNames);
+    leftovers::removeOldSaveLeftovers(
+        pledgeFile.left(folderEnd),
+        QRegularExpression(QRegularExpression::escape(pledgeFile.mid(folderEnd))));
+}
+
+void MainMenu::watchFolders() {
+    if (m_companyWatch)
+        return;
+    m_companyWatch =
+        new FolderWatch(paths::masterFolder(), this, companylist::takeStartUpCompanyFolder());
+    connect(m_companyWatch, &FolderWatch::changed, this, [this] { refillCompanyList(); });
+    m_registryWatch =
+        new FolderWatch(paths::registryFolder(), this, companylist::takeStartUpRegistryFolder());
+    connect(m_registryWatch, &FolderWatch::changed, this, [this] { refillRegistryList(); });
+}
+
+void MainMenu::refillList(const QString& list, const QStringList& items) {
+    const int row = selectedRow(list);
+    const std::optional<qint32> selected =
+        row >= 0 && row < this->items(list).size()
+            ? companylist::codeFromItem(this->items(list).at(row))
+            : std::nullopt;
+    setItems(list, items);
+    if (!selected)
+        return;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        if (companylist::codeFromItem(items.at(i)) == selected) {
+            setSelectedRow(list, int(i));
+            return;
+        }
+}
+
 void MainMenu::refillCompanyList() {
-    setItems(QStringLiteral("List2"), companylist::companyItems());
+    // Noted before the files are read: a change made while they are read is told.
+    if (m_companyWatch)
+        m_companyWatch->noteCurrent();
+    refillList(QStringLiteral("List2"), companylist::companyItems());
 }
 
 void MainMenu::refillRegistryList() {
-    setItems(QStringLiteral("List1"), companylist::registryItems());
+    if (m_registryWatch)
+        m_registryWatch->noteCurrent();
+    refillList(QStringLiteral("List1"), companylist::registryItems());
 }
 
 void MainMenu::checkPledge() {
@@ -236,7 +294,7 @@ void MainMenu::checkPledge() {
 }
 
 void MainMenu::closeBoxPressed() {
-    app().endProgram();
+    app().quit();
 }
 
 std::optional<qint32> MainMenu::currentCode(const QString& operation) {
@@ -298,6 +356,10 @@ void MainMenu::takeFromRegistryList() {
         fail(QStringLiteral("型が一致しません。"));
         return;
     }
+    // A registration typed and not saved is asked about before another company
+    // replaces it.
+    if (Screen* open = app().existing(screens::registration); open && !open->settleUnsaved())
+        return;
     auto* registration = app().screenAs<RegistrationScreen>(screens::registration);
     if (!registration) {
         fail(QStringLiteral("登録の画面を開けません。"));
@@ -341,6 +403,8 @@ void MainMenu::deleteCompany() {
     // The month order goes too: a new company under the same code must not print the
     // old company's months on its back page.
     discardFile(paths::monthOrderFile(*code));
+    // The company leaves the list at once, not only when the folder watch next looks.
+    refillCompanyList();
 }
 
 } // namespace gaikyo

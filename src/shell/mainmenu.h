@@ -6,6 +6,8 @@
 
 namespace gaikyo {
 
+class FolderWatch;
+
 // Form1, the main menu: holds the current company (the text of Text1), the two
 // company lists, and opens every other screen.
 class MainMenu : public Screen {
@@ -17,8 +19,16 @@ public:
     // before the menu could be shown.
     bool startUp();
 
+    // How long after the start the temporary files of killed saves are removed.
+    static constexpr int leftoversDelayMs = 2000;
+
     void refillCompanyList();  // Command17 "法人税の目次"
     void refillRegistryList(); // the list of the corporate-tax program's companies
+
+    // The folder watches that refill the lists when company files appear, disappear or
+    // change, whoever changed them; nothing before startUp().
+    FolderWatch* companyFolderWatch() const { return m_companyWatch; }
+    FolderWatch* registryFolderWatch() const { return m_registryWatch; }
 
     void closeBoxPressed() override;
 
@@ -35,6 +45,13 @@ private:
     void registerCompany();       // Command1 "会社登録"
     void clearCompanyCode();      // Command9 "会社コードクリア"
     void deleteCompany();         // Command8 "登録の削除をする"
+    // Fills a list anew, keeping the company selected in it (by its code) selected.
+    void refillList(const QString& list, const QStringList& items);
+    void watchFolders();
+    void removeSaveLeftovers();
+
+    FolderWatch* m_companyWatch = nullptr;
+    FolderWatch* m_registryWatch = nullptr;
 };
 
 } // namespace gaikyo

@@ -36,6 +36,16 @@ BusinessFormScreen::BusinessFormScreen(Application& app)
 
     addCodeBox(QRect(272, 336, 49, 25));
     addButtonRow(336, 320, 408, 512);
+
+    // Item 11 down the left column, its (3) 売上区分 last; then item 12 on the right.
+    QStringList order;
+    for (int number = 1; number <= 13; ++number)
+        order.append(box(number));
+    for (int number : {26, 27})
+        order.append(box(number));
+    for (int number = 14; number <= 25; ++number)
+        order.append(box(number));
+    setBoxOrder(order);
 }
 
 } // namespace gaikyo

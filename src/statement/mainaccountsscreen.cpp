@@ -63,6 +63,15 @@ MainAccountsScreen::MainAccountsScreen(Application& app)
     addButton(importButton, upright(bookimport::trialBalanceCaption), QRect(688, 0, 25, 119))
         .font.points = 9;
     onClick(importButton, [this] { bookimport::importTrialBalance(*this); });
+
+    // Item 7 down its left column, then its right one; items 8 and 9 below that; item 10
+    // along the bottom, down each of its columns (賃借料 stands alone in the first).
+    QStringList order;
+    for (int number = 1; number <= 35; ++number)
+        order.append(box(number));
+    for (int number : {44, 45, 46, 47, 48, 49, 38, 36, 37, 39, 40, 41, 42})
+        order.append(box(number));
+    setBoxOrder(order);
 }
 
 const QString MainAccountsScreen::importButton = QStringLiteral("Command10");

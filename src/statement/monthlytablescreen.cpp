@@ -9,6 +9,7 @@
 #include "screen/screennames.h"
 #include "sectionfile.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace gaikyo {
@@ -111,6 +112,18 @@ void MonthlyTableScreen::addControls() {
     // Item 17 from a monthly table, left of the hidden controls of the bottom row.
     addButton(importButton, bookimport::monthlyTableCaption, QRect(8, 472, 121, 25)).font.points =
         11.25;
+
+    // The headings, the table down each column as the months are copied from a list, then
+    // item 18.
+    QStringList order;
+    for (int number : {130, 131, 132, 133, 135})
+        order.append(box(number));
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= rows; ++r)
+            order.append(cellBox(r, c));
+    for (int number : {127, 128, 129})
+        order.append(box(number));
+    setBoxOrder(order);
 }
 
 void MonthlyTableScreen::load() {
@@ -154,6 +167,45 @@ bool MonthlyTableScreen::completeRecord(SectionRecord& record) {
     for (int c = 1; c <= moneyColumns; ++c)
         cell(totalRow, c) = static_cast<qint32>(totals[c - 1]);
     return true;
+}
+
+QSet<qsizetype> MonthlyTableScreen::derivedFields() const {
+    QSet<qsizetype> totals;
+    for (int c = 1; c <= moneyColumns; ++c)
+        totals.insert(layout().texts.size() + (c - 1) * rows + (totalRow - 1));
+    return totals;
+}
+
+bool MonthlyTableScreen::mayWrite(qint32 code) {
+    // Without a readable master file there is nothing to check against (nor to label by).
+    CompanyRecord company;
+    if (!masterfile::read(code, 13, company))
+        return true;
+    QStringList expected;
+    for (const int month : monthorder::fromStartMonth(company.startMonth))
+        expected.append(plainDecimal(month));
+    QStringList shown;
+    for (int r = 1; r <= 12; ++r)
+        shown.append(text(monthLabel(r)));
+    if (shown == expected)
+        return true;
+
+    // The business year's first month changed since the rows were labelled (on another
+    // screen or computer): the figures typed under the old labels would be saved, and
+    // printed, under other months. The rows stay as typed for the user to check.
+    click(monthButton);
+    const bool unlabelled = std::all_of(shown.cbegin(), shown.cend(),
+                                        [](const QString& label) { return label.isEmpty(); });
+    const QString before =
+        unlabelled ? QStringLiteral("（表示なし）") : shown.join(QLatin1Char(',')) + u'月';
+    messages::warn(recordsaving::saveTitle(),
+                   QStringLiteral("この会社の事業年度の始まりの月が変わったため、表の各行の月が"
+                                  "変わりました。\n　これまでの月：%1\n　新しい月：%2\n"
+                                  "入力した数字は画面にそのまま残してあります。各行の数字が正しい"
+                                  "月の行にあるかを確かめてから、もう一度「登録実行」を押してくだ"
+                                  "さい。\n今回は登録していません。")
+                       .arg(before, expected.join(QLatin1Char(',')) + u'月'));
+    return false;
 }
 
 void MonthlyTableScreen::showMonthOrder() {

@@ -30,6 +30,10 @@ protected:
     void clearBoxes() override;
     void afterLoad() override;
     bool completeRecord(SectionRecord& record) override;
+    QSet<qsizetype> derivedFields() const override;
+    // The rows are saved only under the months they were typed under: the labels must
+    // still follow the company's business year.
+    bool mayWrite(qint32 code) override;
 
 private:
     void addControls();

@@ -34,6 +34,7 @@ void tellIfDamaged(const FileLoad& load) {
 qsizetype fieldsHeld(const FileLoad& load, qsizetype fieldCount) {
     switch (load.outcome) {
     case FileLoad::Outcome::Loaded:
+    case FileLoad::Outcome::Cut:
         return fieldCount;
     case FileLoad::Outcome::Short:
         return qMin<qsizetype>(load.missingFromLine - 1, fieldCount);

@@ -19,7 +19,13 @@ RecordScreen::RecordScreen(Application& app, const QString& name, const QString&
     // The part of the form this screen fills in, behind its boxes.
     setBackgroundPicture(formpictures::screenBackground(name));
     onClick(clearButton, [this] { clearBoxes(); });
-    onClick(dataButton, [this] { loadRecord(); });
+    // Loading over values typed and not saved asks first.
+    onClick(dataButton, [this] {
+        if (!settleUnsaved())
+            return;
+        loadRecord();
+        markLoaded(fieldBoxes());
+    });
     onClick(saveButton, [this] { saveRecord(); });
 }
 
@@ -46,6 +52,11 @@ Control& RecordScreen::addButtonRow(int y, int clearX, int dataX, int saveX) {
     return addButton(saveButton, QStringLiteral("登録実行"), QRect(saveX, y, 137, 25));
 }
 
+void RecordScreen::setBoxOrder(QStringList boxes) {
+    boxes.append(saveButton);
+    setTabOrder(boxes);
+}
+
 void RecordScreen::load() {
     click(clearButton);
     click(dataButton);
@@ -53,8 +64,21 @@ void RecordScreen::load() {
 
 void RecordScreen::codeHandedOver(const QString& box) {
     // A new company starts from an empty record, whatever was loaded before.
-    if (box == m_codeBox)
+    if (box == m_codeBox) {
         m_record = SectionRecord::emptyFor(m_layout);
+        m_loaded = {};
+    }
+}
+
+QString RecordScreen::saveButtonFor(const QStringList& changed) const {
+    Q_UNUSED(changed);
+    return saveButton;
+}
+
+QStringList RecordScreen::fieldBoxes() const {
+    QStringList boxes = m_layout.boxes();
+    boxes.removeAll(QString());
+    return boxes;
 }
 
 std::optional<qint32> RecordScreen::companyCode() const {
@@ -82,8 +106,10 @@ void RecordScreen::loadRecord() {
     // (nothing of an earlier load), and the user hears which file it is.
     SectionRecord loaded = SectionRecord::emptyFor(m_layout);
     const FileLoad result = sectionfile::load(*code, m_layout, loaded);
-    if (result.outcome == FileLoad::Outcome::Missing)
+    if (result.outcome == FileLoad::Outcome::Missing) {
+        m_loaded = loadedsection::taken(*code, result, loaded, typedRecord());
         return;
+    }
     m_record = loaded;
     showRecord();
     afterLoad();
@@ -92,6 +118,7 @@ void RecordScreen::loadRecord() {
     for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
         if (!boxes.at(i).isEmpty())
             setText(boxes.at(i), QString());
+    m_loaded = loadedsection::taken(*code, result, loaded, typedRecord());
     recordsaving::tellIfDamaged(result);
 }
 
@@ -118,10 +145,26 @@ void RecordScreen::saveRecord() {
     SectionRecord typed = typedRecord();
     if (!completeRecord(typed))
         return;
+    // Whatever was saved to the file since the load and not changed here stays.
+    if (const std::optional<qint32> code = companyCode()) {
+        if (!mayWrite(*code))
+            return;
+        const loadedsection::Plan plan = loadedsection::merge(
+            m_loaded, *code, m_layout, typed, derivedFields(), recordsaving::saveTitle());
+        if (plan.kind == loadedsection::Plan::Kind::Refused)
+            return;
+        typed = plan.record;
+        if (!plan.fromStored.isEmpty() && !derivedFields().isEmpty() && !completeRecord(typed))
+            return;
+    }
     m_record = typed;
     // A save that fails leaves the boxes as typed; one that works shows the file again.
-    if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record))
+    if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record)) {
+        markLoaded(fieldBoxes());
         click(dataButton);
+    } else {
+        m_loaded.askIfDeleted = false;
+    }
 }
 
 } // namespace gaikyo

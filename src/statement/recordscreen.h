@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loadedsection.h"
 #include "recordlayouts.h"
 #include "screen/screen.h"
 #include "sectionrecord.h"
@@ -38,7 +39,12 @@ protected:
     // "クリア", "ＤＡＴＡ" and "登録実行" side by side below the picture; returns the last.
     Control& addButtonRow(int y, int clearX, int dataX, int saveX);
 
+    // The keyboard order: the boxes as the form reads, then "登録実行", so that Enter in
+    // the last box goes on to saving (never to "クリア"), then the other buttons.
+    void setBoxOrder(QStringList boxes);
+
     std::optional<qint32> companyCode() const;
+    QString saveButtonFor(const QStringList& changed) const override;
 
     // "クリア": empties the field boxes in file order; the record is untouched.
     virtual void clearBoxes();
@@ -52,16 +58,28 @@ protected:
         Q_UNUSED(record);
         return true;
     }
+    // The fields (in file order) that completeRecord() works out from others.
+    virtual QSet<qsizetype> derivedFields() const { return {}; }
+    // The last check before the record is merged into the file and written. Returning
+    // false refuses the save: the screen has told the user why, nothing is written.
+    virtual bool mayWrite(qint32 code) {
+        Q_UNUSED(code);
+        return true;
+    }
 
 private:
     void loadRecord(); // "ＤＡＴＡ"
     void saveRecord(); // "登録実行"
     void showRecord();
     SectionRecord typedRecord() const;
+    // The boxes of the file's fields, whose unsaved values the screen watches.
+    QStringList fieldBoxes() const;
 
     const RecordLayout& m_layout;
     QString m_codeBox;
     SectionRecord m_record;
+    // What the last "ＤＡＴＡ" found in the file, for the next save to merge with.
+    LoadedSection m_loaded;
 };
 
 } // namespace gaikyo

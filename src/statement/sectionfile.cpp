@@ -47,7 +47,8 @@ Status save(qint32 code, const RecordLayout& layout, const SectionRecord& record
     return FileChannel::instance().write(*file, bytes);
 }
 
-qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record) {
+qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record,
+                 qsizetype* cutLine) {
     std::vector<ValueReader::Field> fields;
     fields.reserve(layout.fieldCount());
     for (QString& text : record.texts)
@@ -56,6 +57,8 @@ qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRec
         fields.emplace_back(&value);
     ValueReader reader(bytes);
     reader.readFields(fields);
+    if (cutLine)
+        *cutLine = reader.firstCutValue();
     return reader.valuesRead();
 }
 
@@ -69,8 +72,9 @@ FileLoad load(qint32 code, const RecordLayout& layout, SectionRecord& record) {
     QByteArray bytes;
     FileLoad result = readDataFile(*file, bytes);
     if (result.loaded()) {
-        const qsizetype read = decode(bytes, layout, record);
-        settleDecoded(result, read == layout.fieldCount(), read);
+        qsizetype cutLine = 0;
+        const qsizetype read = decode(bytes, layout, record, &cutLine);
+        settleDecoded(result, read == layout.fieldCount(), read, cutLine);
     }
     return result;
 }

@@ -32,7 +32,9 @@ Status save(qint32 code, const RecordLayout& layout, const SectionRecord& record
 // missing file.
 FileLoad load(qint32 code, const RecordLayout& layout, SectionRecord& record);
 
-// The same, from the bytes of a file; returns how many fields were read.
-qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record);
+// The same, from the bytes of a file; returns how many fields were read. cutLine, where
+// given, is set to the first line whose text ends in half a character (0: none).
+qsizetype decode(const QByteArray& bytes, const RecordLayout& layout, SectionRecord& record,
+                 qsizetype* cutLine = nullptr);
 
 } // namespace gaikyo::sectionfile

@@ -43,6 +43,13 @@ const QStringList& employeeRows() {
 }
 const QString totalBox = QStringLiteral("Text90");
 
+// The boxes that feed a section's file, whose unsaved values the screen watches.
+QStringList sectionBoxes(int section) {
+    QStringList boxes = layouts::section(section).boxes();
+    boxes.removeAll(QString());
+    return boxes;
+}
+
 bool fits(qint64 value) {
     return value >= std::numeric_limits<qint32>::min() &&
            value <= std::numeric_limits<qint32>::max();
@@ -57,6 +64,7 @@ SectionsScreen::SectionsScreen(Application& app)
     for (const SectionFrame& frame : sectionframes::all()) {
         m_records.emplace(frame.section, SectionRecord::emptyFor(layouts::section(frame.section)));
         defineActions(frame);
+        markLoaded(sectionBoxes(frame.section));
     }
 }
 
@@ -76,13 +84,35 @@ void SectionsScreen::addControls() {
     }
     Control& code = add(controls::hiddenCodeBox(codeBox));
     code.geometry = QRect(536, 264, 49, 25);
+
+    // The keyboard goes through the section shown, its boxes as the form reads, then its
+    // "登録実行", so that Enter in the last box goes on to saving (never to "クリア"); the
+    // section buttons come last.
+    QStringList order;
+    for (const SectionFrame& frame : sectionframes::all()) {
+        for (const sectionframes::FrameItem& item : frame.items)
+            if (item.kind != sectionframes::ItemKind::Caption &&
+                item.kind != sectionframes::ItemKind::Line)
+                order.append(QString::fromLatin1(item.name));
+        for (const char* button : {frame.saveButton, frame.dataButton, frame.clearButton})
+            order.append(QString::fromLatin1(button));
+    }
+    for (const SectionFrame& frame : sectionframes::all())
+        order.append(QString::fromLatin1(frame.sectionButton));
+    setTabOrder(order);
 }
 
 void SectionsScreen::defineActions(const SectionFrame& frame) {
     const int section = frame.section;
     onClick(QString::fromLatin1(frame.sectionButton), [this, &frame] { showSection(frame); });
     onClick(QString::fromLatin1(frame.clearButton), [this, section] { clearSection(section); });
-    onClick(QString::fromLatin1(frame.dataButton), [this, section] { loadSection(section); });
+    // Loading over values typed into the section and not saved asks first.
+    onClick(QString::fromLatin1(frame.dataButton), [this, section] {
+        if (!settleUnsaved(sectionBoxes(section)))
+            return;
+        loadSection(section);
+        markLoaded(sectionBoxes(section));
+    });
     if (section == employeesSection) {
         onClick(QString::fromLatin1(frame.saveButton), [this] { saveEmployees(); });
         onClick(QStringLiteral("Command24"), [this] { showTotal(); });
@@ -91,6 +121,7 @@ void SectionsScreen::defineActions(const SectionFrame& frame) {
     onClick(QString::fromLatin1(frame.saveButton), [this, section, &frame] {
         if (!saveSection(section))
             return;
+        markLoaded(sectionBoxes(section));
         // Sections 1, 4 and 5 read the file back; 2 and 6 keep what the user typed.
         if (section == 21 || section == 24 || section == 25)
             click(QString::fromLatin1(frame.dataButton));
@@ -103,6 +134,25 @@ void SectionsScreen::codeHandedOver(const QString& box) {
     // A new company starts from empty records, whatever was loaded before.
     for (auto& [section, record] : m_records)
         record = SectionRecord::emptyFor(layouts::section(section));
+    m_loaded.clear();
+}
+
+int SectionsScreen::sectionOf(const QString& box) {
+    for (const SectionFrame& frame : sectionframes::all())
+        if (sectionBoxes(frame.section).contains(box))
+            return frame.section;
+    return 0;
+}
+
+QString SectionsScreen::saveButtonFor(const QStringList& changed) const {
+    const int section = changed.isEmpty() ? 0 : sectionOf(changed.first());
+    return section ? QString::fromLatin1(sectionframes::forSection(section).saveButton) : QString();
+}
+
+QString SectionsScreen::unsavedTitle(const QStringList& changed) const {
+    const int section = changed.isEmpty() ? 0 : sectionOf(changed.first());
+    return section ? QString::fromUtf8(sectionframes::forSection(section).sectionCaption)
+                   : caption();
 }
 
 std::optional<qint32> SectionsScreen::companyCode() const {
@@ -110,9 +160,12 @@ std::optional<qint32> SectionsScreen::companyCode() const {
 }
 
 void SectionsScreen::showSection(const SectionFrame& shown) {
+    // The section's file replaces whatever was typed into it: unsaved values are asked
+    // about first.
+    if (!settleUnsaved())
+        return;
     for (const SectionFrame& frame : sectionframes::all())
         setVisible(QString::fromLatin1(frame.frame), &frame == &shown);
-    // Nothing is saved: the section's file replaces whatever was typed into it.
     if (shown.section == descriptionSection || shown.section == branchesSection)
         click(QString::fromLatin1(shown.clearButton));
     click(QString::fromLatin1(shown.dataButton));
@@ -149,6 +202,7 @@ void SectionsScreen::loadSection(int section) {
         for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
             if (!boxes.at(i).isEmpty())
                 setText(boxes.at(i), QString());
+    m_loaded[section] = loadedsection::taken(*code, result, loaded, typedRecord(section));
     recordsaving::tellIfDamaged(result);
 }
 
@@ -165,14 +219,19 @@ void SectionsScreen::showInteger(const QString& box, qint32 value) {
     setText(box, showsGrouped(box) ? groupedDisplay(value) : plainDecimal(value));
 }
 
-void SectionsScreen::fillRecord(int section) {
+SectionRecord SectionsScreen::typedRecord(int section) const {
     const RecordLayout& layout = layouts::section(section);
-    SectionRecord& record = m_records.at(section);
+    SectionRecord record = SectionRecord::emptyFor(layout);
     for (qsizetype i = 0; i < layout.texts.size(); ++i)
         record.texts[i] = text(layout.texts.at(i).box);
     // A box that cannot be read gives 0 for that field alone.
     for (qsizetype i = 0; i < layout.integers.size(); ++i)
         record.integers[i] = readInteger(text(layout.integers.at(i).box));
+    return record;
+}
+
+void SectionsScreen::fillRecord(int section) {
+    m_records.at(section) = typedRecord(section);
 }
 
 bool SectionsScreen::saveSection(int section) {
@@ -181,8 +240,52 @@ bool SectionsScreen::saveSection(int section) {
 }
 
 bool SectionsScreen::writeRecord(int section) {
-    return recordsaving::saveOrWarn(companyCode(), layouts::section(section),
-                                    m_records.at(section));
+    const RecordLayout& layout = layouts::section(section);
+    SectionRecord& record = m_records.at(section);
+    const std::optional<qint32> code = companyCode();
+    if (code) {
+        // Whatever was saved to the file since the load and not changed here stays.
+        QSet<qsizetype> derived;
+        for (qsizetype i = 0; i < layout.integers.size(); ++i)
+            if (section == employeesSection && layout.integers.at(i).box == totalBox)
+                derived.insert(layout.texts.size() + i);
+        const loadedsection::Plan plan = loadedsection::merge(
+            m_loaded[section], *code, layout, record, derived, recordsaving::saveTitle());
+        if (plan.kind == loadedsection::Plan::Kind::Refused)
+            return false;
+        record = plan.record;
+        if (section == employeesSection && !plan.fromStored.isEmpty()) {
+            qint64 total = 0;
+            for (qsizetype i = 0; i < layout.integers.size(); ++i)
+                if (employeeRows().contains(layout.integers.at(i).box))
+                    total += record.integers.at(i);
+            if (!fits(total)) {
+                messages::warn(recordsaving::saveTitle(),
+                               QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。"
+                                              "各行の人数を確かめてください。"));
+                return false;
+            }
+            for (qsizetype i = 0; i < layout.integers.size(); ++i)
+                if (layout.integers.at(i).box == totalBox)
+                    record.integers[i] = static_cast<qint32>(total);
+        }
+        // The boxes show what the file keeps of the other side's save.
+        for (const qsizetype field : plan.fromStored) {
+            if (field < layout.texts.size())
+                setText(layout.texts.at(field).box, record.texts.at(field));
+            else
+                showInteger(layout.integers.at(field - layout.texts.size()).box,
+                            record.integers.at(field - layout.texts.size()));
+        }
+    }
+    if (!recordsaving::saveOrWarn(code, layout, record)) {
+        m_loaded[section].askIfDeleted = false;
+        return false;
+    }
+    FileLoad written;
+    written.outcome = FileLoad::Outcome::Loaded;
+    m_loaded[section] = loadedsection::taken(*code, written, record, typedRecord(section));
+    return true;
 }
 
 qint64 SectionsScreen::employeeTotal() const {
@@ -225,6 +328,7 @@ void SectionsScreen::saveEmployees() {
         return;
     for (qsizetype i = 0; i < layout.integers.size(); ++i)
         showInteger(layout.integers.at(i).box, record.integers.at(i));
+    markLoaded(sectionBoxes(employeesSection));
 }
 
 } // namespace gaikyo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loadedsection.h"
 #include "screen/screen.h"
 #include "sectionframes.h"
 #include "sectionrecord.h"
@@ -22,6 +23,11 @@ public:
 
     void codeHandedOver(const QString& codeBox) override;
 
+protected:
+    // The "登録実行" and the caption of the section that holds the unsaved boxes.
+    QString saveButtonFor(const QStringList& changed) const override;
+    QString unsavedTitle(const QStringList& changed) const override;
+
 private:
     void addControls();
     void defineActions(const sectionframes::SectionFrame& frame);
@@ -36,12 +42,19 @@ private:
     void showInteger(const QString& box, qint32 value);
 
     void fillRecord(int section);
-    // Writes the section's record; says why when it cannot.
+    // What the section's boxes would save now.
+    SectionRecord typedRecord(int section) const;
+    // Merges the section's record into its file as it is now and writes it; says why
+    // when it cannot.
     bool writeRecord(int section);
     qint64 employeeTotal() const;
     std::optional<qint32> companyCode() const;
+    // The section whose file a box feeds (21 … 26), or 0.
+    static int sectionOf(const QString& box);
 
     std::map<int, SectionRecord> m_records;
+    // What the last "ＤＡＴＡ" of each section found in its file.
+    std::map<int, LoadedSection> m_loaded;
 };
 
 } // namespace gaikyo

@@ -57,6 +57,17 @@ TaxAccountantScreen::TaxAccountantScreen(Application& app)
 
     addCodeBox(QRect(248, 320, 49, 25));
     addButtonRow(320, 296, 384, 488);
+
+    // The left column (items 13 and 14), then the right one: item 15 with its circles
+    // down each of their columns, then item 16.
+    QStringList order;
+    for (int number = 1; number <= 25; ++number)
+        order.append(box(number));
+    for (int number : {36, 37, 42, 38, 39, 43, 40, 41})
+        order.append(box(number));
+    for (int number = 26; number <= 35; ++number)
+        order.append(box(number));
+    setBoxOrder(order);
 }
 
 } // namespace gaikyo

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +36,8 @@ importconfirmation::Request sampleRequest(bool typed) {
              {QStringLiteral("現金預金"), QStringLiteral("14,516千円"),
               QStringLiteral("現金＋普通預金＋当座預金"), QString()}},
             {QStringLiteral("雑費　98千円")},
+            {},
+            {},
             {}};
 }
 
@@ -92,6 +95,50 @@ private Q_SLOTS:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(widget<QLineEdit>(window, MonthlyTableScreen::cellBox(1, 1))->text(),
                  QStringLiteral("1,000"));
+    }
+
+    // However long the lists, the dialog stays on the screen with 取り込む and やめる in
+    // view; the lists scroll, the disagreements come first.
+    void longListsFitTheScreen() {
+        importconfirmation::Request request = sampleRequest(false);
+        for (int i = 0; i < 40; ++i)
+            request.lines.append({QStringLiteral("欄%1").arg(i), QStringLiteral("1,000千円"),
+                                  QStringLiteral("科目%1").arg(i), QString()});
+        for (int i = 0; i < 60; ++i)
+            request.unmapped.append(QStringLiteral("科目%1　%2千円").arg(i).arg(i * 10));
+        for (int i = 0; i < 15; ++i)
+            request.disagreements.append(
+                QStringLiteral("%1行目「流動資産合計」 41,598,961円が、その上の科目を足した "
+                               "38,598,961円と合いません。")
+                    .arg(i + 10));
+        for (int i = 0; i < 20; ++i)
+            request.notes.append(QStringLiteral("%1行目「売掛金」の期末残高「1e9」は金額として読め"
+                                                "ないため、取り込みに使いません。")
+                                     .arg(i + 3));
+        request.excluded = {QStringLiteral("法定福利費　3,380千円")};
+        ImportConfirmationDialog dialog(request);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect screen = dialog.screen()->availableGeometry();
+        QVERIFY2(screen.contains(dialog.frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                .arg(dialog.frameGeometry().width())
+                                .arg(dialog.frameGeometry().height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+        for (const char* name : {"importButton", "cancelButton"}) {
+            auto* button = widget<QPushButton>(&dialog, QString::fromLatin1(name));
+            QVERIFY(button->isVisible());
+            const QRect inDialog(button->mapTo(&dialog, QPoint(0, 0)), button->size());
+            QVERIFY(dialog.rect().contains(inDialog));
+        }
+        QCOMPARE(widget<QListWidget>(&dialog, QStringLiteral("disagreementList"))->count(), 15);
+        QCOMPARE(widget<QListWidget>(&dialog, QStringLiteral("unmappedList"))->count(), 61);
+        QCOMPARE(widget<QListWidget>(&dialog, QStringLiteral("excludedList"))->count(), 1);
+        QCOMPARE(widget<QListWidget>(&dialog, QStringLiteral("notes"))->count(), 20);
+        // The fill table shows part of its 42 rows and scrolls for the rest.
+        auto* table = widget<QTableWidget>(&dialog, QStringLiteral("fillTable"));
+        QVERIFY(table->height() < table->rowHeight(0) * 42);
     }
 
     // The dialog: the replace box only where typed boxes would change; "やめる".

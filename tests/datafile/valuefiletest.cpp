@@ -56,6 +56,31 @@ private Q_SLOTS:
         QVERIFY(!reader.integer().has_value());
     }
 
+    // The first text value whose last byte is a lead byte of the code page without its
+    // second byte: counted from 1, or 0 when there is none.
+    void cutValues_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("cutValue");
+        QTest::newRow("whole characters") << QByteArray("\"\x8C\xA9\x96\x7B\"\r\n") << 0;
+        QTest::newRow("lead byte before the closing quote")
+            << QByteArray("\"a\"\r\n\"\x8C\xA9\x96\"\r\n") << 2;
+        QTest::newRow("lead byte before a comma") << QByteArray("a\x81,b\r\n") << 1;
+        QTest::newRow("lead byte before the line end") << QByteArray("\"x\"\r\nb\xE0\r\n") << 2;
+        // A second byte that looks like a first one is still a second byte.
+        QTest::newRow("second byte in the lead range") << QByteArray("\"\x81\x81\"\r\n") << 0;
+        QTest::newRow("half-width katakana") << QByteArray("\"\xB1\xB2\"\r\n") << 0;
+        QTest::newRow("the first of two cut values") << QByteArray("\"\x81\"\r\n\"\x82\"\r\n") << 1;
+        QTest::newRow("at the end of the file") << QByteArray("\"ab\x83") << 1;
+    }
+    void cutValues() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, cutValue);
+        ValueReader reader(file);
+        while (reader.text()) {
+        }
+        QCOMPARE(reader.firstCutValue(), qsizetype(cutValue));
+    }
+
     void integers_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("value");

@@ -125,9 +125,9 @@ void RegistrationWindowTest::focusOrderAndInputModes() {
     QCOMPARE(form->focusWidget(), widget<QLineEdit>(form, u"Text1"_s));
 
     const QStringList order =
-        u"Text1 Command1 Command2 Text2 Text3 Text5 Text10 Text12 Text13 Text14 Text15 Text16 "
-        "Text17 Text18 Text19 Command3 Command6 Command7 Command9 Command12 Command5 Command15 "
-        "Text4 Command4 Text6 Command8 Text7 Command10 Command13 Text9"_s.split(u' ');
+        u"Text1 Text7 Text2 Text3 Text13 Text14 Text15 Text17 Text18 Text19 Text5 Text9 Text12 "
+        "Text4 Text6 Command12 Command5 Command9 Command6 Command7 Command10 Command1 Command2 "
+        "Command3 Text10 Text16 Command13 Command4 Command8 Command15"_s.split(u' ');
     QStringList chain;
     QWidget* w = widget<QWidget>(form, u"Text1"_s);
     while (chain.size() < order.size()) {

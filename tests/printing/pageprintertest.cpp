@@ -22,12 +22,20 @@ QStringList textsOf(const QStringList& operations) {
     return operations.filter(QRegularExpression(QStringLiteral("^text ")));
 }
 
-// "text 24 30 \"x\"" → (24, 30, x)
+// "text 24 30 \"x\"" → (24, 30, x); a text drawn narrower or smaller ("text 24 30 \"x\"
+// 11pt 80%") gives its text too.
 std::tuple<double, double, QString> parse(const QString& operation) {
-    const QStringList parts = operation.split(u' ');
-    const qsizetype quote = operation.indexOf(u'"');
-    return {parts.at(1).toDouble(), parts.at(2).toDouble(),
-            operation.mid(quote + 1, operation.size() - quote - 2)};
+    static const QRegularExpression text(
+        QStringLiteral("^text (\\S+) (\\S+) \"(.*)\"( .*pt .*)?$"));
+    const QRegularExpressionMatch m = text.match(operation);
+    return {m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)};
+}
+
+// The share of its width a recorded text is drawn at.
+double scaleOf(const QString& operation) {
+    static const QRegularExpression scaled(QStringLiteral(" (\\S+)%( clip .*)?$"));
+    const QRegularExpressionMatch m = scaled.match(operation);
+    return m.hasMatch() ? m.captured(1).toDouble() / 100 : 1;
 }
 
 QStringList print(const FakeData& data, PagePrinter::Sheet sheet, bool front,
@@ -187,7 +195,8 @@ private Q_SLOTS:
                                             : QList<double>{173, 179, 186, 192, 198};
         const QList<qint32> amounts = {999, 1000, 1000000, 1010001, -5000};
         FakeData data;
-        // The neighbouring columns hold six-digit amounts, as wide as their column allows.
+        // The neighbouring columns hold six-digit amounts, as wide as their column allows;
+        // a million in the first column is drawn narrower to stay in it.
         for (int row = 1; row <= amounts.size(); ++row)
             for (int c = column - 1; c <= column + 1; ++c)
                 if (c >= 1)
@@ -206,7 +215,7 @@ private Q_SLOTS:
                 const auto [x, y, text] = parse(op);
                 if (y != rowY.at(row - 1) || text.startsWith(u' '))
                     continue; // the month number
-                spans.append({x, x + measure.textWidth(text)});
+                spans.append({x, x + measure.textWidth(text) * scaleOf(op)});
                 if (text == groupedDisplay(amounts.at(row - 1)))
                     target = spans.last().second;
             }

@@ -381,9 +381,13 @@ private Q_SLOTS:
         QVERIFY(!p.printers.operations.contains(QStringLiteral("end")));
     }
 
-    // The preview shows exactly what each print button sends to the printer.
+    // The preview shows exactly what each print button sends to the printer, entries
+    // drawn narrower included.
     void previewShowsThePrintedPages() {
         Program p;
+        // A 応答者氏名 of sixteen characters wraps onto two lines in its column.
+        p.home.write(paths::masterFile(7), companyMaster(QStringLiteral("http://example.com/"),
+                                                         QString(16, QChar(0x6F22))));
         PrintScreen& screen = p.open();
         screen.setText(QStringLiteral("Text7"), QStringLiteral("3"));
         screen.setText(QStringLiteral("Text8"), QStringLiteral("-2"));
@@ -394,6 +398,9 @@ private Q_SLOTS:
         for (int page = 0; page < 4; ++page) {
             screen.click(buttons.at(page));
             QCOMPARE(preview.at(page), p.printers.operations);
+            const QStringList twoLines = preview.at(page).filter(
+                QRegularExpression(QStringLiteral("^text .*\"漢+\" 11pt \\S+%$")));
+            QCOMPARE(twoLines.size(), page < 2 ? 2 : 0); // the front pages
         }
     }
 

@@ -5,6 +5,7 @@
 #include "statement/sectionfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QTest>
@@ -503,12 +504,53 @@ private Q_SLOTS:
         // The damaged file went to the trash first, and the user heard so.
         QCOMPARE(program.messages.shown().size(), 1);
         // Wine gives programs no Recycle Bin: there the file is kept beside instead.
-        const QString toldNow = program.messages.shown().first().text;
-        QVERIFY2(toldNow.contains(QStringLiteral("ごみ箱")) ||
+        const QString toldOnSave = program.messages.shown().first().text;
+        QVERIFY2(toldOnSave.contains(QStringLiteral("ごみ箱")) ||
                      (QSysInfo::productType() == QStringLiteral("windows") &&
-                      toldNow.contains(QStringLiteral("として残して"))),
-                 qPrintable(toldNow));
+                      toldOnSave.contains(QStringLiteral("として残して"))),
+                 qPrintable(toldOnSave));
         QCOMPARE(form.text(fieldBoxes(form.layout()).first()), QStringLiteral("1"));
+    }
+
+    // A text whose last byte is the first half of a double-byte character (a file cut or
+    // edited badly): the load says the file is damaged and from which line, shows every
+    // value, and the save puts the file in the trash before writing, and says so: the
+    // byte is never changed silently.
+    void cutCharacter_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("Form4") << form4;
+        QTest::newRow("Form5") << form5;
+        QTest::newRow("Form6") << form6;
+    }
+    void cutCharacter() {
+        QFETCH(QString, screen);
+        test::EntryProgram program;
+        const RecordLayout& layout = layouts::section(sectionOf(screen));
+        QByteArray bytes = "\"\x8C\xA9\x96\x7B\x8F\xA4\x8E\x96\"\r\n"; // 見本商事
+        bytes += "\"\x8C\xA9\x96\"\r\n"; // 見 and the first byte of 本
+        for (qsizetype line = 3; line <= layout.fieldCount(); ++line)
+            bytes += line <= layout.texts.size() ? "\"\"\r\n" : "0\r\n";
+        const QString file = paths::sectionFile(7, sectionOf(screen));
+        program.home.write(file, bytes);
+
+        RecordScreen& form = program.handOver(screen, 7);
+        QCOMPARE(program.messages.shown().size(), 1);
+        const QString told = program.messages.shown().first().text;
+        QVERIFY2(told.contains(file) && told.contains(QStringLiteral("2行目")), qPrintable(told));
+        QCOMPARE(form.text(layout.texts.at(0).box), QStringLiteral("見本商事"));
+        QVERIFY(form.text(layout.texts.at(1).box).startsWith(QStringLiteral("見")));
+        program.messages.clear();
+
+        form.click(QStringLiteral("Command9"));
+        QCOMPARE(program.messages.shown().size(), 1);
+        QVERIFY2(program.messages.shown().first().text.contains(QStringLiteral("ごみ箱")),
+                 qPrintable(program.messages.shown().first().text));
+        const QDir trash(program.home.path() + QStringLiteral("/.local/share/Trash/files"));
+        const QStringList trashed = trash.entryList(QDir::Files);
+        QCOMPARE(trashed.size(), 1);
+        QFile kept(trash.filePath(trashed.first()));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
     }
 
     // A save that cannot write says why and leaves the boxes as typed; the old file,

@@ -9,6 +9,7 @@
 #include "shell/screens.h"
 #include "statement/recordlayouts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -39,7 +40,7 @@ QString screenOfSection(int section) {
 }
 
 // The longest text a box accepts: its limit, or where it has none, as many full-width
-// characters as the box shows.
+// characters as the box shows, and at least one (a mark box shows one mark).
 int longestText(const Screen& screen, const QString& box) {
     const Control& c = screen.control(box);
     if (c.maxLength > 0)
@@ -47,7 +48,7 @@ int longestText(const Screen& screen, const QString& box) {
     const double points = c.font.points > 0 ? c.font.points : screen.defaultFont().points;
     const double width =
         screen.unit() == Screen::Unit::Twips ? c.geometry.width() / 15.0 : c.geometry.width();
-    return int((width - 6) / (points * 96 / 72));
+    return std::max(1, int((width - 6) / (points * 96 / 72)));
 }
 
 int groupedWidth(int digits) {
@@ -152,18 +153,21 @@ LongestEntries::LongestEntries(Application& app) {
     record.startDay = record.endDay = 88;
 }
 
-QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage& back) {
+namespace {
+
+QByteArray printPages(const PrintData& data, PagePrinter::Sheet sheet, const QImage& front,
+                      const QImage& back) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("pages.pdf"));
     QList<std::optional<qint32>> months;
     for (int m = 0; m < 12; ++m)
         months.append(12);
-    const Status written = writePdf(path, QStringLiteral("A4"), 2, [&](PrintSurface& surface) {
-        PagePrinter frontPrinter(surface, data, PagePrinter::Sheet::A4);
+    const Status written = writePdf(path, QStringLiteral("FB1005"), 2, [&](PrintSurface& surface) {
+        PagePrinter frontPrinter(surface, data, sheet);
         frontPrinter.setReferenceNumber(88888888);
         if (!frontPrinter.printFront(front))
             return false;
-        PagePrinter backPrinter(surface, data, PagePrinter::Sheet::A4);
+        PagePrinter backPrinter(surface, data, sheet);
         backPrinter.setMonths(months);
         return backPrinter.printBack(back);
     });
@@ -171,6 +175,39 @@ QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage
     if (!written.ok() || !file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+} // namespace
+
+QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage& back) {
+    return printPages(data, PagePrinter::Sheet::A4, front, back);
+}
+
+QByteArray printOfficialPages(const PrintData& data) {
+    return printPages(data, PagePrinter::Sheet::Official, QImage(), QImage());
+}
+
+QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi) {
+    QTemporaryDir folder;
+    const QString pdfPath = folder.filePath(QStringLiteral("pages.pdf"));
+    QFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                   QStringLiteral("-png"), pdfPath, folder.filePath(QStringLiteral("page"))});
+    if (!process.waitForFinished(600000) || process.exitCode() != 0)
+        return {};
+    // pdftoppm numbers the pages with as many digits as the last one needs.
+    QDir pages(folder.path());
+    const QStringList names =
+        pages.entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    QList<QImage> images;
+    for (const QString& name : names)
+        images.append(QImage(pages.filePath(name)));
+    return images;
 }
 
 QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {

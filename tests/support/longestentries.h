@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 
 namespace gaikyo {
 class Application;
@@ -22,9 +23,13 @@ struct LongestEntries : FakeData {
 // Both A4 pages (front, then back) printed with data over the given pictures, as a PDF.
 // Empty when the PDF cannot be written.
 QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage& back);
+// Both pages as printed on the official sheet, without offsets.
+QByteArray printOfficialPages(const PrintData& data);
 
 // One page of a PDF rendered in grey at dpi by pdftoppm (poppler-utils); null when it
 // cannot be rendered.
 QImage renderPdfPage(const QByteArray& pdf, int page, int dpi);
+// Every page, in order; empty when they cannot be rendered.
+QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi);
 
 } // namespace gaikyo::test

@@ -7,8 +7,9 @@ ScriptedMessages::ScriptedMessages() {
         m_shown.append(box);
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
-        return box.buttons == MessageBox::Buttons::YesNo ? MessageBox::Answer::No
-                                                         : MessageBox::Answer::Ok;
+        // A question with No: the program goes on as if it had not asked.
+        return box.buttons == MessageBox::Buttons::Ok ? MessageBox::Answer::Ok
+                                                      : MessageBox::Answer::No;
     });
 }
 

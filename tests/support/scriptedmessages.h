@@ -8,6 +8,7 @@ namespace gaikyo::test {
 
 // Answers the program's message boxes while it lives: each box is kept, and answered
 // with the next queued answer (OK, or No for a question, once the queue is empty).
+// No to the question about unsaved typing drops it and goes on.
 class ScriptedMessages {
 public:
     ScriptedMessages();

@@ -1,0 +1,415 @@
+#include "bookplan.h"
+
+#include "bookfigures.h"
+
+#include <QLocale>
+#include <QSet>
+#include <limits>
+
+namespace gaikyo::bookplan {
+
+namespace {
+
+using bookstructure::Node;
+using bookstructure::Role;
+using bookstructure::Structure;
+using booktable::Amounts;
+using booktable::Book;
+
+// The trial balance's boxes that follow from others where the file has no row for them.
+constexpr int salesBox = 1;
+constexpr int costOfSalesBox = 3;
+constexpr int openingStockBox = 4;
+constexpr int purchasesBox = 5;
+constexpr int closingStockBox = 8;
+constexpr int grossProfitBox = 11;
+constexpr int assetsBox = 20;
+constexpr int liabilitiesBox = 30;
+constexpr int netAssetsBox = 35;
+
+// A box's figures as the file gives them.
+struct Gathered {
+    Amounts parts;
+    QStringList partNames;
+    QSet<int> partsUnreadable;
+    std::optional<Amounts> total; // the file's own row for the whole box
+    QString totalName;
+    QSet<int> totalUnreadable;
+    std::optional<Amounts> computed;
+    QString computedHow;
+    // Totals of the file for the box's group whose rows are not known (人件費計 with no
+    // accounts that add up to it): the box's accounts may be only part of it.
+    QStringList unknownGroups;
+};
+
+QString joinedNames(const QStringList& names) {
+    constexpr qsizetype shown = 8;
+    if (names.size() <= shown)
+        return names.join(QStringLiteral("＋"));
+    return names.mid(0, shown).join(QStringLiteral("＋")) +
+           QStringLiteral(" ほか%1科目").arg(names.size() - shown);
+}
+
+QString listedAmount(qint64 yen, bool credit) {
+    const qint64 shown = credit ? -yen : yen;
+    QString text = bookfigures::thousands(shown) == 0
+                       ? bookstructure::yenText(shown)
+                       : amountText(bookfigures::thousands(shown), false);
+    if (credit)
+        text += QStringLiteral("（貸方）");
+    return text;
+}
+
+class Planner {
+public:
+    Planner(const Book& book, const Structure& structure, const AccountMapping& mapping)
+        : m_book(book), m_s(structure), m_mapping(mapping) {}
+
+    Plan plan;
+    QMap<int, Gathered> boxes;
+    // The manufacturing costs of the file: its 当期製品製造原価 row, or the sum of the
+    // rows of its manufacturing section.
+    std::optional<Amounts> manufacturingRow;
+    Amounts manufacturingRows;
+    bool anyManufacturing = false;
+    // Purchases outside the manufacturing costs (a merchant's 仕入高).
+    Amounts purchasesOutside;
+    bool anyPurchasesOutside = false;
+    bool overflow = false;
+
+    void gather() {
+        plan.disagreements = m_s.disagreements;
+        plan.notes = m_book.notes + m_s.notes;
+        for (const Node& node : m_s.nodes) {
+            switch (node.role) {
+            case Role::Account:
+                account(node);
+                break;
+            case Role::Total:
+            case Role::Difference:
+                total(node);
+                break;
+            case Role::Heading:
+            case Role::SubAccount:
+                break;
+            }
+        }
+    }
+
+    // A figure as a box counts it.
+    Amounts boxAmounts(const Amounts& amounts, const FormField& field, int sign,
+                       const QString& key) const {
+        Amounts out;
+        for (auto it = amounts.cbegin(); it != amounts.cend(); ++it) {
+            qint64 v = it.value();
+            if (m_book.debitMinusCredit) {
+                // Debit minus credit: a box kept on the credit side reads it the other way.
+                v = field.creditSide ? -v : v;
+                if (field.size)
+                    v = v < 0 ? -v : v;
+            } else if (field.size) {
+                v = v < 0 ? -v : v;
+            } else if (sign < 0 || bookstructure::isContraAccount(key)) {
+                // 売上値引, 期末材料棚卸高 …: taken off, whether the file shows them with a
+                // minus or not.
+                v = v > 0 ? -v : v;
+            }
+            out.insert(it.key(), v);
+        }
+        return out;
+    }
+
+    void add(Amounts& sum, const Amounts& amounts) {
+        for (auto it = amounts.cbegin(); it != amounts.cend(); ++it)
+            if (!bookfigures::addTo(sum[it.key()], it.value()))
+                overflow = true;
+    }
+
+    void account(const Node& node) {
+        if (node.section == AccountSection::Manufacturing) {
+            anyManufacturing = true;
+            Amounts signedAmounts = node.amounts;
+            if (!m_book.debitMinusCredit && bookstructure::isContraAccount(node.key))
+                for (auto it = signedAmounts.begin(); it != signedAmounts.end(); ++it)
+                    it.value() = it.value() > 0 ? -it.value() : it.value();
+            add(manufacturingRows, signedAmounts);
+        }
+        if (isManufacturingTotal(node.key) && !manufacturingRow)
+            manufacturingRow = node.amounts;
+        if (const std::optional<int> id = m_mapping.totalOf(node.key)) {
+            fileTotal(node, *id);
+            return;
+        }
+        const std::optional<AccountMapping::Match> match =
+            m_mapping.match(node.key, node.section, node.groups);
+        qint64 sum = 0;
+        for (const qint64 yen : node.amounts)
+            if (!bookfigures::addTo(sum, yen))
+                overflow = true;
+        if (!match) {
+            if (sum != 0)
+                plan.unmapped.append(QStringLiteral("%1　%2").arg(
+                    node.name, listedAmount(sum, m_book.debitMinusCredit && sum < 0)));
+            return;
+        }
+        if (match->excluded) {
+            plan.excluded.append(QStringLiteral("%1　%2").arg(
+                node.name, listedAmount(sum, m_book.debitMinusCredit && sum < 0)));
+            return;
+        }
+        const FormField& field = m_mapping.field(match->field);
+        const Amounts value = boxAmounts(node.amounts, field, match->sign, node.key);
+        Gathered& g = boxes[field.id];
+        add(g.parts, value);
+        g.partNames.append(node.name);
+        for (const int key : node.unreadableKeys)
+            g.partsUnreadable.insert(key);
+        if (field.id == purchasesBox && m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
+            node.section != AccountSection::Manufacturing) {
+            add(purchasesOutside, value);
+            anyPurchasesOutside = true;
+        }
+    }
+
+    static bool isManufacturingTotal(const QString& key) {
+        return key == QStringLiteral("当期製品製造原価") || key == QStringLiteral("当期製造原価") ||
+               key == QStringLiteral("製品製造原価") || key == QStringLiteral("製造原価") ||
+               key == QStringLiteral("製造原価合計") || key == QStringLiteral("製造原価計");
+    }
+
+    void total(const Node& node) {
+        if (isManufacturingTotal(node.key) && !manufacturingRow)
+            manufacturingRow = node.amounts;
+        if (node.role == Role::Total && !node.certain) {
+            QString group = node.key;
+            for (const QString& suffix : {QStringLiteral("合計"), QStringLiteral("計")})
+                if (group.endsWith(suffix))
+                    group.chop(suffix.size());
+            if (const std::optional<int> id = m_mapping.groupOf(group))
+                boxes[*id].unknownGroups.append(node.name);
+        }
+        if (const std::optional<int> id = m_mapping.totalOf(node.key))
+            fileTotal(node, *id);
+    }
+
+    void fileTotal(const Node& node, int id) {
+        Gathered& g = boxes[id];
+        if (g.total)
+            return; // the first of the file's rows for the box
+        const FormField& field = m_mapping.field(id);
+        // 営業損失, 売上総損失: the loss is the box's figure below zero.
+        const bool loss = node.key.endsWith(QStringLiteral("損失"));
+        g.total = boxAmounts(node.amounts, field, loss ? -1 : 1, QString());
+        if (loss && !m_book.debitMinusCredit)
+            for (auto it = g.total->begin(); it != g.total->end(); ++it)
+                it.value() = it.value() > 0 ? -it.value() : it.value();
+        g.totalName = node.name;
+        for (const int key : node.unreadableKeys)
+            g.totalUnreadable.insert(key);
+    }
+
+    // The totals of 主要科目 that follow from other boxes where the file has no row of
+    // its own for them. 営業損益, 税引前当期損益 and the balance-sheet totals would need
+    // every account of the file, so they are taken only from the file's rows.
+    void completeTrialBalance() {
+        const auto has = [&](int id) {
+            const Gathered g = boxes.value(id);
+            return g.total || !g.partNames.isEmpty() || g.computed;
+        };
+        const auto yen = [&](int id) -> qint64 {
+            const Gathered g = boxes.value(id);
+            const Amounts& a = g.total ? *g.total : g.computed ? *g.computed : g.parts;
+            return a.value(booktable::balanceKey);
+        };
+        const auto compute = [&](int id, std::initializer_list<std::pair<int, qint64>> terms,
+                                 const QString& how) {
+            qint64 sum = 0;
+            for (const auto& [sign, value] : terms) {
+                qint64 term = 0;
+                if (__builtin_mul_overflow(value, sign, &term) || !bookfigures::addTo(sum, term))
+                    overflow = true;
+            }
+            boxes[id].computed = Amounts{{booktable::balanceKey, sum}};
+            boxes[id].computedHow = how;
+        };
+        const bool manufacturing = manufacturingRow || anyManufacturing;
+        if (!has(costOfSalesBox) && (manufacturing || anyPurchasesOutside)) {
+            const qint64 made = manufacturingRow ? manufacturingRow->value(booktable::balanceKey)
+                                                 : manufacturingRows.value(booktable::balanceKey);
+            const qint64 bought = purchasesOutside.value(booktable::balanceKey);
+            if (manufacturing)
+                compute(
+                    costOfSalesBox,
+                    {{1, yen(openingStockBox)}, {1, made}, {1, bought}, {-1, yen(closingStockBox)}},
+                    QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
+            else
+                compute(costOfSalesBox,
+                        {{1, yen(openingStockBox)}, {1, bought}, {-1, yen(closingStockBox)}},
+                        QStringLiteral("計算：期首棚卸高＋仕入高－期末棚卸高"));
+        }
+        if (!has(grossProfitBox) && has(salesBox) && has(costOfSalesBox))
+            compute(grossProfitBox, {{1, yen(salesBox)}, {-1, yen(costOfSalesBox)}},
+                    QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
+        if (!has(netAssetsBox) && has(assetsBox) && has(liabilitiesBox))
+            compute(netAssetsBox, {{1, yen(assetsBox)}, {-1, yen(liabilitiesBox)}},
+                    QStringLiteral("計算：資産の部合計－負債の部合計"));
+        for (const int id : {17, 19, assetsBox, liabilitiesBox})
+            if (!has(id))
+                plan.notes.append(
+                    QStringLiteral("「%1」はファイルに合計の行がないため取り込みません。")
+                        .arg(m_mapping.field(id).caption));
+    }
+
+    // The figure a box gets for one amount key, or nothing (with a note) where the program
+    // cannot justify one.
+    std::optional<qint64> figureOf(int id, int key, QStringList& sources, const QString& name) {
+        const Gathered& g = boxes[id];
+        const FormField& field = m_mapping.field(id);
+        if (g.total) {
+            if (!g.total->contains(key))
+                return std::nullopt;
+            if (g.totalUnreadable.contains(key)) {
+                plan.notes.append(QStringLiteral("「%1」は、ファイルの「%2」の金額が読めないため"
+                                                 "取り込みません。")
+                                      .arg(name, g.totalName));
+                return std::nullopt;
+            }
+            sources = {QStringLiteral("ファイルの「%1」").arg(g.totalName)};
+            const qint64 fromFile = g.total->value(key);
+            if (!g.partNames.isEmpty() && !g.partsUnreadable.contains(key) &&
+                !bookstructure::agrees({{key, fromFile}}, {{key, g.parts.value(key)}},
+                                       g.partNames.size(), m_book.unitYen) &&
+                !m_reported.contains(id)) {
+                m_reported.insert(id);
+                plan.disagreements.append(
+                    QStringLiteral("「%1」：ファイルの「%2」%3と、科目（%4）を足した %5が合いま"
+                                   "せん。取り込むのはファイルの「%2」の金額です。")
+                        .arg(name, g.totalName, bookstructure::yenText(fromFile),
+                             joinedNames(g.partNames), bookstructure::yenText(g.parts.value(key))));
+            }
+            return fromFile;
+        }
+        if (!g.partNames.isEmpty()) {
+            if (!g.unknownGroups.isEmpty()) {
+                if (!m_reported.contains(id))
+                    plan.notes.append(
+                        QStringLiteral("「%1」は、ファイルの「%2」が何を足したものか"
+                                       "わからないため取り込みません（科目%3だけでは"
+                                       "足りないおそれがあります）。")
+                            .arg(field.caption, g.unknownGroups.first(),
+                                 QStringLiteral("（%1）").arg(joinedNames(g.partNames))));
+                m_reported.insert(id);
+                return std::nullopt;
+            }
+            if (!g.parts.contains(key))
+                return std::nullopt;
+            if (g.partsUnreadable.contains(key)) {
+                plan.notes.append(QStringLiteral("「%1」は、元の科目に読めない金額があるため"
+                                                 "取り込みません。")
+                                      .arg(name));
+                return std::nullopt;
+            }
+            sources = g.partNames;
+            return g.parts.value(key);
+        }
+        if (g.computed && g.computed->contains(key)) {
+            sources = {g.computedHow};
+            return g.computed->value(key);
+        }
+        return std::nullopt;
+    }
+
+    void fill(const QString& box, const FormField& field, const QString& name, qint64 yen,
+              const QStringList& sources) {
+        const qint64 value = field.inYen ? yen : bookfigures::thousands(yen);
+        if (value < std::numeric_limits<qint32>::min() ||
+            value > std::numeric_limits<qint32>::max()) {
+            plan.notes.append(
+                QStringLiteral("「%1」は金額が大きすぎるため取り込みません。").arg(name));
+            return;
+        }
+        plan.fills.append({box, name, static_cast<qint32>(value), field.inYen,
+                           QStringList{joinedNames(sources)}});
+    }
+
+    void finish() {
+        if (overflow || m_s.overflow)
+            plan.error = QStringLiteral("ファイルの金額を足すと、計算できないほど大きくなります。"
+                                        "ファイルの金額が正しいか確かめてください。");
+    }
+
+private:
+    const Book& m_book;
+    const Structure& m_s;
+    const AccountMapping& m_mapping;
+    QSet<int> m_reported; // boxes already spoken of
+};
+
+} // namespace
+
+QString amountText(qint64 value, bool inYen) {
+    return QLocale(QLocale::Japanese).toString(value) +
+           (inYen ? QStringLiteral("円") : QStringLiteral("千円"));
+}
+
+Plan trialBalance(const Book& book, const Structure& structure, const AccountMapping& mapping) {
+    Planner p(book, structure, mapping);
+    p.gather();
+    p.completeTrialBalance();
+    for (const FormField& field : mapping.fields()) {
+        if (!p.boxes.contains(field.id))
+            continue;
+        QStringList sources;
+        if (const std::optional<qint64> yen =
+                p.figureOf(field.id, booktable::balanceKey, sources, field.caption))
+            p.fill(QStringLiteral("Text%1").arg(field.id), field, field.caption, *yen, sources);
+    }
+    p.finish();
+    return p.plan;
+}
+
+Plan monthlyTable(const Book& book, const Structure& structure, const AccountMapping& mapping,
+                  const QList<int>& rowMonths, QString (*cell)(int row, int column)) {
+    Planner p(book, structure, mapping);
+    p.gather();
+    const int lastMonth = rowMonths.isEmpty() ? 0 : rowMonths.last();
+    QStringList closing;
+    for (const FormField& field : mapping.fields()) {
+        if (!p.boxes.contains(field.id))
+            continue;
+        // Each month goes to the row of the same calendar month, whichever month the file
+        // starts with; the closing entries go to the business year's last month, so that
+        // 計 is the year's figure.
+        QStringList closingSources;
+        const qint64 closingYen = p.figureOf(field.id, booktable::closingKey, closingSources,
+                                             QStringLiteral("%1　決算整理").arg(field.caption))
+                                      .value_or(0);
+        for (int row = 1; row <= rowMonths.size(); ++row) {
+            const int month = rowMonths.at(row - 1);
+            const QString name = QStringLiteral("%1　%2月").arg(field.caption).arg(month);
+            QStringList sources;
+            std::optional<qint64> yen = p.figureOf(field.id, month, sources, name);
+            if (month == lastMonth && closingYen != 0) {
+                qint64 sum = yen.value_or(0);
+                if (!bookfigures::addTo(sum, closingYen))
+                    p.overflow = true;
+                yen = sum;
+                if (sources.isEmpty())
+                    sources = closingSources;
+                closing.append(
+                    QStringLiteral("%1 %2").arg(field.caption, bookstructure::yenText(closingYen)));
+            }
+            if (yen)
+                p.fill(cell(row, field.id), field, name, *yen, sources);
+        }
+    }
+    if (!closing.isEmpty())
+        p.plan.notes.append(QStringLiteral("決算整理の列の金額（%1）は、事業年度の最後の月（%2月）"
+                                           "の行に含めました。")
+                                .arg(closing.join(QStringLiteral("、")))
+                                .arg(lastMonth));
+    p.finish();
+    return p.plan;
+}
+
+} // namespace gaikyo::bookplan

@@ -1,0 +1,764 @@
+#include "bookstructure.h"
+
+#include "bookfigures.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace gaikyo::bookstructure {
+
+using booktable::Amounts;
+using booktable::Book;
+using booktable::Row;
+
+namespace {
+
+// A total adds up at most so many rows side by side: looking further back for each total
+// would make a long file take long.
+constexpr qsizetype maxRowsOfTotal = 5000;
+
+// The groups a row stands under that are looked at, innermost first: books nest a few
+// levels deep, and a file of thousands of levels would otherwise take long.
+constexpr qsizetype maxGroups = 16;
+
+// What a row is before the rows around it are looked at.
+enum class Kind {
+    Heading,        // no figures, nothing below it
+    Difference,     // a profit line
+    NamedTotal,     // …計, …合計: a total of the rows before it
+    GroupCandidate, // a group's name with figures: a total if rows next to it add up to it
+    Account,
+    Parent, // rows stand below it
+};
+
+std::optional<QString> baseOfTotal(const QString& key) {
+    for (const QString& suffix : {QStringLiteral("合計"), QStringLiteral("小計"),
+                                  QStringLiteral("総計"), QStringLiteral("計")})
+        if (key.endsWith(suffix))
+            return key.chopped(suffix.size());
+    return std::nullopt;
+}
+
+// 合計, 借方合計, 総合計: the whole file's sum, which a single balance column cannot show.
+bool isGrandTotal(const QString& base) {
+    return base.isEmpty() || base == QStringLiteral("借方") || base == QStringLiteral("貸方") ||
+           base == QStringLiteral("総");
+}
+
+bool equalAmounts(const Amounts& a, const Amounts& b) {
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        if (it.value() != b.value(it.key()))
+            return false;
+    for (auto it = b.cbegin(); it != b.cend(); ++it)
+        if (it.value() != a.value(it.key()))
+            return false;
+    return true;
+}
+
+AccountSection statementSection(const QString& statement, AccountSection current) {
+    const QString key = bookfigures::accountKey(statement);
+    if (key.contains(QStringLiteral("製造")))
+        return AccountSection::Manufacturing;
+    if (key.contains(QStringLiteral("損益")) || key.contains(QStringLiteral("貸借")))
+        return AccountSection::Other;
+    return current;
+}
+
+class Builder {
+public:
+    Builder(const Book& book, const std::function<bool(const QString&)>& known)
+        : m_book(book), m_known(known), m_contraRule(!book.debitMinusCredit) {}
+
+    Structure run() {
+        buildTree();
+        for (qsizetype i = m_s.nodes.size() - 1; i >= 0; --i) {
+            const int n = static_cast<int>(i);
+            if (m_children.at(n).isEmpty())
+                classifyLeaf(n);
+            else {
+                flatPass(m_children.at(n));
+                classifyParent(n);
+            }
+        }
+        flatPass(m_roots);
+        assignContexts();
+        assignOwners();
+        unreadableNotes();
+        rowTotalChecks();
+        return std::move(m_s);
+    }
+
+private:
+    // --- the tree of depths -------------------------------------------------------
+
+    int addNode(const Row* row, int rowIndex, const QString& name, int depth, qsizetype line,
+                QList<int>& stack) {
+        while (!stack.isEmpty() && m_depth.at(stack.last()) >= depth)
+            stack.removeLast();
+        Node node;
+        node.row = rowIndex;
+        node.name = name;
+        node.key = bookfigures::accountKey(name);
+        node.line = line;
+        if (row) {
+            node.amounts = row->amounts;
+            node.fileTotal = row->fileTotal;
+            for (const booktable::Unreadable& u : row->unreadable)
+                if (u.key >= 0 && !node.unreadableKeys.contains(u.key))
+                    node.unreadableKeys.append(u.key);
+        }
+        const int n = static_cast<int>(m_s.nodes.size());
+        m_s.nodes.append(std::move(node));
+        m_depth.append(depth);
+        m_children.append(QList<int>());
+        m_kind.append(Kind::Account);
+        m_spanStart.append(-2);
+        m_ownerAbove.append(-1);
+        m_owner.append(-1);
+        const int parent = stack.isEmpty() ? -1 : stack.last();
+        m_parent.append(parent);
+        (parent < 0 ? m_roots : m_children[parent]).append(n);
+        stack.append(n);
+        return n;
+    }
+
+    // Totals below their rows and profit lines close what stands above them; no row
+    // stands under them, however deep it is written.
+    static bool takesRows(const Row& row) {
+        const QString key = row.key;
+        return !isDifferenceLine(key) && !baseOfTotal(key);
+    }
+
+    void buildTree() {
+        QList<int> stack;
+        const QList<Row>& rows = m_book.rows;
+        m_s.nodes.reserve(rows.size());
+        for (int r = 0; r < rows.size(); ++r) {
+            const Row& row = rows.at(r);
+            if (row.subAccount && !row.account.isEmpty()) {
+                // "普通預金 | Ａ銀行": the account is named on the row itself.
+                const QString accountKey = bookfigures::accountKey(row.account);
+                while (!stack.isEmpty() && m_depth.at(stack.last()) >= row.depth)
+                    stack.removeLast();
+                if (stack.isEmpty() || m_s.nodes.at(stack.last()).key != accountKey)
+                    addNode(nullptr, -1, row.account, row.accountDepth, row.line, stack);
+            }
+            addNode(&row, r, row.name, row.depth, row.line, stack);
+            if (!takesRows(row))
+                stack.removeLast();
+        }
+        m_isSub.resize(m_s.nodes.size());
+        for (int n = 0; n < m_s.nodes.size(); ++n)
+            if (const Row* row = rowOf(n))
+                m_isSub[n] = row->subAccount;
+    }
+
+    const Row* rowOf(int n) const {
+        const int r = m_s.nodes.at(n).row;
+        return r >= 0 ? &m_book.rows.at(r) : nullptr;
+    }
+
+    bool hasFigures(int n) const {
+        const Row* row = rowOf(n);
+        return row && row->figures;
+    }
+
+    // --- each row by itself ----------------------------------------------------------
+
+    void classifyLeaf(int n) {
+        Node& node = m_s.nodes[n];
+        if (m_isSub.value(n) && m_parent.at(n) < 0) {
+            // A 補助科目 with no account above it: its figures belong to no account.
+            node.role = Role::SubAccount;
+            m_kind[n] = Kind::Account;
+            if (hasFigures(n))
+                m_s.notes.append(QStringLiteral("%1行目の補助科目「%2」は、どの勘定科目のもの"
+                                                "かわからないため取り込みません。")
+                                     .arg(node.line)
+                                     .arg(node.name));
+            return;
+        }
+        if (!hasFigures(n)) {
+            m_kind[n] = Kind::Heading;
+            node.role = Role::Heading;
+        } else if (isDifferenceLine(node.key)) {
+            m_kind[n] = Kind::Difference;
+            node.role = Role::Difference;
+        } else if (baseOfTotal(node.key)) {
+            m_kind[n] = Kind::NamedTotal;
+            node.role = Role::Total;
+        } else if (isGroupName(node.key)) {
+            m_kind[n] = Kind::GroupCandidate;
+            node.role = Role::Total;
+        } else {
+            m_kind[n] = Kind::Account;
+            node.role = Role::Account;
+        }
+    }
+
+    void classifyParent(int n) {
+        m_kind[n] = Kind::Parent;
+        Node& node = m_s.nodes[n];
+        const QList<int>& children = m_children.at(n);
+        bool explicitSubs = node.row < 0;
+        for (const int c : children)
+            explicitSubs = explicitSubs || m_isSub.value(c);
+        // Rows below an account are its sub-accounts, whatever they are called; rows below
+        // a group are its accounts. 売上高 is both: its rows are sub-accounts (customers)
+        // unless they are accounts themselves (商品売上高, 製品売上高).
+        const auto subsByName = [&] {
+            if (baseOfTotal(node.key) || isDifferenceLine(node.key))
+                return false;
+            for (const int c : children)
+                if (!m_children.at(c).isEmpty())
+                    return false;
+            const bool known = m_known(node.key);
+            const bool group = isGroupName(node.key);
+            if (known && !group)
+                return true;
+            for (const int c : children) {
+                const QString& key = m_s.nodes.at(c).key;
+                if (m_known(key) || isGroupName(key))
+                    return false;
+            }
+            return known || !group;
+        };
+        const bool subs = explicitSubs || subsByName();
+        if (subs) {
+            node.role = Role::Account;
+            Amounts sum;
+            for (const int c : children) {
+                markSub(c);
+                add(sum, m_s.nodes.at(c).amounts);
+                for (const int key : m_s.nodes.at(c).unreadableKeys)
+                    if (!node.unreadableKeys.contains(key))
+                        node.unreadableKeys.append(key);
+            }
+            node.members = children;
+            if (!hasFigures(n))
+                node.amounts = sum;
+            else if (!agrees(node.amounts, sum, children.size(), m_book.unitYen))
+                disagree(n, node.amounts, sum, QStringLiteral("その補助科目"));
+            return;
+        }
+        const QList<int> items =
+            spanItems(children, -1, static_cast<int>(children.size()), children.size());
+        const Amounts sum = sumOf(items);
+        node.members = items;
+        for (const int item : items)
+            m_owner[item] = n;
+        if (hasFigures(n)) {
+            node.role = Role::Total;
+            node.certain = true;
+            if (!agrees(node.amounts, sum, items.size(), m_book.unitYen))
+                disagree(n, node.amounts, sum, QStringLiteral("その下の科目"));
+        } else {
+            node.role = Role::Heading;
+            node.amounts = sum;
+        }
+    }
+
+    void markSub(int n) {
+        m_s.nodes[n].role = Role::SubAccount;
+        for (const int c : m_children.at(n))
+            markSub(c);
+    }
+
+    // --- rows side by side: totals below their accounts, or above them ----------------
+
+    bool isItem(int n) const {
+        const Node& node = m_s.nodes.at(n);
+        switch (node.role) {
+        case Role::Account:
+        case Role::Total:
+            return m_kind.at(n) != Kind::NamedTotal || m_spanStart.at(n) != -2;
+        case Role::Heading:
+            return !m_children.at(n).isEmpty();
+        case Role::SubAccount:
+        case Role::Difference:
+            return false;
+        }
+        return false;
+    }
+
+    // The rows that a total standing at `end` of the list would add up, when its span
+    // begins after `start`: accounts, and earlier totals in place of the rows they sum.
+    // At most `limit` of them, the last ones.
+    QList<int> spanItems(const QList<int>& list, int start, int end,
+                         qsizetype limit = maxRowsOfTotal) const {
+        QList<int> items;
+        int q = end - 1;
+        while (q > start && items.size() < limit) {
+            const int n = list.at(q);
+            const int from = m_spanStart.at(n);
+            if (from != -2 && m_s.nodes.at(n).role == Role::Total) {
+                if (from >= start) {
+                    items.append(n);
+                    q = from;
+                    continue;
+                }
+                --q; // its own rows reach before the span: they count one by one
+                continue;
+            }
+            const int above = m_ownerAbove.at(n);
+            if (above >= 0 && m_position.value(above, -1) >= start) {
+                --q; // counted in the total standing above it
+                continue;
+            }
+            if (isItem(n))
+                items.append(n);
+            --q;
+        }
+        std::reverse(items.begin(), items.end());
+        return items;
+    }
+
+    // A figure as it counts in a sum: accounts that reduce their group count negative
+    // where the file shows them positive.
+    Amounts valueOf(int n) const {
+        const Node& node = m_s.nodes.at(n);
+        if (!m_contraRule || node.role != Role::Account || !isContraAccount(node.key))
+            return node.amounts;
+        Amounts value = node.amounts;
+        for (auto it = value.begin(); it != value.end(); ++it)
+            if (it.value() > 0)
+                it.value() = -it.value();
+        return value;
+    }
+
+    void add(Amounts& sum, const Amounts& amounts) {
+        for (auto it = amounts.cbegin(); it != amounts.cend(); ++it)
+            if (!bookfigures::addTo(sum[it.key()], it.value()))
+                m_s.overflow = true;
+    }
+
+    Amounts sumOf(const QList<int>& items) {
+        Amounts sum;
+        for (const int n : items)
+            add(sum, valueOf(n));
+        return sum;
+    }
+
+    void flatPass(const QList<int>& list) {
+        int lastHeading = -1;
+        int lastTotal = -1;
+        QHash<QString, int> headingAt;
+        for (int p = 0; p < list.size(); ++p)
+            m_position.insert(list.at(p), p);
+        for (int p = 0; p < list.size(); ++p) {
+            const int n = list.at(p);
+            Node& node = m_s.nodes[n];
+            const Kind kind = m_kind.at(n);
+            if (kind == Kind::Heading) {
+                lastHeading = p;
+                headingAt.insert(node.key, p);
+                continue;
+            }
+            // A group with its rows below it: a total of the same name counts it whole.
+            if (kind == Kind::Parent)
+                headingAt.insert(node.key, p - 1);
+            if (kind != Kind::NamedTotal && kind != Kind::GroupCandidate)
+                continue;
+            const QString base =
+                kind == Kind::NamedTotal ? baseOfTotal(node.key).value_or(QString()) : node.key;
+            const int named = base.isEmpty() ? -2 : headingAt.value(base, -2);
+            bool matched = false;
+            if (named >= -1) {
+                const QList<int> items = spanItems(list, named, p);
+                if (!items.isEmpty() &&
+                    agrees(node.amounts, sumOf(items), items.size(), m_book.unitYen)) {
+                    settleBelow(n, named, items, true);
+                    lastTotal = p;
+                    matched = true;
+                }
+            }
+            if (!matched) {
+                // The rows just before it, as few as add up to it: its own accounts, or the
+                // totals of its parts (流動資産合計 and 固定資産合計 for 資産の部合計).
+                const QList<int> before = spanItems(list, -1, p);
+                Amounts sum;
+                const qsizetype longest = std::min<qsizetype>(before.size(), maxRowsOfTotal);
+                for (qsizetype k = 1; k <= longest && !matched; ++k) {
+                    const int first = before.at(before.size() - k);
+                    add(sum, valueOf(first));
+                    if (agrees(node.amounts, sum, k, m_book.unitYen)) {
+                        const int start = m_position.value(first) - 1;
+                        settleBelow(n, start, before.mid(before.size() - k), true);
+                        lastTotal = p;
+                        matched = true;
+                    }
+                }
+            }
+            if (matched)
+                continue;
+            const bool namedRows = named >= -1 && !spanItems(list, named, p).isEmpty();
+            if ((kind == Kind::NamedTotal && !isGrandTotal(base)) || namedRows) {
+                // A total of the rows before it that they do not add up to: an account lost
+                // or misread. Said, with both figures.
+                // Its rows are not known: the span nearest to its figure is the likeliest.
+                int s = named;
+                if (!namedRows) {
+                    qint64 nearest = -1;
+                    for (const int start : {lastTotal, lastHeading, -1}) {
+                        const Amounts sum = sumOf(spanItems(list, start, p));
+                        qint64 off = 0;
+                        for (auto it = node.amounts.cbegin(); it != node.amounts.cend(); ++it)
+                            off = std::max(off, qAbs(it.value() - sum.value(it.key())));
+                        if (nearest < 0 || off < nearest) {
+                            nearest = off;
+                            s = start;
+                        }
+                    }
+                }
+                const QList<int> items = spanItems(list, s, p);
+                settleBelow(n, s, items, false);
+                disagree(n, node.amounts, sumOf(items), QStringLiteral("その上の科目"));
+                lastTotal = p;
+                continue;
+            }
+            if (settleAbove(list, p))
+                continue;
+            if (m_known(node.key)) {
+                m_kind[n] = Kind::Account;
+                node.role = Role::Account;
+                continue;
+            }
+            // A total whose rows are elsewhere, or not in the file at all: it stands for
+            // itself (当期製品製造原価 in the 損益計算書).
+            node.role = Role::Total;
+            node.certain = false;
+        }
+    }
+
+    void settleBelow(int n, int start, const QList<int>& items, bool certain) {
+        Node& node = m_s.nodes[n];
+        node.role = Role::Total;
+        node.certain = certain;
+        node.members = items;
+        m_spanStart[n] = start;
+        if (certain)
+            for (const int item : items)
+                m_owner[item] = n;
+    }
+
+    // A group's name followed by rows that add up to it: the total stands above them.
+    bool settleAbove(const QList<int>& list, int p) {
+        const int n = list.at(p);
+        Amounts sum;
+        QList<int> items;
+        for (int q = p + 1; q < list.size(); ++q) {
+            const int m = list.at(q);
+            const Kind kind = m_kind.at(m);
+            if (kind == Kind::Heading || kind == Kind::Difference || kind == Kind::NamedTotal ||
+                kind == Kind::GroupCandidate || !isItem(m))
+                break;
+            items.append(m);
+            add(sum, valueOf(m));
+            if (agrees(m_s.nodes.at(n).amounts, sum, items.size(), m_book.unitYen)) {
+                Node& node = m_s.nodes[n];
+                node.role = Role::Total;
+                node.certain = true;
+                node.members = items;
+                for (const int item : items) {
+                    m_ownerAbove[item] = n;
+                    m_owner[item] = n;
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // --- sections and groups ------------------------------------------------------------
+
+    struct Context {
+        AccountSection section = AccountSection::Other;
+        QStringList groups; // innermost first
+        QString statement;
+    };
+
+    void assignContexts() {
+        // The running context of each list of rows side by side, by the node they stand
+        // under (-1 for the top).
+        QHash<int, Context> running;
+        QHash<int, QStringList> listGroups;
+        for (int n = 0; n < m_s.nodes.size(); ++n) {
+            const int parent = m_parent.at(n);
+            if (!running.contains(parent)) {
+                Context start;
+                if (parent >= 0) {
+                    const Node& p = m_s.nodes.at(parent);
+                    start.section = sectionAfter(p.key, p.section);
+                    start.groups = (QStringList{p.key} + p.groups).mid(0, maxGroups);
+                    start.statement = m_statement.at(parent);
+                }
+                running.insert(parent, start);
+                listGroups.insert(parent, start.groups);
+            }
+            Context& ctx = running[parent];
+            Node& node = m_s.nodes[n];
+            if (const Row* row = rowOf(n)) {
+                if (!row->statement.isEmpty() && row->statement != ctx.statement) {
+                    ctx.statement = row->statement;
+                    ctx.section = statementSection(row->statement, ctx.section);
+                    ctx.groups = listGroups.value(parent);
+                }
+                if (m_kind.at(n) == Kind::Heading) {
+                    ctx.section = sectionAfter(node.key, ctx.section);
+                    ctx.groups =
+                        (QStringList{node.key} + listGroups.value(parent)).mid(0, maxGroups);
+                }
+            }
+            node.section = ctx.section;
+            node.groups = ctx.groups;
+            m_statement.append(ctx.statement);
+            // Rows that repeat their outer names stand under them as under headings.
+            if (const Row* row = rowOf(n))
+                for (const QString& outer : row->outerNames) {
+                    const QString key = bookfigures::accountKey(outer);
+                    node.section = sectionAfter(key, node.section);
+                    node.groups.prepend(key);
+                }
+        }
+    }
+
+    // Totals whose rows are known tell the section and the groups of those rows: the
+    // rows that add up to 当期製品製造原価 are manufacturing costs.
+    void assignOwners() {
+        for (int n = 0; n < m_s.nodes.size(); ++n) {
+            Node& node = m_s.nodes[n];
+            QStringList owners;
+            QSet<int> seen;
+            for (int o = m_owner.at(n); o >= 0 && !seen.contains(o) && seen.size() < maxGroups;
+                 o = m_owner.at(o)) {
+                seen.insert(o);
+                const Node& owner = m_s.nodes.at(o);
+                owners.append(owner.key);
+                if (const std::optional<QString> base = baseOfTotal(owner.key);
+                    base && !base->isEmpty())
+                    owners.append(*base);
+                const AccountSection implied = sectionAfter(owner.key, AccountSection::Any);
+                if (implied == AccountSection::Manufacturing)
+                    node.section = AccountSection::Manufacturing;
+                else if (implied == AccountSection::CostOfSales &&
+                         (node.section == AccountSection::Other ||
+                          node.section == AccountSection::Any))
+                    node.section = AccountSection::CostOfSales;
+            }
+            node.groups = (owners + node.groups).mid(0, 2 * maxGroups);
+        }
+        // Sub-accounts follow their account.
+        for (int n = 0; n < m_s.nodes.size(); ++n) {
+            const Node& node = m_s.nodes.at(n);
+            if (node.role == Role::Account)
+                for (const int m : node.members) {
+                    m_s.nodes[m].section = node.section;
+                    m_s.nodes[m].groups = node.groups;
+                }
+        }
+    }
+
+    // --- what the user hears of ---------------------------------------------------------
+
+    void disagree(int n, const Amounts& file, const Amounts& read, const QString& what) {
+        const Node& node = m_s.nodes.at(n);
+        QList<int> keys;
+        for (auto it = file.cbegin(); it != file.cend(); ++it)
+            if (it.value() != read.value(it.key()))
+                keys.append(it.key());
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            if (it.value() != file.value(it.key()) && !keys.contains(it.key()))
+                keys.append(it.key());
+        if (keys.isEmpty())
+            return;
+        std::sort(keys.begin(), keys.end());
+        const int key = keys.first();
+        const QString where = key == booktable::balanceKey
+                                  ? QString()
+                                  : QStringLiteral("の%1").arg(amountKeyName(key));
+        QString text =
+            QStringLiteral("%1行目「%2」%3 %4が、%5を足した %6と合いません。")
+                .arg(node.line)
+                .arg(node.name, where, yenText(file.value(key)), what, yenText(read.value(key)));
+        if (keys.size() > 1)
+            text.insert(text.size() - 1,
+                        QStringLiteral("（ほかに%1か所合いません）").arg(keys.size() - 1));
+        m_s.disagreements.append(text);
+    }
+
+    void unreadableNotes() {
+        for (const Row& row : m_book.rows)
+            for (const booktable::Unreadable& u : row.unreadable)
+                m_s.notes.append(
+                    QStringLiteral("%1行目「%2」の%3「%4」は金額として読めないため、取り込みに"
+                                   "使いません。")
+                        .arg(row.line)
+                        .arg(row.name, u.column.isEmpty() ? QStringLiteral("金額") : u.column,
+                             u.text));
+    }
+
+    // A monthly table's own 合計 column against the months of its row.
+    void rowTotalChecks() {
+        for (int n = 0; n < m_s.nodes.size(); ++n) {
+            const Node& node = m_s.nodes.at(n);
+            const Row* row = rowOf(n);
+            if (!node.fileTotal || !row || !row->unreadable.isEmpty() || node.role == Role::Heading)
+                continue;
+            qint64 sum = 0;
+            for (const qint64 yen : row->amounts)
+                if (!bookfigures::addTo(sum, yen))
+                    m_s.overflow = true;
+            if (!agrees({{0, *node.fileTotal}}, {{0, sum}}, row->amounts.size(), m_book.unitYen))
+                m_s.disagreements.append(
+                    QStringLiteral("%1行目「%2」の合計の列 %3が、各月を足した %4と合いません。")
+                        .arg(node.line)
+                        .arg(node.name, yenText(*node.fileTotal), yenText(sum)));
+        }
+    }
+
+    const Book& m_book;
+    const std::function<bool(const QString&)>& m_known;
+    const bool m_contraRule;
+    Structure m_s;
+    QList<int> m_roots;
+    QList<QList<int>> m_children;
+    QList<int> m_parent;
+    QList<int> m_depth;
+    QList<Kind> m_kind;
+    QList<int> m_spanStart;  // total below its rows: the position its rows begin after
+    QList<int> m_ownerAbove; // a row counted in the total standing above it
+    QList<int> m_owner;      // the total whose known rows include this one
+    QHash<int, int> m_position;
+    QList<QString> m_statement; // the 帳票 in force at each node
+    QList<bool> m_isSub;
+};
+
+} // namespace
+
+bool isDifferenceLine(const QString& key) {
+    if (!key.endsWith(QStringLiteral("利益")) && !key.endsWith(QStringLiteral("損失")) &&
+        !key.endsWith(QStringLiteral("損益")) && !key.endsWith(QStringLiteral("金額")))
+        return false;
+    static const QRegularExpression profit(
+        QStringLiteral("^(売上総|営業|経常|税引前当期純?|税引前|税引後当期純?|当期純?|差引)"
+                       "(利益|損失|損益)(金額)?$"));
+    return profit.match(key).hasMatch();
+}
+
+bool isGroupName(const QString& key) {
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        for (const char* name : {"売上原価",
+                                 "当期製品製造原価",
+                                 "当期総製造費用",
+                                 "製造原価",
+                                 "当期製造原価",
+                                 "製品製造原価",
+                                 "完成工事原価",
+                                 "材料費",
+                                 "労務費",
+                                 "製造経費",
+                                 "経費",
+                                 "販売費及び一般管理費",
+                                 "販売費及一般管理費",
+                                 "販売費・一般管理費",
+                                 "一般管理費",
+                                 "販管費",
+                                 "営業外収益",
+                                 "営業外費用",
+                                 "特別利益",
+                                 "特別損失",
+                                 "流動資産",
+                                 "固定資産",
+                                 "有形固定資産",
+                                 "無形固定資産",
+                                 "投資その他の資産",
+                                 "繰延資産",
+                                 "流動負債",
+                                 "固定負債",
+                                 "資産の部",
+                                 "負債の部",
+                                 "純資産の部",
+                                 "資産",
+                                 "負債",
+                                 "純資産",
+                                 "株主資本",
+                                 "資本剰余金",
+                                 "利益剰余金",
+                                 "その他利益剰余金",
+                                 "売上高",
+                                 "人件費",
+                                 "現金及び預金",
+                                 "現金預金",
+                                 "棚卸資産"})
+            set.insert(QString::fromUtf8(name));
+        return set;
+    }();
+    return names.contains(key);
+}
+
+bool isContraAccount(const QString& key) {
+    if (key.startsWith(QStringLiteral("期末")) && key.endsWith(QStringLiteral("棚卸高")))
+        return true;
+    for (const char* part : {"他勘定振替", "値引", "戻り", "戻し", "割戻"})
+        if (key.contains(QString::fromUtf8(part)))
+            return true;
+    return key.endsWith(QStringLiteral("累計額")) || key == QStringLiteral("貸倒引当金") ||
+           key == QStringLiteral("自己株式");
+}
+
+AccountSection sectionAfter(const QString& key, AccountSection current) {
+    if (isDifferenceLine(key) || baseOfTotal(key))
+        return current;
+    if (key.contains(QStringLiteral("製造")) || key == QStringLiteral("材料費") ||
+        key == QStringLiteral("労務費"))
+        return AccountSection::Manufacturing;
+    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("完成工事原価")))
+        return AccountSection::CostOfSales;
+    for (const char* other :
+         {"販売費", "一般管理費", "販管費", "営業外", "特別利益", "特別損失", "資産", "負債",
+          "純資産", "売上高", "収益", "損益計算書", "貸借対照表", "株主資本", "法人税"})
+        if (key.contains(QString::fromUtf8(other)))
+            return AccountSection::Other;
+    return current;
+}
+
+bool agrees(const Amounts& total, const Amounts& sum, qsizetype rows, qint64 unitYen) {
+    if (unitYen <= 1)
+        return equalAmounts(total, sum);
+    const qint64 tolerance = std::max<qsizetype>(rows, 1) * unitYen;
+    const auto near = [tolerance](qint64 a, qint64 b) {
+        qint64 difference = 0;
+        return !__builtin_sub_overflow(a, b, &difference) && difference <= tolerance &&
+               difference >= -tolerance;
+    };
+    for (auto it = total.cbegin(); it != total.cend(); ++it)
+        if (!near(it.value(), sum.value(it.key())))
+            return false;
+    for (auto it = sum.cbegin(); it != sum.cend(); ++it)
+        if (!near(total.value(it.key()), it.value()))
+            return false;
+    return true;
+}
+
+QString yenText(qint64 yen) {
+    return QLocale(QLocale::Japanese).toString(yen) + QStringLiteral("円");
+}
+
+QString amountKeyName(int key) {
+    if (key == booktable::closingKey)
+        return QStringLiteral("決算整理");
+    if (key >= 1 && key <= 12)
+        return QStringLiteral("%1月").arg(key);
+    return QString();
+}
+
+Structure analyse(const Book& book, const std::function<bool(const QString& key)>& knownAccount) {
+    return Builder(book, knownAccount).run();
+}
+
+} // namespace gaikyo::bookstructure

@@ -1,0 +1,143 @@
+#include "loadedcompany.h"
+
+#include "companypaths.h"
+#include "datafile/drivec.h"
+#include "datafile/filechannel.h"
+#include "datafile/numbers.h"
+#include "masterfile.h"
+#include "screen/fieldmerge.h"
+
+#include <QFileInfo>
+#include <variant>
+
+namespace gaikyo::loadedcompany {
+
+namespace {
+
+using Member = std::variant<qint32 CompanyRecord::*, QString CompanyRecord::*>;
+
+struct Line {
+    const char* name;
+    Member member;
+};
+
+// Lines 1–15 of the master file.
+const Line lines[] = {
+    {"法人コード", &CompanyRecord::code},
+    {"フリガナ", &CompanyRecord::furigana},
+    {"法人名", &CompanyRecord::name},
+    {"納税地", &CompanyRecord::address},
+    {"電話番号", &CompanyRecord::telephone},
+    {"事業年度（自）の年", &CompanyRecord::startYear},
+    {"事業年度（自）の月", &CompanyRecord::startMonth},
+    {"事業年度（自）の日", &CompanyRecord::startDay},
+    {"事業年度（至）の年", &CompanyRecord::endYear},
+    {"事業年度（至）の月", &CompanyRecord::endMonth},
+    {"事業年度（至）の日", &CompanyRecord::endDay},
+    {"ホームページアドレス", &CompanyRecord::homePage},
+    {"応答者氏名", &CompanyRecord::respondent},
+    {"整理番号", &CompanyRecord::referenceNumber},
+    {"代表取締役の氏名", &CompanyRecord::representative},
+};
+
+QString valueOf(const CompanyRecord& record, const Member& member) {
+    if (const auto* number = std::get_if<qint32 CompanyRecord::*>(&member))
+        return plainDecimal(record.**number);
+    return record.*std::get<QString CompanyRecord::*>(member);
+}
+
+void copyField(CompanyRecord& to, const CompanyRecord& from, const Member& member) {
+    if (const auto* number = std::get_if<qint32 CompanyRecord::*>(&member))
+        to.** number = from.**number;
+    else
+        to.*std::get<QString CompanyRecord::*>(member) =
+            from.*std::get<QString CompanyRecord::*>(member);
+}
+
+// The master file as it is now.
+struct Stored {
+    FileLoad load;
+    FileLoad::Outcome read = FileLoad::Outcome::Missing; // as the channel read it
+    QByteArray bytes;
+    CompanyRecord record;
+    // Every line the screens write was read (a file of 14 lines has no 代表取締役の氏名
+    // yet, which reads as empty).
+    bool whole() const {
+        return load.readWhole() ||
+               (load.outcome == FileLoad::Outcome::Short && load.missingFromLine == 15);
+    }
+};
+
+Stored readStored(qint32 code) {
+    Stored now;
+    now.load = readDataFile(paths::masterFile(code), now.bytes);
+    now.read = now.load.outcome;
+    if (now.load.loaded()) {
+        qsizetype cutLine = 0;
+        const qsizetype read =
+            masterfile::decode(now.bytes, 15, now.record, TextFields::All, &cutLine);
+        settleDecoded(now.load, read == 15, read, cutLine);
+    }
+    return now;
+}
+
+Plan decide(const LoadedCompany& loaded, const CompanyRecord& typed, const Stored& now,
+            const QString& title) {
+    const bool sameCompany = loaded.code == typed.code;
+    if (now.load.outcome == FileLoad::Outcome::Missing) {
+        // Deleting a company removes its files, never their folder: a missing folder is a
+        // fault the write reports.
+        const bool deleted = sameCompany && loaded.existed && loaded.askIfDeleted &&
+                             QFileInfo(drivec::hostPath(paths::masterFolder())).isDir();
+        if (deleted && !fieldmerge::askRecreate(title, typed.code, now.load.windowsPath))
+            return {Plan::Kind::Refused, typed, false};
+        return {Plan::Kind::Write, typed, false};
+    }
+    if (!now.whole())
+        return {Plan::Kind::Write, typed, false};
+
+    // A file that was not there at the load (or another company's load) counts as empty
+    // then: every field typed since is the screen's change.
+    CompanyRecord before;
+    before.code = typed.code;
+    const CompanyRecord& base = sameCompany && loaded.existed ? loaded.loaded : before;
+    const CompanyRecord& shown = sameCompany ? loaded.shown : before;
+    QList<fieldmerge::Field> fields;
+    for (const Line& line : lines)
+        fields.append({QString::fromUtf8(line.name), valueOf(base, line.member),
+                       valueOf(shown, line.member), valueOf(typed, line.member),
+                       valueOf(now.record, line.member)});
+    const QList<fieldmerge::Take> takes = fieldmerge::resolve(fields, title, now.load.windowsPath);
+
+    Plan plan{Plan::Kind::Write, typed, false};
+    for (qsizetype i = 0; i < takes.size(); ++i) {
+        if (takes.at(i) == fieldmerge::Take::Stored && fields.at(i).typed != fields.at(i).stored) {
+            copyField(plan.record, now.record, lines[i].member);
+            plan.tookStored = true;
+        }
+    }
+    if (now.load.loaded() && masterfile::bytes(plan.record, nullptr) == now.bytes)
+        plan.kind = Plan::Kind::Unchanged;
+    return plan;
+}
+
+} // namespace
+
+Plan merge(const LoadedCompany& loaded, const CompanyRecord& typed, const QString& title) {
+    // With the channel taken nothing can be read or written: the write says so.
+    if (FileChannel::instance().isOpen())
+        return {Plan::Kind::Write, typed, false};
+    constexpr int rounds = 3;
+    for (int round = 1;; ++round) {
+        const Stored now = readStored(typed.code);
+        const Plan plan = decide(loaded, typed, now, title);
+        if (plan.kind == Plan::Kind::Refused || round == rounds)
+            return plan;
+        QByteArray again;
+        if (readDataFile(paths::masterFile(typed.code), again).outcome == now.read &&
+            again == now.bytes)
+            return plan;
+    }
+}
+
+} // namespace gaikyo::loadedcompany

@@ -1,0 +1,1174 @@
+#!/usr/bin/env python3
+"""The books of two invented companies, exported in the shapes accounting programs use,
+and the figure every box of the form should get from each file.
+
+    python3 tests/books/makecompanies.py
+
+writes tests/data/bookimport/companies/<case>/ with the export and expected.txt. The
+expected figures come from the books themselves through the form's definitions, never
+from the files, so that a file read wrongly shows up as a box that differs.
+
+株式会社みなと商事 (A): a wholesaler, business year 令和6年4月1日～令和7年3月31日, a profit.
+株式会社やまびこ製作所 (B): a manufacturer with a 製造原価報告書, business year
+令和6年1月1日～令和6年12月31日, a loss.
+"""
+
+import os
+import random
+
+OUT = os.path.join(os.path.dirname(__file__), '..', 'data', 'bookimport', 'companies')
+
+
+# --- the books ---------------------------------------------------------------------------
+
+class Acct:
+    def __init__(self, name, yen=None, subs=None, contra=False, months=None, closing=0):
+        self.name = name
+        self.subs = subs  # [(name, yen)] or None
+        self.contra = contra
+        self.yen = sum(y for _, y in subs) if subs else yen
+        self.months = months  # 12 figures in business-year order, or None
+        self.closing = closing
+
+    def is_group(self):
+        return False
+
+
+class Group:
+    def __init__(self, name, children, total=None, side='D', section=''):
+        self.name = name
+        self.children = children
+        self.total = total  # the name of its total row, or None
+        self.side = side
+        self.section = section
+
+    def is_group(self):
+        return True
+
+    @property
+    def yen(self):
+        return sum(value(c) for c in self.children if not isinstance(c, Diff))
+
+
+class Diff:
+    def __init__(self, name, fn, loss_name=None):
+        self.name = name
+        self.fn = fn
+        self.loss_name = loss_name
+
+    def is_group(self):
+        return False
+
+
+def value(node):
+    if isinstance(node, Diff):
+        return 0
+    if isinstance(node, Group):
+        return node.yen
+    return -node.yen if node.contra else node.yen
+
+
+def walk(node, path=()):
+    """Every account with the names of the groups above it."""
+    if isinstance(node, Group):
+        for c in node.children:
+            yield from walk(c, path + (node.name,))
+    elif isinstance(node, Acct):
+        yield path, node
+
+
+def find(root, name, within=None):
+    for path, a in walk(root):
+        if a.name == name and (within is None or within in path):
+            return a
+    raise KeyError(name)
+
+
+def group(root, name):
+    if isinstance(root, Group):
+        if root.name == name:
+            return root
+        for c in root.children:
+            try:
+                return group(c, name)
+            except KeyError:
+                pass
+    raise KeyError(name)
+
+
+# A: 株式会社みなと商事 ------------------------------------------------------------------
+
+def a_books():
+    assets = Group('資産の部', [
+        Group('流動資産', [
+            Group('現金及び預金', [
+                Acct('現金', 152340),
+                Acct('普通預金', subs=[('東西銀行', 8000000), ('南北信用金庫', 4313221)]),
+                Acct('当座預金', 2104500),
+                Acct('定期預金', 3000000),
+            ], total='現金及び預金合計'),
+            Acct('受取手形', 1250000),
+            Acct('売掛金', 15678900),
+            Acct('商品', 6420000),
+            Acct('前払費用', 180000),
+            Acct('短期貸付金', 500000),
+        ], total='流動資産合計'),
+        Group('固定資産', [
+            Acct('建物', 12000000),
+            Acct('建物附属設備', 1850000),
+            Acct('車両運搬具', 2400000),
+            Acct('工具器具備品', 640000),
+            Acct('土地', 18000000),
+            Acct('ソフトウェア', 300000),
+            Acct('差入保証金', 900000),
+        ], total='固定資産合計'),
+    ], total='資産の部合計', side='D')
+    liabilities = Group('負債の部', [
+        Group('流動負債', [
+            Acct('支払手形', 2100000),
+            Acct('買掛金', 9876543),
+            Acct('短期借入金', 5000000),
+            Acct('未払金', 1234000),
+            Acct('未払法人税等', 1100000),
+            Acct('預り金', subs=[('源泉所得税', 210000), ('住民税', 95000),
+                                ('社会保険料', 480000)]),
+        ], total='流動負債合計'),
+        Group('固定負債', [
+            Acct('長期借入金', 20000000),
+            Acct('役員借入金', 4000000),
+        ], total='固定負債合計'),
+    ], total='負債の部合計', side='C')
+
+    rnd = random.Random(20240401)
+
+    def spread(total, weights=None, closing=0):
+        """Twelve monthly figures in business-year order adding up, with the closing
+        entries, to the year's total."""
+        rest = total - closing
+        weights = weights or [rnd.uniform(0.8, 1.2) for _ in range(12)]
+        months = [int(rest * w / sum(weights)) for w in weights]
+        months[-1] += rest - sum(months)
+        return months
+
+    def flow(name, total, weights=None, closing=0, contra=False, subs=None):
+        if subs:
+            a = Acct(name, subs=subs, contra=contra)
+            a.sub_months = [spread(y) for _, y in subs]
+            a.months = [sum(m[i] for m in a.sub_months) for i in range(12)]
+            a.closing = 0
+            return a
+        return Acct(name, total, contra=contra, months=spread(total, weights, closing),
+                    closing=closing)
+
+    def only(month, total):
+        months = [0] * 12
+        months[month] = total
+        return months
+
+    sales = Group('売上高', [
+        flow('売上高', 184352600, subs=[('北浜食品', 98765400), ('西町マート', 52341200),
+                                      ('その他', 33246000)]),
+        flow('売上値引高', 352600, contra=True),
+    ], total='純売上高', side='C', section='revenue')
+    cost = Group('売上原価', [
+        Acct('期首商品棚卸高', 5980000, months=only(0, 5980000)),
+        flow('仕入高', 132456700),
+        flow('仕入値引高', 256700, contra=True),
+        Acct('期末商品棚卸高', 6420000, contra=True, months=[0] * 12, closing=6420000),
+    ], total='売上原価', side='D', section='cost')
+    bonus = [0] * 12
+    bonus[3] = 1400000  # July
+    bonus[8] = 1400000  # December
+    expenses = Group('販売費及び一般管理費', [
+        flow('役員報酬', 12000000, weights=[1] * 12),
+        flow('給料手当', 15600000, weights=[1] * 12),
+        flow('雑給', 2340000),
+        Acct('賞与', 3200000, months=bonus, closing=400000),
+        flow('法定福利費', 3380000),
+        flow('福利厚生費', 420000),
+        Acct('退職金', 600000, months=only(5, 600000)),
+        flow('外注費', 1800000),
+        flow('荷造運賃', 2150000),
+        flow('旅費交通費', 1230000),
+        flow('接待交際費', 980000),
+        flow('地代家賃', 2400000, weights=[1] * 12),
+        flow('租税公課', 560000),
+        Acct('減価償却費', 1420000, months=[0] * 12, closing=1420000),
+        flow('通信費', 480000),
+        flow('水道光熱費', 390000),
+        flow('消耗品費', 610000),
+        flow('支払手数料', 320000),
+        flow('雑費', 95432),
+    ], total='販売費及び一般管理費合計', side='D', section='expenses')
+    income = Group('営業外収益', [flow('受取利息', 12345), flow('雑収入', 230000)],
+                   total='営業外収益合計', side='C', section='revenue')
+    charges = Group('営業外費用', [flow('支払利息', 468000), flow('手形売却損', 32000)],
+                    total='営業外費用合計', side='D', section='expenses')
+    special = Group('特別損失', [Acct('固定資産除却損', 150000, months=only(10, 150000))],
+                    total='特別損失合計', side='D', section='expenses')
+    gross = Diff('売上総利益', lambda: sales.yen - cost.yen)
+    operating = Diff('営業利益', lambda: gross.fn() - expenses.yen)
+    ordinary = Diff('経常利益', lambda: operating.fn() + income.yen - charges.yen)
+    pretax = Diff('税引前当期純利益', lambda: ordinary.fn() - special.yen)
+    pl = Group('損益計算書', [sales, cost, gross, expenses, operating, income, charges, ordinary,
+                          special, pretax], side='C')
+    equity = Group('純資産の部', [
+        Acct('資本金', 10000000),
+        Acct('繰越利益剰余金', assets.yen - liabilities.yen - 10000000),
+    ], total='純資産の部合計', side='C')
+    bs = Group('貸借対照表', [assets, liabilities, equity])
+    return Company('A', '株式会社みなと商事', 4, bs, pl, None)
+
+
+# B: 株式会社やまびこ製作所 --------------------------------------------------------------
+
+def b_books():
+    rnd = random.Random(20240101)
+
+    def spread(total, weights=None, closing=0):
+        rest = total - closing
+        weights = weights or [rnd.uniform(0.8, 1.2) for _ in range(12)]
+        months = [int(rest * w / sum(weights)) for w in weights]
+        months[-1] += rest - sum(months)
+        return months
+
+    def flow(name, total, weights=None, closing=0, contra=False):
+        return Acct(name, total, contra=contra, months=spread(total, weights, closing),
+                    closing=closing)
+
+    def only(month, total):
+        months = [0] * 12
+        months[month] = total
+        return months
+
+    bonus_works = [0] * 12
+    bonus_works[6] = 1100000
+    bonus_works[11] = 1300000
+    bonus_office = [0] * 12
+    bonus_office[6] = 350000
+    bonus_office[11] = 450000
+    materials = Group('材料費', [
+        Acct('期首材料棚卸高', 2300000, months=only(0, 2300000)),
+        flow('材料仕入高', 38765400),
+        Acct('期末材料棚卸高', 2865400, contra=True, months=[0] * 12, closing=2865400),
+    ], total='材料費計', section='manufacturing')
+    labour = Group('労務費', [
+        flow('賃金', 21600000, weights=[1] * 12),
+        flow('雑給', 1850000),
+        Acct('賞与', 2400000, months=bonus_works),
+        flow('法定福利費', 3720000),
+        flow('福利厚生費', 380000),
+    ], total='労務費計', section='manufacturing')
+    overheads = Group('製造経費', [
+        flow('外注加工費', 9870000),
+        flow('電力費', 2340000),
+        Acct('減価償却費', 3150000, months=[0] * 12, closing=3150000),
+        flow('地代家賃', 1800000, weights=[1] * 12),
+        flow('租税公課', 420000),
+        flow('修繕費', 760000),
+        flow('消耗品費', 530000),
+        flow('雑費', 85600),
+    ], total='製造経費計', section='manufacturing')
+    made = Group('製造原価報告書', [
+        materials, labour, overheads,
+        Acct('期首仕掛品棚卸高', 1200000, months=only(0, 1200000)),
+        Acct('期末仕掛品棚卸高', 1450000, contra=True, months=[0] * 12, closing=1450000),
+    ], total='当期製品製造原価', section='manufacturing')
+    sales = Group('売上高', [flow('製品売上高', 98500000)], total='売上高合計', side='C',
+                  section='revenue')
+    transfer = Acct('当期製品製造原価', made.yen, months=[0] * 12)
+    cost = Group('売上原価', [
+        Acct('期首製品棚卸高', 3400000, months=only(0, 3400000)),
+        transfer,
+        Acct('期末製品棚卸高', 3980000, contra=True, months=[0] * 12, closing=3980000),
+    ], total='売上原価', section='cost')
+    expenses = Group('販売費及び一般管理費', [
+        flow('役員報酬', 9600000, weights=[1] * 12),
+        flow('給料手当', 6000000, weights=[1] * 12),
+        Acct('賞与', 1000000, months=bonus_office, closing=200000),
+        flow('法定福利費', 1150000),
+        flow('福利厚生費', 210000),
+        flow('荷造運賃', 1340000),
+        flow('旅費交通費', 520000),
+        flow('交際費', 430000),
+        Acct('減価償却費', 680000, months=[0] * 12, closing=680000),
+        flow('地代家賃', 1200000, weights=[1] * 12),
+        flow('租税公課', 310000),
+        flow('通信費', 180000),
+        flow('支払手数料', 150000),
+        flow('雑費', 42000),
+    ], total='販売費及び一般管理費合計', section='expenses')
+    income = Group('営業外収益', [flow('受取利息', 5400), flow('雑収入', 120000)],
+                   total='営業外収益合計', side='C', section='revenue')
+    charges = Group('営業外費用', [flow('支払利息', 820000)], total='営業外費用合計',
+                    section='expenses')
+    gross = Diff('売上総利益', lambda: sales.yen - cost.yen)
+    operating = Diff('営業利益', lambda: gross.fn() - expenses.yen, '営業損失')
+    ordinary = Diff('経常利益', lambda: operating.fn() + income.yen - charges.yen, '経常損失')
+    pretax = Diff('税引前当期純利益', lambda: ordinary.fn(), '税引前当期純損失')
+    pl = Group('損益計算書', [sales, cost, gross, expenses, operating, income, charges, ordinary,
+                          pretax], side='C')
+    assets = Group('資産の部', [
+        Group('流動資産', [
+            Acct('現金', 84300),
+            Acct('普通預金', 6540000),
+            Acct('当座預金', 1780000),
+            Acct('受取手形', 3400000),
+            Acct('売掛金', 11250000),
+            Acct('製品', 3980000),
+            Acct('仕掛品', 1450000),
+            Acct('原材料', 2865400),
+            Acct('貯蔵品', 120000),
+            Acct('未収入金', 260000),
+        ], total='流動資産合計'),
+        Group('固定資産', [
+            Acct('建物', 22000000),
+            Acct('機械装置', 14500000),
+            Acct('車両運搬具', 1900000),
+            Acct('工具器具備品', 880000),
+            Acct('土地', 15000000),
+        ], total='固定資産合計'),
+    ], total='資産の部合計', side='D')
+    liabilities = Group('負債の部', [
+        Group('流動負債', [
+            Acct('支払手形', 4200000),
+            Acct('買掛金', 6780000),
+            Acct('短期借入金', 10000000),
+            Acct('未払金', 2300000),
+            Acct('預り金', 640000),
+        ], total='流動負債合計'),
+        Group('固定負債', [
+            Acct('長期借入金', 35000000),
+            Acct('代表者借入金', 8000000),
+        ], total='固定負債合計'),
+    ], total='負債の部合計', side='C')
+    equity = Group('純資産の部', [
+        Acct('資本金', 10000000),
+        Acct('繰越利益剰余金', assets.yen - liabilities.yen - 10000000),
+    ], total='純資産の部合計', side='C')
+    bs = Group('貸借対照表', [assets, liabilities, equity])
+    # The monthly figures of 当期製品製造原価 are those of the manufacturing costs.
+    transfer.months = [sum(month_value(c, i) for c in made.children) for i in range(12)]
+    transfer.closing = sum(closing_value(c) for c in made.children)
+    return Company('B', '株式会社やまびこ製作所', 1, bs, pl, made)
+
+
+def month_value(node, i):
+    if isinstance(node, Diff):
+        return 0
+    if isinstance(node, Group):
+        return sum(month_value(c, i) for c in node.children)
+    v = node.months[i]
+    return -v if node.contra else v
+
+
+def closing_value(node):
+    if isinstance(node, Diff):
+        return 0
+    if isinstance(node, Group):
+        return sum(closing_value(c) for c in node.children)
+    return -node.closing if node.contra else node.closing
+
+
+class Company:
+    def __init__(self, key, name, start, bs, pl, made):
+        self.key = key
+        self.name = name
+        self.start = start
+        self.bs = bs
+        self.pl = pl
+        self.made = made
+
+    def statements(self):
+        """The statements in the order a trial balance lists them."""
+        parts = [self.bs]
+        if self.made:
+            parts.append(self.made)
+        parts.append(self.pl)
+        return parts
+
+    def acct(self, name, within=None):
+        for root in self.statements():
+            try:
+                return find(root, name, within)
+            except KeyError:
+                pass
+        raise KeyError(name)
+
+    def group(self, name):
+        for root in self.statements():
+            try:
+                return group(root, name)
+            except KeyError:
+                pass
+        raise KeyError(name)
+
+    def diff(self, name):
+        for c in self.pl.children:
+            if isinstance(c, Diff) and c.name == name:
+                return c.fn()
+        raise KeyError(name)
+
+
+# --- what the form asks for --------------------------------------------------------------
+
+def thousands(yen):
+    return int(yen / 1000)  # cut towards zero
+
+
+def grouped(n):
+    return '' if n == 0 else f'{n:,}'
+
+
+def main_accounts(c):
+    """Item 7 in yen, with the accounts each box takes (so that the rest is unmapped)."""
+    a = c.acct
+    boxes = {}
+    used = set()
+
+    def take(box, *names, within=None, sign=1):
+        total = 0
+        for n in names:
+            acct = a(n, within)
+            used.add(id(acct))
+            total += (-acct.yen if acct.contra else acct.yen) * sign
+        boxes[box] = boxes.get(box, 0) + total
+
+    if c.key == 'A':
+        take(1, '売上高', '売上値引高')
+        boxes[3] = c.group('売上原価').yen
+        take(4, '期首商品棚卸高')
+        take(5, '仕入高', '仕入値引高')
+        take(8, '期末商品棚卸高', sign=-1)
+        take(13, '給料手当', '雑給', '賞与')
+        take(14, '接待交際費')
+        take(15, '減価償却費')
+        take(16, '地代家賃', '租税公課')
+        take(18, '支払利息', '手形売却損')
+        take(21, '現金', '普通預金', '当座預金', '定期預金')
+        take(25, '短期貸付金')
+        take(26, '建物', '建物附属設備')
+        take(33, '役員借入金')
+        take(34, '短期借入金', '長期借入金')
+    else:
+        take(1, '製品売上高')
+        boxes[3] = c.group('売上原価').yen
+        take(4, '期首製品棚卸高')
+        # 原材料費: the materials used, as 材料費 adds them up.
+        take(5, '期首材料棚卸高', '材料仕入高', '期末材料棚卸高')
+        # 労務費 without 福利厚生費.
+        take(6, '賃金', '雑給', '賞与', '法定福利費', within='労務費')
+        take(7, '外注加工費')
+        take(8, '期末製品棚卸高', sign=-1)
+        take(9, '減価償却費', within='製造経費')
+        take(10, '地代家賃', '租税公課', within='製造経費')
+        take(13, '給料手当', '賞与', within='販売費及び一般管理費')
+        take(14, '交際費')
+        take(15, '減価償却費', within='販売費及び一般管理費')
+        take(16, '地代家賃', '租税公課', within='販売費及び一般管理費')
+        take(18, '支払利息')
+        take(21, '現金', '普通預金', '当座預金')
+        take(24, '製品', '仕掛品', '原材料', '貯蔵品')
+        take(26, '建物')
+        take(27, '機械装置')
+        take(33, '代表者借入金')
+        take(34, '短期借入金', '長期借入金')
+        used.add(id(a('当期製品製造原価', '売上原価')))
+    take(12, '役員報酬')
+    take(22, '受取手形')
+    take(23, '売掛金')
+    if c.key == 'A':
+        take(24, '商品')
+    take(28, '車両運搬具')
+    take(29, '土地')
+    take(31, '支払手形')
+    take(32, '買掛金')
+    boxes[11] = c.diff('売上総利益')
+    boxes[17] = c.diff('営業利益')
+    boxes[19] = c.diff('税引前当期純利益')
+    boxes[20] = c.group('資産の部').yen
+    boxes[30] = c.group('負債の部').yen
+    boxes[35] = c.group('純資産の部').yen
+    return boxes, used
+
+
+def monthly(c):
+    """Item 17 in yen for each calendar month: 売上, 仕入, 外注費, 人件費."""
+    columns = {1: [], 3: [], 5: [], 6: []}
+    used = set()
+
+    def accts(*names, within=None):
+        out = []
+        for n in names:
+            acct = c.acct(n, within)
+            used.add(id(acct))
+            out.append(acct)
+        return out
+
+    if c.key == 'A':
+        columns[1] = accts('売上高', '売上値引高')
+        columns[3] = accts('仕入高', '仕入値引高')
+        columns[5] = accts('外注費')
+        # 人件費: pay and bonuses, officers included; no 法定福利費, 福利厚生費, 退職金.
+        columns[6] = accts('役員報酬', '給料手当', '雑給', '賞与')
+    else:
+        columns[1] = accts('製品売上高')
+        columns[3] = accts('材料仕入高')
+        columns[5] = accts('外注加工費')
+        columns[6] = (accts('賃金', '雑給', '賞与', within='労務費') +
+                      accts('役員報酬', '給料手当', '賞与', within='販売費及び一般管理費'))
+    used.add(id(c.acct('当期製品製造原価', '売上原価')) if c.key == 'B' else None)
+    out = {}
+    for column, accounts in columns.items():
+        months = []
+        for i in range(12):
+            v = sum((-x.months[i] if x.contra else x.months[i]) for x in accounts)
+            if i == 11:  # the closing entries belong to the year's last month
+                v += sum((-x.closing if x.contra else x.closing) for x in accounts)
+            months.append(v)
+        out[column] = months
+    return out, used
+
+
+def month_box(row, column):
+    return f'Text{(column - 1) * 14 + row}'
+
+
+# --- writing the exports -------------------------------------------------------------------
+
+def money(yen, minus='-', quote=True, unit=1):
+    n = int(yen / unit) if unit > 1 else yen
+    text = f'{abs(n):,}'
+    if n < 0:
+        text = minus + text
+    return f'"{text}"' if quote and (',' in text) else text
+
+
+def write(case, name, text, encoding='cp932', bom=b'', tail=b''):
+    folder = os.path.join(OUT, case)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), 'wb') as f:
+        f.write(bom + text.encode(encoding) + tail)
+
+
+def expected(case, title, screen, start, file, boxes, unmapped, extra=()):
+    lines = [f'# {title}', f'screen={screen}', f'start={start}', f'file={file}']
+    for box, text in sorted(boxes.items(), key=lambda kv: int(kv[0][4:])):
+        if text:
+            lines.append(f'{box}={text}')
+    lines += [f'unmapped={u}' for u in unmapped]
+    lines += list(extra)
+    folder = os.path.join(OUT, case)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, 'expected.txt'), 'w', encoding='utf-8') as f:
+        f.write('\n'.join(lines) + '\n')
+
+
+def listed(name, yen, credit=False, unit=1):
+    """An account as the dialog lists those that go into no box."""
+    shown = -yen if credit else yen
+    k = thousands(shown)
+    text = f'{shown:,}円' if k == 0 else f'{k:,}千円'
+    return f'{name}　{text}' + ('（貸方）' if credit else '')
+
+
+def main_expected(c, unit=1, file_figures=None):
+    boxes, used = main_accounts(c)
+    if file_figures:  # a file in 千円: the boxes add up the file's own figures
+        boxes = file_figures
+    return {f'Text{b}': grouped(thousands(y)) for b, y in boxes.items()}, used
+
+
+def unmapped_main(c, used, order, credit_of=None, unit=1):
+    out = []
+    for acct in order:
+        if id(acct) in used or acct.yen == 0:
+            continue
+        yen = acct.yen
+        if unit > 1:
+            yen = thousands(yen) * 1000
+        credit = credit_of(acct) if credit_of else False
+        out.append(listed(acct.name, -yen if credit else yen, credit))
+    return out
+
+
+def leaves(c):
+    """The accounts in the order of a trial balance."""
+    out = []
+    for root in c.statements():
+        for path, a in walk(root):
+            out.append((path, a))
+    return out
+
+
+# A ----------------------------------------------------------------------------------------
+
+def a_flat_cp932(c):
+    """A, flat, code page 932: 【】 headings, totals below their accounts, (単位：円), a
+    補助科目 column whose rows repeat their account; 預り金 only by its 補助科目."""
+    rows = ['残高試算表', f'{c.name},令和6年4月1日～令和7年3月31日,（単位：円）',
+            '勘定科目,補助科目,前期繰越,借方金額,貸方金額,期末残高,構成比']
+
+    def emit(node, top):
+        if isinstance(node, Diff):
+            rows.append(f'{node.name},,,,,{money(node.fn())},')
+            return
+        if isinstance(node, Group):
+            if top:
+                rows.append(f'【{node.name}】,,,,,,')
+            for ch in node.children:
+                emit(ch, False)
+            if node.total:
+                rows.append(f'{node.total},,,,,{money(node.yen)},')
+            return
+        # 預り金 has no row of its own: only its 補助科目, each naming it.
+        if node.name != '預り金':
+            rows.append(f'{node.name},,"1,000","2,000","3,000",{money(node.yen)},1.5')
+        for sub, yen in node.subs or []:
+            rows.append(f'{node.name},{sub},,,,{money(yen)},0.5')
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, True)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_thousands(c):
+    """A, in 千円 (表示単位：千円): every figure cut to 千円 by the program, totals too."""
+    rows = ['合計残高試算表', '表示単位：千円', '科目,当期残高']
+    figures = {}
+
+    def emit(node):
+        if isinstance(node, Diff):
+            rows.append(f'{node.name},{money(node.fn(), unit=1000)}')
+            return
+        if isinstance(node, Group):
+            rows.append(f'[{node.name}],')
+            for ch in node.children:
+                emit(ch)
+            if node.total:
+                rows.append(f'{node.total},{money(node.yen, unit=1000)}')
+            return
+        rows.append(f'{node.name},{money(node.yen, unit=1000)}')
+
+    for g in c.bs.children + c.pl.children:
+        emit(g)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_thousands_boxes(c):
+    """What the 千円 file justifies: its own figures, added up where a box takes several."""
+    boxes, used = main_accounts(c)
+    t = lambda yen: thousands(yen) * 1000
+    a = c.acct
+    f = {}
+    f[1] = t(a('売上高').yen) - t(a('売上値引高').yen)
+    f[3] = t(c.group('売上原価').yen)
+    f[4] = t(a('期首商品棚卸高').yen)
+    f[5] = t(a('仕入高').yen) - t(a('仕入値引高').yen)
+    f[8] = t(a('期末商品棚卸高').yen)
+    f[11] = t(c.diff('売上総利益'))
+    f[12] = t(a('役員報酬').yen)
+    f[13] = t(a('給料手当').yen) + t(a('雑給').yen) + t(a('賞与').yen)
+    f[14] = t(a('接待交際費').yen)
+    f[15] = t(a('減価償却費').yen)
+    f[16] = t(a('地代家賃').yen) + t(a('租税公課').yen)
+    f[17] = t(c.diff('営業利益'))
+    f[18] = t(a('支払利息').yen) + t(a('手形売却損').yen)
+    f[19] = t(c.diff('税引前当期純利益'))
+    f[20] = t(c.group('資産の部').yen)
+    # The file's own 現金及び預金合計 is the box's figure.
+    f[21] = t(c.group('現金及び預金').yen)
+    for box, name in [(22, '受取手形'), (23, '売掛金'), (24, '商品'), (25, '短期貸付金'),
+                      (28, '車両運搬具'), (29, '土地'), (31, '支払手形'), (32, '買掛金'),
+                      (33, '役員借入金')]:
+        f[box] = t(a(name).yen)
+    f[26] = t(a('建物').yen) + t(a('建物附属設備').yen)
+    f[30] = t(c.group('負債の部').yen)
+    f[34] = t(a('短期借入金').yen) + t(a('長期借入金').yen)
+    f[35] = t(c.group('純資産の部').yen)
+    return f, used
+
+
+def a_hierarchy_columns(c):
+    """A, the hierarchy over five columns (区分 / 中区分 / 小区分 / 勘定科目 / 補助科目)
+    with only the first headed; totals in the column of their group."""
+    rows = [f'{c.name}　残高試算表（令和7年3月31日現在）', '（単位：円）',
+            '区分,,,,,期末残高']
+
+    def emit(node, depth):
+        def line(name, depth, figure=''):
+            cells = [''] * 5
+            cells[depth] = name
+            rows.append(','.join(cells) + ',' + figure)
+        if isinstance(node, Diff):
+            line(node.name, depth, money(node.fn()))
+            return
+        if isinstance(node, Group):
+            line(node.name, depth)
+            for ch in node.children:
+                emit(ch, min(depth + 1, 3) if ch.is_group() else 3)
+            if node.total:
+                line(node.total, depth, money(node.yen))
+            return
+        if node.subs:
+            line(node.name, 3, money(node.yen))
+            for sub, yen in node.subs:
+                line(sub, 4, money(yen))
+            return
+        line(node.name, 3, money(node.yen))
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, 0)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def side_of(c, path, acct):
+    """Whether an account is kept on the credit side."""
+    credit_groups = {'負債の部', '純資産の部', '売上高', '営業外収益'}
+    credit = any(p in credit_groups for p in path)
+    return not credit if acct.contra else credit
+
+
+def a_debit_credit_tab(c):
+    """A, tab-separated code page 932 with an end-of-file byte: 科目コード + 科目名,
+    借方残高 and 貸方残高, no headings, totals below in their own side."""
+    rows = ['残高試算表\t\t\t', '科目コード\t科目名\t借方残高\t貸方残高']
+    code = [100]
+
+    def cells(yen, credit):
+        if credit:
+            yen = -yen
+        return (money(yen, quote=False), '') if yen >= 0 else ('', money(-yen, quote=False))
+
+    def emit(node, path):
+        if isinstance(node, Diff):
+            d, cr = cells(node.fn(), True)
+            rows.append(f'\t{node.name}\t{d}\t{cr}')
+            return
+        if isinstance(node, Group):
+            for ch in node.children:
+                emit(ch, path + (node.name,))
+            if node.total:
+                credit = any(p in {'負債の部', '純資産の部', '売上高', '営業外収益'}
+                             for p in path + (node.name,))
+                d, cr = cells(node.yen, credit)
+                rows.append(f'\t{node.total}\t{d}\t{cr}')
+            return
+        code[0] += 1
+        d, cr = cells(node.yen, side_of(c, path, node))
+        rows.append(f'{code[0]}\t{node.name}\t{d}\t{cr}')
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, ())
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_unicode_text(c):
+    """A, Excel's 「Unicode テキスト」: UTF-16LE with its mark, tabs; 科　　　目 and 残高;
+    indented accounts under headings, totals below; negatives with △."""
+    rows = [f'{c.name}\t', '科　　　目\t残高']
+
+    def emit(node, indent):
+        pad = '　' * indent
+        if isinstance(node, Diff):
+            rows.append(f'{pad}{node.name}\t{money(node.fn(), minus="△", quote=False)}')
+            return
+        if isinstance(node, Group):
+            rows.append(f'{pad}{node.name}\t')
+            for ch in node.children:
+                emit(ch, indent + 1)
+            if node.total:
+                rows.append(f'{pad}{node.total}\t{money(node.yen, quote=False)}')
+            return
+        rows.append(f'{pad}{node.name}\t{money(node.yen, quote=False)}')
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, 0)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+# B ----------------------------------------------------------------------------------------
+
+def b_rows(c, emit_group_heading, account_line, total_line, diff_line, loss_style):
+    rows = []
+
+    def diff(node):
+        v = node.fn()
+        if v < 0 and loss_style == 'name':
+            rows.append(diff_line(node.loss_name or node.name, -v))
+        else:
+            rows.append(diff_line(node.name, v))
+
+    def emit(node, depth):
+        if isinstance(node, Diff):
+            diff(node)
+            return
+        if isinstance(node, Group):
+            emit_group_heading(rows, node, depth)
+            for ch in node.children:
+                emit(ch, depth + 1)
+            if node.total:
+                rows.append(total_line(node.total, node.yen, depth))
+            return
+        rows.append(account_line(node.name, node.yen, depth))
+
+    return rows, emit
+
+
+def b_brackets(c):
+    """B, flat, code page 932: [製造原価報告書] [材料費] [労務費] [製造経費] headings,
+    勘定科目／補助科目 and 期間残高, 営業損失 as a loss line."""
+    rows = [f'試算表　{c.name}', '（単位：円）', '勘定科目／補助科目,期間残高']
+
+    def heading(rows, node, depth):
+        if node.name in ('損益計算書', '貸借対照表', '製造原価報告書') or depth <= 1:
+            rows.append(f'[{node.name}],')
+
+    out, emit = b_rows(c, heading, lambda n, y, d: f'{n},{money(y)}',
+                       lambda n, y, d: f'{n},{money(y)}', lambda n, y: f'{n},{money(y)}', 'name')
+    for root in (c.made, c.pl, c.bs):
+        emit(root, 0)
+    return '\r\n'.join(rows + out) + '\r\n'
+
+
+def b_statement_column(c):
+    """B, a 帳票 column naming the statement; no headings, totals below; 当月残高;
+    negatives with a minus."""
+    rows = ['帳票,勘定科目,当月残高']
+    for statement, root in (('製造原価報告書', c.made), ('損益計算書', c.pl),
+                            ('貸借対照表', c.bs)):
+        def heading(rows, node, depth):
+            pass
+        out, emit = b_rows(c, heading, lambda n, y, d: f'{statement},{n},{money(y)}',
+                           lambda n, y, d: f'{statement},{n},{money(y)}',
+                           lambda n, y: f'{statement},{n},{money(y)}', 'sign')
+        for ch in root.children:
+            emit(ch, 1)
+        if root.total:
+            out.append(f'{statement},{root.total},{money(root.yen)}')
+        rows += out
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def b_tree(c):
+    """B, a tree: every total stands above its accounts, indented by depth (two
+    half-width spaces a level); 残高; losses with △."""
+    rows = [f'{c.name}', '科目名,残高']
+
+    def emit(node, depth):
+        pad = '  ' * depth
+        if isinstance(node, Diff):
+            rows.append(f'{pad}{node.name},{money(node.fn(), minus="△")}')
+            return
+        if isinstance(node, Group):
+            name = node.total if node.name in ('製造原価報告書',) else node.name
+            rows.append(f'{pad}{name},{money(node.yen)}')
+            for ch in node.children:
+                emit(ch, depth + 1)
+            return
+        rows.append(f'{pad}{node.name},{money(node.yen)}')
+
+    for ch in c.bs.children:
+        emit(ch, 0)
+    emit(c.made, 0)  # 当期製品製造原価 above the manufacturing costs
+    for ch in c.pl.children:
+        emit(ch, 0)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def b_no_cost_row(c):
+    """B, UTF-8 with its mark: 【製造原価】 with its sections' totals but no
+    当期製品製造原価, and no 売上原価 or 売上総利益 row: both follow from the rest."""
+    rows = ['勘定科目,期末残高']
+
+    def emit(node, depth, skip):
+        if isinstance(node, Diff):
+            if node.name == '売上総利益':
+                return
+            v = node.fn()
+            rows.append(f'{node.name},{money(v)}')
+            return
+        if isinstance(node, Group):
+            if node.name == '製造原価報告書':
+                rows.append('【製造原価】,')
+            elif depth <= 1 and node.name != '売上原価':
+                rows.append(f'【{node.name}】,')
+            elif node.name == '売上原価':
+                rows.append('【売上原価】,')
+            for ch in node.children:
+                if isinstance(ch, Acct) and ch.name == '当期製品製造原価':
+                    continue
+                emit(ch, depth + 1, skip)
+            if node.total and node.name not in ('製造原価報告書', '売上原価'):
+                rows.append(f'{node.total},{money(node.yen)}')
+            return
+        rows.append(f'{node.name},{money(node.yen)}')
+
+    for root in (c.bs, c.made, c.pl):
+        emit(root, 0, False)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+# Monthly tables ---------------------------------------------------------------------------
+
+def month_rows(c, fmt, closing_column, with_half=False, ratio=False, subs=False, unit=1,
+               tree=False, heading_style='【】'):
+    """The profit-and-loss rows of a monthly table."""
+    sales_total = [month_value(c.group('売上高'), i) for i in range(12)]
+    rows = []
+
+    def figures(months, closing, total):
+        if not closing_column:
+            months = months[:11] + [months[11] + closing]
+        shown = [money(m, unit=unit) for m in months]
+        out = list(shown)
+        if with_half:
+            out = shown[:6] + [money(sum(months[:6]), unit=unit)] + shown[6:] + \
+                [money(sum(months[6:]), unit=unit)]
+        if closing_column:
+            out.append(money(closing, unit=unit))
+        out.append(money(total, unit=unit))
+        if ratio:
+            s = sum(sales_total) + closing_value(c.group('売上高'))
+            out.append(f'{100.0 * total / s:.1f}')
+        return out
+
+    def node_months(node):
+        return [month_value(node, i) for i in range(12)], closing_value(node)
+
+    def emit(node, depth):
+        pad = '　' * depth if tree else ''
+        if isinstance(node, Diff):
+            return
+        if isinstance(node, Group):
+            m, cl = node_months(node)
+            if tree:
+                rows.append(fmt(pad + node.name, figures(m, cl, node.yen)))
+            elif heading_style:
+                rows.append(fmt(heading_style[0] + node.name + heading_style[1], None))
+            for ch in node.children:
+                emit(ch, depth + 1)
+            if node.total and not tree:
+                rows.append(fmt(node.total, figures(m, cl, node.yen)))
+            return
+        m = node.months
+        if subs and getattr(node, 'sub_months', None):
+            for (sub, yen), sm in zip(node.subs, node.sub_months):
+                rows.append(fmt((node.name, sub), figures(sm, 0, yen)))
+            return
+        if tree and getattr(node, 'sub_months', None):
+            rows.append(fmt(pad + node.name, figures(m, node.closing, node.yen)))
+            return
+        rows.append(fmt(pad + node.name if tree else node.name,
+                        figures(m, node.closing, node.yen)))
+
+    roots = ([c.made] if c.made else []) + [c.pl]
+    for root in roots:
+        for ch in root.children:
+            if isinstance(ch, Acct) and ch.name == '当期製品製造原価':
+                continue
+            emit(ch, 0)
+    return rows
+
+
+def month_names(start, style):
+    out = []
+    for i in range(12):
+        m = (start - 1 + i) % 12 + 1
+        year = 2024 if (start == 1 or m >= start) else 2025
+        reiwa = year - 2018
+        out.append({'plain': f'{m}月', 'do': f'{m}月度', 'western': f'{year}年{m}月',
+                    'slash': f'{year}/{m:02d}', 'letter': f'R{reiwa}.{m}',
+                    'era': f'令和{reiwa}年{m}月'}[style])
+    return out
+
+
+def monthly_unmapped(c, used, unit=1):
+    out = []
+    for root in ([c.made] if c.made else []) + [c.pl]:
+        for path, a in walk(root):
+            if id(a) in used or a.name == '当期製品製造原価':
+                continue
+            yen = a.yen
+            if unit > 1:
+                months = list(a.months[:11]) + [a.months[11] + a.closing]
+                yen = sum(thousands(m) * 1000 for m in months)
+            if yen:
+                out.append(listed(a.name, yen))
+    return out
+
+
+def monthly_expected(c, start, unit=1, closing_column=True):
+    cols, used = monthly(c)
+    boxes = {}
+    for column, months in cols.items():
+        total = 0
+        for row in range(12):
+            if unit > 1:
+                # A table in 千円: the file's own figures, added up for a box of several
+                # accounts.
+                shown = monthly_units(c, column, row)
+            else:
+                shown = thousands(months[row])
+            boxes[month_box(row + 1, column)] = grouped(shown)
+            total += shown
+        boxes[month_box(13, column)] = grouped(total)
+    return boxes, used
+
+
+def monthly_units(c, column, row):
+    cols = {1: ['製品売上高'], 3: ['材料仕入高'], 5: ['外注加工費']}
+    if column in cols:
+        accounts = [c.acct(n) for n in cols[column]]
+    else:
+        accounts = ([c.acct(n, '労務費') for n in ('賃金', '雑給', '賞与')] +
+                    [c.acct(n, '販売費及び一般管理費') for n in ('役員報酬', '給料手当', '賞与')])
+    total = 0
+    for a in accounts:
+        m = a.months[row] + (a.closing if row == 11 else 0)
+        total += thousands(-m if a.contra else m)
+    return total
+
+
+def csv_row(name, figures, quote=True):
+    if isinstance(name, tuple):
+        name = ','.join(name)
+    return name + ',' + (','.join(figures) if figures else '')
+
+
+def make():
+    a = a_books()
+    b = b_books()
+    order_a = [acct for _, acct in leaves(a)]
+    cases = []
+
+    # A, trial balances.
+    boxes, used = main_expected(a)
+    un = unmapped_main(a, used, order_a)
+    write('a_trialbalance_flat', 'books.csv', a_flat_cp932(a))
+    expected('a_trialbalance_flat', 'A: flat, code page 932, 【】 headings, totals below, '
+             '補助科目 rows repeating their account (預り金 only by them), (単位：円)',
+             'mainAccounts', 4, 'books.csv',
+             boxes, un)
+
+    f, used = a_thousands_boxes(a)
+    boxes = {f'Text{k}': grouped(v // 1000 if v >= 0 else -((-v) // 1000)) for k, v in f.items()}
+    write('a_trialbalance_thousands', 'books.csv', a_thousands(a))
+    expected('a_trialbalance_thousands', 'A: 表示単位：千円, figures already in 千円, 科目 and '
+             '当期残高', 'mainAccounts', 4, 'books.csv', boxes,
+             unmapped_main(a, used, order_a, unit=1000))
+
+    boxes, used = main_expected(a)
+    write('a_trialbalance_columns', 'books.csv', a_hierarchy_columns(a))
+    expected('a_trialbalance_columns', 'A: 区分 / 中区分 / 小区分 / 勘定科目 / 補助科目 over five '
+             'columns, only 区分 headed; totals in their group\'s column', 'mainAccounts', 4,
+             'books.csv', boxes, un)
+
+    paths_a = {id(acct): path for path, acct in leaves(a)}
+    write('a_trialbalance_debitcredit', 'books.txt', a_debit_credit_tab(a), tail=b'\x1a')
+    expected('a_trialbalance_debitcredit', 'A: tab-separated code page 932 ending in 0x1A; '
+             '科目コード + 科目名, 借方残高 and 貸方残高', 'mainAccounts', 4, 'books.txt', boxes,
+             unmapped_main(a, used, order_a,
+                           credit_of=lambda acct: side_of(a, paths_a[id(acct)], acct)))
+
+    write('a_trialbalance_unicode', 'books.txt', a_unicode_text(a), encoding='utf-16-le',
+          bom=b'\xff\xfe')
+    expected('a_trialbalance_unicode', 'A: Excel 「Unicode テキスト」 (UTF-16LE with its mark, '
+             'tabs), 科　　　目 and 残高, indented', 'mainAccounts', 4, 'books.txt', boxes, un)
+
+    # B, trial balances.
+    order_b = [acct for _, acct in leaves(b)]
+    boxes, used = main_expected(b)
+    un_b = unmapped_main(b, used, [x for x in order_b if x.name != '当期製品製造原価'])
+    made_first = [acct for root in (b.made, b.pl, b.bs) for _, acct in walk(root)]
+    for case, text, title, encoding, bom, name, order in [
+        ('b_trialbalance_brackets', b_brackets(b),
+         'B: [製造原価報告書] [材料費] [労務費] [製造経費] headings, 勘定科目／補助科目, '
+         '期間残高, 営業損失', 'cp932', b'', 'books.csv', made_first),
+        ('b_trialbalance_statement', b_statement_column(b),
+         'B: a 帳票 column (製造原価報告書 / 損益計算書 / 貸借対照表), 当月残高, totals below',
+         'cp932', b'', 'books.csv', made_first),
+        ('b_trialbalance_tree', b_tree(b),
+         'B: a tree, every total above its indented accounts, 科目名 and 残高, △', 'cp932', b'',
+         'books.csv', order_b),
+        ('b_trialbalance_nocost', b_no_cost_row(b),
+         'B: UTF-8 with its mark, 【製造原価】 without 当期製品製造原価, no 売上原価 or '
+         '売上総利益 row', 'utf-8', b'\xef\xbb\xbf', 'books.csv', order_b),
+    ]:
+        write(case, name, text, encoding=encoding, bom=bom)
+        expected(case, title, 'mainAccounts', 1, name, boxes,
+                 unmapped_main(b, used, [x for x in order if x.name != '当期製品製造原価']))
+
+    # A, monthly tables: April to March.
+    boxes, used = monthly_expected(a, 4)
+    un = monthly_unmapped(a, used)
+    heading = '勘定科目,' + ','.join(month_names(4, 'plain')) + ',合計'
+    rows = month_rows(a, lambda n, f: csv_row(n, f) if f else n + ',' * 13, False)
+    write('a_monthly_april', 'books.csv',
+          '\r\n'.join(['月次推移表', f'{a.name}（単位：円）', heading] + rows) + '\r\n')
+    expected('a_monthly_april', 'A: 4月 … 3月 and 合計, code page 932, 【】 headings, totals '
+             'below', 'monthlyTable', 4, 'books.csv', boxes, un)
+
+    names = month_names(4, 'do')
+    heading = ('科目,' + ','.join(names[:6]) + ',上半期合計,' + ','.join(names[6:]) +
+               ',下半期合計,決算整理,合計,構成比')
+    rows = month_rows(a, lambda n, f: csv_row(n, f) if f else n + ',' * 17, True, with_half=True,
+                      ratio=True)
+    write('a_monthly_closing', 'books.csv', '\r\n'.join([heading] + rows) + '\r\n')
+    expected('a_monthly_closing', 'A: 4月度 … 3月度 with 上半期合計, 下半期合計, 決算整理, 合計 '
+             'and 構成比 (never months); 決算整理 into 3月', 'monthlyTable', 4, 'books.csv', boxes,
+             un, ['note=決算整理の列の金額'])
+
+    heading = '勘定科目\t補助科目\t' + '\t'.join(month_names(4, 'western')) + '\t合計'
+    rows = month_rows(a, lambda n, f: ('\t'.join(n) if isinstance(n, tuple) else n + '\t') +
+                      '\t' + '\t'.join(f or []), False, subs=True, heading_style='')
+    rows = [r.replace('"', '') for r in rows]
+    write('a_monthly_western', 'books.txt', '\r\n'.join([heading] + rows) + '\r\n')
+    expected('a_monthly_western', 'A: 2024年4月 … 2025年3月, tab-separated code page 932, 売上高 '
+             'only by its 補助科目', 'monthlyTable', 4, 'books.txt', boxes, un)
+
+    # B, monthly tables: January to December.
+    boxes, used = monthly_expected(b, 1)
+    un = monthly_unmapped(b, used)
+    heading = '勘定科目,' + ','.join(month_names(1, 'slash')) + ',決算整理,合計'
+    rows = month_rows(b, lambda n, f: csv_row(n, f) if f else n + ',' * 14, True,
+                      heading_style='[]')
+    write('b_monthly_slash', 'books.csv', '\r\n'.join([heading] + rows) + '\r\n',
+          encoding='utf-8')
+    expected('b_monthly_slash', 'B: 2024/01 … 2024/12 with 決算整理, UTF-8, [製造原価報告書] '
+             'sections: 人件費 from 労務費 and 販管費', 'monthlyTable', 1, 'books.csv', boxes, un,
+             ['note=決算整理の列の金額'])
+
+    boxes, used = monthly_expected(b, 1, unit=1000)
+    heading = '科目,' + ','.join(month_names(1, 'era')) + ',合計'
+    rows = month_rows(b, lambda n, f: csv_row(n, f), False, unit=1000, tree=True)
+    write('b_monthly_thousands_tree', 'books.csv',
+          '\r\n'.join(['月次推移表', '金額単位 千円', heading] + rows) + '\r\n')
+    expected('b_monthly_thousands_tree', 'B: 令和6年1月 … 令和6年12月, 金額単位 千円, a tree '
+             'with totals above', 'monthlyTable', 1, 'books.csv', boxes,
+             monthly_unmapped(b, used, unit=1000))
+
+    heading = '勘定科目,' + ','.join(month_names(1, 'letter')) + ',合計'
+    boxes, used = monthly_expected(b, 1)
+    rows = month_rows(b, lambda n, f: csv_row(n, f) if f else n + ',' * 13, False,
+                      heading_style='〔〕')
+    write('b_monthly_letters', 'books.csv', '\r\n'.join([heading] + rows) + '\r\n')
+    expected('b_monthly_letters', 'B: R6.1 … R6.12, 〔〕 headings', 'monthlyTable', 1,
+             'books.csv', boxes, un)
+
+    # The books themselves, for whoever checks the figures.
+    with open(os.path.join(OUT, 'books.txt'), 'w', encoding='utf-8') as out:
+        for c in (a, b):
+            out.write(f'{c.name}\n')
+            for path, acct in leaves(c):
+                out.write(f'  {"/".join(path)}/{acct.name}: {acct.yen:,}'
+                          f'{" (taken off)" if acct.contra else ""}\n')
+            for d in ('売上総利益', '営業利益', '経常利益', '税引前当期純利益'):
+                out.write(f'  {d}: {c.diff(d):,}\n')
+            boxes, _ = main_accounts(c)
+            out.write('  item 7: ' + ', '.join(f'Text{k}={thousands(v):,}'
+                                             for k, v in sorted(boxes.items())) + '\n')
+
+
+if __name__ == '__main__':
+    make()
