@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs build-windows/gaikyo-setup.exe silently under Wine, starts the installed
 # program on drive C: of the Wine prefix until its main menu shows, takes a picture of
-# it, ends it, and uninstalls silently: the user's data under C:\法人税事業概況書 stay.
+# it, saves a company's A4 pages as a PDF, ends it, and uninstalls silently: the user's
+# data under C:\法人税事業概況書 stay.
 # Runs inside tools/windows's Wine session (WINEPREFIX, DISPLAY, GAIKYO_WINE_DIR set).
 #   check-setup.sh BUILD-DIR
 set -euo pipefail
@@ -54,6 +55,43 @@ echo "main menu shown: \"$title\" (picture: $shots/main-menu-wine.png)"
 # The program writes the accepted pledge into the file the setup program made.
 cmp -s "$pledge" "$repo/tests/data/pledge/accepted.txt" ||
     fail "the pledge file is not the accepted pledge, byte for byte"
+
+# The company's A4 pages saved as a PDF, as a user does it: code 7 and 会社呼出, 印刷,
+# PDFに保存, and the Windows save dialog's suggestion taken with Enter. The places are
+# the buttons' own (twips / 15 = pixels).
+window_named() {
+    for _ in $(seq 60); do
+        xdotool search --name "$1" 2>/dev/null | tail -1 && return 0
+        sleep 0.5
+    done
+    return 1
+}
+documents=$(find "$drive_c/users" -mindepth 2 -maxdepth 2 -name Documents | head -1)
+pdf="$documents/7_株式会社見本_FB1005.pdf"
+rm -f "$pdf"
+xdotool windowfocus --sync "$window"
+xdotool type --delay 100 7
+xdotool mousemove --window "$window" 92 12 click 1 # 会社呼出
+sleep 2
+xdotool mousemove --window "$window" 36 252 click 1 # 印刷
+print_window=$(window_named '^印刷$') || fail "the print screen did not open"
+sleep 2
+xdotool mousemove --window "$print_window" 512 300 click 1 # PDFに保存
+sleep 3
+import -window root "$shots/save-dialog-wine.png"
+xdotool key Return
+for _ in $(seq 60); do
+    [ -s "$pdf" ] && break
+    sleep 0.5
+done
+[ -s "$pdf" ] || fail "no PDF was saved in the Documents folder (screens: $shots)"
+sleep 1
+[ "$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')" = 2 ] || fail "the PDF has not two pages"
+pdftotext "$pdf" - | grep -q '株式会社見本' || fail "the PDF has not the company's name"
+pdftoppm -r 100 -png -f 1 -l 1 -singlefile "$pdf" "$shots/a4-front-wine"
+echo "A4 pages saved as PDF by the installed program (front page: $shots/a4-front-wine.png)"
+xdotool windowclose "$print_window" 2>/dev/null || true
+sleep 1
 xdotool windowclose "$window" 2>/dev/null || true
 for _ in $(seq 40); do
     kill -0 "$program" 2>/dev/null || break
