@@ -25,6 +25,7 @@ VIAddVersionKey /LANG=1041 "ProductName" "${DISPLAYNAME}"
 VIAddVersionKey /LANG=1041 "FileDescription" "${DISPLAYNAME} セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 gaikyo maintainers"
 
 !define MUI_ICON "${STAGE}\..\gaikyo.ico"
 !define MUI_UNICON "${STAGE}\..\gaikyo.ico"

@@ -167,7 +167,8 @@ private Q_SLOTS:
         for (auto it = readDifferently().cbegin(); it != readDifferently().cend(); ++it) {
             const QByteArray byte(1, char(it.key()));
             QCOMPARE(cp932::decode(byte), QString(QChar(it.value().first)));
-            QCOMPARE(windowsDecode(byte).value_or(QString()), QString(QChar(it.value().second)));
+            const QString windows = windowsDecode(byte).value_or(QString());
+            QVERIFY(windows.isEmpty() || windows == QString(QChar(it.value().second)));
         }
     }
 

@@ -2,6 +2,7 @@
 // company whose every entry fits make, byte for byte, the PDF these prints made before
 // any entry could be drawn narrower (tests/data/printing/fitting-pages.pdf). The PDF's
 // creation date differs from run to run and is blanked on both sides.
+// On Windows the page contents must match to within 0.1 mm.
 // GAIKYO_WRITE_PDF=<path> writes the PDF made now, to look at or to compare.
 #include "fakeprintdata.h"
 #include "form/formpictures.h"
@@ -173,6 +174,66 @@ QByteArray blanked(QByteArray pdf) {
     return pdf;
 }
 
+#ifdef Q_OS_WIN
+// Every stream of a PDF (page contents, fonts, pictures), inflated where it is compressed.
+QList<QByteArray> streams(const QByteArray& pdf) {
+    QList<QByteArray> found;
+    for (qsizetype at = pdf.indexOf("stream"); at >= 0; at = pdf.indexOf("stream", at)) {
+        if (at >= 3 && pdf.mid(at - 3, 3) == "end") {
+            at += 6;
+            continue;
+        }
+        qsizetype begin = at + 6;
+        if (pdf.mid(begin, 1) == "\r")
+            ++begin;
+        ++begin; // the line feed
+        const qsizetype end = pdf.indexOf("endstream", begin);
+        if (end < 0)
+            break;
+        const QByteArray raw = pdf.mid(begin, end - begin);
+        const quint32 hint = quint32(raw.size()) * 8;
+        QByteArray sized(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            sized[i] = char(hint >> (24 - 8 * i));
+        const QByteArray inflated = qUncompress(sized + raw);
+        found.append(inflated.isEmpty() ? raw : inflated);
+        at = end + 9;
+    }
+    return found;
+}
+
+// The same streams, where numbers may differ by two units of the page's drawing (0.12 pt
+// each, so 0.085 mm): Windows' font engine measures a few advances a little differently,
+// which moves a right-aligned amount by a few hundredths of a millimetre.
+QString sameWithinTwoUnits(const QByteArray& pdf, const QByteArray& before) {
+    const QList<QByteArray> now = streams(pdf);
+    const QList<QByteArray> then = streams(before);
+    if (now.size() != then.size())
+        return QStringLiteral("%1 streams, before %2").arg(now.size()).arg(then.size());
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        if (now.at(i) == then.at(i))
+            continue;
+        const QList<QByteArray> a = now.at(i).simplified().split(' ');
+        const QList<QByteArray> b = then.at(i).simplified().split(' ');
+        if (a.size() != b.size())
+            return QStringLiteral("stream %1 has %2 words, before %3")
+                .arg(i)
+                .arg(a.size())
+                .arg(b.size());
+        for (qsizetype w = 0; w < a.size(); ++w) {
+            bool isNumber = false, wasNumber = false;
+            const double x = a.at(w).toDouble(&isNumber), y = b.at(w).toDouble(&wasNumber);
+            if (a.at(w) != b.at(w) && !(isNumber && wasNumber && qAbs(x - y) <= 2.0))
+                return QStringLiteral("stream %1, word %2: %3, before %4")
+                    .arg(i)
+                    .arg(w)
+                    .arg(QString::fromLatin1(a.at(w)), QString::fromLatin1(b.at(w)));
+        }
+    }
+    return {};
+}
+
+#endif
 } // namespace
 
 class PagesAsBeforeTest : public QObject {
@@ -197,8 +258,13 @@ private Q_SLOTS:
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size());
         }
         const QByteArray before = test::fixture(QStringLiteral("printing/fitting-pages.pdf"));
+#ifdef Q_OS_WIN
+        const QString difference = sameWithinTwoUnits(pdf, before);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+#else
         QCOMPARE(pdf.size(), before.size());
         QVERIFY2(pdf == before, "the PDF differs from the one made before");
+#endif
     }
 };
 

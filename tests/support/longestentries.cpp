@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -194,11 +193,12 @@ QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi) {
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
         return {};
     file.close();
-    QProcess process;
-    process.start(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                   QStringLiteral("-png"), pdfPath, folder.filePath(QStringLiteral("page"))});
-    if (!process.waitForFinished(600000) || process.exitCode() != 0)
+    if (!runPoppler(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                     QStringLiteral("-png"), popplerPath(pdfPath),
+                     popplerPath(folder.filePath(QStringLiteral("page")))},
+                    600000)
+             .succeeded)
         return {};
     // pdftoppm numbers the pages with as many digits as the last one needs.
     QDir pages(folder.path());
@@ -217,13 +217,13 @@ QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
         return {};
     file.close();
-    QProcess process;
-    process.start(popplerProgram(QStringLiteral("pdftoppm")),
-                  {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                   QStringLiteral("-png"), QStringLiteral("-f"), QString::number(page),
-                   QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
-                   popplerPath(pdfPath), popplerPath(folder.filePath(QStringLiteral("page")))});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    if (!runPoppler(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                     QStringLiteral("-png"), QStringLiteral("-f"), QString::number(page),
+                     QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
+                     popplerPath(pdfPath), popplerPath(folder.filePath(QStringLiteral("page")))},
+                    60000)
+             .succeeded)
         return {};
     return QImage(folder.filePath(QStringLiteral("page.png")));
 }

@@ -2,7 +2,6 @@
 
 #include "popplertools.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
@@ -19,10 +18,7 @@ QString runOnPdf(const QString& program, QStringList arguments, const QByteArray
     arguments.append(popplerPath(file.fileName()));
     if (program == QStringLiteral("pdftotext"))
         arguments.append(QStringLiteral("-"));
-    QProcess process;
-    process.start(popplerProgram(program), arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return QString::fromUtf8(runPoppler(program, arguments, 60000).output);
 }
 
 } // namespace

@@ -1,6 +1,11 @@
 #include "popplertools.h"
 
 #include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -11,25 +16,53 @@ namespace gaikyo::test {
 namespace {
 
 #ifdef Q_OS_WIN
-// Wine's own kernel32 function that turns a Windows path into a Unix one; absent on a
-// real Windows, where poppler's Windows programs are taken from the PATH.
+// Wine's own functions: a Windows path as a Unix one, and a Unix program started and
+// waited for (Wine gives a Windows process no handle to wait on for a Unix program).
+// Both are absent on a real Windows, where poppler's Windows programs are on the PATH.
 using UnixFileName = char*(CDECL*)(LPCWSTR);
+using UnixSpawn = LONG(CDECL*)(char* const argv[], int wait);
+
 UnixFileName unixFileName() {
     static const auto function = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     return function;
 }
+
+UnixSpawn unixSpawn() {
+    static const auto function = reinterpret_cast<UnixSpawn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp")));
+    return function;
+}
+
+// Under Wine: /usr/bin/<name> through the shell, its output and exit code into files
+// that are read back once it has finished.
+PopplerRun runUnderWine(const QString& name, const QStringList& arguments) {
+    QTemporaryDir folder;
+    const QString outputFile = folder.filePath(QStringLiteral("output"));
+    QList<QByteArray> words = {"/bin/sh",
+                               "-c",
+                               "out=$1; shift; \"$@\" >\"$out\"; echo $? >\"$out.code\"",
+                               "sh",
+                               popplerPath(outputFile).toUtf8(),
+                               QStringLiteral("/usr/bin/%1").arg(name).toUtf8()};
+    for (const QString& argument : arguments)
+        words.append(argument.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    unixSpawn()(argv.data(), 1);
+    PopplerRun run;
+    QFile code(outputFile + QStringLiteral(".code"));
+    run.succeeded = code.open(QIODevice::ReadOnly) && code.readAll().trimmed() == "0";
+    QFile output(outputFile);
+    if (output.open(QIODevice::ReadOnly))
+        run.output = output.readAll();
+    return run;
+}
 #endif
 
 } // namespace
-
-QString popplerProgram(const QString& name) {
-#ifdef Q_OS_WIN
-    if (unixFileName())
-        return QStringLiteral("Z:/usr/bin/") + name;
-#endif
-    return name;
-}
 
 QString popplerPath(const QString& localPath) {
 #ifdef Q_OS_WIN
@@ -44,6 +77,20 @@ QString popplerPath(const QString& localPath) {
     }
 #endif
     return localPath;
+}
+
+PopplerRun runPoppler(const QString& name, const QStringList& arguments, int timeoutMs) {
+#ifdef Q_OS_WIN
+    if (unixFileName() && unixSpawn())
+        return runUnderWine(name, arguments);
+#endif
+    QProcess process;
+    process.start(name, arguments);
+    PopplerRun run;
+    run.succeeded = process.waitForFinished(timeoutMs) &&
+                    process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    run.output = process.readAllStandardOutput();
+    return run;
 }
 
 } // namespace gaikyo::test

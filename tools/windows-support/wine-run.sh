@@ -6,9 +6,11 @@
 # envrun.exe. Set by build-windows/wine-run: WINEPREFIX, GAIKYO_WINE_DIR, GAIKYO_WINE_PATH.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-variables=(QT_FORCE_STDERR_LOGGING=1 "PATH=$GAIKYO_WINE_PATH;C:\\windows\\system32;C:\\windows")
+# The offscreen platform of the tests finds fonts only in QT_QPA_FONTDIR, not through
+# Windows: there it gets the prefix's fonts, the IPA fonts the prints use.
+variables=(QT_FORCE_STDERR_LOGGING=1 'QT_QPA_FONTDIR=C:\windows\Fonts' "PATH=$GAIKYO_WINE_PATH;C:\\windows\\system32;C:\\windows")
 while IFS='=' read -r -d '' name value; do
-    case "$name" in QT_* | GAIKYO_TEST_*) variables+=("$name=$value") ;; esac
+    case "$name" in GAIKYO_WINE_*) ;; QT_* | GAIKYO_*) variables+=("$name=$value") ;; esac
 done < <(env -0)
 program=$1
 shift

@@ -40,6 +40,18 @@ wine_session_start() {
         wine regedit "$dir/fonts-ja.reg" >/dev/null 2>&1
         wineserver -w
     fi
+    # The prefix's Documents, Desktop and the like are its own folders, not links into the
+    # home folder: nothing the programs save lands outside the build.
+    local folder
+    for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$folder" ]; then
+            rm "$folder"
+            mkdir "$folder"
+        fi
+    done
+    # The IPA fonts as Windows fonts of the prefix: the tests measure text in them.
+    cp -u /usr/share/fonts/opentype/ipafont-gothic/*.ttf /usr/share/fonts/opentype/ipafont-mincho/*.ttf \
+        "$WINEPREFIX/drive_c/windows/Fonts/"
     # One wineserver for the whole run: each test program starts in a fraction of the time.
     wineserver -p
     wine cmd /c exit >/dev/null 2>&1 || true
