@@ -1,6 +1,6 @@
 #include "longestentries.h"
 
-#include "popplertools.h"
+#include "pdftools.h"
 
 #include "printing/pagelayout.h"
 #include "printing/pageprinter.h"
@@ -193,10 +193,10 @@ QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi) {
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
         return {};
     file.close();
-    if (!runPoppler(QStringLiteral("pdftoppm"),
+    if (!runPdfTool(QStringLiteral("pdftoppm"),
                     {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                     QStringLiteral("-png"), popplerPath(pdfPath),
-                     popplerPath(folder.filePath(QStringLiteral("page")))},
+                     QStringLiteral("-png"), pdfToolPath(pdfPath),
+                     pdfToolPath(folder.filePath(QStringLiteral("page")))},
                     600000)
              .succeeded)
         return {};
@@ -217,11 +217,11 @@ QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
         return {};
     file.close();
-    if (!runPoppler(QStringLiteral("pdftoppm"),
+    if (!runPdfTool(QStringLiteral("pdftoppm"),
                     {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
                      QStringLiteral("-png"), QStringLiteral("-f"), QString::number(page),
                      QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
-                     popplerPath(pdfPath), popplerPath(folder.filePath(QStringLiteral("page")))},
+                     pdfToolPath(pdfPath), pdfToolPath(folder.filePath(QStringLiteral("page")))},
                     60000)
              .succeeded)
         return {};

@@ -1,6 +1,6 @@
 #include "pdfwords.h"
 
-#include "popplertools.h"
+#include "pdftools.h"
 
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -15,10 +15,10 @@ QString runOnPdf(const QString& program, QStringList arguments, const QByteArray
         return {};
     file.write(pdf);
     file.close();
-    arguments.append(popplerPath(file.fileName()));
+    arguments.append(pdfToolPath(file.fileName()));
     if (program == QStringLiteral("pdftotext"))
         arguments.append(QStringLiteral("-"));
-    return QString::fromUtf8(runPoppler(program, arguments, 60000).output);
+    return QString::fromUtf8(runPdfTool(program, arguments, 60000).output);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "popplertools.h"
+#include "pdftools.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,14 +36,14 @@ UnixSpawn unixSpawn() {
 
 // Under Wine: /usr/bin/<name> through the shell, its output and exit code into files
 // that are read back once it has finished.
-PopplerRun runUnderWine(const QString& name, const QStringList& arguments) {
+PdfToolRun runUnderWine(const QString& name, const QStringList& arguments) {
     QTemporaryDir folder;
     const QString outputFile = folder.filePath(QStringLiteral("output"));
     QList<QByteArray> words = {"/bin/sh",
                                "-c",
                                "out=$1; shift; \"$@\" >\"$out\"; echo $? >\"$out.code\"",
                                "sh",
-                               popplerPath(outputFile).toUtf8(),
+                               pdfToolPath(outputFile).toUtf8(),
                                QStringLiteral("/usr/bin/%1").arg(name).toUtf8()};
     for (const QString& argument : arguments)
         words.append(argument.toUtf8());
@@ -52,7 +52,7 @@ PopplerRun runUnderWine(const QString& name, const QStringList& arguments) {
         argv.push_back(word.data());
     argv.push_back(nullptr);
     unixSpawn()(argv.data(), 1);
-    PopplerRun run;
+    PdfToolRun run;
     QFile code(outputFile + QStringLiteral(".code"));
     run.succeeded = code.open(QIODevice::ReadOnly) && code.readAll().trimmed() == "0";
     QFile output(outputFile);
@@ -64,7 +64,7 @@ PopplerRun runUnderWine(const QString& name, const QStringList& arguments) {
 
 } // namespace
 
-QString popplerPath(const QString& localPath) {
+QString pdfToolPath(const QString& localPath) {
 #ifdef Q_OS_WIN
     if (const UnixFileName function = unixFileName()) {
         const QString native = QDir::toNativeSeparators(QDir(localPath).absolutePath());
@@ -79,18 +79,32 @@ QString popplerPath(const QString& localPath) {
     return localPath;
 }
 
-PopplerRun runPoppler(const QString& name, const QStringList& arguments, int timeoutMs) {
+PdfToolRun runPdfTool(const QString& name, const QStringList& arguments, int timeoutMs) {
 #ifdef Q_OS_WIN
     if (unixFileName() && unixSpawn())
         return runUnderWine(name, arguments);
 #endif
     QProcess process;
     process.start(name, arguments);
-    PopplerRun run;
+    PdfToolRun run;
     run.succeeded = process.waitForFinished(timeoutMs) &&
                     process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     run.output = process.readAllStandardOutput();
     return run;
+}
+
+QByteArray postScriptToPdf(const QByteArray& postScript) {
+    QTemporaryDir folder;
+    QFile in(folder.filePath(QStringLiteral("job.ps")));
+    if (!in.open(QIODevice::WriteOnly) || in.write(postScript) != postScript.size())
+        return {};
+    in.close();
+    const QString out = folder.filePath(QStringLiteral("job.pdf"));
+    if (!runPdfTool(QStringLiteral("ps2pdf"), {pdfToolPath(in.fileName()), pdfToolPath(out)}, 60000)
+             .succeeded)
+        return {};
+    QFile pdf(out);
+    return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
 }
 
 } // namespace gaikyo::test

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace gaikyo::test {
+
+// The tools the tests read pages with: poppler's pdftotext, pdfinfo and pdftoppm, and
+// Ghostscript's ps2pdf for what a Windows printer driver sends. Under Wine the Windows
+// tests start Debian's own tools, which take Unix paths: pdfToolPath gives a file of
+// this computer as the tool names it.
+QString pdfToolPath(const QString& localPath);
+
+struct PdfToolRun {
+    bool succeeded = false; // finished in time with exit code 0
+    QByteArray output;      // what it wrote to standard output
+};
+
+// Runs the tool named (its arguments already through pdfToolPath) and waits for it.
+PdfToolRun runPdfTool(const QString& name, const QStringList& arguments, int timeoutMs);
+
+// A PostScript job as a PDF (Ghostscript's ps2pdf); empty when it cannot be read.
+QByteArray postScriptToPdf(const QByteArray& postScript);
+
+} // namespace gaikyo::test
