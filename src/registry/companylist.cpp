@@ -10,6 +10,7 @@
 
 #include <QDirIterator>
 #include <QSet>
+#include <QThread>
 
 #include <charconv>
 #include <functional>
@@ -206,6 +207,17 @@ void prepareForStartUp() {
     if (made.maker.joinable())
         made.maker.join();
     made.companiesReady = made.registryReady = true;
+    // Qt takes the first thread that asks for its thread data as the program's main
+    // thread, and the maker's files (QFile on Windows) would ask before the application
+    // object exists: this thread asks first.
+    QThread::currentThread();
+#ifdef Q_OS_WIN
+    // When a thread of our own ends, the MinGW runtime frees Qt's per-thread stack for
+    // compiled patterns wrongly and the program crashes: on Windows patterns are
+    // interpreted (Qt reads this once, at the first pattern).
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#endif
     // The thread touches nothing but the two lists it makes.
     made.maker = std::jthread([&made] {
         made.companies = makeListDirectly(paths::masterFile, companyEntry, made.companyFolder);
