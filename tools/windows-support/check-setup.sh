@@ -77,8 +77,20 @@ xdotool mousemove --window "$window" 36 252 click 1 # 印刷
 print_window=$(window_named '^印刷$') || fail "the print screen did not open"
 sleep 2
 xdotool mousemove --window "$print_window" 512 300 click 1 # PDFに保存
-sleep 3
+# The save dialog: the window of that title that is larger than a button.
+dialog=
+for _ in $(seq 60); do
+    for candidate in $(xdotool search --name '^PDFに保存$' 2>/dev/null); do
+        width=$(xdotool getwindowgeometry "$candidate" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+        [ "${width:-0}" -gt 300 ] && dialog=$candidate
+    done
+    [ -n "$dialog" ] && break
+    sleep 0.5
+done
+[ -n "$dialog" ] || fail "the save dialog did not open"
+sleep 1
 import -window root "$shots/save-dialog-wine.png"
+xdotool windowfocus --sync "$dialog"
 xdotool key Return
 for _ in $(seq 60); do
     [ -s "$pdf" ] && break
