@@ -222,14 +222,15 @@ private Q_SLOTS:
         const QPointF at(printable.left() + x, printable.top() + y);
         const std::optional<QPointF> ink = firstInk(page, at);
         QVERIFY2(ink, qPrintable(word + QStringLiteral(": no ink")));
-        qInfo("%s: ink starts %.2f mm right and %.2f mm down of its place", qUtf8Printable(word),
-              ink->x() - at.x(), ink->y() - at.y());
-        QVERIFY2(ink->x() - at.x() >= -0.1 && ink->x() - at.x() <= 0.8 &&
-                     ink->y() - at.y() >= -0.1 && ink->y() - at.y() <= 1.5,
-                 qPrintable(QStringLiteral("%1: ink starts %2 mm right and %3 mm down of its place")
-                                .arg(word)
-                                .arg(ink->x() - at.x())
-                                .arg(ink->y() - at.y())));
+        const QPointF off = *ink - at;
+        const QString where =
+            QStringLiteral("%1: ink starts %2 mm right and %3 mm down of its place")
+                .arg(word)
+                .arg(off.x(), 0, 'f', 2)
+                .arg(off.y(), 0, 'f', 2);
+        qInfo("%s", qUtf8Printable(where));
+        QVERIFY2(off.x() >= -0.1 && off.x() <= 0.8 && off.y() >= -0.1 && off.y() <= 1.5,
+                 qPrintable(where));
 #else
         QVERIFY2(job.startsWith("%PDF"), job.left(40).constData());
 

@@ -232,8 +232,8 @@ QString sameWithinTwoUnits(const QByteArray& pdf, const QByteArray& before) {
     }
     return {};
 }
-
 #endif
+
 } // namespace
 
 class PagesAsBeforeTest : public QObject {

@@ -17,7 +17,8 @@ struct PdfToolRun {
     QByteArray output;      // what it wrote to standard output
 };
 
-// Runs the tool named (its arguments already through pdfToolPath) and waits for it.
+// Runs the tool named (its arguments already through pdfToolPath) and waits for it, at
+// most timeoutMs (under Wine without a limit: Wine gives no handle to wait on).
 PdfToolRun runPdfTool(const QString& name, const QStringList& arguments, int timeoutMs);
 
 // A PostScript job as a PDF (Ghostscript's ps2pdf); empty when it cannot be read.

@@ -25,8 +25,8 @@ rm -rf "$installed" "$pledge" "$data"
 mkdir -p "$data/法人名"
 cp "$repo/tests/data/registry/master7.txt" "$data/法人名/7.txt"
 
-wine "$build/gaikyo-setup.exe" /S  # returns when the setup program has ended (a persistent wineserver never does)
-
+# wine returns when the setup program has ended (a persistent wineserver never does).
+wine "$build/gaikyo-setup.exe" /S
 [ -x "$installed/gaikyo.exe" ] || [ -f "$installed/gaikyo.exe" ] || fail "gaikyo.exe was not installed"
 for f in uninstall.exe qt.conf Qt6Core.dll Qt6PrintSupport.dll plugins/platforms/qwindows.dll \
     translations/qtbase_ja.qm fonts/ipam.ttf fonts/ipagp.ttf; do
@@ -112,14 +112,12 @@ done
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
 
-
 wine "$installed/uninstall.exe" /S
 # The uninstaller copies itself to a temporary folder and runs from there.
 for _ in $(seq 60); do
     [ -e "$installed/gaikyo.exe" ] || break
     sleep 0.5
 done
-
 [ ! -e "$installed/gaikyo.exe" ] || fail "the uninstaller left gaikyo.exe"
 [ ! -e "$installed" ] || fail "the uninstaller left $(find "$installed" | head -5)"
 cmp -s "$data/法人名/7.txt" "$repo/tests/data/registry/master7.txt" ||
