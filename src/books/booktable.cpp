@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace gaikyo::booktable {
 
 namespace {
@@ -181,6 +183,24 @@ Columns columnsOf(const QStringList& cells, Kind kind) {
     return c;
 }
 
+// The columns as the user chose them.
+Columns chosenColumns(const QStringList& cells, const ColumnChoice& choice, Kind kind) {
+    Columns c;
+    for (int i = 0; i < cells.size(); ++i) {
+        const Heading h = headingOf(cells.at(i));
+        c.keys.append(h.key);
+        if (h.unit && (i == choice.balanceColumn || choice.monthColumns.contains(i)))
+            c.units.insert(i, *h.unit);
+    }
+    c.names.append(choice.nameColumn);
+    c.account = choice.nameColumn;
+    if (kind == Kind::Months)
+        c.months = choice.monthColumns;
+    else
+        c.balance = choice.balanceColumn;
+    return c;
+}
+
 bool hasAmounts(const Columns& c, Kind kind) {
     if (kind == Kind::Months)
         return c.months.size() >= 2;
@@ -354,15 +374,78 @@ private:
     AmountColumn m_totalColumn;
 };
 
+bool isNumberCell(const QString& text) {
+    return bookfigures::figure(text).kind == Figure::Kind::Read;
+}
+
+// Where the reader finds no columns it can justify, its best guess for the user to
+// confirm: the heading row is the last row before the figures begin, the names stand
+// in the first column that holds text below it, and the figures in the columns that
+// hold numbers.
+ColumnChoice guessedColumns(const QList<QStringList>& rows, Kind kind) {
+    ColumnChoice guess;
+    const qsizetype searched = std::min(rows.size(), headingSearchRows);
+    for (qsizetype i = 0; i + 1 < searched && guess.headingRow < 0; ++i) {
+        const QStringList& next = rows.at(i + 1);
+        const bool figuresBelow = std::any_of(next.cbegin(), next.cend(), isNumberCell);
+        const bool words =
+            std::count_if(rows.at(i).cbegin(), rows.at(i).cend(), [](const QString& t) {
+                return !t.trimmed().isEmpty() && !isNumberCell(t);
+            }) >= 2;
+        if (figuresBelow && words)
+            guess.headingRow = i;
+    }
+    if (guess.headingRow < 0)
+        return guess;
+    const QStringList& heading = rows.at(guess.headingRow);
+    const qsizetype sample = std::min(rows.size(), guess.headingRow + 1 + headingSearchRows);
+    qsizetype width = heading.size();
+    for (qsizetype r = guess.headingRow + 1; r < sample; ++r)
+        width = std::max(width, rows.at(r).size());
+    for (int column = 0; column < width; ++column) {
+        int text = 0;
+        int numbers = 0;
+        for (qsizetype r = guess.headingRow + 1; r < sample; ++r) {
+            const QString value = cell(rows.at(r), column).trimmed();
+            if (value.isEmpty())
+                continue;
+            (isNumberCell(value) ? numbers : text)++;
+        }
+        if (guess.nameColumn < 0 && text > numbers) {
+            guess.nameColumn = column;
+            continue;
+        }
+        if (guess.nameColumn < 0 || numbers == 0 || numbers < text)
+            continue;
+        if (kind == Kind::Months) {
+            if (const std::optional<int> month = bookfigures::calendarMonth(cell(heading, column)))
+                guess.monthColumns.insert(column, *month);
+        } else {
+            guess.balanceColumn = column; // the balance stands last, after the movements
+        }
+    }
+    return guess;
+}
+
 } // namespace
 
 Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines,
-          const Progress& progress) {
+          const Progress& progress, const std::optional<ColumnChoice>& choice) {
     Book book;
     qsizetype headerAt = -1;
     bool nameColumnSeen = false;
     Columns columns;
     QString titleUnit;
+    if (choice && choice->headingRow >= 0 && choice->headingRow < csvRows.size() &&
+        choice->nameColumn >= 0) {
+        headerAt = choice->headingRow;
+        columns = chosenColumns(csvRows.at(headerAt), *choice, kind);
+        for (qsizetype i = 0; i < headerAt; ++i)
+            for (const QString& text : csvRows.at(i))
+                if (const std::optional<QString> unit = bookfigures::statedUnit(text);
+                    unit && titleUnit.isEmpty())
+                    titleUnit = *unit;
+    }
     for (qsizetype i = 0; i < std::min(csvRows.size(), headingSearchRows) && headerAt < 0; ++i) {
         const Columns c = columnsOf(csvRows.at(i), kind);
         if (!c.names.isEmpty()) {
@@ -385,6 +468,8 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
                 ? missingAmountsMessage(kind)
                 : QStringLiteral("見出しの行（勘定科目または科目の列）が見つかりません。"
                                  "会計ソフトから書き出したCSVファイルか確かめてください。");
+        book.unsure = true;
+        book.columns = guessedColumns(csvRows, kind);
         return book;
     }
     if (kind == Kind::Months && !columns.duplicateMonth.isEmpty()) {
@@ -417,6 +502,10 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
     book.debitMinusCredit = kind == Kind::Balances && columns.balance < 0;
     book.closingColumn = kind == Kind::Months && columns.closing >= 0;
 
+    book.columns.headingRow = headerAt;
+    book.columns.nameColumn = columns.account >= 0 ? columns.account : columns.names.value(0, -1);
+    book.columns.balanceColumn = columns.balance;
+    book.columns.monthColumns = columns.months;
     const Reader reader(columns, kind, unitYen, csvRows.at(headerAt));
     book.rows.reserve(csvRows.size() - headerAt);
     for (qsizetype i = headerAt + 1; i < csvRows.size(); ++i) {

@@ -52,6 +52,16 @@ struct Row {
     QStringList outerNames; // shallower name columns filled on the same row, outermost first
 };
 
+// Which columns of a file hold what, as the user confirms it where the reader cannot
+// tell: the heading row, the column of the account names and the amount columns.
+struct ColumnChoice {
+    qsizetype headingRow = -1; // index into the rows of the file
+    int nameColumn = -1;
+    int balanceColumn = -1;      // Balances: the balance at the end of the period
+    QMap<int, int> monthColumns; // Months: column → calendar month
+    bool operator==(const ColumnChoice&) const = default;
+};
+
 struct Book {
     QList<Row> rows;
     // The balance was given as 借方残高 and 貸方残高: amounts are debit minus credit, so
@@ -62,13 +72,18 @@ struct Book {
     bool closingColumn = false; // Months: a 決算整理 column was read
     QStringList notes;          // rows with figures but no name …
     QString error;              // a message for the user; empty when the book was read
+    // The columns as they were read, or with an error where the reader is unsure, its
+    // best guess for the user to confirm or correct (columns it has no guess for are -1).
+    ColumnChoice columns;
+    bool unsure = false; // no reading of the columns passes the checks: ask the user
     bool cancelled = false;
 };
 
 // Told how far the reading has come (rows of all); returns false to stop.
 using Progress = std::function<bool(qint64 done, qint64 total)>;
 
+// choice: the columns as the user chose them; without it the reader finds them itself.
 Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines = {},
-          const Progress& progress = {});
+          const Progress& progress = {}, const std::optional<ColumnChoice>& choice = {});
 
 } // namespace gaikyo::booktable
