@@ -326,8 +326,10 @@ private:
             } else {
                 fields.append(plain());
             }
-            if (m_pos >= m_n)
+            if (m_pos >= m_n) {
+                m_table.lastLineUnended = true;
                 break;
+            }
             if (m_d[m_pos] == m_sep) {
                 ++m_pos;
                 continue;
@@ -335,8 +337,10 @@ private:
             skipLineEnd();
             break;
         }
-        if (fields.size() == 1 && fields.first().trimmed().isEmpty())
+        if (fields.size() == 1 && fields.first().trimmed().isEmpty()) {
+            m_table.lastLineUnended = false;
             return;
+        }
         m_table.rows.append(fields);
         m_table.lines.append(rowLine);
     }
@@ -371,6 +375,10 @@ Table parse(const QByteArray& bytes, const QString& fileName, const Progress& pr
                                       [](const QStringList& row) { return row.size() > 1; });
     if (!anyTable && !table.rows.isEmpty())
         table.error = notCsvMessage(fileName);
+    if (table.lastLineUnended && !table.lines.isEmpty())
+        table.notes.append(QStringLiteral("最後の行（%1行目）が改行で終わっていません。ファイルの"
+                                          "書き出しが途中で止まったおそれがあります。")
+                               .arg(table.lines.last()));
     return table;
 }
 

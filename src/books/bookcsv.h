@@ -24,6 +24,8 @@ struct Table {
     // What was read in a way the user should hear of (a quote never closed …).
     QStringList notes;
     QString error; // a message for the user; empty when the file was read
+    // The last row ends without a line end: the file may be one still being written.
+    bool lastLineUnended = false;
     bool cancelled = false;
 };
 

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QSet>
 #include <limits>
+#include <numeric>
 
 namespace gaikyo::bookplan {
 
@@ -23,6 +24,8 @@ constexpr int openingStockBox = 4;
 constexpr int purchasesBox = 5;
 constexpr int closingStockBox = 8;
 constexpr int grossProfitBox = 11;
+constexpr int operatingBox = 17;
+constexpr int pretaxBox = 19;
 constexpr int assetsBox = 20;
 constexpr int liabilitiesBox = 30;
 constexpr int netAssetsBox = 35;
@@ -34,12 +37,30 @@ struct Gathered {
     QSet<int> partsUnreadable;
     std::optional<Amounts> total; // the file's own row for the whole box
     QString totalName;
+    qsizetype totalLine = 0;
     QSet<int> totalUnreadable;
     std::optional<Amounts> computed;
     QString computedHow;
     // Totals of the file for the box's group whose rows are not known (人件費計 with no
     // accounts that add up to it): the box's accounts may be only part of it.
     QStringList unknownGroups;
+    // Some of its accounts stand in their section by the order of the statement alone.
+    bool guessed = false;
+    // An account that may belong here stands in a section the reader cannot tell: the
+    // box stays empty, for this reason.
+    QString blocked;
+};
+
+// "売上高（12行目）": an account or a row as the confirmation names where a figure came from.
+QString rowName(const Node& node) {
+    return QStringLiteral("%1（%2行目）").arg(node.name).arg(node.line);
+}
+
+// The sums of the accounts of each part of the statements, debit minus credit.
+struct PartSums {
+    QMap<StatementPart, qint64> sums;
+    QMap<StatementPart, int> accounts;
+    QStringList unplaced; // accounts with figures in no part the reader knows
 };
 
 QString joinedNames(const QStringList& names) {
@@ -67,6 +88,7 @@ public:
 
     Plan plan;
     QMap<int, Gathered> boxes;
+    PartSums parts;
     // The manufacturing costs of the file: its 当期製品製造原価 row, or the sum of the
     // rows of its manufacturing section.
     std::optional<Amounts> manufacturingRow;
@@ -76,6 +98,7 @@ public:
     Amounts purchasesOutside;
     bool anyPurchasesOutside = false;
     bool overflow = false;
+    QString workedOutWhyNot; // why the totals the file lacks cannot be worked out
 
     void gather() {
         plan.disagreements = m_s.disagreements;
@@ -125,7 +148,55 @@ public:
                 overflow = true;
     }
 
+    // An account's balance as debit minus credit, whichever way the file shows it.
+    qint64 debitMinusCredit(const Node& node) const {
+        qint64 v = node.amounts.value(booktable::balanceKey);
+        if (m_book.debitMinusCredit)
+            return v;
+        if (bookstructure::isContraAccount(node.key) && v > 0)
+            v = -v;
+        return bookstructure::isCreditPart(node.part) ? -v : v;
+    }
+
+    void countPart(const Node& node) {
+        if (!node.amounts.contains(booktable::balanceKey))
+            return;
+        if (node.part == StatementPart::Unknown) {
+            if (node.amounts.value(booktable::balanceKey) != 0)
+                parts.unplaced.append(rowName(node));
+            return;
+        }
+        // 当期製品製造原価 in the cost of sales repeats the manufacturing costs' rows.
+        if (isManufacturingTotal(node.key) && anyManufacturing)
+            return;
+        if (!bookfigures::addTo(parts.sums[node.part], debitMinusCredit(node)))
+            overflow = true;
+        ++parts.accounts[node.part];
+    }
+
+    // An account under a heading that leaves its section open: where the section decides
+    // its box, neither box can be filled rightly.
+    bool blockedBySection(const Node& node) {
+        const std::optional<AccountMapping::Match> cost =
+            m_mapping.match(node.key, AccountSection::CostOfSales, node.groups);
+        const std::optional<AccountMapping::Match> selling =
+            m_mapping.match(node.key, AccountSection::Other, node.groups);
+        const int costField = cost && !cost->excluded ? cost->field : 0;
+        const int sellingField = selling && !selling->excluded ? selling->field : 0;
+        if (costField == sellingField)
+            return false;
+        const QString why =
+            QStringLiteral("「%1」が売上原価か販売費及び一般管理費か、見出しからわからない")
+                .arg(rowName(node));
+        for (const int id : {costField, sellingField})
+            if (id != 0 && boxes[id].blocked.isEmpty())
+                boxes[id].blocked = why;
+        return true;
+    }
+
     void account(const Node& node) {
+        if (node.section == AccountSection::Unknown && blockedBySection(node))
+            return;
         if (node.section == AccountSection::Manufacturing) {
             anyManufacturing = true;
             Amounts signedAmounts = node.amounts;
@@ -161,7 +232,8 @@ public:
         const Amounts value = boxAmounts(node.amounts, field, match->sign, node.key);
         Gathered& g = boxes[field.id];
         add(g.parts, value);
-        g.partNames.append(node.name);
+        g.partNames.append(rowName(node));
+        g.guessed = g.guessed || node.sectionGuessed;
         for (const int key : node.unreadableKeys)
             g.partsUnreadable.insert(key);
         if (field.id == purchasesBox && m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
@@ -204,6 +276,7 @@ public:
             for (auto it = g.total->begin(); it != g.total->end(); ++it)
                 it.value() = it.value() > 0 ? -it.value() : it.value();
         g.totalName = node.name;
+        g.totalLine = node.line;
         for (const int key : node.unreadableKeys)
             g.totalUnreadable.insert(key);
     }
@@ -250,14 +323,97 @@ public:
         if (!has(grossProfitBox) && has(salesBox) && has(costOfSalesBox))
             compute(grossProfitBox, {{1, yen(salesBox)}, {-1, yen(costOfSalesBox)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
+        workOutTotals(has, yen);
         if (!has(netAssetsBox) && has(assetsBox) && has(liabilitiesBox))
             compute(netAssetsBox, {{1, yen(assetsBox)}, {-1, yen(liabilitiesBox)}},
                     QStringLiteral("計算：資産の部合計－負債の部合計"));
-        for (const int id : {17, 19, assetsBox, liabilitiesBox})
+        for (const int id : {operatingBox, pretaxBox, assetsBox, liabilitiesBox})
             if (!has(id))
                 plan.notes.append(
-                    QStringLiteral("「%1」はファイルに合計の行がないため取り込みません。")
-                        .arg(m_mapping.field(id).caption));
+                    QStringLiteral("「%1」はファイルに合計の行がなく、%2ため取り込みません。")
+                        .arg(m_mapping.field(id).caption,
+                             workedOutWhyNot.isEmpty()
+                                 ? QStringLiteral("科目から計算することもできない")
+                                 : workedOutWhyNot));
+    }
+
+    // 営業損益, 税引前当期損益 and the balance sheet's totals, where the file has no row for
+    // them, from the accounts of each part of the statements: only where every account
+    // stands in a part and the balance sheet agrees with the profit and loss (what the
+    // assets hold beyond the liabilities and the net assets is the year's profit, or
+    // nothing once the profit is closed into the net assets).
+    template <typename Has, typename Yen> void workOutTotals(const Has& has, const Yen& yen) {
+
+        for (const Node& node : m_s.nodes)
+            if (node.role == Role::Account)
+                countPart(node);
+        const auto sum = [&](std::initializer_list<StatementPart> of) {
+            qint64 total = 0;
+            for (const StatementPart p : of)
+                if (!bookfigures::addTo(total, parts.sums.value(p)))
+                    overflow = true;
+            return total;
+        };
+        const auto present = [&](StatementPart p) { return parts.accounts.value(p) > 0; };
+        if (!(has(operatingBox) && has(pretaxBox) && has(assetsBox) && has(liabilitiesBox)) &&
+            !parts.unplaced.isEmpty()) {
+            workedOutWhyNot = QStringLiteral("どの区分かわからない科目（%1）があるため計算できない")
+                                  .arg(joinedNames(parts.unplaced));
+            return;
+        }
+        const qint64 operating = -sum({StatementPart::Sales, StatementPart::CostOfSales,
+                                       StatementPart::Manufacturing, StatementPart::Expenses});
+        const qint64 pretax =
+            operating - sum({StatementPart::NonOperatingIncome, StatementPart::NonOperatingExpenses,
+                             StatementPart::SpecialGains, StatementPart::SpecialLosses});
+        const qint64 afterTax = pretax - sum({StatementPart::Taxes});
+        const qint64 assets = sum({StatementPart::Assets});
+        const qint64 liabilities = -sum({StatementPart::Liabilities});
+        const qint64 netAssets = -sum({StatementPart::NetAssets});
+        const bool profitAndLoss = present(StatementPart::Sales);
+        const bool balanceSheet = present(StatementPart::Assets) &&
+                                  present(StatementPart::Liabilities) &&
+                                  present(StatementPart::NetAssets);
+        if (!profitAndLoss || !balanceSheet) {
+            workedOutWhyNot = QStringLiteral("貸借対照表と損益計算書の両方がそろわず、科目から計算した"
+                                             "金額を確かめられない");
+            return;
+        }
+        const qsizetype rows = std::accumulate(parts.accounts.cbegin(), parts.accounts.cend(), 0);
+        const auto near = [&](qint64 a, qint64 b) {
+            return bookstructure::agrees({{0, a}}, {{0, b}}, rows, m_book.unitYen);
+        };
+        const qint64 beyond = assets - liabilities - netAssets;
+        if (!near(beyond, afterTax) && !near(beyond, 0)) {
+            workedOutWhyNot =
+                QStringLiteral("科目から計算すると、資産 %1 が負債 %2 と純資産 %3 と当期の損益 %4 "
+                               "に合わず、計算した金額を確かめられない")
+                    .arg(bookstructure::yenText(assets), bookstructure::yenText(liabilities),
+                         bookstructure::yenText(netAssets), bookstructure::yenText(afterTax));
+            return;
+        }
+        // The file's own gross profit, where it has one, must be the accounts' as well.
+        if (boxes.value(grossProfitBox).total &&
+            !near(yen(grossProfitBox), -sum({StatementPart::Sales, StatementPart::CostOfSales,
+                                              StatementPart::Manufacturing}))) {
+            workedOutWhyNot = QStringLiteral("科目から計算した売上総利益がファイルの売上総利益と"
+                                             "合わない");
+            return;
+        }
+        const QString checked = QStringLiteral("（資産＝負債＋純資産＋当期の損益で確認）");
+        const auto workedOut = [&](int id, qint64 value, const QString& how) {
+            if (has(id))
+                return;
+            boxes[id].computed = Amounts{{booktable::balanceKey, value}};
+            boxes[id].computedHow = QStringLiteral("計算：") + how + checked;
+        };
+        if (present(StatementPart::Expenses))
+            workedOut(operatingBox, operating,
+                      QStringLiteral("売上高－売上原価－販売費及び一般管理費の科目"));
+        workedOut(pretaxBox, pretax,
+                  QStringLiteral("営業損益＋営業外収益－営業外費用＋特別利益－特別損失の科目"));
+        workedOut(assetsBox, assets, QStringLiteral("資産の科目の合計"));
+        workedOut(liabilitiesBox, liabilities, QStringLiteral("負債の科目の合計"));
     }
 
     // The figure a box gets for one amount key, or nothing (with a note) where the program
@@ -265,6 +421,13 @@ public:
     std::optional<qint64> figureOf(int id, int key, QStringList& sources, const QString& name) {
         const Gathered& g = boxes[id];
         const FormField& field = m_mapping.field(id);
+        if (!g.blocked.isEmpty()) {
+            if (!m_reported.contains(id))
+                plan.notes.append(
+                    QStringLiteral("「%1」は、%2ため取り込みません。").arg(field.caption, g.blocked));
+            m_reported.insert(id);
+            return std::nullopt;
+        }
         if (g.total) {
             if (!g.total->contains(key))
                 return std::nullopt;
@@ -274,7 +437,8 @@ public:
                                       .arg(name, g.totalName));
                 return std::nullopt;
             }
-            sources = {QStringLiteral("ファイルの「%1」").arg(g.totalName)};
+            sources = {
+                QStringLiteral("ファイルの「%1」（%2行目）").arg(g.totalName).arg(g.totalLine)};
             const qint64 fromFile = g.total->value(key);
             if (!g.partNames.isEmpty() && !g.partsUnreadable.contains(key) &&
                 !bookstructure::agrees({{key, fromFile}}, {{key, g.parts.value(key)}},
@@ -310,6 +474,8 @@ public:
                 return std::nullopt;
             }
             sources = g.partNames;
+            if (g.guessed)
+                sources.append(QStringLiteral("（区分は見出しの並びから推定）"));
             return g.parts.value(key);
         }
         if (g.computed && g.computed->contains(key)) {

@@ -36,11 +36,44 @@ enum class Kind {
 };
 
 std::optional<QString> baseOfTotal(const QString& key) {
+    // "Σ 売上高", "計 販売費及び一般管理費": a mark before the name.
+    for (const QString& mark : {QStringLiteral("Σ"), QStringLiteral("∑")})
+        if (key.startsWith(mark))
+            return key.mid(mark.size());
+    for (const QString& mark : {QStringLiteral("合計"), QStringLiteral("計")})
+        if (key.startsWith(mark) && isGroupName(key.mid(mark.size())))
+            return key.mid(mark.size());
     for (const QString& suffix : {QStringLiteral("合計"), QStringLiteral("小計"),
                                   QStringLiteral("総計"), QStringLiteral("計")})
         if (key.endsWith(suffix))
             return key.chopped(suffix.size());
     return std::nullopt;
+}
+
+// Accounts that only the selling and administrative expenses have.
+bool isSellingOnly(const QString& key) {
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        for (const char* name :
+             {"役員報酬", "役員給与", "役員賞与", "広告宣伝費", "広告費", "交際費", "接待交際費",
+              "荷造運賃", "荷造発送費", "発送費", "販売手数料", "販売促進費", "会議費", "見本費",
+              "寄付金", "支払報酬", "支払報酬料", "諸会費", "新聞図書費"})
+            set.insert(QString::fromUtf8(name));
+        return set;
+    }();
+    return names.contains(key);
+}
+
+// Accounts that only the cost of sales or the manufacturing costs have.
+bool isCostOnly(const QString& key) {
+    if (key.contains(QStringLiteral("棚卸高")) || key.contains(QStringLiteral("仕入")) ||
+        key.contains(QStringLiteral("材料")) || key.contains(QStringLiteral("仕掛品")))
+        return true;
+    for (const char* name : {"賃金", "外注加工費", "電力費", "動力費", "工場消耗品費", "燃料費",
+                             "製造経費", "工事原価"})
+        if (key == QString::fromUtf8(name))
+            return true;
+    return false;
 }
 
 // 合計, 借方合計, 総合計: the whole file's sum, which a single balance column cannot show.
@@ -477,9 +510,100 @@ private:
 
     struct Context {
         AccountSection section = AccountSection::Other;
+        StatementPart part = StatementPart::Unknown;
+        bool guessed = false;
         QStringList groups; // innermost first
         QString statement;
     };
+
+    // The rows a heading stands over: its own rows, or in a flat list the rows after it up
+    // to the next heading.
+    QList<int> rowsUnder(int n) const {
+        if (!m_children.at(n).isEmpty())
+            return m_children.at(n);
+        const int parent = m_parent.at(n);
+        const QList<int>& list = parent < 0 ? m_roots : m_children.at(parent);
+        QList<int> rows;
+        for (qsizetype p = m_position.value(n, -1) + 1; p > 0 && p < list.size(); ++p) {
+            if (m_kind.at(list.at(p)) == Kind::Heading)
+                break;
+            rows.append(list.at(p));
+        }
+        return rows;
+    }
+
+    // What the accounts under a heading show of their section: accounts that only the
+    // selling and administrative expenses have, or only the cost of sales.
+    AccountSection sectionShownBy(const QList<int>& rows) const {
+        bool selling = false;
+        bool cost = false;
+        for (const int n : rows) {
+            const QString& key = m_s.nodes.at(n).key;
+            selling = selling || isSellingOnly(key);
+            cost = cost || isCostOnly(key);
+        }
+        if (selling == cost)
+            return AccountSection::Any;
+        return selling ? AccountSection::Other : AccountSection::CostOfSales;
+    }
+
+    // A heading: the section and the part of the rows under it. A heading this reader
+    // does not know, after the cost of sales, ends it where the accounts under it show the
+    // selling and administrative expenses that come next; where they show nothing, the
+    // section is unknown, so that no figure goes into a box of the wrong section.
+    void enterHeading(Context& ctx, int n) const {
+        const QString& key = m_s.nodes.at(n).key;
+        const AccountSection named = sectionAfter(key, AccountSection::Any);
+        ctx.part = partAfter(key, ctx.part);
+        if (named != AccountSection::Any) {
+            ctx.section = named;
+            ctx.guessed = false;
+            return;
+        }
+        if (isKnownHeading(key) || m_known(key) ||
+            (ctx.section != AccountSection::CostOfSales &&
+             ctx.section != AccountSection::Manufacturing &&
+             ctx.section != AccountSection::Unknown))
+            return;
+        switch (sectionShownBy(rowsUnder(n))) {
+        case AccountSection::Other:
+            ctx.section = AccountSection::Other;
+            ctx.part = StatementPart::Expenses;
+            ctx.guessed = true;
+            break;
+        case AccountSection::CostOfSales:
+            if (ctx.section == AccountSection::Unknown)
+                ctx.section = AccountSection::CostOfSales;
+            ctx.guessed = true;
+            break;
+        default:
+            ctx.section = AccountSection::Unknown;
+            ctx.part = StatementPart::Unknown;
+            ctx.guessed = false;
+            break;
+        }
+    }
+
+    // A profit line, or the cost of sales' own total below its rows: nothing after it is
+    // cost of sales; after 売上総利益 come the selling and administrative expenses.
+    void passLine(Context& ctx, int n) const {
+        const Node& node = m_s.nodes.at(n);
+        const bool difference = m_kind.at(n) == Kind::Difference;
+        const QString base = baseOfTotal(node.key).value_or(node.key);
+        const bool costTotal = node.role == Role::Total && m_spanStart.at(n) != -2 &&
+                               (base == QStringLiteral("売上原価") ||
+                                base == QStringLiteral("完成工事原価"));
+        if (!difference && !costTotal)
+            return;
+        ctx.section = AccountSection::Other;
+        ctx.guessed = false;
+        if (costTotal || node.key.startsWith(QStringLiteral("売上総")))
+            ctx.part = StatementPart::Expenses;
+        else if (node.key.startsWith(QStringLiteral("税引前")))
+            ctx.part = StatementPart::Taxes;
+        else
+            ctx.part = StatementPart::Unknown;
+    }
 
     void assignContexts() {
         // The running context of each list of rows side by side, by the node they stand
@@ -492,7 +616,10 @@ private:
                 Context start;
                 if (parent >= 0) {
                     const Node& p = m_s.nodes.at(parent);
-                    start.section = sectionAfter(p.key, p.section);
+                    start.section = p.section;
+                    start.part = p.part;
+                    start.guessed = p.sectionGuessed;
+                    enterHeading(start, parent);
                     start.groups = (QStringList{p.key} + p.groups).mid(0, maxGroups);
                     start.statement = m_statement.at(parent);
                 }
@@ -505,24 +632,29 @@ private:
                 if (!row->statement.isEmpty() && row->statement != ctx.statement) {
                     ctx.statement = row->statement;
                     ctx.section = statementSection(row->statement, ctx.section);
+                    ctx.part = partAfter(bookfigures::accountKey(row->statement), ctx.part);
+                    ctx.guessed = false;
                     ctx.groups = listGroups.value(parent);
                 }
                 if (m_kind.at(n) == Kind::Heading) {
-                    ctx.section = sectionAfter(node.key, ctx.section);
+                    enterHeading(ctx, n);
                     ctx.groups =
                         (QStringList{node.key} + listGroups.value(parent)).mid(0, maxGroups);
                 }
             }
             node.section = ctx.section;
-            node.groups = ctx.groups;
+            node.part = ctx.part;
+            node.sectionGuessed = ctx.guessed;
             m_statement.append(ctx.statement);
             // Rows that repeat their outer names stand under them as under headings.
             if (const Row* row = rowOf(n))
                 for (const QString& outer : row->outerNames) {
                     const QString key = bookfigures::accountKey(outer);
                     node.section = sectionAfter(key, node.section);
+                    node.part = partAfter(key, node.part);
                     node.groups.prepend(key);
                 }
+            passLine(ctx, n);
         }
     }
 
@@ -542,6 +674,9 @@ private:
                     base && !base->isEmpty())
                     owners.append(*base);
                 const AccountSection implied = sectionAfter(owner.key, AccountSection::Any);
+                if (const StatementPart part = partAfter(owner.key, StatementPart::Unknown);
+                    part != StatementPart::Unknown && node.part == StatementPart::Unknown)
+                    node.part = part;
                 if (implied == AccountSection::Manufacturing)
                     node.section = AccountSection::Manufacturing;
                 else if (implied == AccountSection::CostOfSales &&
@@ -557,6 +692,8 @@ private:
             if (node.role == Role::Account)
                 for (const int m : node.members) {
                     m_s.nodes[m].section = node.section;
+                    m_s.nodes[m].part = node.part;
+                    m_s.nodes[m].sectionGuessed = node.sectionGuessed;
                     m_s.nodes[m].groups = node.groups;
                 }
         }
@@ -592,7 +729,8 @@ private:
 
     void unreadableNotes() {
         for (const Row& row : m_book.rows)
-            for (const booktable::Unreadable& u : row.unreadable)
+            for (const booktable::Unreadable& u :
+                 row.cut ? QList<booktable::Unreadable>() : row.unreadable)
                 m_s.notes.append(
                     QStringLiteral("%1行目「%2」の%3「%4」は金額として読めないため、取り込みに"
                                    "使いません。")
@@ -720,11 +858,64 @@ AccountSection sectionAfter(const QString& key, AccountSection current) {
     if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("完成工事原価")))
         return AccountSection::CostOfSales;
     for (const char* other :
-         {"販売費", "一般管理費", "販管費", "営業外", "特別利益", "特別損失", "資産", "負債",
-          "純資産", "売上高", "収益", "損益計算書", "貸借対照表", "株主資本", "法人税"})
+         {"販売", "管理費", "販管費", "営業外", "特別利益", "特別損失", "資産", "負債", "純資産",
+          "売上高", "収益", "損益計算書", "貸借対照表", "株主資本", "法人税"})
         if (key.contains(QString::fromUtf8(other)))
             return AccountSection::Other;
     return current;
+}
+
+StatementPart partAfter(const QString& key, StatementPart current) {
+    if (isDifferenceLine(key) || baseOfTotal(key))
+        return current;
+    const auto has = [&key](const char* part) { return key.contains(QString::fromUtf8(part)); };
+    if (has("製造") || key == QStringLiteral("材料費") || key == QStringLiteral("労務費"))
+        return StatementPart::Manufacturing;
+    if (has("売上原価") || has("完成工事原価"))
+        return StatementPart::CostOfSales;
+    if (has("販売") || has("管理費") || has("販管費"))
+        return StatementPart::Expenses;
+    if (has("営業外収益"))
+        return StatementPart::NonOperatingIncome;
+    if (has("営業外費用"))
+        return StatementPart::NonOperatingExpenses;
+    if (has("特別利益"))
+        return StatementPart::SpecialGains;
+    if (has("特別損失"))
+        return StatementPart::SpecialLosses;
+    if (has("法人税"))
+        return StatementPart::Taxes;
+    if (has("純資産") || has("株主資本") || has("剰余金") || has("評価・換算") ||
+        has("新株予約権"))
+        return StatementPart::NetAssets;
+    if (has("負債"))
+        return StatementPart::Liabilities;
+    if (has("資産"))
+        return StatementPart::Assets;
+    if (has("売上高") || key == QStringLiteral("売上") || key == QStringLiteral("営業収益") ||
+        key == QStringLiteral("収益"))
+        return StatementPart::Sales;
+    if (has("損益計算書") || has("貸借対照表"))
+        return StatementPart::Unknown;
+    return current;
+}
+
+bool isCreditPart(StatementPart part) {
+    switch (part) {
+    case StatementPart::Sales:
+    case StatementPart::NonOperatingIncome:
+    case StatementPart::SpecialGains:
+    case StatementPart::Liabilities:
+    case StatementPart::NetAssets:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isKnownHeading(const QString& key) {
+    return isGroupName(key) || sectionAfter(key, AccountSection::Any) != AccountSection::Any ||
+           partAfter(key, StatementPart::Unknown) != StatementPart::Unknown;
 }
 
 bool agrees(const Amounts& total, const Amounts& sum, qsizetype rows, qint64 unitYen) {

@@ -12,7 +12,28 @@ namespace gaikyo {
 // Where an account stands in the books: in the manufacturing costs (製造原価報告書) or
 // the rest of the cost of sales, its 減価償却費, 地代家賃 and 租税公課 belong to the
 // cost of sales; elsewhere to 販売費及び一般管理費.
-enum class AccountSection { Any, CostOfSales, Manufacturing, Other };
+// Unknown: under a heading the reader does not know, after the cost of sales; an account
+// whose box depends on the section goes into none.
+enum class AccountSection { Any, CostOfSales, Manufacturing, Other, Unknown };
+
+// The part of the statements an account stands in, in the order a profit-and-loss
+// statement runs, then the balance sheet's: what a total the file does not have is
+// worked out from.
+enum class StatementPart {
+    Unknown,
+    Sales,
+    CostOfSales,
+    Manufacturing,
+    Expenses, // 販売費及び一般管理費
+    NonOperatingIncome,
+    NonOperatingExpenses,
+    SpecialGains,
+    SpecialLosses,
+    Taxes, // 法人税、住民税及び事業税
+    Assets,
+    Liabilities,
+    NetAssets,
+};
 
 // How the rows of a book hang together: which rows are accounts, which are the
 // sub-accounts (補助科目) of an account, which are headings, and which are totals of
@@ -44,6 +65,10 @@ struct Node {
     // has none.
     bool certain = false;
     AccountSection section = AccountSection::Other;
+    // The section follows from the order of the statement, not from a heading the reader
+    // knows: the confirmation says so beside the figure.
+    bool sectionGuessed = false;
+    StatementPart part = StatementPart::Unknown;
     // The headings and totals it stands under, innermost first, as accounts compare.
     QStringList groups;
     // Figures of the row (or of a sub-account) that could not be read, by amount key.
@@ -74,6 +99,13 @@ bool isGroupName(const QString& key);
 bool isContraAccount(const QString& key);
 // The section that rows under a heading of this name belong to.
 AccountSection sectionAfter(const QString& key, AccountSection current);
+// The part of the statements that rows under a heading of this name stand in.
+StatementPart partAfter(const QString& key, StatementPart current);
+// Parts kept on the credit side: sales, income, gains, liabilities and net assets.
+bool isCreditPart(StatementPart part);
+// A name a heading of a statement's section may carry, so that it says nothing of the
+// section by itself (経費, 人件費 …) or does say it.
+bool isKnownHeading(const QString& key);
 
 // Whether a file's total agrees with the sum of its rows. Figures in a unit of more than a
 // yen (千円) are each cut to the unit by the program that wrote them, the total as well:

@@ -1,6 +1,7 @@
 #include "booktable.h"
 
 #include "bookfigures.h"
+#include "booklayout.h"
 
 #include <QSet>
 
@@ -263,7 +264,12 @@ public:
         }
         if (c.total >= 0)
             m_totalColumn = {c.total, 0, unitOf(c.total), cell(headingCells, c.total).trimmed()};
+        for (const AmountColumn& a : m_amountColumns)
+            m_lastColumn = std::max(m_lastColumn, a.column);
+        m_lastColumn = std::max(m_lastColumn, m_totalColumn.column);
     }
+
+    qsizetype columnsNeeded() const { return m_lastColumn + 1; }
 
     // Nothing for a row without a name.
     std::optional<Row> row(const QStringList& cells, qsizetype line) const {
@@ -293,6 +299,15 @@ public:
         }
         if (debit || credit)
             row.amounts.insert(balanceKey, debit.value_or(0) - credit.value_or(0));
+        if (row.figures && cells.size() <= m_lastColumn) {
+            // Cut short: what stands may be a part of a figure, and what is missing no zero.
+            row.cut = true;
+            row.amounts.clear();
+            row.unreadable.clear();
+            for (const AmountColumn& a : m_amountColumns)
+                row.unreadable.append({a.heading, QString(), a.key < 0 ? balanceKey : a.key});
+            return row;
+        }
         if (m_totalColumn.column >= 0) {
             const QString text = cell(cells, m_totalColumn.column);
             const Figure f = bookfigures::figure(text, m_totalColumn.unitYen);
@@ -372,6 +387,7 @@ private:
     const Columns& m_c;
     QList<AmountColumn> m_amountColumns;
     AmountColumn m_totalColumn;
+    int m_lastColumn = -1;
 };
 
 bool isNumberCell(const QString& text) {
@@ -415,7 +431,8 @@ ColumnChoice guessedColumns(const QList<QStringList>& rows, Kind kind) {
             guess.nameColumn = column;
             continue;
         }
-        if (guess.nameColumn < 0 || numbers == 0 || numbers < text)
+        if (guess.nameColumn < 0 || numbers == 0 || numbers < text ||
+            booklayout::isComparisonHeading(cell(heading, column)))
             continue;
         if (kind == Kind::Months) {
             if (const std::optional<int> month = bookfigures::calendarMonth(cell(heading, column)))
@@ -427,10 +444,8 @@ ColumnChoice guessedColumns(const QList<QStringList>& rows, Kind kind) {
     return guess;
 }
 
-} // namespace
-
-Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines,
-          const Progress& progress, const std::optional<ColumnChoice>& choice) {
+Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines,
+               const Progress& progress, const std::optional<ColumnChoice>& choice) {
     Book book;
     qsizetype headerAt = -1;
     bool nameColumnSeen = false;
@@ -446,6 +461,7 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
                     unit && titleUnit.isEmpty())
                     titleUnit = *unit;
     }
+    qsizetype namesAt = -1; // the first heading row of names without amounts it names
     for (qsizetype i = 0; i < std::min(csvRows.size(), headingSearchRows) && headerAt < 0; ++i) {
         const Columns c = columnsOf(csvRows.at(i), kind);
         if (!c.names.isEmpty()) {
@@ -455,12 +471,35 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
                 columns = c;
                 continue;
             }
+            if (namesAt < 0) {
+                namesAt = i;
+                columns = c;
+            }
         }
         // A title line may state the unit of the whole file.
         for (const QString& text : csvRows.at(i))
             if (const std::optional<QString> unit = bookfigures::statedUnit(text);
                 unit && titleUnit.isEmpty())
                 titleUnit = *unit;
+    }
+    if (headerAt < 0 && namesAt >= 0 && kind == Kind::Balances) {
+        // No heading names the balance: the figures may show it.
+        const QStringList& heading = csvRows.at(namesAt);
+        qsizetype width = heading.size();
+        for (qsizetype i = namesAt + 1; i < std::min(csvRows.size(), namesAt + 1 + 2000); ++i)
+            width = std::max(width, csvRows.at(i).size());
+        QList<int> candidates;
+        for (int i = 0; i < width; ++i)
+            if (!columns.names.contains(i) && i != columns.statement &&
+                nameRole(columns.keys.value(i)) != NameRole::Code)
+                candidates.append(i);
+        if (const std::optional<booklayout::BalanceReading> found =
+                booklayout::balanceByContent(heading, csvRows.mid(namesAt + 1), candidates)) {
+            headerAt = namesAt;
+            columns.balance = found->column;
+            book.notes.append(QStringLiteral("「%1」の列を期末の残高として読みました（%2ため）。")
+                                  .arg(cell(heading, found->column).trimmed(), found->how));
+        }
     }
     if (headerAt < 0) {
         book.error =
@@ -526,7 +565,51 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
                         .arg(line));
             continue;
         }
+        if (row->cut)
+            book.notes.append(QStringLiteral("%1行目「%2」は、見出しの%3列のうち%4列しかない"
+                                             "途中で切れた行のため、その金額は取り込みません。")
+                                  .arg(row->line)
+                                  .arg(row->name)
+                                  .arg(reader.columnsNeeded())
+                                  .arg(cells.size()));
         book.rows.append(std::move(*row));
+    }
+    return book;
+}
+
+bool isNameHeading(const QString& cell) {
+    const NameRole role = nameRole(headingOf(cell).key);
+    return role == NameRole::Account || role == NameRole::Combined;
+}
+
+} // namespace
+
+Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines,
+          const Progress& progress, const std::optional<ColumnChoice>& choice) {
+    if (choice)
+        return readTable(csvRows, kind, lines, progress, choice);
+    // Two trial balances side by side on the same lines: the right one's rows follow.
+    if (const std::optional<booklayout::Table> one =
+            booklayout::sideBySideAsOne(csvRows, lines, isNameHeading)) {
+        Book book = readTable(one->rows, kind, one->lines, progress, {});
+        if (book.error.isEmpty() || book.cancelled) {
+            book.notes.prepend(
+                QStringLiteral("左右二つに並んだ表として、右側の科目も読みました。"));
+            return book;
+        }
+    }
+    Book book = readTable(csvRows, kind, lines, progress, {});
+    if (book.error.isEmpty() || book.cancelled || kind != Kind::Months)
+        return book;
+    // Months running down the rows, accounts across.
+    if (const std::optional<booklayout::Table> across = booklayout::monthsAcross(csvRows, lines)) {
+        Book turned = readTable(across->rows, kind, across->lines, progress, {});
+        if (turned.error.isEmpty() || turned.cancelled) {
+            turned.notes.prepend(
+                QStringLiteral("月が縦に並ぶ表として、縦と横を入れ替えて読みました。"
+                               "行の番号は見出しの行のものです。"));
+            return turned;
+        }
     }
     return book;
 }

@@ -44,6 +44,9 @@ struct Row {
     Amounts amounts;
     std::optional<qint64> fileTotal; // Months: the row's own 合計 column
     QList<Unreadable> unreadable;
+    // The row has fewer cells than its amount columns need: a row cut short, none of whose
+    // figures is used.
+    bool cut = false;
     // A 補助科目 row: its account as the row itself names it (empty: the account above).
     bool subAccount = false;
     QString account;

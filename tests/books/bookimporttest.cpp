@@ -342,9 +342,9 @@ private Q_SLOTS:
         };
         QCOMPARE(line(QStringLiteral("現金預金")).amount, QStringLiteral("14,516千円"));
         QCOMPARE(line(QStringLiteral("現金預金")).sources,
-                 QStringLiteral("現金＋普通預金＋当座預金"));
+                 QStringLiteral("現金（5行目）＋普通預金（6行目）＋当座預金（7行目）"));
         QCOMPARE(line(QStringLiteral("資産の部合計")).sources,
-                 QStringLiteral("ファイルの「資産の部合計」"));
+                 QStringLiteral("ファイルの「資産の部合計」（17行目）"));
         QVERIFY(asked.notes.isEmpty());
     }
 
@@ -652,6 +652,49 @@ private Q_SLOTS:
                            "み"
                            "ません。"}
             << QStringList{"Text21=1"} << QStringList{};
+        // A heading the reader does not know ends the cost of sales where its accounts
+        // show the selling costs that come next; where they show nothing, the boxes whose
+        // section they decide stay empty, and the box of the same account elsewhere too.
+        QTest::newRow("an unknown heading with selling costs under it")
+            << test::crlfFile({QStringLiteral("勘定科目,期末残高"), QStringLiteral("【売上原価】,"),
+                               QStringLiteral("仕入高,5000000"), QStringLiteral("【経費】,"),
+                               QStringLiteral("役員報酬,3000000"),
+                               QStringLiteral("給料手当,2000000"),
+                               QStringLiteral("減価償却費,400000")})
+            << QStringList{} << QStringList{}
+            << QStringList{"Text5=5,000", "Text12=3,000", "Text13=2,000", "Text15=400"}
+            << QStringList{"Text6", "Text9"};
+        QTest::newRow("an unknown heading that shows nothing")
+            << test::crlfFile({QStringLiteral("勘定科目,期末残高"), QStringLiteral("【売上原価】,"),
+                               QStringLiteral("仕入高,5000000"), QStringLiteral("【その他】,"),
+                               QStringLiteral("給料手当,2000000"),
+                               QStringLiteral("減価償却費,400000"), QStringLiteral("支払利息,1000")})
+            << QStringList{}
+            << QStringList{"「労務費」は、「給料手当（5行目）」が売上原価か販売費及び一般管理費か、"
+                           "見出しからわからないため取り込みません。",
+                           "「減価償却費（販管費）」は、「減価償却費（6行目）」が売上原価か販売費及び"
+                           "一般管理費か、見出しからわからないため取り込みません。"}
+            << QStringList{"Text5=5,000", "Text18=1"}
+            << QStringList{"Text6", "Text9", "Text13", "Text15"};
+        // 売上総利益 closes the cost of sales whatever follows.
+        QTest::newRow("a profit line closes the cost of sales")
+            << test::crlfFile({QStringLiteral("勘定科目,期末残高"), QStringLiteral("売上高,9000000"),
+                               QStringLiteral("【売上原価】,"), QStringLiteral("仕入高,5000000"),
+                               QStringLiteral("売上総利益,4000000"),
+                               QStringLiteral("給料手当,2000000"), QStringLiteral("地代家賃,600000")})
+            << QStringList{} << QStringList{}
+            << QStringList{"Text1=9,000", "Text11=4,000", "Text13=2,000", "Text16=600"}
+            << QStringList{"Text6", "Text10"};
+        // A file still being written: the row cut short fills nothing, not even zero.
+        QTest::newRow("a row cut short")
+            << QByteArray("勘定科目,前期繰越,借方,貸方,期末残高\r\n現金,100000,200000,50000,250000"
+                          "\r\n売掛金,300000,40")
+            << QStringList{}
+            << QStringList{"3行目「売掛金」は、見出しの5列のうち3列しかない途中で切れた行のため、その"
+                           "金額は取り込みません。",
+                           "最後の行（3行目）が改行で終わっていません。ファイルの書き出しが途中で止"
+                           "まったおそれがあります。"}
+            << QStringList{"Text21=250"} << QStringList{"Text23"};
     }
     void toldBeforeImport() {
         QFETCH(QByteArray, file);

@@ -1036,6 +1036,251 @@ def csv_row(name, figures, quote=True):
     return name + ',' + (','.join(figures) if figures else '')
 
 
+
+# Exports that say less in their headings -------------------------------------------------
+# Each follows how an accounting program documents its export; tests/data/bookimport/
+# companies/README.md names the documentation.
+
+def pl_heading(node):
+    """The P/L groups as a trial balance heads them, selling costs as [販売管理費]."""
+    return '販売管理費' if node.name == '販売費及び一般管理費' else node.name
+
+
+def a_sga_heading(c):
+    """A, flat: [売上高] [売上原価] [販売管理費] … headings, no totals and no profit lines
+    in the profit and loss, 勘定科目 / 前期繰越 / 借方発生 / 貸方発生 / 期末残高."""
+    rows = ['残高試算表', f'{c.name}', '（単位：円）',
+            '勘定科目,前期繰越,借方発生,貸方発生,期末残高']
+
+    def emit(node, top, pl):
+        if isinstance(node, Diff):
+            return
+        if isinstance(node, Group):
+            if top:
+                rows.append(f'[{pl_heading(node)}],,,,')
+            for ch in node.children:
+                emit(ch, False, pl)
+            if node.total and not pl:
+                rows.append(f'{node.total},,,,{money(node.yen)}')
+            return
+        rows.append(f'{node.name},0,{money(node.yen)},0,{money(node.yen)}')
+
+    for g in c.bs.children:
+        emit(g, True, False)
+    for g in c.pl.children:
+        emit(g, True, True)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def before_closing(c):
+    """The year's profit is not yet in 繰越利益剰余金 of a trial balance: it stands apart
+    in the profit and loss accounts."""
+    return c.diff('税引前当期純利益')
+
+
+def a_no_subtotals(c):
+    """A, a 合計残高試算表 in its classic layout (借方残高 / 借方合計 / 勘定科目 / 貸方合計 /
+    貸方残高) with 【資産】-style headings, accounts only, and a final 合計 row; the year's
+    profit not yet closed into 繰越利益剰余金."""
+    paths = {id(acct): path for path, acct in leaves(c)}
+    heading = {'資産の部': '資産', '負債の部': '負債', '純資産の部': '純資産',
+               '販売費及び一般管理費': '販売費及び一般管理費'}
+    rows = ['合計残高試算表', f'{c.name}　令和7年3月31日現在', '借方残高,借方合計,勘定科目,貸方合計,貸方残高']
+    totals = [0, 0, 0, 0]
+    rnd = random.Random(7)
+
+    def emit(node, top):
+        if isinstance(node, Diff):
+            return
+        if isinstance(node, Group):
+            if top:
+                rows.append(f',,【{heading.get(node.name, node.name)}】,,')
+            for ch in node.children:
+                emit(ch, False)
+            return
+        yen = node.yen
+        if node.name == '繰越利益剰余金':
+            yen -= before_closing(c)
+        credit = side_of(c, paths[id(node)], node)
+        moved = rnd.randrange(100000, 5000000)
+        if credit:
+            cells = ['', moved, node.name, moved + yen, yen]
+        else:
+            cells = [yen, moved + yen, node.name, moved, '']
+        for i, k in ((0, 0), (1, 1), (3, 2), (4, 3)):
+            totals[k] += cells[i] or 0
+        rows.append(','.join(money(x) if isinstance(x, int) else x for x in cells))
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, True)
+    rows.append(f'{money(totals[0])},{money(totals[1])},合計,{money(totals[2])},{money(totals[3])}')
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_sigma_monthly(c):
+    """A, a monthly profit and loss whose group totals are marked Σ and named like the
+    group: the account 売上高 and then Σ 売上高; 決算整理 and 合計 columns."""
+    heading = '勘定科目,' + ','.join(month_names(4, 'plain')) + ',決算整理,合計'
+    rows = [heading]
+
+    def figures(months, closing, total):
+        return [money(m) for m in months] + [money(closing), money(total)]
+
+    def emit(node):
+        if isinstance(node, Diff):
+            rows.append(node.name + ',' + ','.join(
+                figures([0] * 12, 0, 0)).replace('0', ''))
+            rows.pop()  # the profit lines are left out of this export
+            return
+        if isinstance(node, Group):
+            for ch in node.children:
+                emit(ch)
+            months = [month_value(node, i) for i in range(12)]
+            rows.append(f'Σ {node.name},' + ','.join(figures(months, closing_value(node),
+                                                            node.yen)))
+            return
+        rows.append(f'{node.name},' + ','.join(figures(node.months, node.closing, node.yen)))
+
+    for ch in c.pl.children:
+        emit(ch)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def b_departments(c):
+    """B, a trial balance by department (部門別): 勘定科目, one column a department, then
+    合計; [製造原価報告書] … headings, totals below."""
+    rows = ['部門別残高試算表', '（単位：円）', '勘定科目,本社,第一工場,営業所,合計']
+
+    def split(yen):
+        a = yen // 5
+        b = yen // 2
+        return [a, b, yen - a - b]
+
+    def line(name, yen):
+        return f'{name},' + ','.join(money(x) for x in split(yen) + [yen])
+
+    def heading(rows, node, depth):
+        if node.name in ('損益計算書', '貸借対照表', '製造原価報告書') or depth <= 1:
+            rows.append(f'[{node.name}],,,,')
+
+    out, emit = b_rows(c, heading, lambda n, y, d: line(n, y), lambda n, y, d: line(n, y),
+                       lambda n, y: line(n, y), 'sign')
+    for root in (c.made, c.pl, c.bs):
+        emit(root, 0)
+    return '\r\n'.join(rows + out) + '\r\n'
+
+
+def a_monthly_trial_balance(c):
+    """A, a monthly trial balance (月次残高試算表) for March: 前月末, 借方, 貸方, 当月, then
+    the comparison columns 前年同月, 差額 and 対比; 【】 headings, totals below."""
+    paths = {id(acct): path for path, acct in leaves(c)}
+    rows = ['月次残高試算表　令和7年3月度', '勘定科目,前月末,借方,貸方,当月,前年同月,差額,対比']
+    rnd = random.Random(3)
+
+    def line(name, yen, credit):
+        debit = rnd.randrange(0, 900000)
+        credit_moved = rnd.randrange(0, 900000)
+        moved = credit_moved - debit if credit else debit - credit_moved
+        last_year = int(yen * rnd.uniform(0.7, 1.1))
+        ratio = f'{100.0 * yen / last_year:.1f}' if last_year else ''
+        return (f'{name},{money(yen - moved)},{money(debit)},{money(credit_moved)},{money(yen)},'
+                f'{money(last_year)},{money(yen - last_year)},{ratio}')
+
+    def emit(node, path, top):
+        if isinstance(node, Diff):
+            rows.append(line(node.name, node.fn(), True))
+            return
+        if isinstance(node, Group):
+            if top:
+                rows.append(f'【{node.name}】,,,,,,,')
+            for ch in node.children:
+                emit(ch, path + (node.name,), False)
+            if node.total:
+                credit = any(p in {'負債の部', '純資産の部', '売上高', '営業外収益'}
+                             for p in path + (node.name,))
+                rows.append(line(node.total, node.yen, credit))
+            return
+        rows.append(line(node.name, node.yen, side_of(c, paths[id(node)], node)))
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, (), True)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def b_profit_and_loss_only(c):
+    """B, a trial balance of the profit and loss alone whose balance column is headed by
+    the month it closes (2024年12月), with 構成比; [] headings, totals below."""
+    sales = c.group('売上高').yen
+    rows = [f'損益試算表　{c.name}', '勘定科目,2024年12月,構成比']
+
+    def line(n, y):
+        return f'{n},{money(y)},{100.0 * y / sales:.1f}'
+
+    def heading(rows, node, depth):
+        if node.name in ('損益計算書', '製造原価報告書') or depth <= 1:
+            rows.append(f'[{node.name}],,')
+
+    out, emit = b_rows(c, heading, lambda n, y, d: line(n, y), lambda n, y, d: line(n, y),
+                       lambda n, y: line(n, y), 'name')
+    for root in (c.made, c.pl):
+        emit(root, 0)
+    return '\r\n'.join(rows + out) + '\r\n'
+
+
+def a_two_blocks(c):
+    """A, a trial balance in two blocks on the same lines: assets and costs on the left,
+    liabilities, net assets and revenues on the right (勘定科目 / 前期繰越 / 借方 / 貸方 /
+    当期残高 twice, an empty column between)."""
+    def block(groups):
+        out = []
+
+        def emit(node, top):
+            if isinstance(node, Diff):
+                return
+            if isinstance(node, Group):
+                if top:
+                    out.append(['【' + node.name + '】', '', '', '', ''])
+                for ch in node.children:
+                    emit(ch, False)
+                if node.total:
+                    out.append([node.total, '', '', '', money(node.yen)])
+                return
+            out.append([node.name, money(node.yen), '0', '0', money(node.yen)])
+
+        for g in groups:
+            emit(g, True)
+        return out
+
+    bs = {g.name: g for g in c.bs.children}
+    pl = {g.name: g for g in c.pl.children if isinstance(g, Group)}
+    left = block([bs['資産の部'], pl['売上原価'], pl['販売費及び一般管理費'],
+                  pl['営業外費用'], pl['特別損失']])
+    right = block([bs['負債の部'], bs['純資産の部'], pl['売上高'], pl['営業外収益']])
+    heading = ['勘定科目', '前期繰越', '借方', '貸方', '当期残高']
+    rows = ['残高試算表（勘定式）', ','.join(heading + [''] + heading)]
+    for i in range(max(len(left), len(right))):
+        l = left[i] if i < len(left) else [''] * 5
+        r = right[i] if i < len(right) else [''] * 5
+        rows.append(','.join(l + [''] + r))
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_transposed_monthly(c):
+    """A, a monthly table with its months down the rows (2024年04月 … 2025年03月, 合計)
+    and its accounts across, as Excel saves 「Unicode テキスト」 (UTF-16LE with its mark,
+    tabs); the closing entries are in the last month."""
+    accounts = [a for root in (c.pl,) for _, a in walk(root)]
+    rows = ['年月\t' + '\t'.join(a.name for a in accounts)]
+    for i in range(12):
+        m = (c.start - 1 + i) % 12 + 1
+        year = 2024 if m >= c.start else 2025
+        cells = [money(a.months[i] + (a.closing if i == 11 else 0), quote=False)
+                 for a in accounts]
+        rows.append(f'{year}年{m:02d}月\t' + '\t'.join(cells))
+    rows.append('合計\t' + '\t'.join(money(a.yen, quote=False) for a in accounts))
+    return '\r\n'.join(rows) + '\r\n'
+
+
 def make():
     a = a_books()
     b = b_books()
@@ -1155,6 +1400,66 @@ def make():
     write('b_monthly_letters', 'books.csv', '\r\n'.join([heading] + rows) + '\r\n')
     expected('b_monthly_letters', 'B: R6.1 … R6.12, 〔〕 headings', 'monthlyTable', 1,
              'books.csv', boxes, un)
+
+
+    # Exports that say less in their headings.
+    boxes, used = main_expected(a)
+    un = unmapped_main(a, used, order_a)
+    write('a_trialbalance_sgaheading', 'books.csv', a_sga_heading(a))
+    expected('a_trialbalance_sgaheading', 'A: [販売管理費] heads the selling costs; no totals '
+             'and no profit lines in the profit and loss', 'mainAccounts', 4, 'books.csv',
+             boxes, un)
+
+    write('a_trialbalance_nosubtotals', 'books.csv', a_no_subtotals(a))
+    expected('a_trialbalance_nosubtotals', 'A: 合計残高試算表 (借方残高 / 借方合計 / 勘定科目 / '
+             '貸方合計 / 貸方残高), 【資産】 headings, accounts only, a final 合計 row',
+             'mainAccounts', 4, 'books.csv', boxes,
+             [listed('繰越利益剰余金', -(a.acct('繰越利益剰余金').yen - before_closing(a)), True)
+              if u.startswith('繰越利益剰余金') else u
+              for u in unmapped_main(a, used, order_a,
+                                     credit_of=lambda acct: side_of(a, paths_a[id(acct)], acct))])
+
+    write('a_trialbalance_monthlycolumns', 'books.csv', a_monthly_trial_balance(a))
+    expected('a_trialbalance_monthlycolumns', 'A: 月次残高試算表: 前月末, 借方, 貸方, 当月, '
+             'then 前年同月, 差額, 対比', 'mainAccounts', 4, 'books.csv', boxes, un)
+
+    write('a_trialbalance_twoblocks', 'books.csv', a_two_blocks(a))
+    two_order = [acct for root in ([g for g in a.bs.children if g.name == '資産の部'] +
+                                   [g for g in a.pl.children if isinstance(g, Group) and
+                                    g.name not in ('売上高', '営業外収益')] +
+                                   [g for g in a.bs.children if g.name != '資産の部'] +
+                                   [g for g in a.pl.children if isinstance(g, Group) and
+                                    g.name in ('売上高', '営業外収益')])
+                 for _, acct in walk(root)]
+    expected('a_trialbalance_twoblocks', 'A: two blocks on the same lines, assets and costs '
+             'left, liabilities, net assets and revenues right', 'mainAccounts', 4, 'books.csv',
+             boxes, unmapped_main(a, used, two_order))
+
+    boxes, used = main_expected(b)
+    write('b_trialbalance_departments', 'books.csv', b_departments(b))
+    expected('b_trialbalance_departments', 'B: 本社 / 第一工場 / 営業所 / 合計 columns, no '
+             'balance heading', 'mainAccounts', 1, 'books.csv', boxes,
+             unmapped_main(b, used, [x for x in made_first if x.name != '当期製品製造原価']))
+
+    pl_boxes = {k: v for k, v in boxes.items() if int(k[4:]) <= 19}
+    pl_order = [acct for root in (b.made, b.pl) for _, acct in walk(root)
+                if acct.name != '当期製品製造原価']
+    write('b_trialbalance_plonly', 'books.csv', b_profit_and_loss_only(b))
+    expected('b_trialbalance_plonly', 'B: the profit and loss alone, its balance column headed '
+             '2024年12月, and 構成比', 'mainAccounts', 1, 'books.csv', pl_boxes,
+             unmapped_main(b, used, pl_order))
+
+    boxes, used = monthly_expected(a, 4)
+    write('a_monthly_sigma', 'books.csv', a_sigma_monthly(a))
+    expected('a_monthly_sigma', 'A: group totals marked Σ and named like their group (売上高 '
+             'then Σ 売上高), 決算整理 and 合計', 'monthlyTable', 4, 'books.csv', boxes,
+             monthly_unmapped(a, used), ['note=決算整理の列の金額'])
+
+    write('a_monthly_transposed', 'books.txt', a_transposed_monthly(a), encoding='utf-16-le',
+          bom=b'\xff\xfe')
+    expected('a_monthly_transposed', 'A: months down the rows, accounts across, Excel '
+             '「Unicode テキスト」', 'monthlyTable', 4, 'books.txt', boxes,
+             monthly_unmapped(a, used), ['note=縦と横を入れ替えて'])
 
     # The books themselves, for whoever checks the figures.
     with open(os.path.join(OUT, 'books.txt'), 'w', encoding='utf-8') as out:
