@@ -74,6 +74,13 @@ QString headingText(const QStringList& heading, int column) {
     return text.isEmpty() ? QStringLiteral("%1列目").arg(column + 1) : text;
 }
 
+// 合計, 計, 総計, 全社: a column that adds up others.
+bool isTotalHeading(const QString& cell) {
+    const QString key = keyOf(cell);
+    return key.endsWith(QStringLiteral("計")) || key == QStringLiteral("全社") ||
+           key == QStringLiteral("全体") || key == QStringLiteral("全部門");
+}
+
 // opening ± debit ∓ credit = balance on every row, or without an opening column.
 std::optional<BalanceReading> byMovements(const QStringList& heading, const Figures& f,
                                           const QList<int>& candidates) {
@@ -100,11 +107,18 @@ std::optional<BalanceReading> byMovements(const QStringList& heading, const Figu
         }
         return moving >= rowsShowingRule && nonZero(f, b) >= rowsShowingRule;
     };
+    // Without an opening column, three columns of which one is the difference of two
+    // others could be anything: the two must be headed as debit and credit.
+    const auto movementHeadings = [&](qsizetype d, qsizetype c) {
+        const QString debit = keyOf(cell(heading, candidates.at(d)));
+        const QString credit = keyOf(cell(heading, candidates.at(c)));
+        return debit.contains(QStringLiteral("借")) && credit.contains(QStringLiteral("貸"));
+    };
     for (qsizetype b = n - 1; b >= 2; --b)
         for (qsizetype c = b - 1; c >= 1; --c)
             for (qsizetype d = c - 1; d >= 0; --d)
                 for (qsizetype a = d - 1; a >= -1; --a)
-                    if (holds(a, d, c, b)) {
+                    if ((a >= 0 || movementHeadings(d, c)) && holds(a, d, c, b)) {
                         const QString opening = a < 0 ? QString()
                                                       : QStringLiteral("「%1」").arg(
                                                             headingText(heading, candidates.at(a)));
@@ -122,11 +136,13 @@ std::optional<BalanceReading> byMovements(const QStringList& heading, const Figu
 // their 合計). Columns of months are no parts: their sum is a year's flow, which says
 // nothing of a balance.
 std::optional<BalanceReading> bySum(const QStringList& heading, const Figures& f,
-                                    const QList<int>& candidates) {
+                                    const QList<int>& candidates, bool headedAsTotal) {
     const qsizetype n = candidates.size();
     if (n > 3 * maxColumnsCompared)
         return std::nullopt;
     for (qsizetype t = n - 1; t >= 2; --t) {
+        if (headedAsTotal != isTotalHeading(cell(heading, candidates.at(t))))
+            continue;
         for (qsizetype s = 0; s + 2 <= t; ++s) {
             bool months = false;
             for (qsizetype p = s; p < t; ++p)
@@ -189,9 +205,11 @@ std::optional<BalanceReading> balanceByContent(const QStringList& heading,
         return BalanceReading{
             withFigures.first(),
             QStringLiteral("金額の列は「%1」だけ").arg(headingText(heading, withFigures.first()))};
+    if (std::optional<BalanceReading> r = bySum(heading, used, withFigures, true))
+        return r;
     if (std::optional<BalanceReading> r = byMovements(heading, used, withFigures))
         return r;
-    return bySum(heading, used, withFigures);
+    return bySum(heading, used, withFigures, false);
 }
 
 std::optional<Table> sideBySideAsOne(const QList<QStringList>& rows, const QList<qsizetype>& lines,

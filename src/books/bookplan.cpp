@@ -166,8 +166,9 @@ public:
                 parts.unplaced.append(rowName(node));
             return;
         }
-        // 当期製品製造原価 in the cost of sales repeats the manufacturing costs' rows.
-        if (isManufacturingTotal(node.key) && anyManufacturing)
+        // 当期製品製造原価 in the cost of sales repeats the manufacturing costs' rows; a row
+        // the table knows as a box's whole figure (純売上高) repeats its accounts.
+        if ((isManufacturingTotal(node.key) && anyManufacturing) || m_mapping.totalOf(node.key))
             return;
         if (!bookfigures::addTo(parts.sums[node.part], debitMinusCredit(node)))
             overflow = true;
@@ -357,7 +358,7 @@ public:
         const auto present = [&](StatementPart p) { return parts.accounts.value(p) > 0; };
         if (!(has(operatingBox) && has(pretaxBox) && has(assetsBox) && has(liabilitiesBox)) &&
             !parts.unplaced.isEmpty()) {
-            workedOutWhyNot = QStringLiteral("どの区分かわからない科目（%1）があるため計算できない")
+            workedOutWhyNot = QStringLiteral("どの区分かわからない科目（%1）があり、計算できない")
                                   .arg(joinedNames(parts.unplaced));
             return;
         }
@@ -374,46 +375,85 @@ public:
         const bool balanceSheet = present(StatementPart::Assets) &&
                                   present(StatementPart::Liabilities) &&
                                   present(StatementPart::NetAssets);
-        if (!profitAndLoss || !balanceSheet) {
-            workedOutWhyNot = QStringLiteral("貸借対照表と損益計算書の両方がそろわず、科目から計算した"
-                                             "金額を確かめられない");
-            return;
-        }
         const qsizetype rows = std::accumulate(parts.accounts.cbegin(), parts.accounts.cend(), 0);
         const auto near = [&](qint64 a, qint64 b) {
             return bookstructure::agrees({{0, a}}, {{0, b}}, rows, m_book.unitYen);
         };
         const qint64 beyond = assets - liabilities - netAssets;
-        if (!near(beyond, afterTax) && !near(beyond, 0)) {
+        // Before the year is closed the assets hold the year's profit beyond the
+        // liabilities and the net assets: that checks every account of both statements.
+        // Once it is closed they hold nothing beyond, which checks the balance sheet
+        // alone; the profit and loss is then checked by the file's own profit lines.
+        const bool open = balanceSheet && profitAndLoss && afterTax != 0 && near(beyond, afterTax);
+        const bool closed = balanceSheet && near(beyond, 0);
+        const bool profitLines = profitLinesAgree(
+            {{QStringLiteral("経常"), operating - sum({StatementPart::NonOperatingIncome,
+                                                       StatementPart::NonOperatingExpenses})},
+             {QStringLiteral("税引前"), pretax},
+             {QStringLiteral("当期純"), afterTax},
+             {QStringLiteral("税引後"), afterTax}},
+            near);
+        if (profitAndLoss && !(open || profitLines))
+            workedOutWhyNot = QStringLiteral("科目から計算した損益を確かめられる行（経常利益、"
+                                             "当期純利益など）や貸借の差額がファイルにない");
+        if (balanceSheet && !(open || closed))
             workedOutWhyNot =
                 QStringLiteral("科目から計算すると、資産 %1 が負債 %2 と純資産 %3 と当期の損益 %4 "
                                "に合わず、計算した金額を確かめられない")
                     .arg(bookstructure::yenText(assets), bookstructure::yenText(liabilities),
                          bookstructure::yenText(netAssets), bookstructure::yenText(afterTax));
-            return;
-        }
         // The file's own gross profit, where it has one, must be the accounts' as well.
         if (boxes.value(grossProfitBox).total &&
             !near(yen(grossProfitBox), -sum({StatementPart::Sales, StatementPart::CostOfSales,
-                                              StatementPart::Manufacturing}))) {
+                                             StatementPart::Manufacturing}))) {
             workedOutWhyNot = QStringLiteral("科目から計算した売上総利益がファイルの売上総利益と"
                                              "合わない");
             return;
         }
-        const QString checked = QStringLiteral("（資産＝負債＋純資産＋当期の損益で確認）");
-        const auto workedOut = [&](int id, qint64 value, const QString& how) {
+        const auto workedOut = [&](int id, qint64 value, const QString& how,
+                                   const QString& checked) {
             if (has(id))
                 return;
             boxes[id].computed = Amounts{{booktable::balanceKey, value}};
             boxes[id].computedHow = QStringLiteral("計算：") + how + checked;
         };
-        if (present(StatementPart::Expenses))
-            workedOut(operatingBox, operating,
-                      QStringLiteral("売上高－売上原価－販売費及び一般管理費の科目"));
-        workedOut(pretaxBox, pretax,
-                  QStringLiteral("営業損益＋営業外収益－営業外費用＋特別利益－特別損失の科目"));
-        workedOut(assetsBox, assets, QStringLiteral("資産の科目の合計"));
-        workedOut(liabilitiesBox, liabilities, QStringLiteral("負債の科目の合計"));
+        const QString byBalance = QStringLiteral("（資産＝負債＋純資産＋当期の損益で確認）");
+        if (open || profitLines) {
+            const QString checked =
+                open ? byBalance : QStringLiteral("（ファイルの利益の行で確認）");
+            if (present(StatementPart::Expenses))
+                workedOut(operatingBox, operating,
+                          QStringLiteral("売上高－売上原価－販売費及び一般管理費の科目"), checked);
+            workedOut(pretaxBox, pretax,
+                      QStringLiteral("営業損益＋営業外収益－営業外費用＋特別利益－特別損失の科目"),
+                      checked);
+        }
+        if (open || closed) {
+            const QString checked =
+                open ? byBalance : QStringLiteral("（資産＝負債＋純資産で確認）");
+            workedOut(assetsBox, assets, QStringLiteral("資産の科目の合計"), checked);
+            workedOut(liabilitiesBox, liabilities, QStringLiteral("負債の科目の合計"), checked);
+        }
+    }
+
+    // Whether one of the file's profit lines (経常利益, 税引前当期純利益 …) is what the
+    // accounts give.
+    template <typename Near>
+    bool profitLinesAgree(const QList<std::pair<QString, qint64>>& computed,
+                          const Near& near) const {
+        for (const Node& node : m_s.nodes) {
+            if (node.role != Role::Difference || !node.amounts.contains(booktable::balanceKey))
+                continue;
+            qint64 profit = node.amounts.value(booktable::balanceKey);
+            if (m_book.debitMinusCredit)
+                profit = -profit;
+            else if (node.key.endsWith(QStringLiteral("損失")) && profit > 0)
+                profit = -profit;
+            for (const auto& [start, value] : computed)
+                if (node.key.startsWith(start) && near(profit, value))
+                    return true;
+        }
+        return false;
     }
 
     // The figure a box gets for one amount key, or nothing (with a note) where the program
@@ -423,8 +463,8 @@ public:
         const FormField& field = m_mapping.field(id);
         if (!g.blocked.isEmpty()) {
             if (!m_reported.contains(id))
-                plan.notes.append(
-                    QStringLiteral("「%1」は、%2ため取り込みません。").arg(field.caption, g.blocked));
+                plan.notes.append(QStringLiteral("「%1」は、%2ため取り込みません。")
+                                      .arg(field.caption, g.blocked));
             m_reported.insert(id);
             return std::nullopt;
         }

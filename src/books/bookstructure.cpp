@@ -560,7 +560,11 @@ private:
             ctx.guessed = false;
             return;
         }
-        if (isKnownHeading(key) || m_known(key) ||
+        // Within the manufacturing costs a group (経費, 人件費) is one of their parts; the
+        // cost of sales of a merchant has none, so that there the same word may as well
+        // head the selling costs.
+        const bool knownWord = isKnownHeading(key) || m_known(key);
+        if ((knownWord && ctx.section != AccountSection::CostOfSales) ||
             (ctx.section != AccountSection::CostOfSales &&
              ctx.section != AccountSection::Manufacturing &&
              ctx.section != AccountSection::Unknown))
@@ -590,9 +594,9 @@ private:
         const Node& node = m_s.nodes.at(n);
         const bool difference = m_kind.at(n) == Kind::Difference;
         const QString base = baseOfTotal(node.key).value_or(node.key);
-        const bool costTotal = node.role == Role::Total && m_spanStart.at(n) != -2 &&
-                               (base == QStringLiteral("売上原価") ||
-                                base == QStringLiteral("完成工事原価"));
+        const bool costTotal =
+            node.role == Role::Total && m_spanStart.at(n) != -2 &&
+            (base == QStringLiteral("売上原価") || base == QStringLiteral("完成工事原価"));
         if (!difference && !costTotal)
             return;
         ctx.section = AccountSection::Other;
@@ -885,8 +889,7 @@ StatementPart partAfter(const QString& key, StatementPart current) {
         return StatementPart::SpecialLosses;
     if (has("法人税"))
         return StatementPart::Taxes;
-    if (has("純資産") || has("株主資本") || has("剰余金") || has("評価・換算") ||
-        has("新株予約権"))
+    if (has("純資産") || has("株主資本") || has("剰余金") || has("評価・換算") || has("新株予約権"))
         return StatementPart::NetAssets;
     if (has("負債"))
         return StatementPart::Liabilities;

@@ -271,6 +271,14 @@ public:
 
     qsizetype columnsNeeded() const { return m_lastColumn + 1; }
 
+    // Whether a cell other than the names holds something.
+    bool writtenBesideNames(const QStringList& cells) const {
+        for (int i = 0; i < cells.size(); ++i)
+            if (!m_c.names.contains(i) && !cells.at(i).trimmed().isEmpty())
+                return true;
+        return false;
+    }
+
     // Nothing for a row without a name.
     std::optional<Row> row(const QStringList& cells, qsizetype line) const {
         Row row;
@@ -299,9 +307,10 @@ public:
         }
         if (debit || credit)
             row.amounts.insert(balanceKey, debit.value_or(0) - credit.value_or(0));
-        if (row.figures && cells.size() <= m_lastColumn) {
+        if (cells.size() <= m_lastColumn && writtenBesideNames(cells)) {
             // Cut short: what stands may be a part of a figure, and what is missing no zero.
             row.cut = true;
+            row.figures = true;
             row.amounts.clear();
             row.unreadable.clear();
             for (const AmountColumn& a : m_amountColumns)

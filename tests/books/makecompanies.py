@@ -1047,13 +1047,15 @@ def pl_heading(node):
 
 
 def a_sga_heading(c):
-    """A, flat: [売上高] [売上原価] [販売管理費] … headings, no totals and no profit lines
-    in the profit and loss, 勘定科目 / 前期繰越 / 借方発生 / 貸方発生 / 期末残高."""
+    """A, flat: [売上高] [売上原価] [販売管理費] … headings, no totals and no 売上総利益 in
+    the profit and loss, 勘定科目 / 前期繰越 / 借方発生 / 貸方発生 / 期末残高."""
     rows = ['残高試算表', f'{c.name}', '（単位：円）',
             '勘定科目,前期繰越,借方発生,貸方発生,期末残高']
 
     def emit(node, top, pl):
         if isinstance(node, Diff):
+            if node.name != '売上総利益':
+                rows.append(f'{node.name},,,,{money(node.fn())}')
             return
         if isinstance(node, Group):
             if top:
@@ -1152,8 +1154,8 @@ def b_departments(c):
     rows = ['部門別残高試算表', '（単位：円）', '勘定科目,本社,第一工場,営業所,合計']
 
     def split(yen):
-        a = yen // 5
-        b = yen // 2
+        a = yen * 23 // 100
+        b = yen * 41 // 100
         return [a, b, yen - a - b]
 
     def line(name, yen):
@@ -1255,6 +1257,8 @@ def a_two_blocks(c):
     pl = {g.name: g for g in c.pl.children if isinstance(g, Group)}
     left = block([bs['資産の部'], pl['売上原価'], pl['販売費及び一般管理費'],
                   pl['営業外費用'], pl['特別損失']])
+    # The account form balances its profit and loss with the year's profit on the left.
+    left.append(['税引前当期純利益', '', '', '', money(c.diff('税引前当期純利益'))])
     right = block([bs['負債の部'], bs['純資産の部'], pl['売上高'], pl['営業外収益']])
     heading = ['勘定科目', '前期繰越', '借方', '貸方', '当期残高']
     rows = ['残高試算表（勘定式）', ','.join(heading + [''] + heading)]
@@ -1407,7 +1411,7 @@ def make():
     un = unmapped_main(a, used, order_a)
     write('a_trialbalance_sgaheading', 'books.csv', a_sga_heading(a))
     expected('a_trialbalance_sgaheading', 'A: [販売管理費] heads the selling costs; no totals '
-             'and no profit lines in the profit and loss', 'mainAccounts', 4, 'books.csv',
+             'and no 売上総利益 in the profit and loss', 'mainAccounts', 4, 'books.csv',
              boxes, un)
 
     write('a_trialbalance_nosubtotals', 'books.csv', a_no_subtotals(a))
