@@ -293,7 +293,7 @@ std::optional<Table> monthsAcross(const QList<QStringList>& rows, const QList<qs
                 for (qsizetype q = r; q < rows.size(); ++q)
                     account.append(cell(rows.at(q), c));
                 t.rows.append(account);
-                t.lines.append(lines.value(h, h + 1));
+                t.lines.append(c + 1); // an account is found by its column
             }
             return t;
         }

@@ -26,8 +26,9 @@ std::optional<Table> sideBySideAsOne(const QList<QStringList>& rows, const QList
                                      const NameHeading& isName);
 
 // A monthly table whose months run down its first column and whose accounts stand in
-// its heading row, turned so that the months run across. Nothing where no column holds
-// months one below the other.
+// its heading row, turned so that the months run across; each account's line is the
+// number of the column it stood in. Nothing where no column holds months one below the
+// other.
 std::optional<Table> monthsAcross(const QList<QStringList>& rows, const QList<qsizetype>& lines);
 
 // Columns that compare the figures with others (前年, 差額, 対比, 構成比, 予算 …): never

@@ -51,9 +51,12 @@ struct Gathered {
     QString blocked;
 };
 
-// "売上高（12行目）": an account or a row as the confirmation names where a figure came from.
-QString rowName(const Node& node) {
-    return QStringLiteral("%1（%2行目）").arg(node.name).arg(node.line);
+// "売上高（12行目）", in a turned table "売上高（3列目）": an account or a row as the
+// confirmation names where a figure came from.
+QString rowName(const Node& node, const Book& book) {
+    return (book.turned ? QStringLiteral("%1（%2列目）") : QStringLiteral("%1（%2行目）"))
+        .arg(node.name)
+        .arg(node.line);
 }
 
 // The sums of the accounts of each part of the statements, debit minus credit.
@@ -163,7 +166,7 @@ public:
             return;
         if (node.part == StatementPart::Unknown) {
             if (node.amounts.value(booktable::balanceKey) != 0)
-                parts.unplaced.append(rowName(node));
+                parts.unplaced.append(rowName(node, m_book));
             return;
         }
         // 当期製品製造原価 in the cost of sales repeats the manufacturing costs' rows; a row
@@ -188,7 +191,7 @@ public:
             return false;
         const QString why =
             QStringLiteral("「%1」が売上原価か販売費及び一般管理費か、見出しからわからない")
-                .arg(rowName(node));
+                .arg(rowName(node, m_book));
         for (const int id : {costField, sellingField})
             if (id != 0 && boxes[id].blocked.isEmpty())
                 boxes[id].blocked = why;
@@ -233,7 +236,7 @@ public:
         const Amounts value = boxAmounts(node.amounts, field, match->sign, node.key);
         Gathered& g = boxes[field.id];
         add(g.parts, value);
-        g.partNames.append(rowName(node));
+        g.partNames.append(rowName(node, m_book));
         g.guessed = g.guessed || node.sectionGuessed;
         for (const int key : node.unreadableKeys)
             g.partsUnreadable.insert(key);
@@ -417,15 +420,14 @@ public:
             boxes[id].computed = Amounts{{booktable::balanceKey, value}};
             boxes[id].computedHow = QStringLiteral("計算：") + how + checked;
         };
-        const QString byBalance = QStringLiteral("（資産＝負債＋純資産＋当期の損益で確認）");
+        const QString byBalance = QStringLiteral("（貸借の差額で確認）");
         if (open || profitLines) {
             const QString checked =
                 open ? byBalance : QStringLiteral("（ファイルの利益の行で確認）");
             if (present(StatementPart::Expenses))
-                workedOut(operatingBox, operating,
-                          QStringLiteral("売上高－売上原価－販売費及び一般管理費の科目"), checked);
-            workedOut(pretaxBox, pretax,
-                      QStringLiteral("営業損益＋営業外収益－営業外費用＋特別利益－特別損失の科目"),
+                workedOut(operatingBox, operating, QStringLiteral("売上－原価－販管費の科目"),
+                          checked);
+            workedOut(pretaxBox, pretax, QStringLiteral("営業損益±営業外・特別損益の科目"),
                       checked);
         }
         if (open || closed) {
@@ -477,8 +479,10 @@ public:
                                       .arg(name, g.totalName));
                 return std::nullopt;
             }
-            sources = {
-                QStringLiteral("ファイルの「%1」（%2行目）").arg(g.totalName).arg(g.totalLine)};
+            sources = {QStringLiteral("ファイルの「%1」（%2%3）")
+                           .arg(g.totalName)
+                           .arg(g.totalLine)
+                           .arg(m_book.turned ? QStringLiteral("列目") : QStringLiteral("行目"))};
             const qint64 fromFile = g.total->value(key);
             if (!g.partNames.isEmpty() && !g.partsUnreadable.contains(key) &&
                 !bookstructure::agrees({{key, fromFile}}, {{key, g.parts.value(key)}},

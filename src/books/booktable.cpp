@@ -614,9 +614,10 @@ Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& 
     if (const std::optional<booklayout::Table> across = booklayout::monthsAcross(csvRows, lines)) {
         Book turned = readTable(across->rows, kind, across->lines, progress, {});
         if (turned.error.isEmpty() || turned.cancelled) {
+            turned.turned = true;
             turned.notes.prepend(
                 QStringLiteral("月が縦に並ぶ表として、縦と横を入れ替えて読みました。"
-                               "行の番号は見出しの行のものです。"));
+                               "科目の場所は、ファイルの列の番号で示します。"));
             return turned;
         }
     }

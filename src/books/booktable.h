@@ -79,6 +79,8 @@ struct Book {
     // best guess for the user to confirm or correct (columns it has no guess for are -1).
     ColumnChoice columns;
     bool unsure = false; // no reading of the columns passes the checks: ask the user
+    // The table was turned: a row's line is the number of the column it stood in.
+    bool turned = false;
     bool cancelled = false;
 };
 

@@ -130,6 +130,7 @@ private Q_SLOTS:
             for (int row = 0; row < table->rowCount(); ++row) {
                 const QString sources = table->item(row, 2)->text();
                 if (!sources.contains(QStringLiteral("行目")) &&
+                    !sources.contains(QStringLiteral("列目")) &&
                     !sources.contains(QStringLiteral("計算：")))
                     unsourced.append(table->item(row, 0)->text() + QLatin1Char(' ') + sources);
             }
