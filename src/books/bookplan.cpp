@@ -102,6 +102,9 @@ public:
     bool anyPurchasesOutside = false;
     bool overflow = false;
     QString workedOutWhyNot; // why the totals the file lacks cannot be worked out
+    // The year's profit after tax as the accounts of the profit and loss give it.
+    qint64 yearProfit = 0;
+    bool yearProfitKnown = false;
 
     void gather() {
         plan.disagreements = m_s.disagreements;
@@ -328,9 +331,11 @@ public:
             compute(grossProfitBox, {{1, yen(salesBox)}, {-1, yen(costOfSalesBox)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
         workOutTotals(has, yen);
+        netAssetsBeforeProfit(has, yen);
         if (!has(netAssetsBox) && has(assetsBox) && has(liabilitiesBox))
             compute(netAssetsBox, {{1, yen(assetsBox)}, {-1, yen(liabilitiesBox)}},
                     QStringLiteral("計算：資産の部合計－負債の部合計"));
+        checkIdentities(has, yen);
         for (const int id : {operatingBox, pretaxBox, assetsBox, liabilitiesBox})
             if (!has(id))
                 plan.notes.append(
@@ -371,6 +376,8 @@ public:
             operating - sum({StatementPart::NonOperatingIncome, StatementPart::NonOperatingExpenses,
                              StatementPart::SpecialGains, StatementPart::SpecialLosses});
         const qint64 afterTax = pretax - sum({StatementPart::Taxes});
+        yearProfit = afterTax;
+        yearProfitKnown = present(StatementPart::Sales) && parts.unplaced.isEmpty();
         const qint64 assets = sum({StatementPart::Assets});
         const qint64 liabilities = -sum({StatementPart::Liabilities});
         const qint64 netAssets = -sum({StatementPart::NetAssets});
@@ -436,6 +443,51 @@ public:
             workedOut(assetsBox, assets, QStringLiteral("資産の科目の合計"), checked);
             workedOut(liabilitiesBox, liabilities, QStringLiteral("負債の科目の合計"), checked);
         }
+    }
+
+    // A trial balance before the year is closed shows its net assets without the year's
+    // profit, which the form's 純資産の部合計 holds: where the file's own total falls short
+    // by just that profit, the box takes the assets less the liabilities instead.
+    template <typename Has, typename Yen>
+    void netAssetsBeforeProfit(const Has& has, const Yen& yen) {
+        Gathered& net = boxes[netAssetsBox];
+        if (!net.total || !has(assetsBox) || !has(liabilitiesBox))
+            return;
+        const qint64 beyond = yen(assetsBox) - yen(liabilitiesBox) - yen(netAssetsBox);
+        if (bookstructure::agrees({{0, beyond}}, {{0, 0}}, 3, m_book.unitYen) ||
+            !bookstructure::agrees({{0, beyond}}, {{0, yearProfit}}, 3, m_book.unitYen) ||
+            !yearProfitKnown)
+            return;
+        net.total.reset();
+        net.partNames.clear();
+        net.computed = Amounts{{booktable::balanceKey, yen(assetsBox) - yen(liabilitiesBox)}};
+        net.computedHow =
+            QStringLiteral("計算：資産の部合計－負債の部合計（ファイルの「%1」は当期の"
+                           "損益を含まないため）")
+                .arg(net.totalName);
+    }
+
+    // The statements' own identities between boxes the file fills: where they do not hold,
+    // the user hears of it with the figures.
+    template <typename Has, typename Yen> void checkIdentities(const Has& has, const Yen& yen) {
+        const auto near = [&](qint64 a, qint64 b) {
+            return bookstructure::agrees({{0, a}}, {{0, b}}, 3, m_book.unitYen);
+        };
+        const auto caption = [&](int id) { return m_mapping.field(id).caption; };
+        if (has(assetsBox) && has(liabilitiesBox) && has(netAssetsBox) &&
+            !near(yen(assetsBox), yen(liabilitiesBox) + yen(netAssetsBox)))
+            plan.disagreements.append(
+                QStringLiteral("「%1」%2が、「%3」%4と「%5」%6を足した金額と合いません。")
+                    .arg(caption(assetsBox), bookstructure::yenText(yen(assetsBox)),
+                         caption(liabilitiesBox), bookstructure::yenText(yen(liabilitiesBox)),
+                         caption(netAssetsBox), bookstructure::yenText(yen(netAssetsBox))));
+        if (has(salesBox) && has(costOfSalesBox) && has(grossProfitBox) &&
+            !near(yen(salesBox) - yen(costOfSalesBox), yen(grossProfitBox)))
+            plan.disagreements.append(
+                QStringLiteral("「%1」%2から「%3」%4を引いた金額が、「%5」%6と合いません。")
+                    .arg(caption(salesBox), bookstructure::yenText(yen(salesBox)),
+                         caption(costOfSalesBox), bookstructure::yenText(yen(costOfSalesBox)),
+                         caption(grossProfitBox), bookstructure::yenText(yen(grossProfitBox))));
     }
 
     // Whether one of the file's profit lines (経常利益, 税引前当期純利益 …) is what the

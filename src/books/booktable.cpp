@@ -163,7 +163,8 @@ Columns columnsOf(const QStringList& cells, Kind kind) {
     if (kind == Kind::Months) {
         QMap<int, int> seen; // calendar month → column
         for (int i = 0; i < cells.size(); ++i) {
-            if (nameColumns.contains(i))
+            // 4月前年比, 前年4月: a month of another year or a comparison, never the figure.
+            if (nameColumns.contains(i) || booklayout::isComparisonHeading(cells.at(i)))
                 continue;
             if (const std::optional<int> month = bookfigures::calendarMonth(cells.at(i))) {
                 if (seen.contains(*month) && c.duplicateMonth.isEmpty())

@@ -696,6 +696,29 @@ private Q_SLOTS:
             << QStringList{} << QStringList{}
             << QStringList{"Text1=9,000", "Text11=4,000", "Text13=2,000", "Text16=600"}
             << QStringList{"Text6", "Text10"};
+        // 資産 = 負債 + 純資産: a trial balance before closing shows its net assets without
+        // the year's profit, which the box holds; any other gap is told.
+        const auto balanceSheet = [](const char* capital) {
+            return test::crlfFile(
+                {QStringLiteral("勘定科目,期末残高"), QStringLiteral("【資産の部】,"),
+                 QStringLiteral("現金,1000000"), QStringLiteral("資産の部合計,1000000"),
+                 QStringLiteral("【負債の部】,"), QStringLiteral("買掛金,300000"),
+                 QStringLiteral("負債の部合計,300000"), QStringLiteral("【純資産の部】,"),
+                 QStringLiteral("資本金,%1").arg(QString::fromLatin1(capital)),
+                 QStringLiteral("純資産の部合計,%1").arg(QString::fromLatin1(capital)),
+                 QStringLiteral("【売上高】,"), QStringLiteral("売上高,900000"),
+                 QStringLiteral("【販売費及び一般管理費】,"), QStringLiteral("給料手当,700000")});
+        };
+        QTest::newRow("net assets before the year's profit")
+            << balanceSheet("500000") << QStringList{} << QStringList{}
+            << QStringList{"Text20=1,000", "Text30=300", "Text35=700"} << QStringList{};
+        QTest::newRow("a balance sheet that does not balance")
+            << balanceSheet("600000")
+            << QStringList{"「資産の部合計」1,000,000円が、「負債の部合計」300,"
+                           "000円と「純資産の部合計」"
+                           "600,000円を足した金額と合いません。"}
+            << QStringList{} << QStringList{"Text20=1,000", "Text30=300", "Text35=600"}
+            << QStringList{};
         // A file still being written: the row cut short fills nothing, not even zero.
         QTest::newRow("a row cut short")
             << QByteArray("勘定科目,前期繰越,借方,貸方,期末残高\r\n現金,100000,200000,50000,250000"
