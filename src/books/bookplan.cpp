@@ -168,7 +168,8 @@ public:
         if (!node.amounts.contains(booktable::balanceKey))
             return;
         if (node.part == StatementPart::Unknown) {
-            if (node.amounts.value(booktable::balanceKey) != 0)
+            // A few are named; more would only lengthen the note.
+            if (node.amounts.value(booktable::balanceKey) != 0 && parts.unplaced.size() < 9)
                 parts.unplaced.append(rowName(node, m_book));
             return;
         }

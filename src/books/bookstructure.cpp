@@ -861,10 +861,16 @@ AccountSection sectionAfter(const QString& key, AccountSection current) {
         return AccountSection::Manufacturing;
     if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("完成工事原価")))
         return AccountSection::CostOfSales;
-    for (const char* other :
-         {"販売", "管理費", "販管費", "営業外", "特別利益", "特別損失", "資産", "負債", "純資産",
-          "売上高", "収益", "損益計算書", "貸借対照表", "株主資本", "法人税"})
-        if (key.contains(QString::fromUtf8(other)))
+    static const QStringList others = [] {
+        QStringList list;
+        for (const char* other :
+             {"販売", "管理費", "販管費", "営業外", "特別利益", "特別損失", "資産", "負債",
+              "純資産", "売上高", "収益", "損益計算書", "貸借対照表", "株主資本", "法人税"})
+            list.append(QString::fromUtf8(other));
+        return list;
+    }();
+    for (const QString& other : others)
+        if (key.contains(other))
             return AccountSection::Other;
     return current;
 }
@@ -872,34 +878,50 @@ AccountSection sectionAfter(const QString& key, AccountSection current) {
 StatementPart partAfter(const QString& key, StatementPart current) {
     if (isDifferenceLine(key) || baseOfTotal(key))
         return current;
-    const auto has = [&key](const char* part) { return key.contains(QString::fromUtf8(part)); };
-    if (has("製造") || key == QStringLiteral("材料費") || key == QStringLiteral("労務費"))
-        return StatementPart::Manufacturing;
-    if (has("売上原価") || has("完成工事原価"))
-        return StatementPart::CostOfSales;
-    if (has("販売") || has("管理費") || has("販管費"))
-        return StatementPart::Expenses;
-    if (has("営業外収益"))
-        return StatementPart::NonOperatingIncome;
-    if (has("営業外費用"))
-        return StatementPart::NonOperatingExpenses;
-    if (has("特別利益"))
-        return StatementPart::SpecialGains;
-    if (has("特別損失"))
-        return StatementPart::SpecialLosses;
-    if (has("法人税"))
-        return StatementPart::Taxes;
-    if (has("純資産") || has("株主資本") || has("剰余金") || has("評価・換算") || has("新株予約権"))
-        return StatementPart::NetAssets;
-    if (has("負債"))
-        return StatementPart::Liabilities;
-    if (has("資産"))
-        return StatementPart::Assets;
-    if (has("売上高") || key == QStringLiteral("売上") || key == QStringLiteral("営業収益") ||
-        key == QStringLiteral("収益"))
-        return StatementPart::Sales;
-    if (has("損益計算書") || has("貸借対照表"))
-        return StatementPart::Unknown;
+    // Looked up for every row and its groups: the words are made once.
+    struct Word {
+        QString text;
+        bool whole; // the name is the word itself, not only contains it
+        StatementPart part;
+    };
+    static const QList<Word> words = [] {
+        QList<Word> list;
+        const auto add = [&list](const char* text, bool whole, StatementPart part) {
+            list.append({QString::fromUtf8(text), whole, part});
+        };
+        using P = StatementPart;
+        // In this order: 製造原価 before 原価, 営業外収益 before 収益, 純資産 before 資産.
+        add("製造", false, P::Manufacturing);
+        add("材料費", true, P::Manufacturing);
+        add("労務費", true, P::Manufacturing);
+        add("売上原価", false, P::CostOfSales);
+        add("完成工事原価", false, P::CostOfSales);
+        add("販売", false, P::Expenses);
+        add("管理費", false, P::Expenses);
+        add("販管費", false, P::Expenses);
+        add("営業外収益", false, P::NonOperatingIncome);
+        add("営業外費用", false, P::NonOperatingExpenses);
+        add("特別利益", false, P::SpecialGains);
+        add("特別損失", false, P::SpecialLosses);
+        add("法人税", false, P::Taxes);
+        add("純資産", false, P::NetAssets);
+        add("株主資本", false, P::NetAssets);
+        add("剰余金", false, P::NetAssets);
+        add("評価・換算", false, P::NetAssets);
+        add("新株予約権", false, P::NetAssets);
+        add("負債", false, P::Liabilities);
+        add("資産", false, P::Assets);
+        add("売上高", false, P::Sales);
+        add("売上", true, P::Sales);
+        add("営業収益", true, P::Sales);
+        add("収益", true, P::Sales);
+        add("損益計算書", false, P::Unknown);
+        add("貸借対照表", false, P::Unknown);
+        return list;
+    }();
+    for (const Word& w : words)
+        if (w.whole ? key == w.text : key.contains(w.text))
+            return w.part;
     return current;
 }
 
