@@ -1,5 +1,7 @@
 #include "columnchoicedialog.h"
 
+#include "books/bookfigures.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -86,6 +88,9 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
             auto* item = new QTableWidgetItem(text.simplified());
             if (text != text.simplified())
                 item->setToolTip(text);
+            // Figures stand to the right, as a spreadsheet shows them.
+            if (bookfigures::figure(text).kind == bookfigures::Figure::Kind::Read)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(r, c, item);
         }
 
@@ -125,6 +130,13 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
             m_months.append(month);
             addRow(2 + i / 3, i % 3, QStringLiteral("%1月の列").arg(month), box);
         }
+        // A year of months mostly stands in columns side by side: one press fills the
+        // months after the first chosen one with the columns to its right.
+        m_fillMonths = new QPushButton(QStringLiteral("続く月に右の列を順に当てはめる"), this);
+        m_fillMonths->setObjectName(QStringLiteral("fillMonths"));
+        m_fillMonths->setAutoDefault(false);
+        choices->addWidget(m_fillMonths, 6, 1, 1, 5, Qt::AlignLeft);
+        connect(m_fillMonths, &QPushButton::clicked, this, &ColumnChoiceDialog::fillMonths);
     } else {
         m_balanceColumn = comboBox(QStringLiteral("balanceColumn"), this);
         addRow(2, 0, QStringLiteral("残高の列"), m_balanceColumn);
@@ -161,6 +173,8 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
         order.append(m_balanceColumn);
     for (QComboBox* box : m_monthColumns)
         order.append(box);
+    if (m_fillMonths)
+        order.append(m_fillMonths);
     order << m_choose << cancel;
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
@@ -183,6 +197,8 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
             connect(box, &QComboBox::currentIndexChanged, this, &ColumnChoiceDialog::showChoice);
     m_headingRow->setFocus();
 
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->resizeColumnsToContents();
     for (int c = 0; c < m_columns; ++c)
         m_table->setColumnWidth(c, std::min(m_table->columnWidth(c), 220));
@@ -221,6 +237,19 @@ void ColumnChoiceDialog::fillColumnLists() {
                          c);
         }
         select(box, selected);
+    }
+}
+
+void ColumnChoiceDialog::fillMonths() {
+    int column = -1;
+    for (QComboBox* box : m_monthColumns) {
+        if (column < 0) {
+            column = box->currentData().toInt();
+            continue;
+        }
+        if (++column >= m_columns)
+            break;
+        select(box, column);
     }
 }
 

@@ -26,6 +26,7 @@ private:
     columnchoice::Choice current() const;
     void fillColumnLists();
     void showChoice();
+    void fillMonths();
 
     columnchoice::Request m_request;
     int m_columns = 0;
@@ -35,6 +36,7 @@ private:
     QComboBox* m_balanceColumn = nullptr; // a trial balance
     QList<QComboBox*> m_monthColumns;     // a monthly table, one a month
     QList<int> m_months;                  // the month of each of them
+    QPushButton* m_fillMonths = nullptr;  // a monthly table
     QLabel* m_problem = nullptr;
     QPushButton* m_choose = nullptr;
 };
