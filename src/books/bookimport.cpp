@@ -5,7 +5,9 @@
 #include "bookplan.h"
 #include "bookstructure.h"
 #include "booktable.h"
+#include "columnmemory.h"
 #include "datafile/numbers.h"
+#include "screen/columnchoice.h"
 #include "screen/filechooser.h"
 #include "screen/importconfirmation.h"
 #include "screen/messages.h"
@@ -14,6 +16,7 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -80,6 +83,93 @@ bool confirmAndFill(Screen& screen, const QString& title, const QString& fileNam
     return true;
 }
 
+booktable::ColumnChoice fromAnswer(const columnchoice::Choice& c) {
+    return {c.headingRow, c.nameColumn, c.balanceColumn, c.monthColumns};
+}
+
+columnchoice::Choice toQuestion(const booktable::ColumnChoice& c) {
+    return {c.headingRow, c.nameColumn, c.balanceColumn, c.monthColumns};
+}
+
+bool hasFigures(const Book& book) {
+    return std::any_of(book.rows.cbegin(), book.rows.cend(),
+                       [](const booktable::Row& row) { return !row.amounts.isEmpty(); });
+}
+
+// The file's first rows as the column choice shows them: enough to see the title lines,
+// the heading and the first accounts.
+constexpr qsizetype rowsShown = 20;
+
+// How the columns of the file were settled.
+struct ReadBook {
+    Book book;
+    bool remembered = false;                       // as kept from an earlier choice
+    std::optional<booktable::ColumnChoice> chosen; // as the user chose them now
+    QStringList notes;
+    bool stop = false; // cancelled, or the user was told why nothing can be read
+};
+
+// Reads the table: with the columns kept for this layout where they still fit, else as
+// the reader finds them; where the reader is unsure, or a kept choice no longer fits,
+// the user marks the columns.
+// closeProgress: the progress window goes before a message or the question shows.
+ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind kind,
+                  const bookcsv::Table& csv, const booktable::Progress& progress,
+                  const std::function<void()>& closeProgress) {
+    ReadBook result;
+    const columnmemory::Lookup kept = columnmemory::find(csv.rows, kind);
+    result.notes = kept.notes;
+    if (kept.remembered && kept.fits) {
+        result.book = booktable::read(csv.rows, kind, csv.lines, progress, kept.remembered);
+        result.remembered =
+            !result.book.cancelled && result.book.error.isEmpty() && hasFigures(result.book);
+    }
+    if (!result.remembered)
+        result.book = booktable::read(csv.rows, kind, csv.lines, progress);
+    if (result.book.cancelled) {
+        result.stop = true;
+        return result;
+    }
+    closeProgress();
+    // A file in which the reader finds no row with figures below it has no columns to
+    // choose: its message says what is missing.
+    const bool ask = kept.remembered || (result.book.unsure && result.book.columns.headingRow >= 0);
+    if (result.remembered || !ask) {
+        if (!result.book.error.isEmpty()) {
+            messages::warn(title, result.book.error);
+            result.stop = true;
+        }
+        return result;
+    }
+    columnchoice::Request request{title,
+                                  fileName,
+                                  kind == booktable::Kind::Balances ? columnchoice::Amounts::Balance
+                                                                    : columnchoice::Amounts::Months,
+                                  {},
+                                  toQuestion(kept.remembered.value_or(result.book.columns))};
+    // Where the heading stands further down, the rows show it with accounts below it.
+    request.rows = csv.rows.mid(0, std::max(rowsShown, request.guess.headingRow + 6));
+    for (;;) {
+        const columnchoice::Answer answer = columnchoice::ask(request);
+        if (!answer.chosen) {
+            result.stop = true;
+            return result;
+        }
+        const booktable::ColumnChoice chosen = fromAnswer(answer.choice);
+        result.book = booktable::read(csv.rows, kind, csv.lines, {}, chosen);
+        if (result.book.error.isEmpty() && hasFigures(result.book)) {
+            result.chosen = chosen;
+            return result;
+        }
+        messages::warn(
+            title, result.book.error.isEmpty()
+                       ? QStringLiteral("選んだ列からは金額が一つも読み取れませんでした。見出しの"
+                                        "行と金額の列を選び直してください。")
+                       : result.book.error);
+        request.guess = answer.choice;
+    }
+}
+
 // The steps both buttons share: pick a file, read its table, plan, confirm, fill.
 bool run(Screen& screen, const QString& title, booktable::Kind kind, const Planner& planner) {
     const std::optional<QString> path = chooseFile(title);
@@ -101,16 +191,15 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
         messages::warn(title, csv.error);
         return false;
     }
-    const Book book = booktable::read(csv.rows, kind, csv.lines, [&](qint64 done, qint64 total) {
-        return indicator->update(steps / 2 + (total > 0 ? done * (steps / 2) / total : 0), steps);
-    });
+    const booktable::Progress reading = [&](qint64 done, qint64 total) {
+        return !indicator ||
+               indicator->update(steps / 2 + (total > 0 ? done * (steps / 2) / total : 0), steps);
+    };
+    ReadBook read = readBook(title, fileName, kind, csv, reading, [&] { indicator.reset(); });
     indicator.reset();
-    if (book.cancelled)
+    if (read.stop)
         return false;
-    if (!book.error.isEmpty()) {
-        messages::warn(title, book.error);
-        return false;
-    }
+    const Book& book = read.book;
     AccountMapping mapping = AccountMapping::builtIn(kind == booktable::Kind::Balances
                                                          ? AccountMapping::Kind::TrialBalance
                                                          : AccountMapping::Kind::MonthlyTable);
@@ -122,12 +211,33 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
         messages::warn(title, plan.error);
         return false;
     }
-    QStringList first = csv.notes + mappingNotes;
+    QStringList first = csv.notes + mappingNotes + read.notes;
+    if (read.remembered)
+        first = QStringList{QStringLiteral("前回選んだ列の読み方で読みました。"),
+                            QStringLiteral("列を選び直すには、%1 からこの見出しの行を消して"
+                                           "ください。")
+                                .arg(columnmemory::file())} +
+                first;
+    if (read.chosen)
+        first.prepend(
+            QStringLiteral("選んだ列の読み方で読みました。取り込むと、同じ見出しのファイル"
+                           "は次から同じ読み方で読みます。"));
     if (!book.unit.isEmpty() && book.unit != QStringLiteral("円"))
         first.prepend(
             QStringLiteral("ファイルの金額は%1単位です（表示単位：%1）。").arg(book.unit));
     plan.notes = first + plan.notes;
-    return confirmAndFill(screen, title, fileName, plan);
+    if (!confirmAndFill(screen, title, fileName, plan))
+        return false;
+    if (read.chosen) {
+        const Status kept = columnmemory::remember(csv.rows, kind, *read.chosen);
+        if (!kept.ok())
+            messages::warn(title, QStringLiteral("取り込みは済みましたが、選んだ列の読み方は"
+                                                 "覚えられませんでした。\n") +
+                                      kept.message());
+        else if (!kept.notice().isEmpty())
+            messages::inform(title, kept.notice());
+    }
+    return true;
 }
 
 } // namespace

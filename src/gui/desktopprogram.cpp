@@ -1,6 +1,7 @@
 #include "desktopprogram.h"
 
 #include "checklistdialog.h"
+#include "columnchoicedialog.h"
 #include "importconfirmationdialog.h"
 #include "progressdialog.h"
 #include "qtmessages.h"
@@ -21,6 +22,7 @@ void installDesktopServices(QApplication& qtApp) {
     filechooser::installOpen(&askQtOpenPath);
     checklist::install(&confirmWithQtChecklist);
     importconfirmation::install(&askQtImportConfirmation);
+    columnchoice::install(&askQtColumnChoice);
     progress::install(&startQtProgress);
 }
 

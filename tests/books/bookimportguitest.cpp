@@ -1,5 +1,7 @@
 #include "bookimporttestsupport.h"
 
+#include "books/columnmemory.h"
+#include "gui/columnchoicedialog.h"
 #include "gui/importconfirmationdialog.h"
 #include "gui/screenwindow.h"
 #include "gui/windowmanager.h"
@@ -9,6 +11,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,7 +46,35 @@ importconfirmation::Request sampleRequest(bool typed) {
             {}};
 }
 
+// A monthly table whose months the reader found in columns B and C only.
+columnchoice::Request monthsRequest() {
+    return {QStringLiteral("推移表から取込"),
+            QStringLiteral("推移表.csv"),
+            columnchoice::Amounts::Months,
+            {{QStringLiteral("推移表")},
+             {QStringLiteral("科目"), QStringLiteral("4月"), QStringLiteral("5月"),
+              QStringLiteral("第3月")},
+             {QStringLiteral("売上高"), QStringLiteral("1,000"), QStringLiteral("1,100"),
+              QStringLiteral("1,200")}},
+            {1, 0, -1, {{1, 4}, {2, 5}}}};
+}
+
+columnchoice::Request balanceRequest() {
+    return {QStringLiteral("試算表から取込"),
+            QStringLiteral("試算表.csv"),
+            columnchoice::Amounts::Balance,
+            {{QStringLiteral("勘定科目"), QStringLiteral("今期"), QStringLiteral("増減")},
+             {QStringLiteral("現金"), QStringLiteral("1,000"), QStringLiteral("100")}},
+            {0, 0, 2, {}}};
+}
+
+QString focused() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(gaikyo::columnchoice::Request)
 
 // The buttons and the confirmation through their real widgets.
 class BookImportGuiTest : public QObject {
@@ -150,6 +183,103 @@ private Q_SLOTS:
         for (int i = 1; i <= (monthly ? 126 : 42); ++i)
             filled += widget<QLineEdit>(window, test::box(i))->text().isEmpty() ? 0 : 1;
         QCOMPARE(filled, boxesInBooks);
+    }
+
+    // Where the reader cannot tell the columns apart, the user marks them with the
+    // keyboard alone: Tab to the balance list, ↑ to 今期, Enter; the choice is kept.
+    void columnChoiceByKeyboard() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        columnchoice::install(&askQtColumnChoice);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        program.offerFile(test::fixture(QStringLiteral("bookimport/compared_2026_cp932.csv")));
+        QStringList focusPath;
+        QStringList headers;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<ColumnChoiceDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !QTest::qWaitForWindowActive(dialog))
+                return;
+            auto* table = widget<QTableWidget>(dialog, QStringLiteral("rowsTable"));
+            const auto header = [table](int column) {
+                return table->horizontalHeaderItem(column)->text();
+            };
+            focusPath.append(focused());
+            headers.append(header(3));
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Up}) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                focusPath.append(focused());
+            }
+            headers.append(header(1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        // The reader guessed the last column of figures, 増減.
+        QCOMPARE(headers, (QStringList{QStringLiteral("D\n残高"), QStringLiteral("B\n残高")}));
+        QCOMPARE(focusPath,
+                 (QStringList{QStringLiteral("headingRow"), QStringLiteral("nameColumn"),
+                              QStringLiteral("balanceColumn"), QStringLiteral("balanceColumn"),
+                              QStringLiteral("balanceColumn")}));
+        QCOMPARE(program.answers.confirmations.size(), 1);
+        QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
+                 QStringLiteral("98,765"));
+        QCOMPARE(test::fileLines(program.home.read(columnmemory::file())).value(1),
+                 QStringLiteral("試算表,3,1,2,勘定科目,今期,前期,増減"));
+    }
+
+    // The dialog starts from the guess: Enter takes it as it stands, Esc takes nothing.
+    void columnChoiceStartsFromTheGuess_data() {
+        QTest::addColumn<columnchoice::Request>("request");
+        QTest::addColumn<int>("key");
+        QTest::newRow("trial balance, Enter") << balanceRequest() << int(Qt::Key_Return);
+        QTest::newRow("trial balance, Esc") << balanceRequest() << int(Qt::Key_Escape);
+        QTest::newRow("monthly table, Enter") << monthsRequest() << int(Qt::Key_Enter);
+    }
+    void columnChoiceStartsFromTheGuess() {
+        QFETCH(columnchoice::Request, request);
+        QFETCH(int, key);
+        ColumnChoiceDialog dialog(request);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(dialog.windowTitle(), request.title);
+        QCOMPARE(focused(), QStringLiteral("headingRow"));
+        QCOMPARE(widget<QPushButton>(&dialog, QStringLiteral("chooseButton"))->text(),
+                 QStringLiteral("この列で取り込む"));
+        QCOMPARE(widget<QPushButton>(&dialog, QStringLiteral("cancelButton"))->text(),
+                 QStringLiteral("やめる"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(dialog.answer().chosen, key != Qt::Key_Escape);
+        if (dialog.answer().chosen)
+            QCOMPARE(dialog.answer().choice, request.guess);
+    }
+
+    // Months are chosen one list each, or the months after the first chosen one take the
+    // columns to its right with one press; a column taken for two months is refused.
+    void columnChoiceMonths() {
+        ColumnChoiceDialog dialog(monthsRequest());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* june = widget<QComboBox>(&dialog, QStringLiteral("monthColumn6"));
+        auto* choose = widget<QPushButton>(&dialog, QStringLiteral("chooseButton"));
+        QCOMPARE(june->currentText(), QStringLiteral("（なし）"));
+        june->setFocus();
+        QTest::keyClick(june, Qt::Key_Down);
+        QTest::keyClick(june, Qt::Key_Down);
+        QCOMPARE(june->currentText(), QStringLiteral("B列　4月"));
+        QVERIFY(!choose->isEnabled());
+        QCOMPARE(widget<QLabel>(&dialog, QStringLiteral("problem"))->text(),
+                 QStringLiteral("同じ列を二つの月に選んでいます。"));
+        // Tab past the lists of July … March to the button that fills them.
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("fillMonths"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(june->currentText(), QStringLiteral("D列　第3月"));
+        QVERIFY(choose->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.answer().choice.monthColumns, (QMap<int, int>{{1, 4}, {2, 5}, {3, 6}}));
     }
 
     // Form6's button sits on the bottom row beside the screen's own buttons.

@@ -494,8 +494,6 @@ private Q_SLOTS:
         QTest::newRow("a picture") << accounts << picture << "CSVファイルではない";
         QTest::newRow("plain text")
             << accounts << QByteArray("memo\nmore memo\n") << "CSVファイルではない";
-        QTest::newRow("no header row")
-            << accounts << QByteArray("name,amount\ncash,100\n") << "見出しの行";
         QTest::newRow("no amount column")
             << accounts << QByteArray("勘定科目,備考\n現金,手許\n") << "金額の列";
         QTest::newRow("a trial balance for the monthly table")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screen/columnchoice.h"
 #include "screen/filechooser.h"
 #include "screen/importconfirmation.h"
 #include "statement/entryscreenstestsupport.h"
@@ -9,12 +10,15 @@
 
 namespace gaikyo::test {
 
-// Answers the open dialog and the import confirmation while it lives, keeping what
-// they were asked.
+// Answers the open dialog, the column choice and the import confirmation while it
+// lives, keeping what they were asked. The column choice takes the queued answers in
+// turn, and "やめる" once they are used up.
 struct ImportAnswers {
     std::optional<QString> file;
     importconfirmation::Answer answer{true, false};
+    QList<columnchoice::Answer> columnAnswers;
     QList<filechooser::OpenRequest> openRequests;
+    QList<columnchoice::Request> columnRequests;
     QList<importconfirmation::Request> confirmations;
 
     ImportAnswers() {
@@ -27,10 +31,15 @@ struct ImportAnswers {
                 confirmations.append(r);
                 return answer;
             });
+        m_previousColumns = columnchoice::install([this](const columnchoice::Request& r) {
+            columnRequests.append(r);
+            return columnAnswers.isEmpty() ? columnchoice::Answer{} : columnAnswers.takeFirst();
+        });
     }
     ~ImportAnswers() {
         filechooser::installOpen(m_previousOpen);
         importconfirmation::install(m_previousConfirm);
+        columnchoice::install(m_previousColumns);
     }
     ImportAnswers(const ImportAnswers&) = delete;
     ImportAnswers& operator=(const ImportAnswers&) = delete;
@@ -38,6 +47,7 @@ struct ImportAnswers {
 private:
     filechooser::OpenHandler m_previousOpen;
     importconfirmation::Handler m_previousConfirm;
+    columnchoice::Handler m_previousColumns;
 };
 
 // Company 7, its business year starting in the given month, with the picture screen
