@@ -63,7 +63,7 @@ columnchoice::Request balanceRequest() {
     return {QStringLiteral("試算表から取込"),
             QStringLiteral("試算表.csv"),
             columnchoice::Amounts::Balance,
-            {{QStringLiteral("勘定科目"), QStringLiteral("今期"), QStringLiteral("増減")},
+            {{QStringLiteral("勘定科目"), QStringLiteral("実績"), QStringLiteral("計画")},
              {QStringLiteral("現金"), QStringLiteral("1,000"), QStringLiteral("100")}},
             {0, 0, 2, {}}};
 }
@@ -186,7 +186,7 @@ private Q_SLOTS:
     }
 
     // Where the reader cannot tell the columns apart, the user marks them with the
-    // keyboard alone: Tab to the balance list, ↑ to 今期, Enter; the choice is kept.
+    // keyboard alone: Tab to the balance list, ↑ to 実績, Enter; the choice is kept.
     void columnChoiceByKeyboard() {
         test::ImportProgram program;
         WindowManager windows(program.app);
@@ -215,7 +215,7 @@ private Q_SLOTS:
         });
         QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
                           Qt::LeftButton);
-        // The reader guessed the last column of figures, 増減.
+        // The reader guessed the last column of figures, 計画.
         QCOMPARE(headers, (QStringList{QStringLiteral("D\n残高"), QStringLiteral("B\n残高")}));
         QCOMPARE(focusPath,
                  (QStringList{QStringLiteral("headingRow"), QStringLiteral("nameColumn"),
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
                  QStringLiteral("98,765"));
         QCOMPARE(test::fileLines(program.home.read(columnmemory::file())).value(1),
-                 QStringLiteral("試算表,3,1,2,勘定科目,今期,前期,増減"));
+                 QStringLiteral("試算表,3,1,2,勘定科目,実績,見込,計画"));
     }
 
     // The dialog starts from the guess: Enter takes it as it stands, Esc takes nothing.

@@ -17,8 +17,8 @@ const QString compared2026 = QStringLiteral("bookimport/compared_2026_cp932.csv"
 const QString compared2027 = QStringLiteral("bookimport/compared_2027_cp932.csv");
 const QString monthlyPlaces = QStringLiteral("bookimport/monthly_places_utf8.csv");
 
-// The line kept for the trial balance compared with the year before: its balance is 今期.
-const QString comparedLine = QStringLiteral("試算表,3,1,2,勘定科目,今期,前期,増減");
+// The line kept for the trial balance of actual, forecast and plan: its balance is 実績.
+const QString comparedLine = QStringLiteral("試算表,3,1,2,勘定科目,実績,見込,計画");
 
 columnchoice::Answer balanceAt(qsizetype headingRow, int nameColumn, int balanceColumn) {
     return {true, {headingRow, nameColumn, balanceColumn, {}}};
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("nextFilled");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("firstAccount"); // the row below the heading
-        QTest::newRow("trial balance, 今期 beside 前期 and 増減")
+        QTest::newRow("trial balance, 実績 beside 見込 and 計画")
             << screens::mainAccounts << test::fixture(compared2026) << test::fixture(compared2027)
             << balanceAt(2, 0, 1) << qsizetype(2)
             << QStringList{"Text1=98,765", "Text21=13,234", "Text23=8,765"}
@@ -145,7 +145,7 @@ private Q_SLOTS:
             << test::crlfFile({QStringLiteral("印刷日 2026/05/10")}) + compared << qsizetype(3);
         QTest::newRow("the balance column holds words")
             << test::crlfFile({QStringLiteral("残高試算表"), QStringLiteral("令和8年3月期"),
-                               QStringLiteral("勘定科目,今期,前期,増減"),
+                               QStringLiteral("勘定科目,実績,見込,計画"),
                                QStringLiteral("現金,あり,\"1,000\",\"1,000\""),
                                QStringLiteral("売上高,なし,\"2,000\",\"2,000\"")})
             << qsizetype(2);
@@ -233,7 +233,7 @@ private Q_SLOTS:
                                                     "ません。")
                                          .arg(columnmemory::file())
                                   << QStringList{} << QStringLiteral("壊れていたファイル");
-        const QStringList lines{QStringLiteral("試算表,x,1,2,勘定科目,今期"),
+        const QStringList lines{QStringLiteral("試算表,x,1,2,勘定科目,実績"),
                                 QStringLiteral("推移表,2,1,2=4 3=5,科目,4月,5月")};
         QTest::newRow("a line not understood")
             << test::crlfFile(lines)
