@@ -563,11 +563,10 @@ private:
         // Within the manufacturing costs a group (経費, 人件費) is one of their parts; the
         // cost of sales of a merchant has none, so that there the same word may as well
         // head the selling costs.
-        const bool knownWord = isKnownHeading(key) || m_known(key);
-        if ((knownWord && ctx.section != AccountSection::CostOfSales) ||
-            (ctx.section != AccountSection::CostOfSales &&
-             ctx.section != AccountSection::Manufacturing &&
-             ctx.section != AccountSection::Unknown))
+        if (ctx.section != AccountSection::CostOfSales &&
+            ctx.section != AccountSection::Manufacturing && ctx.section != AccountSection::Unknown)
+            return;
+        if (ctx.section != AccountSection::CostOfSales && (isKnownHeading(key) || m_known(key)))
             return;
         switch (sectionShownBy(rowsUnder(n))) {
         case AccountSection::Other:
@@ -623,7 +622,9 @@ private:
                     start.section = p.section;
                     start.part = p.part;
                     start.guessed = p.sectionGuessed;
-                    enterHeading(start, parent);
+                    // Rows under an account are its sub-accounts, in its section.
+                    if (p.role != Role::Account)
+                        enterHeading(start, parent);
                     start.groups = (QStringList{p.key} + p.groups).mid(0, maxGroups);
                     start.statement = m_statement.at(parent);
                 }
