@@ -182,6 +182,9 @@ bool isComparisonHeading(const QString& cell) {
 std::optional<BalanceReading> balanceByContent(const QStringList& heading,
                                                const QList<QStringList>& rows,
                                                const QList<int>& candidates) {
+    // A table wider than this is no trial balance whose columns its figures could tell.
+    if (candidates.size() > 4 * maxColumnsCompared)
+        return std::nullopt;
     QList<int> columns;
     for (const int column : candidates)
         if (!isComparisonHeading(cell(heading, column)))
@@ -261,6 +264,10 @@ std::optional<Table> sideBySideAsOne(const QList<QStringList>& rows, const QList
 
 std::optional<Table> monthsAcross(const QList<QStringList>& rows, const QList<qsizetype>& lines) {
     constexpr int monthsInARow = 3;
+    // Twelve months, a closing, half years and totals: a turned table has no more rows;
+    // and no chart of accounts has more accounts across.
+    constexpr qsizetype maxRowsDown = 40;
+    constexpr qsizetype maxAccountsAcross = 2000;
     const qsizetype searched = std::min(rows.size(), headingSearchRows);
     for (qsizetype r = 1; r + monthsInARow <= searched; ++r) {
         const QStringList& row = rows.at(r);
@@ -270,19 +277,24 @@ std::optional<Table> monthsAcross(const QList<QStringList>& rows, const QList<qs
                 run = bookfigures::calendarMonth(cell(rows.at(r + k), m)).has_value();
             if (!run)
                 continue;
-            // The row above the first month heads the accounts.
+            // The row above the first month heads the accounts; the months, and the totals
+            // after them, run down to the first row that is neither.
             const qsizetype h = r - 1;
             const QStringList& heading = rows.at(h);
-            qsizetype width = heading.size();
-            for (qsizetype q = r; q < rows.size(); ++q)
-                width = std::max(width, rows.at(q).size());
+            if (heading.size() > maxAccountsAcross)
+                return std::nullopt;
+            qsizetype end = r;
+            while (end < rows.size() && end - r < maxRowsDown &&
+                   !cell(rows.at(end), m).trimmed().isEmpty())
+                ++end;
+            const qsizetype width = heading.size();
             Table t;
             for (qsizetype q = 0; q < h; ++q) {
                 t.rows.append(rows.at(q));
                 t.lines.append(lines.value(q, q + 1));
             }
             QStringList across{QStringLiteral("勘定科目")};
-            for (qsizetype q = r; q < rows.size(); ++q)
+            for (qsizetype q = r; q < end; ++q)
                 across.append(cell(rows.at(q), m));
             t.rows.append(across);
             t.lines.append(lines.value(h, h + 1));
@@ -290,7 +302,7 @@ std::optional<Table> monthsAcross(const QList<QStringList>& rows, const QList<qs
                 if (c == m || cell(heading, c).trimmed().isEmpty())
                     continue;
                 QStringList account{cell(heading, c)};
-                for (qsizetype q = r; q < rows.size(); ++q)
+                for (qsizetype q = r; q < end; ++q)
                     account.append(cell(rows.at(q), c));
                 t.rows.append(account);
                 t.lines.append(c + 1); // an account is found by its column

@@ -428,6 +428,8 @@ ColumnChoice guessedColumns(const QList<QStringList>& rows, Kind kind) {
     qsizetype width = heading.size();
     for (qsizetype r = guess.headingRow + 1; r < sample; ++r)
         width = std::max(width, rows.at(r).size());
+    // The question shows a few columns; a table of thousands is guessed at its first.
+    width = std::min<qsizetype>(width, 256);
     for (int column = 0; column < width; ++column) {
         int text = 0;
         int numbers = 0;
