@@ -136,9 +136,9 @@ private Q_SLOTS:
             << 0;
         QTest::newRow("a number beyond the floor is cut on its line")
             << QStringLiteral("1234567890").repeated(4) << 10.0 << 9.0 << asText << 1 << 5.0 << 0.5
-            << 17;
+            << 18;
         QTest::newRow("digits among words may wrap")
-            << QStringLiteral("工場1234567890") << 15.0 << 9.0 << asText << 2 << 11.0 << 0.0 << 0;
+            << QStringLiteral("工場1234567890") << 15.0 << 9.0 << asText << 2 << 11.0 << 1.0 << 0;
     }
     void fits() {
         QFETCH(QString, text);

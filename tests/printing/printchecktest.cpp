@@ -209,9 +209,13 @@ private Q_SLOTS:
                            "は最も小さく縮めても欄に入りきりません。末尾の「"
                            "漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢」が印刷されません。"};
         QTest::newRow("現金売上 of the widest number: one line")
-            << 40 << 26 << QStringLiteral("2147483647") << QStringList{"TBD"};
+            << 40 << 26 << QStringLiteral("2147483647")
+            << QStringList{"【11 事業形態】現金売上 は欄に入りきらないため、文字の幅を 34% "
+                           "に縮めて印刷されます。"};
         QTest::newRow("兼業割合 of forty digits: cut on its line")
-            << 40 << 2 << QStringLiteral("1234567890").repeated(4) << QStringList{"TBD"};
+            << 40 << 2 << QStringLiteral("1234567890").repeated(4)
+            << QStringList{"【11 事業形態】兼業割合 1行目 は最も小さく縮めても欄に入りきりません。"
+                           "末尾の「901234567890」が印刷されません。"};
         QTest::newRow("what is lost is shown as typed")
             << 50 << 30 << kanji.repeated(10) + QStringLiteral("%1%2%3")
             << QStringList{"【16 加入組合等の状況】開店時刻 時 "
