@@ -29,8 +29,11 @@ MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     }
     if (box.buttons == MessageBox::Buttons::YesNoCancel) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        // Enter saves, Escape and the close box stay: neither drops anything typed.
-        dialog.setDefaultButton(QMessageBox::Yes);
+        // Enter saves, unless saving would empty a saved value; Escape and the close box
+        // stay: neither drops anything.
+        dialog.setDefaultButton(box.cancelByDefault ? QMessageBox::Cancel
+                                : box.noByDefault   ? QMessageBox::No
+                                                    : QMessageBox::Yes);
         dialog.setEscapeButton(QMessageBox::Cancel);
         switch (dialog.exec()) {
         case QMessageBox::Yes:

@@ -130,8 +130,14 @@ void ScreenWindow::build() {
             inputmodes::apply(edit, c.inputMode);
             const QString name = c.name;
             const int limit = c.maxLength;
-            connect(edit, &QLineEdit::textEdited, this,
+            // Every change of the box's text reaches the screen, whatever made it: the
+            // keyboard, the input method, a paste, or an assistive tool or dictation
+            // setting the text through the accessibility interface. Only the screen's own
+            // texts, shown by showText(), are not the user's.
+            connect(edit, &QLineEdit::textChanged, this,
                     [this, edit, name, limit](const QString& text) {
+                        if (m_showing)
+                            return;
                         // Once a long loaded text is shortened, it cannot grow back past the limit.
                         allowLength(edit, limit, text.size());
                         m_screen.typeText(name, text);
@@ -280,7 +286,9 @@ void ScreenWindow::showText(const QString& name) {
             const int cursor = edit->cursorPosition();
             const Control& c = m_screen.control(name);
             allowLength(edit, c.maxLength, text.size());
+            m_showing = true;
             edit->setText(text);
+            m_showing = false;
             edit->setCursorPosition(qMin(cursor, int(text.size())));
             if (c.readOnly)
                 fitFixedText(edit, controlFont(c));

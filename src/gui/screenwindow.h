@@ -39,6 +39,7 @@ private:
     Screen& m_screen;
     QHash<QString, QPointer<QWidget>> m_widgets;
     QHash<QString, int> m_rowAtPress; // list name → its selected row when last pressed
+    bool m_showing = false;           // a box is taking the screen's own text
 };
 
 } // namespace gaikyo

@@ -2,6 +2,8 @@
 
 #include "textmetrics.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace gaikyo::entryfit {
@@ -178,7 +180,18 @@ double lineHeight(double points) {
     return designLineHeightMillimetres(printFont(fontFamily(), points));
 }
 
+bool readsAsNumber(const QString& text) {
+    // Digits (as typed, half- or full-width), perhaps signed, grouped, with a fraction or
+    // a per cent sign: 2147483647, －５, 1,234, 12.5%.
+    static const QRegularExpression number(QStringLiteral(
+        "^[\\s　]*[+\\-＋－]?[0-9０-９][0-9０-９,，]*([.．][0-9０-９]+)?[%％]?[\\s　]*$"));
+    return number.match(text).hasMatch();
+}
+
 Fit fit(const QString& text, QPointF at, Shape shape, const QRectF& box) {
+    // A number broken over two lines would read as two numbers: it stays on its line.
+    if (shape == Shape::Text && readsAsNumber(text))
+        shape = Shape::Number;
     const bool endsAt = shape == Shape::Amount;
     Fit designed;
     designed.designed = true;

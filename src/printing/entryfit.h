@@ -52,8 +52,12 @@ struct Fit {
     double widthPercent() const { return 100 * scale * points / designedPoints; }
 };
 
+// Whether an entry is a number (signed, grouped, a fraction, a per cent sign), which is
+// never broken over two lines.
+bool readsAsNumber(const QString& text);
+
 // The fit of a text printed at `at` into box (both in millimetres on the same page). An
-// empty box leaves the text as designed.
+// empty box leaves the text as designed. A text that reads as a number fits as a number.
 Fit fit(const QString& text, QPointF at, Shape shape, const QRectF& box);
 
 // The form's font at a size, by its design (see exactLayoutMagnification), in

@@ -192,6 +192,27 @@ QList<QStringList> digitsThatDoNotFit(const ItemValues& values) {
     return found;
 }
 
+// 12 主な設備等の状況 takes twelve lines on the screen; the sheet has room for ten.
+constexpr int facilitiesSection = 40;
+constexpr int firstFacilityLine = 14; // field of line 1
+constexpr int printedFacilityLines = 10;
+constexpr int facilityLines = 12;
+
+QList<QStringList> facilityLinesWithoutRoom(const ItemValues& values) {
+    QList<QStringList> found;
+    for (int line = printedFacilityLines + 1; line <= facilityLines; ++line) {
+        const int field = firstFacilityLine + line - 1;
+        const QString text = values.data().text(facilitiesSection, field);
+        if (text.trimmed().isEmpty())
+            continue;
+        found.append(
+            {QStringLiteral("【%1】%2")
+                 .arg(formItem(facilitiesSection, field), fieldCaption(facilitiesSection, field)),
+             text, QString::number(printedFacilityLines)});
+    }
+    return found;
+}
+
 // Every box holds its figure cut to 千円, so a sum of boxes may fall short of the box
 // that holds the whole by less than one 千円 for each box summed (and for the whole).
 // A difference no larger than the number of boxes summed says nothing about the figures.
@@ -332,6 +353,8 @@ const QList<Rule>& rules() {
          digitsThatDoNotFit},
         {Pages::Front, cutMessage, cutOnFront},
         {Pages::Back, cutMessage, cutOnBack},
+        {Pages::Back, QStringLiteral("%1「%2」は印刷されません。用紙の欄は %3 行までです。"),
+         facilityLinesWithoutRoom},
         {Pages::Front, narrowerMessage, narrowerOnFront},
         {Pages::Back, narrowerMessage, narrowerOnBack},
         {Pages::Both,

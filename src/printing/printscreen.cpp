@@ -287,6 +287,31 @@ void PrintScreen::fillHeader() {
         messages::warn(title, load.shownInPartMessage());
 }
 
+QString PrintScreen::boxCaption(const QString& box) const {
+    for (const IntegerBox& date : dateBoxes)
+        if (box == QLatin1String(date.box))
+            return QString::fromUtf8(date.caption);
+    static const QHash<QString, QString> texts{
+        {QStringLiteral("Text1"), QStringLiteral("整理番号")},
+        {QStringLiteral("Text3"), QStringLiteral("法人名")},
+        {QStringLiteral("Text5"), QStringLiteral("納税地")},
+        {QStringLiteral("Text12"), QStringLiteral("電話番号")},
+        {QStringLiteral("Text4"), QStringLiteral("ホームページアドレス")},
+        {QStringLiteral("Text2"), QStringLiteral("応答者氏名")}};
+    return texts.value(box, box);
+}
+
+QString PrintScreen::savedForm(const QString& box, const QString& text,
+                               const QString& saved) const {
+    // A date box that holds no number keeps the saved date (see headerFromBoxes).
+    for (const IntegerBox& date : dateBoxes)
+        if (box == QLatin1String(date.box)) {
+            const std::optional<qint32> value = strictInteger(text);
+            return value ? plainDecimal(*value) : saved;
+        }
+    return text;
+}
+
 void PrintScreen::showHeader(const CompanyRecord& record) {
     setText(QStringLiteral("Text3"), record.name);
     setText(QStringLiteral("Text5"), record.address);

@@ -20,6 +20,8 @@ public:
 
 protected:
     QString saveButtonFor(const QStringList& changed) const override;
+    QString boxCaption(const QString& box) const override;
+    QString savedForm(const QString& box, const QString& text, const QString& saved) const override;
 
 private:
     void addControls();

@@ -196,6 +196,30 @@ QString RegistrationScreen::saveButtonFor(const QStringList& changed) const {
     return QStringLiteral("Command12");
 }
 
+QString RegistrationScreen::boxCaption(const QString& box) const {
+    static const QHash<QString, QString> captions = [] {
+        QHash<QString, QString> names;
+        for (const auto& [name, caption] : {std::pair{"Text1", "法人コード"},
+                                            {"Text7", "整理番号"},
+                                            {"Text2", "フリガナ"},
+                                            {"Text3", "法人名"},
+                                            {"Text13", "事業年度（自）の年"},
+                                            {"Text14", "事業年度（自）の月"},
+                                            {"Text15", "事業年度（自）の日"},
+                                            {"Text17", "事業年度（至）の年"},
+                                            {"Text18", "事業年度（至）の月"},
+                                            {"Text19", "事業年度（至）の日"},
+                                            {"Text5", "納税地"},
+                                            {"Text9", "代表取締役の氏名"},
+                                            {"Text12", "電話番号"},
+                                            {"Text4", "ホームページアドレス"},
+                                            {"Text6", "応答者氏名"}})
+            names.insert(QString::fromLatin1(name), QString::fromUtf8(caption));
+        return names;
+    }();
+    return captions.value(box, box);
+}
+
 bool RegistrationScreen::mayCallUp() {
     QStringList boxes = entryBoxes();
     boxes.removeOne(QStringLiteral("Text1"));

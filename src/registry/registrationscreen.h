@@ -29,6 +29,7 @@ public:
 
 protected:
     QString saveButtonFor(const QStringList& changed) const override;
+    QString boxCaption(const QString& box) const override;
 
 private:
     void addControls();

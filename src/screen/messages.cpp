@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "fieldmerge.h"
 #include "seam.h"
 
 namespace gaikyo::messages {
@@ -36,9 +37,32 @@ QString unsavedQuestion() {
     return QStringLiteral("入力した内容が保存されていません。保存しますか？");
 }
 
-MessageBox::Answer askToSaveTyped(const QString& title) {
-    return show(MessageBox{title, unsavedQuestion(), MessageBox::Icon::Question,
-                           MessageBox::Buttons::YesNoCancel});
+MessageBox::Answer askToSaveTyped(const QString& title, const QList<EmptiedValue>& emptied,
+                                  bool typedToo) {
+    MessageBox question{title, unsavedQuestion(), MessageBox::Icon::Question,
+                        MessageBox::Buttons::YesNoCancel};
+    if (!emptied.isEmpty()) {
+        constexpr qsizetype listed = 8; // the rest are counted
+        QString list;
+        for (qsizetype i = 0; i < emptied.size() && i < listed; ++i)
+            list += QStringLiteral("・%1（保存されている値：%2）\n")
+                        .arg(emptied.at(i).field, fieldmerge::quoted(emptied.at(i).saved));
+        if (emptied.size() > listed)
+            list += QStringLiteral("ほか%1欄\n").arg(emptied.size() - listed);
+        question.text += QStringLiteral("\n\n次の欄は、保存されている値が消されています。\n%1"
+                                        "「はい」を選ぶと空欄で保存します。")
+                             .arg(list);
+        if (typedToo) {
+            question.text +=
+                QStringLiteral("\n「いいえ」を選ぶと何も保存せず、入力した内容は失われます。");
+            question.cancelByDefault = true;
+        } else {
+            question.text +=
+                QStringLiteral("\n「いいえ」を選ぶと、保存されている値のまま残します。");
+            question.noByDefault = true;
+        }
+    }
+    return show(question);
 }
 
 } // namespace gaikyo::messages

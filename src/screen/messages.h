@@ -19,6 +19,8 @@ struct MessageBox {
     Buttons buttons = Buttons::Ok;
     // A question whose safe answer is いいえ: Enter and Escape choose it.
     bool noByDefault = false;
+    // A question of three answers whose only safe one is キャンセル: Enter chooses it.
+    bool cancelByDefault = false;
 };
 
 namespace messages {
@@ -34,9 +36,19 @@ void warn(const QString& title, const QString& text);
 // The same with the information icon: something the user should know, nothing wrong.
 void inform(const QString& title, const QString& text);
 
-// Asked before values typed into a screen and not yet saved would be dropped: Yes saves
+// A box the user emptied of a saved value: its field and the value saved.
+struct EmptiedValue {
+    QString field;
+    QString saved;
+};
+
+// Asked before changes made on a screen and not yet saved would be dropped: Yes saves
 // them and goes on, No drops them and goes on, Cancel stays. The title names the screen.
-MessageBox::Answer askToSaveTyped(const QString& title);
+// Boxes emptied of a saved value are listed: はい would save them empty, so the default
+// is いいえ (the saved values stay) or, with typed values that いいえ would drop as well,
+// キャンセル.
+MessageBox::Answer askToSaveTyped(const QString& title, const QList<EmptiedValue>& emptied = {},
+                                  bool typedToo = true);
 // The question's words.
 QString unsavedQuestion();
 

@@ -76,6 +76,10 @@ QString Screen::text(const QString& name) const {
 
 void Screen::setText(const QString& name, const QString& text) {
     Control& c = mutableControl(name);
+    if (text.isEmpty())
+        m_programEmptied.insert(name);
+    else
+        m_programEmptied.remove(name);
     if (c.text == text)
         return;
     c.text = text;
@@ -193,6 +197,7 @@ void Screen::markLoaded(const QStringList& boxes) {
             m_loaded.append({box, shown});
         else
             known->second = shown;
+        m_programEmptied.remove(box);
     }
 }
 
@@ -202,17 +207,37 @@ QStringList Screen::changedBoxes(const QStringList& boxes) const {
         if (!boxes.isEmpty() && !boxes.contains(box))
             continue;
         const QString shown = text(box);
-        if (!shown.isEmpty() && shown != loaded)
-            changed.append(box);
+        if (shown == loaded)
+            continue;
+        // Emptied by the program, or of nothing a save would keep: nothing to lose.
+        if (shown.isEmpty() && (m_programEmptied.contains(box) || loaded.trimmed().isEmpty() ||
+                                savedForm(box, loaded, loaded) == savedForm(box, shown, loaded)))
+            continue;
+        changed.append(box);
     }
     return changed;
+}
+
+QStringList Screen::emptiedBoxes(const QStringList& changed) const {
+    QStringList emptied;
+    for (const QString& box : changed)
+        if (text(box).isEmpty())
+            emptied.append(box);
+    return emptied;
 }
 
 bool Screen::settleUnsaved(const QStringList& boxes) {
     const QStringList changed = changedBoxes(boxes);
     if (changed.isEmpty())
         return true;
-    switch (messages::askToSaveTyped(unsavedTitle(changed))) {
+    QList<messages::EmptiedValue> emptied;
+    for (const QString& box : emptiedBoxes(changed)) {
+        const auto loaded = std::find_if(m_loaded.cbegin(), m_loaded.cend(),
+                                         [&box](const auto& entry) { return entry.first == box; });
+        emptied.append({boxCaption(box), loaded->second});
+    }
+    switch (
+        messages::askToSaveTyped(unsavedTitle(changed), emptied, emptied.size() < changed.size())) {
     case MessageBox::Answer::Yes: {
         const QString save = saveButtonFor(changed);
         if (save.isEmpty())

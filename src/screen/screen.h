@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QSize>
 #include <functional>
 #include <map>
@@ -83,18 +84,23 @@ public:
 
     bool isClosed() const { return m_closed; }
 
-    // Unsaved typing. A screen takes a snapshot of its entry boxes after each load and
-    // each save that worked; a box holds an unsaved value when it is not empty and its
-    // text differs from the snapshot. An emptied box drops nothing: the value is still
-    // in the file. Boxes never given to markLoaded are not watched.
+    // Unsaved changes. A screen takes a snapshot of its entry boxes after each load and
+    // each save that worked; a box holds an unsaved change when its text differs from the
+    // snapshot. A box the program emptied (クリア, a button that empties its field) holds
+    // none: an explicit clearing is not saved by a stray はい. A box the user emptied of
+    // a saved value holds one, unless the empty box saves the same (0 in a number box).
+    // Boxes never given to markLoaded are not watched.
     void markLoaded(const QStringList& boxes);
-    // The watched boxes that hold an unsaved value, among `boxes` (all when empty), in
+    // The watched boxes that hold an unsaved change, among `boxes` (all when empty), in
     // the order they were first marked.
     QStringList changedBoxes(const QStringList& boxes = {}) const;
-    // Before an action drops unsaved values (among `boxes`, all when empty), asks whether
+    // Those of them the user emptied of a saved value.
+    QStringList emptiedBoxes(const QStringList& changed) const;
+    // Before an action drops unsaved changes (among `boxes`, all when empty), asks whether
     // to save them: はい presses the save button and goes on once the save has worked;
     // いいえ gives them up and goes on; キャンセル, or a save that did not work, stays. True
-    // when the caller may go on. Nothing unsaved: true, nothing asked.
+    // when the caller may go on. Nothing unsaved: true, nothing asked. The question lists
+    // the boxes emptied of a saved value, and its default then loses nothing.
     bool settleUnsaved(const QStringList& boxes = {});
 
     // The load action, run once when the screen is created.
@@ -132,6 +138,16 @@ protected:
         Q_UNUSED(changed);
         return caption();
     }
+    // A box's field as the user knows it, for a question that lists boxes.
+    virtual QString boxCaption(const QString& box) const { return box; }
+    // What a box's text saves as, where `saved` is the value in the file: two texts that
+    // save alike are one value (an empty number box saves 0; a box that keeps the saved
+    // value when it holds no number saves that).
+    virtual QString savedForm(const QString& box, const QString& text, const QString& saved) const {
+        Q_UNUSED(box);
+        Q_UNUSED(saved);
+        return text;
+    }
 
 private:
     Control& mutableControl(const QString& name);
@@ -151,6 +167,8 @@ private:
     QString m_focus;
     // Each watched box with its text as last loaded or saved.
     QList<std::pair<QString, QString>> m_loaded;
+    // The boxes the program emptied since, rather than the user.
+    QSet<QString> m_programEmptied;
 };
 
 } // namespace gaikyo

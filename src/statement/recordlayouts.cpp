@@ -1,5 +1,7 @@
 #include "recordlayouts.h"
 
+#include "datafile/numbers.h"
+
 #include <initializer_list>
 #include <map>
 #include <stdexcept>
@@ -317,6 +319,21 @@ const RecordLayout& section(int number) {
 const RecordLayout& monthOrder() {
     static const RecordLayout layout = monthOrderLayout();
     return layout;
+}
+
+QString captionOf(const RecordLayout& layout, const QString& box) {
+    for (const QList<RecordField>* fields : {&layout.texts, &layout.integers})
+        for (const RecordField& field : *fields)
+            if (field.box == box)
+                return field.caption;
+    return box;
+}
+
+QString savedForm(const RecordLayout& layout, const QString& box, const QString& text) {
+    for (const RecordField& field : layout.integers)
+        if (field.box == box)
+            return plainDecimal(readInteger(text));
+    return text;
 }
 
 } // namespace gaikyo::layouts

@@ -43,6 +43,11 @@ const RecordLayout& section(int number);
 // The month order file of the monthly table.
 const RecordLayout& monthOrder();
 
+// The caption of the field a box feeds (the box's name where it feeds none).
+QString captionOf(const RecordLayout& layout, const QString& box);
+// What a box's text saves as: an integer field's text as the number it reads as.
+QString savedForm(const RecordLayout& layout, const QString& box, const QString& text);
+
 } // namespace layouts
 
 } // namespace gaikyo

@@ -75,6 +75,16 @@ QString RecordScreen::saveButtonFor(const QStringList& changed) const {
     return saveButton;
 }
 
+QString RecordScreen::boxCaption(const QString& box) const {
+    return layouts::captionOf(m_layout, box);
+}
+
+QString RecordScreen::savedForm(const QString& box, const QString& text,
+                                const QString& saved) const {
+    Q_UNUSED(saved);
+    return layouts::savedForm(m_layout, box, text);
+}
+
 QStringList RecordScreen::fieldBoxes() const {
     QStringList boxes = m_layout.boxes();
     boxes.removeAll(QString());

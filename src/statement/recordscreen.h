@@ -45,6 +45,8 @@ protected:
 
     std::optional<qint32> companyCode() const;
     QString saveButtonFor(const QStringList& changed) const override;
+    QString boxCaption(const QString& box) const override;
+    QString savedForm(const QString& box, const QString& text, const QString& saved) const override;
 
     // "クリア": empties the field boxes in file order; the record is untouched.
     virtual void clearBoxes();

@@ -155,6 +155,18 @@ QString SectionsScreen::unsavedTitle(const QStringList& changed) const {
                    : caption();
 }
 
+QString SectionsScreen::boxCaption(const QString& box) const {
+    const int section = sectionOf(box);
+    return section ? layouts::captionOf(layouts::section(section), box) : box;
+}
+
+QString SectionsScreen::savedForm(const QString& box, const QString& text,
+                                  const QString& saved) const {
+    Q_UNUSED(saved);
+    const int section = sectionOf(box);
+    return section ? layouts::savedForm(layouts::section(section), box, text) : text;
+}
+
 std::optional<qint32> SectionsScreen::companyCode() const {
     return strictInteger(text(codeBox));
 }

@@ -27,6 +27,8 @@ protected:
     // The "登録実行" and the caption of the section that holds the unsaved boxes.
     QString saveButtonFor(const QStringList& changed) const override;
     QString unsavedTitle(const QStringList& changed) const override;
+    QString boxCaption(const QString& box) const override;
+    QString savedForm(const QString& box, const QString& text, const QString& saved) const override;
 
 private:
     void addControls();

@@ -127,6 +127,18 @@ private Q_SLOTS:
             << QStringLiteral("-2,147,483,648") << 12.0 << 9.0 << asAmount << 1 << 0.0 << 0.5 << 0;
         QTest::newRow("a number never wraps")
             << QStringLiteral(" -2147483648") << 8.0 << 9.0 << asNumber << 1 << 0.0 << 0.5 << 0;
+        // A text field that holds a number (現金売上, 兼業割合) is a number on the paper:
+        // two lines of digits would read as two numbers.
+        QTest::newRow("a number typed into a text stays on its line")
+            << QStringLiteral("2147483647") << 8.0 << 9.0 << asText << 1 << 0.0 << 0.5 << 0;
+        QTest::newRow("full-width digits with a per cent sign stay on their line")
+            << QStringLiteral("１２３４５６７８９０％") << 12.0 << 9.0 << asText << 1 << 0.0 << 0.5
+            << 0;
+        QTest::newRow("a number beyond the floor is cut on its line")
+            << QStringLiteral("1234567890").repeated(4) << 10.0 << 9.0 << asText << 1 << 5.0 << 0.5
+            << 18;
+        QTest::newRow("digits among words may wrap")
+            << QStringLiteral("工場1234567890") << 15.0 << 9.0 << asText << 2 << 11.0 << 1.0 << 0;
     }
     void fits() {
         QFETCH(QString, text);

@@ -208,6 +208,14 @@ private Q_SLOTS:
             << QStringList{"【16 加入組合等の状況】開店時刻 時 "
                            "は最も小さく縮めても欄に入りきりません。末尾の「"
                            "漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢漢」が印刷されません。"};
+        QTest::newRow("現金売上 of the widest number: one line")
+            << 40 << 26 << QStringLiteral("2147483647")
+            << QStringList{"【11 事業形態】現金売上 は欄に入りきらないため、文字の幅を 34% "
+                           "に縮めて印刷されます。"};
+        QTest::newRow("兼業割合 of forty digits: cut on its line")
+            << 40 << 2 << QStringLiteral("1234567890").repeated(4)
+            << QStringList{"【11 事業形態】兼業割合 1行目 は最も小さく縮めても欄に入りきりません。"
+                           "末尾の「901234567890」が印刷されません。"};
         QTest::newRow("what is lost is shown as typed")
             << 50 << 30 << kanji.repeated(10) + QStringLiteral("%1%2%3")
             << QStringList{"【16 加入組合等の状況】開店時刻 時 "
@@ -225,6 +233,45 @@ private Q_SLOTS:
         else
             data.texts[{section, field}] = text;
         QCOMPARE(check(data, 12345, printcheck::Pages::Both), expected);
+    }
+
+    // 12 主な設備等の状況 takes twelve lines, the sheet ten: lines 11 and 12 never print,
+    // and the check before a print of the back page names those that hold text.
+    void facilityLinesBeyondTheSheet_data() {
+        QTest::addColumn<QString>("line11");
+        QTest::addColumn<QString>("line12");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QStringList>("expected");
+        const int back = int(printcheck::Pages::Back);
+        const QString line11 = QStringLiteral(
+            "【12 主な設備等の状況】主な設備等の状況 11行目「倉庫」は印刷されません。用紙の欄は "
+            "10 行までです。");
+        const QString line12 = QStringLiteral(
+            "【12 主な設備等の状況】主な設備等の状況 12行目「社宅」は印刷されません。用紙の欄は "
+            "10 行までです。");
+        QTest::newRow("both") << "倉庫"
+                              << "社宅" << back << QStringList{line11, line12};
+        QTest::newRow("line 12 only") << ""
+                                      << "社宅" << back << QStringList{line12};
+        QTest::newRow("spaces only") << "　 "
+                                     << "" << back << QStringList{};
+        QTest::newRow("both pages") << "倉庫"
+                                    << "" << int(printcheck::Pages::Both) << QStringList{line11};
+        QTest::newRow("front page only")
+            << "倉庫"
+            << "社宅" << int(printcheck::Pages::Front) << QStringList{};
+    }
+    void facilityLinesBeyondTheSheet() {
+        QFETCH(QString, line11);
+        QFETCH(QString, line12);
+        QFETCH(int, pages);
+        QFETCH(QStringList, expected);
+        FakeData data = consistentCompany();
+        for (int line = 1; line <= 10; ++line)
+            data.texts[{40, 13 + line}] = QStringLiteral("設備%1").arg(line);
+        data.texts[{40, 24}] = line11;
+        data.texts[{40, 25}] = line12;
+        QCOMPARE(check(data, 12345, printcheck::Pages(pages)), expected);
     }
 
     // A print of one page hears only of what that page prints; item 17 against item 7

@@ -327,19 +327,127 @@ private Q_SLOTS:
         }
     }
 
-    // A box emptied ("クリア", or by hand) holds nothing that could be lost: the file
-    // still has the value. Loading it back or closing asks nothing.
-    void emptiedBoxesAskNothing() {
-        Program p(closeBox);
+    // A saved value the user deletes by hand is a change like any other: the question
+    // lists the box with the value saved, and its default loses nothing (いいえ, or
+    // キャンセル where it would drop typed values too). はい saves the box empty. A box
+    // emptied by "クリア" is an explicit clearing: it is not asked about, and so never
+    // saved by a stray はい.
+    void emptiedSavedValue_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("asked");
+        const struct {
+            const char* how;
+            bool asked;
+        } ways[] = {{"by hand", true},
+                    {"by hand, another typed", true},
+                    {"クリア", false},
+                    {"by hand, then クリア", false}};
+        for (const QString& action : {closeBox, otherSection, dataButton})
+            for (const auto& way : ways)
+                for (const Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+                    if (!way.asked && answer != Answer::Yes)
+                        continue;
+                    QTest::addRow("%s, %s, %s", qPrintable(action), way.how,
+                                  answer == Answer::Yes  ? "はい"
+                                  : answer == Answer::No ? "いいえ"
+                                                         : "キャンセル")
+                        << action << QString::fromUtf8(way.how) << answer << way.asked;
+                }
+    }
+    void emptiedSavedValue() {
+        QFETCH(QString, action);
+        QFETCH(QString, how);
+        QFETCH(Answer, answer);
+        QFETCH(bool, asked);
+        Program p(action);
+        const bool sections = action == otherSection;
+        const QString save = sections ? QStringLiteral("Command5") : QStringLiteral("Command9");
+        const QString clear = sections ? QStringLiteral("Command16") : QStringLiteral("Command1");
+        const QString other = QStringLiteral("Text2");
         p.form->typeText(p.box, p.typed);
-        p.form->click(QStringLiteral("Command9"));
-        p.form->click(QStringLiteral("Command1")); // クリア
-        p.form->click(QStringLiteral("Command2")); // ＤＡＴＡ
-        QCOMPARE(p.form->text(p.box), QStringLiteral("1,234"));
-        p.form->typeText(p.box, QString());
-        p.form->closeBoxPressed();
+        p.form->click(save);
+        QCOMPARE(p.home.read(p.file), p.savedBytes);
+        const QString shown = p.form->text(p.box);
+
+        if (how == QStringLiteral("クリア")) {
+            p.form->click(clear);
+        } else {
+            p.form->typeText(p.box, QString());
+            if (how.contains(QStringLiteral("another typed")))
+                p.form->typeText(other, QStringLiteral("9"));
+            if (how.contains(QStringLiteral("クリア")))
+                p.form->click(clear);
+        }
+        p.messages.answerNext(answer);
+        p.act(action);
+
+        if (!asked) {
+            QVERIFY(p.messages.shown().isEmpty());
+            QCOMPARE(p.home.read(p.file), p.savedBytes);
+            QVERIFY(p.wentOn(action));
+            return;
+        }
+        QCOMPARE(p.messages.shown().size(), 1);
+        const MessageBox& question = p.messages.shown().first();
+        QVERIFY2(question.text.startsWith(messages::unsavedQuestion()), qPrintable(question.text));
+        const QString caption =
+            sections ? QStringLiteral("事業内容 1行目") : QStringLiteral("売上（収入）高");
+        QVERIFY2(question.text.contains(
+                     QStringLiteral("・%1（保存されている値：「%2」）").arg(caption, shown)),
+                 qPrintable(question.text));
+        const bool typedToo = how.contains(QStringLiteral("another typed"));
+        QCOMPARE(question.cancelByDefault, typedToo);
+        QCOMPARE(question.noByDefault, !typedToo);
+
+        switch (answer) {
+        case Answer::Yes: {
+            const QStringList lines = test::fileLines(p.home.read(p.file));
+            QCOMPARE(lines.first(), sections ? QStringLiteral("\"\"") : QStringLiteral("0"));
+            if (typedToo)
+                QCOMPARE(lines.at(1), sections ? QStringLiteral("\"9\"") : QStringLiteral("9"));
+            QVERIFY(p.wentOn(action));
+            break;
+        }
+        case Answer::No:
+            QCOMPARE(p.home.read(p.file), p.savedBytes);
+            QVERIFY(p.wentOn(action));
+            if (action == dataButton)
+                QCOMPARE(p.form->text(p.box), shown);
+            break;
+        default:
+            QCOMPARE(p.home.read(p.file), p.savedBytes);
+            QVERIFY(p.stayed(action));
+            QCOMPARE(p.form->text(p.box), QString());
+            break;
+        }
+    }
+
+    // Emptying a box of what saves the same as nothing loses nothing: a number box that
+    // held 0, a box that held only spaces. Nothing is asked.
+    void emptiedOfNothing_data() {
+        QTest::addColumn<QString>("held");
+        QTest::newRow("0 in a number box") << QStringLiteral("0");
+        QTest::newRow("spaces") << QStringLiteral("  ");
+    }
+    void emptiedOfNothing() {
+        QFETCH(QString, held);
+        test::EntryProgram p;
+        p.registerCompany(7, 4);
+        p.app.handOver(7, screens::sections, QStringLiteral("Text8"), {QStringLiteral("Command1")});
+        Screen* form = p.app.screen(screens::sections);
+        // Section 2: 総支店数 (Text18) shows plain decimals, 0 as 0; 主な所在地 (Text19) a text.
+        form->click(QStringLiteral("Command2"));
+        const QString box =
+            held == QStringLiteral("0") ? QStringLiteral("Text18") : QStringLiteral("Text19");
+        form->typeText(box, held);
+        form->click(QStringLiteral("Command6")); // 登録実行
+        QCOMPARE(form->text(box), held);
+        form->typeText(box, QString());
+        form->closeBoxPressed();
         QVERIFY(p.messages.shown().isEmpty());
-        QVERIFY(!p.app.existing(screens::mainAccounts));
+        QVERIFY(!p.app.existing(screens::sections));
     }
 
     // A click in the registry list calls a company up into the registration screen: a
