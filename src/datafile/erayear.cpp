@@ -26,7 +26,7 @@ struct Word {
     const char16_t* text;
     Era era;
 };
-const Word words[] = {{u"令和", Era::Reiwa}, {u"れいわ", Era::Reiwa}, {u"R", Era::Reiwa},
+const Word words[] = {{u"令和", Era::Reiwa},  {u"れいわ", Era::Reiwa},    {u"R", Era::Reiwa},
                       {u"平成", Era::Heisei}, {u"へいせい", Era::Heisei}, {u"H", Era::Heisei}};
 
 // Why a year does not exist in its era at the given month, naming the other reading of
@@ -59,8 +59,8 @@ QString notInEra(Era era, qint64 year, std::optional<qint32> month) {
     if (heisei >= 1)
         problem += QStringLiteral("%1（%2年）のことでしたら、平成を選ぶか「H%3」と入力して"
                                   "ください。")
-                       .arg(name(Era::Heisei) + yearText(qint32(heisei)) +
-                            QStringLiteral("年") + monthText)
+                       .arg(name(Era::Heisei) + yearText(qint32(heisei)) + QStringLiteral("年") +
+                            monthText)
                        .arg(western(heisei))
                        .arg(heisei);
     return problem;

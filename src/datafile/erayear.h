@@ -46,7 +46,7 @@ std::optional<Era> lastNamed(const QString& text);
 // A year typed into a year box.
 struct Typed {
     enum class Kind {
-        Year,      // storedYear holds the year the files keep
+        Year,       // storedYear holds the year the files keep
         NotANumber, // no year can be read from the text
         NotInEra,   // a year the era does not have at that date; problem says why
     };

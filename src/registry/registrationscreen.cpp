@@ -170,8 +170,8 @@ void RegistrationScreen::addControls() {
     place(command("Command5", "登録はしない", QRect(2160, 5760, 3615, 375)));
     add(hiddenCodeBox(QStringLiteral("Text8")));
     // The business year as people count it today, in the free corner below the labels.
-    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"), QRect(120, 4200, 1935, 255),
-                QStringLiteral("自 "));
+    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"),
+                QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
     addEraLabel(*this, erabox::yearEnd(), QStringLiteral("EraLabel2"), QRect(120, 4500, 1935, 255),
                 QStringLiteral("至 "));
     erabox::follow(*this, erabox::yearStart());
@@ -328,7 +328,7 @@ void RegistrationScreen::computeYearEnd() {
 
 void RegistrationScreen::showDate(const EraDateBoxes& date, const businessyear::Date& shown) {
     const QString day = date.month == QStringLiteral("Text14") ? QStringLiteral("Text15")
-                                                                : QStringLiteral("Text19");
+                                                               : QStringLiteral("Text19");
     erabox::show(*this, date, shown.year, shown.month);
     setText(date.month, plainDecimal(shown.month));
     setText(day, plainDecimal(shown.day));
@@ -387,7 +387,8 @@ std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {
         // The years are typed in the era of their date and kept as the files count them.
         const bool isYear = box == erabox::yearStart().year || box == erabox::yearEnd().year;
         const erayear::Typed year =
-            isYear ? erabox::typed(*this, box == erabox::yearStart().year ? erabox::yearStart() : erabox::yearEnd())
+            isYear ? erabox::typed(*this, box == erabox::yearStart().year ? erabox::yearStart()
+                                                                          : erabox::yearEnd())
                    : erayear::Typed{};
         if (year.kind == erayear::Typed::Kind::NotInEra) {
             if (warn)

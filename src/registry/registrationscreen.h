@@ -43,7 +43,7 @@ private:
     void callUp();         // Command6 "会社呼出"
     void failCallUp(const QString& description);
     void showRecord();
-    void computeYearEnd();  // Command3 "事業年度"
+    void computeYearEnd(); // Command3 "事業年度"
     // A date of the business year, its year in the era it falls in.
     void showDate(const EraDateBoxes& date, const businessyear::Date& shown);
     void rollYearForward(); // Command13 "翌期更新"

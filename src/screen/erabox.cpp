@@ -32,8 +32,7 @@ const EraDateBoxes& yearEnd() {
 }
 
 Era chosen(const Screen& screen, const EraDateBoxes& boxes) {
-    return screen.text(boxes.word).contains(erayear::name(Era::Heisei)) ? Era::Heisei
-                                                                        : Era::Reiwa;
+    return screen.text(boxes.word).contains(erayear::name(Era::Heisei)) ? Era::Heisei : Era::Reiwa;
 }
 
 void show(Screen& screen, const EraDateBoxes& boxes, qint32 storedYear, qint32 month) {
@@ -60,31 +59,31 @@ QString storedText(const Screen& screen, const EraDateBoxes& boxes) {
 void follow(Screen& screen, const EraDateBoxes& boxes) {
     // The era last named, for a word box whose era word the user took away.
     auto last = std::make_shared<Era>(chosen(screen, boxes));
-    QObject::connect(&screen, &Screen::textChanged, &screen,
-                     [&screen, boxes, last](const QString& changed) {
-                         if (changed == boxes.word) {
-                             *last = erayear::lastNamed(screen.text(boxes.word)).value_or(*last);
-                             name(screen, boxes, *last);
-                             return;
-                         }
-                         if (changed != boxes.year)
-                             return;
-                         const erayear::Typed year = typed(screen, boxes);
-                         if (!year.named)
-                             return;
-                         if (year.yearInEra) {
-                             name(screen, boxes, *year.named);
-                             screen.setText(boxes.year, plainDecimal(*year.yearInEra));
-                             return;
-                         }
-                         // An era alone ("R") switches and leaves the box for the year.
-                         const erayear::Typed withYear = erayear::parse(
-                             screen.text(boxes.year) + QStringLiteral("1"), Era::Heisei, {});
-                         if (withYear.yearInEra == 1) {
-                             name(screen, boxes, *year.named);
-                             screen.setText(boxes.year, QString());
-                         }
-                     });
+    QObject::connect(
+        &screen, &Screen::textChanged, &screen, [&screen, boxes, last](const QString& changed) {
+            if (changed == boxes.word) {
+                *last = erayear::lastNamed(screen.text(boxes.word)).value_or(*last);
+                name(screen, boxes, *last);
+                return;
+            }
+            if (changed != boxes.year)
+                return;
+            const erayear::Typed year = typed(screen, boxes);
+            if (!year.named)
+                return;
+            if (year.yearInEra) {
+                name(screen, boxes, *year.named);
+                screen.setText(boxes.year, plainDecimal(*year.yearInEra));
+                return;
+            }
+            // An era alone ("R") switches and leaves the box for the year.
+            const erayear::Typed withYear =
+                erayear::parse(screen.text(boxes.year) + QStringLiteral("1"), Era::Heisei, {});
+            if (withYear.yearInEra == 1) {
+                name(screen, boxes, *year.named);
+                screen.setText(boxes.year, QString());
+            }
+        });
 }
 
 } // namespace gaikyo::erabox

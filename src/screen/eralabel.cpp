@@ -26,9 +26,9 @@ void addEraLabel(Screen& screen, const EraDateBoxes& date, const QString& label,
                  const QRect& geometry, const QString& prefix) {
     const auto shown = [&screen, date, prefix] {
         const erayear::Typed year = erabox::typed(screen, date);
-        const QString era = year.storedYear ? eraLabel(plainDecimal(*year.storedYear),
-                                                       screen.text(date.month))
-                                            : QString();
+        const QString era = year.storedYear
+                                ? eraLabel(plainDecimal(*year.storedYear), screen.text(date.month))
+                                : QString();
         return era.isEmpty() ? QString() : prefix + era;
     };
     Control& c = screen.addControl(controls::label(label, shown(), geometry));

@@ -131,8 +131,8 @@ void MainMenu::addControls() {
     }
 
     // Under each year, the same year as people count it today.
-    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"), QRect(7590, 390, 2100, 255),
-                QStringLiteral("自 "));
+    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"),
+                QRect(7590, 390, 2100, 255), QStringLiteral("自 "));
     addEraLabel(*this, erabox::yearEnd(), QStringLiteral("EraLabel2"), QRect(9720, 390, 2205, 255),
                 QStringLiteral("至 "));
 

@@ -57,7 +57,7 @@ private Q_SLOTS:
         QTest::addColumn<Era>("chosen");
         QTest::addColumn<int>("month"); // 0: not known
         QTest::addColumn<Kind>("kind");
-        QTest::addColumn<int>("stored"); // where kind is Year
+        QTest::addColumn<int>("stored");               // where kind is Year
         QTest::addColumn<QStringList>("problemNames"); // both readings, where refused
         const QStringList none;
         QTest::newRow("7 in 令和") << u"7"_qs << Era::Reiwa << 4 << Kind::Year << 37 << none;
@@ -72,28 +72,30 @@ private Q_SLOTS:
         QTest::newRow("ｒ７") << u"ｒ７"_qs << Era::Heisei << 4 << Kind::Year << 37 << none;
         QTest::newRow("令和7") << u"令和7"_qs << Era::Heisei << 4 << Kind::Year << 37 << none;
         QTest::newRow("令和７年") << u"令和７年"_qs << Era::Heisei << 4 << Kind::Year << 37 << none;
-        QTest::newRow("R 8 with a space") << u"R 8"_qs << Era::Heisei << 3 << Kind::Year << 38
-                                          << none;
-        QTest::newRow("令和元, May") << u"令和元"_qs << Era::Heisei << 5 << Kind::Year << 31 << none;
+        QTest::newRow("R 8 with a space")
+            << u"R 8"_qs << Era::Heisei << 3 << Kind::Year << 38 << none;
+        QTest::newRow("令和元, May")
+            << u"令和元"_qs << Era::Heisei << 5 << Kind::Year << 31 << none;
         QTest::newRow("元 in 令和") << u"元"_qs << Era::Reiwa << 12 << Kind::Year << 31 << none;
         QTest::newRow("1 in 令和, month unknown")
             << u"1"_qs << Era::Reiwa << 0 << Kind::Year << 31 << none;
         QTest::newRow("H31 in 令和, April")
             << u"H31"_qs << Era::Reiwa << 4 << Kind::Year << 31 << none;
-        QTest::newRow("平成31, April") << u"平成31"_qs << Era::Reiwa << 4 << Kind::Year << 31
-                                       << none;
+        QTest::newRow("平成31, April")
+            << u"平成31"_qs << Era::Reiwa << 4 << Kind::Year << 31 << none;
         QTest::newRow("Ｈ３１") << u"Ｈ３１"_qs << Era::Reiwa << 1 << Kind::Year << 31 << none;
         QTest::newRow("平成元") << u"平成元"_qs << Era::Reiwa << 4 << Kind::Year << 1 << none;
-        QTest::newRow("37 in 令和 is 2055") << u"37"_qs << Era::Reiwa << 4 << Kind::Year << 67
-                                            << none;
+        QTest::newRow("37 in 令和 is 2055")
+            << u"37"_qs << Era::Reiwa << 4 << Kind::Year << 67 << none;
         // Dates that the chosen era does not have: both readings are named.
         QTest::newRow("平成31年5月") << u"H31"_qs << Era::Reiwa << 5 << Kind::NotInEra << 0
                                      << QStringList{u"平成31年5月"_qs, u"令和元年5月"_qs, u"R1"_qs};
-        QTest::newRow("令和元年4月") << u"1"_qs << Era::Reiwa << 4 << Kind::NotInEra << 0
-                                     << QStringList{u"令和元年4月"_qs, u"平成31年4月"_qs, u"H31"_qs};
-        QTest::newRow("令和元 in January") << u"令和元"_qs << Era::Heisei << 1 << Kind::NotInEra
-                                           << 0
-                                           << QStringList{u"令和元年1月"_qs, u"平成31年1月"_qs};
+        QTest::newRow("令和元年4月")
+            << u"1"_qs << Era::Reiwa << 4 << Kind::NotInEra << 0
+            << QStringList{u"令和元年4月"_qs, u"平成31年4月"_qs, u"H31"_qs};
+        QTest::newRow("令和元 in January")
+            << u"令和元"_qs << Era::Heisei << 1 << Kind::NotInEra << 0
+            << QStringList{u"令和元年1月"_qs, u"平成31年1月"_qs};
         QTest::newRow("R0") << u"R0"_qs << Era::Reiwa << 4 << Kind::NotInEra << 0
                             << QStringList{u"令和0年"_qs, u"平成30年4月"_qs, u"2018年"_qs};
         QTest::newRow("平成32") << u"32"_qs << Era::Heisei << 3 << Kind::NotInEra << 0

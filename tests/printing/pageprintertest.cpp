@@ -141,14 +141,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("boxes"); // start tens, units, end tens, units
         for (const int sheet : {int(PagePrinter::Sheet::Official), int(PagePrinter::Sheet::A4)}) {
             const QByteArray name = sheet ? "A4 " : "official ";
-            QTest::newRow(name + "令和7–令和8") << sheet << QList<int>{37, 4, 38, 3}
-                                                << QStringList{{}, u"7"_qs, {}, u"8"_qs};
-            QTest::newRow(name + "平成31–令和2") << sheet << QList<int>{31, 4, 32, 3}
-                                                 << QStringList{u"3"_qs, u"1"_qs, {}, u"2"_qs};
-            QTest::newRow(name + "令和元–令和2") << sheet << QList<int>{31, 5, 32, 4}
-                                                 << QStringList{{}, u"1"_qs, {}, u"2"_qs};
-            QTest::newRow(name + "平成15–平成16") << sheet << QList<int>{15, 4, 16, 3}
-                                                  << QStringList{u"1"_qs, u"5"_qs, u"1"_qs, u"6"_qs};
+            QTest::newRow(name + "令和7–令和8")
+                << sheet << QList<int>{37, 4, 38, 3} << QStringList{{}, u"7"_qs, {}, u"8"_qs};
+            QTest::newRow(name + "平成31–令和2")
+                << sheet << QList<int>{31, 4, 32, 3} << QStringList{u"3"_qs, u"1"_qs, {}, u"2"_qs};
+            QTest::newRow(name + "令和元–令和2")
+                << sheet << QList<int>{31, 5, 32, 4} << QStringList{{}, u"1"_qs, {}, u"2"_qs};
+            QTest::newRow(name + "平成15–平成16")
+                << sheet << QList<int>{15, 4, 16, 3}
+                << QStringList{u"1"_qs, u"5"_qs, u"1"_qs, u"6"_qs};
         }
     }
     void yearBoxesInTheEraOfTheDate() {

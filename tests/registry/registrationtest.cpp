@@ -534,14 +534,12 @@ void RegistrationTest::rollForward_data() {
     // The new year starts the day after the old one ended and lasts twelve months.
     row("15.4.1-16.3.31", {u"H15"_s, u"4"_s, u"1"_s, u"H16"_s, u"3"_s, u"31"_s},
         {16, 4, 1, 17, 3, 31}, u"平成16.4.1"_s);
-    row("short first year 15.6.15-16.3.31",
-        {u"H15"_s, u"6"_s, u"15"_s, u"H16"_s, u"3"_s, u"31"_s}, {16, 4, 1, 17, 3, 31},
-        u"平成16.4.1"_s);
+    row("short first year 15.6.15-16.3.31", {u"H15"_s, u"6"_s, u"15"_s, u"H16"_s, u"3"_s, u"31"_s},
+        {16, 4, 1, 17, 3, 31}, u"平成16.4.1"_s);
     row("28.2.29-29.2.28", {u"H28"_s, u"2"_s, u"29"_s, u"H29"_s, u"2"_s, u"28"_s},
         {29, 3, 1, 30, 2, 28}, u"平成29.3.1"_s);
-    row("27.3.1-28.2.29 (leap February end)",
-        {u"H27"_s, u"3"_s, u"1"_s, u"H28"_s, u"2"_s, u"29"_s}, {28, 3, 1, 29, 2, 28},
-        u"平成28.3.1"_s);
+    row("27.3.1-28.2.29 (leap February end)", {u"H27"_s, u"3"_s, u"1"_s, u"H28"_s, u"2"_s, u"29"_s},
+        {28, 3, 1, 29, 2, 28}, u"平成28.3.1"_s);
     row("30.1.1-30.12.31", {u"H30"_s, u"1"_s, u"1"_s, u"H30"_s, u"12"_s, u"31"_s},
         {31, 1, 1, 31, 12, 31}, u"平成31.1.1"_s);
     // Across the change of era: each date in its own era, the files count on.
