@@ -269,7 +269,6 @@ void PagePicturesTest::digitBoxesSurroundTheirPlaces() {
     QCOMPARE(inkInside(p, left + 2 * pixelX, top + 2 * pixelY, right - pixelX, bottom - pixelY), 0);
 }
 
-
 // The era words of 事業年度 follow each date: a picture for a year from 平成 into 令和
 // differs from the 平成 one in the 至 word alone, and the 令和 one in both words.
 void PagePicturesTest::eraWordsFollowTheDates() {

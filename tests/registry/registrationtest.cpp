@@ -70,6 +70,7 @@ private Q_SLOTS:
     void yearNotInItsEra_data();
     void yearNotInItsEra();
     void eraFromTheKeyboard();
+    void mergeQuestionShowsYearsInTheirEra();
     void clearing();
     void leavingWithoutSaving();
 };
@@ -857,6 +858,30 @@ void RegistrationTest::eraFromTheKeyboard() {
     s.typeText(QStringLiteral("Text13"), QStringLiteral("令和元"));
     QCOMPARE(s.text(QStringLiteral("Text13")), QStringLiteral("1"));
     QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
+}
+
+// Saved elsewhere meanwhile: the question names both years as the user knows them.
+void RegistrationTest::mergeQuestionShowsYearsInTheirEra() {
+    Program p;
+    CompanyRecord company = test::sampleCompany(7);
+    company.endYear = 38;
+    company.endMonth = 3;
+    p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
+    p.menu().typeText(QStringLiteral("Text1"), QStringLiteral("7"));
+    p.menu().click(QStringLiteral("Command1"));
+    RegistrationScreen& s = p.registration();
+    s.click(QStringLiteral("Command7"));
+    QCOMPARE(s.text(QStringLiteral("Text17")), QStringLiteral("8"));
+    company.endYear = 40;
+    p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
+
+    s.typeText(QStringLiteral("Text17"), QStringLiteral("9"));
+    s.click(QStringLiteral("Command12"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    const QString question = p.messages.shown().first().text;
+    QVERIFY2(question.contains(QStringLiteral("「令和10年」")) &&
+                 question.contains(QStringLiteral("「令和9年」")),
+             qPrintable(question));
 }
 
 void RegistrationTest::fieldButtons() {
