@@ -327,11 +327,7 @@ void RegistrationScreen::computeYearEnd() {
 }
 
 void RegistrationScreen::showDate(const EraDateBoxes& date, const businessyear::Date& shown) {
-    const QString day = date.month == QStringLiteral("Text14") ? QStringLiteral("Text15")
-                                                               : QStringLiteral("Text19");
-    erabox::show(*this, date, shown.year, shown.month);
-    setText(date.month, plainDecimal(shown.month));
-    setText(day, plainDecimal(shown.day));
+    erabox::showDate(*this, date, shown.year, shown.month, shown.day);
 }
 
 void RegistrationScreen::rollYearForward() {

@@ -21,13 +21,15 @@ void name(Screen& screen, const EraDateBoxes& boxes, Era era) {
 
 const EraDateBoxes& yearStart() {
     static const EraDateBoxes boxes{QStringLiteral("Text10"), QStringLiteral("自"),
-                                    QStringLiteral("Text13"), QStringLiteral("Text14")};
+                                    QStringLiteral("Text13"), QStringLiteral("Text14"),
+                                    QStringLiteral("Text15")};
     return boxes;
 }
 
 const EraDateBoxes& yearEnd() {
     static const EraDateBoxes boxes{QStringLiteral("Text16"), QStringLiteral("至"),
-                                    QStringLiteral("Text17"), QStringLiteral("Text18")};
+                                    QStringLiteral("Text17"), QStringLiteral("Text18"),
+                                    QStringLiteral("Text19")};
     return boxes;
 }
 
@@ -39,6 +41,13 @@ void show(Screen& screen, const EraDateBoxes& boxes, qint32 storedYear, qint32 m
     const erayear::EraYear year = erayear::fromStored(storedYear, month);
     name(screen, boxes, year.era);
     screen.setText(boxes.year, plainDecimal(year.year));
+}
+
+void showDate(Screen& screen, const EraDateBoxes& boxes, qint32 storedYear, qint32 month,
+              qint32 day) {
+    show(screen, boxes, storedYear, month);
+    screen.setText(boxes.month, plainDecimal(month));
+    screen.setText(boxes.day, plainDecimal(day));
 }
 
 void clear(Screen& screen, const EraDateBoxes& boxes) {

@@ -17,12 +17,13 @@ struct EraDateBoxes {
     QString side;  // "自" or "至"
     QString year;  // the year within the era
     QString month; // the month, which decides the era of 2019
+    QString day;
 };
 
 namespace erabox {
 
 // The business year's two dates, named alike on every screen that shows them: 自 in
-// Text10, Text13, Text14; 至 in Text16, Text17, Text18.
+// Text10, Text13, Text14, Text15; 至 in Text16, Text17, Text18, Text19.
 const EraDateBoxes& yearStart();
 const EraDateBoxes& yearEnd();
 
@@ -31,6 +32,9 @@ erayear::Era chosen(const Screen& screen, const EraDateBoxes& boxes);
 // Shows a stored year: the word box names the era of the date, the year box the year
 // in it. The month box is the caller's.
 void show(Screen& screen, const EraDateBoxes& boxes, qint32 storedYear, qint32 month);
+// Shows a stored date whole: the era word, the year in it, the month and the day.
+void showDate(Screen& screen, const EraDateBoxes& boxes, qint32 storedYear, qint32 month,
+              qint32 day);
 // An empty year box in the era a date is typed in today: 令和.
 void clear(Screen& screen, const EraDateBoxes& boxes);
 // The year box read in the word box's era, at the month the month box holds.

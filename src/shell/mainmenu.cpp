@@ -322,12 +322,9 @@ void MainMenu::callUpCompany() {
         return;
     setText(QStringLiteral("Text2"), record.name);
     // Each year in the era its date falls in.
-    erabox::show(*this, erabox::yearStart(), record.startYear, record.startMonth);
-    setText(QStringLiteral("Text14"), plainDecimal(record.startMonth));
-    setText(QStringLiteral("Text15"), plainDecimal(record.startDay));
-    erabox::show(*this, erabox::yearEnd(), record.endYear, record.endMonth);
-    setText(QStringLiteral("Text18"), plainDecimal(record.endMonth));
-    setText(QStringLiteral("Text19"), plainDecimal(record.endDay));
+    erabox::showDate(*this, erabox::yearStart(), record.startYear, record.startMonth,
+                     record.startDay);
+    erabox::showDate(*this, erabox::yearEnd(), record.endYear, record.endMonth, record.endDay);
     click(QStringLiteral("Command15"));
 }
 
