@@ -256,10 +256,13 @@ private Q_SLOTS:
             matched = matched || (qAbs(dx) <= 0.3 && qAbs(dy) <= 0.3);
         }
         QVERIFY2(matched, qPrintable(word + QStringLiteral(" found at") + seen));
-        // The files' count of the years never reaches the paper.
-        for (const test::PdfWord& w : words)
-            QVERIFY2(w.text != QStringLiteral("37") && w.text != QStringLiteral("38"),
-                     qPrintable(w.text));
+        // The files' count of the years (37, 38) never reaches the paper: the tens box
+        // beside a year of 令和7 or 8 stays blank.
+        if (QString::fromUtf8(QTest::currentDataTag()).contains(QStringLiteral("事業年度")))
+            for (const test::PdfWord& w : words)
+                QVERIFY2(qAbs(w.x - printable.left() - (x - 5)) > 0.3 ||
+                             qAbs(w.y - printable.top() - y) > 0.3,
+                         qPrintable(w.text + QStringLiteral(" in the tens box")));
 #endif
     }
 };
