@@ -4,6 +4,9 @@
 #include "pagedrawings.h"
 #include "screendrawings.h"
 
+#include <QHash>
+#include <QMutex>
+
 namespace gaikyo::formpictures {
 namespace {
 
@@ -26,10 +29,17 @@ QImage page(const Drawing& drawing) {
 
 } // namespace
 
-// Drawn once, when first needed; QImage shares the pixels with every copy.
-QImage frontPage() {
-    static const QImage picture = page(frontPageDrawing());
-    return picture;
+// Drawn once for each pair of eras, when first needed; QImage shares the pixels with
+// every copy.
+QImage frontPage(erayear::Era start, erayear::Era end) {
+    static QMutex lock;
+    const QMutexLocker locked(&lock);
+    static QHash<int, QImage> drawn;
+    const int eras = int(start) * 2 + int(end);
+    auto picture = drawn.find(eras);
+    if (picture == drawn.end())
+        picture = drawn.insert(eras, page(frontPageDrawing(start, end)));
+    return *picture;
 }
 
 QImage backPage() {

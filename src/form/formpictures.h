@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafile/erayear.h"
+
 #include <QImage>
 #include <QSize>
 #include <QSizeF>
@@ -18,8 +20,10 @@ inline constexpr int pageDotsPerMeter = 11811;
 inline constexpr QSizeF frontPrintSize{210, 291};
 inline constexpr QSizeF backPrintSize{209, 292};
 
-// The front page (表): header and items 1 to 10. Format_Mono, 2481 × 3507.
-QImage frontPage();
+// The front page (表): header and items 1 to 10. Format_Mono, 2481 × 3507. Its 事業年度
+// box names the era of the start and of the end of the business year.
+QImage frontPage(erayear::Era start = erayear::Era::Heisei,
+                 erayear::Era end = erayear::Era::Heisei);
 // The back page (裏): items 11 to 18. Format_Mono, 2481 × 3507.
 QImage backPage();
 

@@ -13,7 +13,7 @@ QString s(const char* text) {
 constexpr double left = 12;
 constexpr double right = 198;
 
-void header(Drawing& d) {
+void header(Drawing& d, erayear::Era start, erayear::Era end) {
     d.text(QRectF(left, 3, 30, 3.5), QStringLiteral("FB1005"), 7, Face::Gothic);
     d.text(QRectF(60, 7.5, 90, 9), s("法 人 事 業 概 況 説 明 書"), 16, Face::Mincho,
            Qt::AlignCenter);
@@ -46,7 +46,9 @@ void header(Drawing& d) {
     for (int row = 0; row < 2; ++row) {
         const double y0 = row ? 33.0 : top;
         const double y1 = row ? middle : 33.0;
-        d.text(QRectF(116.8, y0, 6.5, y1 - y0), row ? s("至 平成") : s("自 平成"), 6.5);
+        // The era of each date, as its year boxes count it.
+        d.text(QRectF(116.8, y0, 6.5, y1 - y0),
+               (row ? s("至 ") : s("自 ")) + erayear::name(row ? end : start), 6.5);
         digitBoxes(d, {130, 125}, y0, y1);
         digitBoxes(d, {145, 140}, y0, y1);
         digitBoxes(d, {160, 155}, y0, y1);
@@ -416,10 +418,10 @@ void sectionsSevenToTen(Drawing& d) {
 
 } // namespace
 
-Drawing frontPageDrawing() {
+Drawing frontPageDrawing(erayear::Era start, erayear::Era end) {
     Drawing d;
     d.size = QSizeF(210, 291);
-    header(d);
+    header(d, start, end);
     sectionsOneAndTwo(d);
     d.hline(left, right, 88.6, Pen::Medium);
     sectionThree(d);

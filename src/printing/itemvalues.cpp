@@ -1,5 +1,6 @@
 #include "itemvalues.h"
 
+#include "datafile/erayear.h"
 #include "datafile/numbers.h"
 #include "printdata.h"
 #include "printvalues.h"
@@ -13,13 +14,15 @@ qint32 headerInteger(const CompanyRecord& c, int line) {
     case 1:
         return c.code;
     case 6:
-        return c.startYear;
+        // The form's year boxes hold the year in the era of the date, as the era word
+        // printed before them reads.
+        return erayear::fromStored(c.startYear, c.startMonth).year;
     case 7:
         return c.startMonth;
     case 8:
         return c.startDay;
     case 9:
-        return c.endYear;
+        return erayear::fromStored(c.endYear, c.endMonth).year;
     case 10:
         return c.endMonth;
     case 11:

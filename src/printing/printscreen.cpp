@@ -9,6 +9,7 @@
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
 #include "screen/checklist.h"
+#include "screen/erabox.h"
 #include "screen/eralabel.h"
 #include "screen/filechooser.h"
 #include "screen/messages.h"
@@ -42,6 +43,28 @@ const IntegerBox dateBoxes[] = {
     {"Text19", &CompanyRecord::endDay, "事業年度（至 日）"},
 };
 
+// The date a year box belongs to; none for a month or day box.
+const EraDateBoxes* dateOfYear(const IntegerBox& box) {
+    if (QLatin1StringView(box.box) == erabox::yearStart().year)
+        return &erabox::yearStart();
+    if (QLatin1StringView(box.box) == erabox::yearEnd().year)
+        return &erabox::yearEnd();
+    return nullptr;
+}
+
+// A date box's value as the file keeps it; a year is typed in the era of its date.
+// `problem` tells of a year its era does not have.
+std::optional<qint32> dateValue(const Screen& screen, const IntegerBox& box,
+                                QString* problem = nullptr) {
+    const EraDateBoxes* date = dateOfYear(box);
+    if (!date)
+        return strictInteger(screen.text(QString::fromLatin1(box.box)));
+    const erayear::Typed year = erabox::typed(screen, *date);
+    if (problem)
+        *problem = year.problem;
+    return year.storedYear;
+}
+
 // The header boxes that "上記項目を登録" saves; the print offsets are never saved.
 const QStringList& headerBoxes() {
     static const QStringList boxes{
@@ -56,7 +79,7 @@ const QStringList& headerBoxes() {
 
 PrintScreen::PrintScreen(Application& app)
     : Screen(app, screens::print, title, QSize(9030, 5565), Unit::Twips),
-      m_frontPicture(formpictures::frontPage()), m_backPicture(formpictures::backPage()) {
+      m_backPicture(formpictures::backPage()) {
     addControls();
 
     // Hidden steps, run by the hand-over and by the print buttons.
@@ -121,8 +144,9 @@ void PrintScreen::addControls() {
     entry("Text3", 1680, 1, 5655, space).inputMode = InputMode::Hiragana;
 
     headerButton("Command3", "事業年度", 2);
-    entry("Text10", 1680, 2, 855, QStringLiteral("自平成")).readOnly = true;
-    entry("Text16", 3600, 2, 855, QStringLiteral("至平成")).readOnly = true;
+    // The era words name the era of each date; R7 or H31 typed into a year switches them.
+    entry("Text10", 1680, 2, 855, QStringLiteral("自令和")).readOnly = true;
+    entry("Text16", 3600, 2, 855, QStringLiteral("至令和")).readOnly = true;
     const struct {
         const char* name;
         int left;
@@ -135,12 +159,12 @@ void PrintScreen::addControls() {
     add(button(QStringLiteral("Command18"), QStringLiteral("次年度繰越"),
                QRect(5760, row(2), 1215, 375)));
     // Wide enough for the longest label, "至 平成31年 / 2019年", up to the window's edge.
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
-                QStringLiteral("EraLabel1"), QRect(7035, row(2) - 60, 1965, 240),
-                QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
-                QStringLiteral("EraLabel2"), QRect(7035, row(2) + 180, 1965, 240),
-                QStringLiteral("至 "));
+    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"),
+                QRect(7035, row(2) - 60, 1965, 240), QStringLiteral("自 "));
+    addEraLabel(*this, erabox::yearEnd(), QStringLiteral("EraLabel2"),
+                QRect(7035, row(2) + 180, 1965, 240), QStringLiteral("至 "));
+    erabox::follow(*this, erabox::yearStart());
+    erabox::follow(*this, erabox::yearEnd());
 
     headerButton("Command7", "納税地", 3);
     entry("Text5", 1680, 3, 5655, space).inputMode = InputMode::Hiragana;
@@ -318,6 +342,9 @@ void PrintScreen::showHeader(const CompanyRecord& record) {
     setText(QStringLiteral("Text12"), record.telephone);
     for (const IntegerBox& date : dateBoxes)
         setText(QString::fromLatin1(date.box), plainDecimal(record.*date.field));
+    // Each year in the era its date falls in.
+    erabox::show(*this, erabox::yearStart(), record.startYear, record.startMonth);
+    erabox::show(*this, erabox::yearEnd(), record.endYear, record.endMonth);
     // A home page or respondent that is still a filler of an old file shows empty.
     const QString homePage =
         record.homePage == QStringLiteral("予備1") ? QString() : record.homePage;
@@ -336,8 +363,7 @@ CompanyRecord PrintScreen::headerFromBoxes(const CompanyRecord& over) const {
     record.address = text(QStringLiteral("Text5"));
     record.telephone = text(QStringLiteral("Text12"));
     for (const IntegerBox& date : dateBoxes)
-        record.*date.field =
-            strictInteger(text(QString::fromLatin1(date.box))).value_or(over.*date.field);
+        record.*date.field = dateValue(*this, date).value_or(over.*date.field);
     record.homePage = text(QStringLiteral("Text4"));
     record.respondent = text(QStringLiteral("Text2"));
     record.referenceNumber = referenceNumber().value_or(over.referenceNumber);
@@ -393,7 +419,10 @@ bool PrintScreen::saveHeader() {
     record.address = text(QStringLiteral("Text5"));
     record.telephone = text(QStringLiteral("Text12"));
     for (const IntegerBox& date : dateBoxes) {
-        const std::optional<qint32> value = strictInteger(text(QString::fromLatin1(date.box)));
+        QString problem;
+        const std::optional<qint32> value = dateValue(*this, date, &problem);
+        if (!problem.isEmpty())
+            return fail(QStringLiteral("「%1」：%2").arg(QString::fromUtf8(date.caption), problem));
         if (!value)
             return fail(QStringLiteral("「%1」に数字を入力してください。")
                             .arg(QString::fromUtf8(date.caption)));
@@ -492,6 +521,14 @@ bool PrintScreen::checkBeforePrinting(printcheck::Pages pages) const {
          QStringLiteral(
              "次の項目は、このままでは正しく印刷されないか、ほかの項目と合っていません。"),
          lines, QStringLiteral("このまま印刷"), QStringLiteral("戻る")});
+}
+
+QImage PrintScreen::pagePicture(bool front) const {
+    if (!front)
+        return m_backPicture;
+    const CompanyRecord& company = m_data.company();
+    return formpictures::frontPage(erayear::eraOf(company.startYear, company.startMonth),
+                                   erayear::eraOf(company.endYear, company.endMonth));
 }
 
 bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const {

@@ -54,8 +54,9 @@ private:
     bool checkBeforePrinting(printcheck::Pages pages) const;
     bool drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const;
     QList<std::optional<qint32>> months(qint32 code) const;
-    // Picture1 and Picture2: the empty front and back page of the form.
-    const QImage& pagePicture(bool front) const { return front ? m_frontPicture : m_backPicture; }
+    // Picture1 and Picture2: the empty front and back page of the form; the front names
+    // the eras of the business year being printed.
+    QImage pagePicture(bool front) const;
 
     PrintRecords m_data;
     // The company whose master file the header boxes and the print data hold.
@@ -65,7 +66,6 @@ private:
     LoadedCompany m_loadedHeader;
     // The damaged or short section files of the last load of the print data.
     QList<FileLoad> m_damagedFiles;
-    QImage m_frontPicture;
     QImage m_backPicture;
 };
 

@@ -1,5 +1,7 @@
 #include "businessyear.h"
 
+#include "datafile/erayear.h"
+
 #include <limits>
 
 namespace gaikyo::businessyear {
@@ -17,8 +19,8 @@ QString dateProblem(const Date& date, const QString& which) {
     if (date.month < 1 || date.month > 12)
         return QStringLiteral("%1の月は1から12までの数字で入力してください。").arg(which);
     if (date.day < 1 || date.day > daysInMonth(date.year, date.month))
-        return QStringLiteral("平成%1年%2月には%3日がありません。%4の日を確かめてください。")
-            .arg(date.year)
+        return QStringLiteral("%1%2月には%3日がありません。%4の日を確かめてください。")
+            .arg(erayear::shownYear(date.year, date.month))
             .arg(date.month)
             .arg(date.day)
             .arg(which);

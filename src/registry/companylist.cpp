@@ -2,6 +2,7 @@
 
 #include "companypaths.h"
 #include "datafile/drivec.h"
+#include "datafile/erayear.h"
 #include "datafile/filechannel.h"
 #include "datafile/folderlisting.h"
 #include "datafile/folderwatch.h"
@@ -40,8 +41,14 @@ QString itemText(qint32 code, const QString& name, qint32 year, qint32 month, qi
     appendNumber(item, code);
     item.append(QLatin1StringView(" : "));
     item.append(name);
-    item.append(u"  [平成");
-    appendNumber(item, year);
+    // The start date in its era: "[平成15.4.1]", "[令和7.4.1]", "[令和元.5.1]".
+    const erayear::EraYear inEra = erayear::fromStored(year, month);
+    item.append(u"  [");
+    item.append(erayear::name(inEra.era));
+    if (inEra.year == 1)
+        item.append(erayear::yearText(1));
+    else
+        appendNumber(item, inEra.year);
     item.append(QLatin1Char('.'));
     appendNumber(item, month);
     item.append(QLatin1Char('.'));

@@ -13,7 +13,8 @@ constexpr qint32 firstCode = 1;
 constexpr qint32 lastCode = 999;
 
 // "07 : 株式会社見本  [平成15.4.1]": codes up to 99 get a "0" in front, so that the
-// first three characters of an item always hold its code.
+// first three characters of an item always hold its code. The start date shows in its
+// era: a year stored as 37 (April) is "[令和7.4.1]".
 QString itemText(qint32 code, const QString& name, qint32 year, qint32 month, qint32 day);
 
 // One item for each master file that can be read to its start date. A file that is

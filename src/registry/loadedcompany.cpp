@@ -2,6 +2,7 @@
 
 #include "companypaths.h"
 #include "datafile/drivec.h"
+#include "datafile/erayear.h"
 #include "datafile/filechannel.h"
 #include "datafile/numbers.h"
 #include "masterfile.h"
@@ -44,6 +45,14 @@ QString valueOf(const CompanyRecord& record, const Member& member) {
     if (const auto* number = std::get_if<qint32 CompanyRecord::*>(&member))
         return plainDecimal(record.**number);
     return record.*std::get<QString CompanyRecord::*>(member);
+}
+
+QString yearShown(const CompanyRecord& record, const Member& member) {
+    if (member == Member(&CompanyRecord::startYear))
+        return erayear::shownYear(record.startYear, record.startMonth);
+    if (member == Member(&CompanyRecord::endYear))
+        return erayear::shownYear(record.endYear, record.endMonth);
+    return {};
 }
 
 void copyField(CompanyRecord& to, const CompanyRecord& from, const Member& member) {
@@ -103,10 +112,15 @@ Plan decide(const LoadedCompany& loaded, const CompanyRecord& typed, const Store
     const CompanyRecord& base = sameCompany && loaded.existed ? loaded.loaded : before;
     const CompanyRecord& shown = sameCompany ? loaded.shown : before;
     QList<fieldmerge::Field> fields;
-    for (const Line& line : lines)
-        fields.append({QString::fromUtf8(line.name), valueOf(base, line.member),
-                       valueOf(shown, line.member), valueOf(typed, line.member),
-                       valueOf(now.record, line.member)});
+    for (const Line& line : lines) {
+        fieldmerge::Field field{QString::fromUtf8(line.name), valueOf(base, line.member),
+                                valueOf(shown, line.member), valueOf(typed, line.member),
+                                valueOf(now.record, line.member)};
+        // A year shows in the era of its date, as the screens show it.
+        field.storedShown = yearShown(now.record, line.member);
+        field.typedShown = yearShown(typed, line.member);
+        fields.append(field);
+    }
     const QList<fieldmerge::Take> takes = fieldmerge::resolve(fields, title, now.load.windowsPath);
 
     Plan plan{Plan::Kind::Write, typed, false};

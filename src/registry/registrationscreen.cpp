@@ -9,6 +9,7 @@
 #include "masterfile.h"
 #include "registryfile.h"
 #include "screen/application.h"
+#include "screen/erabox.h"
 #include "screen/eralabel.h"
 #include "screen/messages.h"
 #include "screen/screennames.h"
@@ -52,16 +53,17 @@ const QStringList& entryBoxes() {
     static const QStringList boxes = [] {
         QStringList names;
         for (const char* name :
-             {"Text1", "Text7", "Text2", "Text3", "Text13", "Text14", "Text15", "Text17", "Text18",
-              "Text19", "Text5", "Text9", "Text12", "Text4", "Text6"})
+             {"Text1", "Text7", "Text2", "Text3", "Text10", "Text13", "Text14", "Text15", "Text16",
+              "Text17", "Text18", "Text19", "Text5", "Text9", "Text12", "Text4", "Text6"})
             names.append(QString::fromLatin1(name));
         return names;
     }();
     return boxes;
 }
 
-// The boxes of the business year: start year, month, day, then end year, month, day.
-const char* const dateBoxes[] = {"Text13", "Text14", "Text15", "Text17", "Text18", "Text19"};
+// The boxes of the business year: start era word, year, month, day, then the end's.
+const char* const dateBoxes[] = {"Text10", "Text13", "Text14", "Text15",
+                                 "Text16", "Text17", "Text18", "Text19"};
 
 } // namespace
 
@@ -140,11 +142,12 @@ void RegistrationScreen::addControls() {
     place(caption("Label1", "法人名", QRect(480, 1440, 735, 255)));
     place(box("Text3", QRect(1920, 1320, 4695, 360), " ", InputMode::Hiragana));
     place(command("Command3", "事業年度", QRect(840, 1680, 1095, 375)));
-    place(box("Text10", QRect(1920, 1680, 855, 375), "自平成"));
+    // The era word names the era the year beside it is typed in: 令和 for a new company.
+    place(box("Text10", QRect(1920, 1680, 855, 375), "自令和"));
     place(dateBox("Text13", 2760, " "));
     place(dateBox("Text14", 3120, " "));
     place(dateBox("Text15", 3480, ""));
-    place(box("Text16", QRect(3840, 1680, 855, 375), "至平成"));
+    place(box("Text16", QRect(3840, 1680, 855, 375), "至令和"));
     place(dateBox("Text17", 4680, " "));
     place(dateBox("Text18", 5040, " "));
     place(dateBox("Text19", 5400, " "));
@@ -167,10 +170,12 @@ void RegistrationScreen::addControls() {
     place(command("Command5", "登録はしない", QRect(2160, 5760, 3615, 375)));
     add(hiddenCodeBox(QStringLiteral("Text8")));
     // The business year as people count it today, in the free corner below the labels.
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
-                QStringLiteral("EraLabel1"), QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
-                QStringLiteral("EraLabel2"), QRect(120, 4500, 1935, 255), QStringLiteral("至 "));
+    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"),
+                QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
+    addEraLabel(*this, erabox::yearEnd(), QStringLiteral("EraLabel2"), QRect(120, 4500, 1935, 255),
+                QStringLiteral("至 "));
+    erabox::follow(*this, erabox::yearStart());
+    erabox::follow(*this, erabox::yearEnd());
 }
 
 void RegistrationScreen::load() {
@@ -187,6 +192,8 @@ void RegistrationScreen::clear() {
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                              "Text12", "Text13", "Text14", "Text15", "Text17", "Text18", "Text19"})
         setText(QString::fromLatin1(name), {});
+    erabox::clear(*this, erabox::yearStart());
+    erabox::clear(*this, erabox::yearEnd());
     // A new form to fill in, as "会社登録" asks for it: nothing on it is unsaved.
     markLoaded(entryBoxes());
 }
@@ -310,12 +317,9 @@ void RegistrationScreen::showRecord() {
     setText(QStringLiteral("Text3"), r.name);
     setText(QStringLiteral("Text5"), r.address);
     setText(QStringLiteral("Text12"), r.telephone);
-    setText(QStringLiteral("Text13"), plainDecimal(r.startYear));
-    setText(QStringLiteral("Text14"), plainDecimal(r.startMonth));
-    setText(QStringLiteral("Text15"), plainDecimal(r.startDay));
-    setText(QStringLiteral("Text17"), plainDecimal(r.endYear));
-    setText(QStringLiteral("Text18"), plainDecimal(r.endMonth));
-    setText(QStringLiteral("Text19"), plainDecimal(r.endDay));
+    // Each year in the era its date falls in.
+    showDate(erabox::yearStart(), {r.startYear, r.startMonth, r.startDay});
+    showDate(erabox::yearEnd(), {r.endYear, r.endMonth, r.endDay});
     setText(QStringLiteral("Text7"), plainDecimal(r.referenceNumber));
     setText(QStringLiteral("Text4"), r.homePage);
     setText(QStringLiteral("Text6"), r.respondent);
@@ -324,32 +328,43 @@ void RegistrationScreen::showRecord() {
 
 void RegistrationScreen::computeYearEnd() {
     const QString title = QStringLiteral("事業年度入力");
-    const std::optional<qint32> year = strictInteger(text(QStringLiteral("Text13")));
+    const erayear::Typed year = erabox::typed(*this, erabox::yearStart());
     const std::optional<qint32> month = strictInteger(text(QStringLiteral("Text14")));
     const std::optional<qint32> day = strictInteger(text(QStringLiteral("Text15")));
-    if (!year || !month || !day) {
-        messages::warn(title, typeMismatch + QLatin1Char('\n') +
-                                  QStringLiteral("事業年度の始まり（自平成）の年・月・日を数字で"
-                                                 "入力してください。"));
+    if (year.kind == erayear::Typed::Kind::NotInEra) {
+        messages::warn(title, year.problem);
         return;
     }
-    const businessyear::End end = businessyear::endOf({*year, *month, *day});
+    if (!year.storedYear || !month || !day) {
+        messages::warn(title, typeMismatch + QLatin1Char('\n') +
+                                  QStringLiteral("事業年度の始まり（%1）の年・月・日を数字で"
+                                                 "入力してください。")
+                                      .arg(text(QStringLiteral("Text10"))));
+        return;
+    }
+    const businessyear::End end = businessyear::endOf({*year.storedYear, *month, *day});
     if (!end.date) {
         messages::warn(title, end.problem);
         return;
     }
-    setText(QStringLiteral("Text17"), plainDecimal(end.date->year));
-    setText(QStringLiteral("Text18"), plainDecimal(end.date->month));
-    setText(QStringLiteral("Text19"), plainDecimal(end.date->day));
+    showDate(erabox::yearEnd(), *end.date);
+}
+
+void RegistrationScreen::showDate(const EraDateBoxes& date, const businessyear::Date& shown) {
+    erabox::showDate(*this, date, shown.year, shown.month, shown.day);
 }
 
 void RegistrationScreen::rollYearForward() {
-    const std::optional<qint32> endYear = strictInteger(text(QStringLiteral("Text17")));
+    const erayear::Typed endYear = erabox::typed(*this, erabox::yearEnd());
     const std::optional<qint32> endMonth = strictInteger(text(QStringLiteral("Text18")));
     const std::optional<qint32> endDay = strictInteger(text(QStringLiteral("Text19")));
-    if (!endYear || !endMonth || !endDay)
+    if (endYear.kind == erayear::Typed::Kind::NotInEra) {
+        messages::warn(text(QStringLiteral("Command13")), endYear.problem);
         return;
-    const businessyear::Next next = businessyear::after({*endYear, *endMonth, *endDay});
+    }
+    if (!endYear.storedYear || !endMonth || !endDay)
+        return;
+    const businessyear::Next next = businessyear::after({*endYear.storedYear, *endMonth, *endDay});
     if (!next.start || !next.end) {
         messages::warn(text(QStringLiteral("Command13")), next.problem);
         return;
@@ -358,15 +373,14 @@ void RegistrationScreen::rollYearForward() {
     QStringList before;
     for (const char* box : dateBoxes)
         before.append(text(QString::fromLatin1(box)));
-    const qint32 rolled[] = {next.start->year, next.start->month, next.start->day,
-                             next.end->year,   next.end->month,   next.end->day};
-    for (int i = 0; i < 6; ++i)
-        setText(QString::fromLatin1(dateBoxes[i]), plainDecimal(rolled[i]));
+    // The new year may begin or end in another era than the last: each date shows its own.
+    showDate(erabox::yearStart(), *next.start);
+    showDate(erabox::yearEnd(), *next.end);
 
     // A refused save puts the old year back, so that pressing again after the user has
     // mended the box rolls forward by one year, not two.
     if (!save())
-        for (int i = 0; i < 6; ++i)
+        for (qsizetype i = 0; i < before.size(); ++i)
             setText(QString::fromLatin1(dateBoxes[i]), before.at(i));
 }
 
@@ -389,7 +403,20 @@ std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {
         {"Text7", "整理番号", &record.referenceNumber},
     };
     for (const auto& integer : integers) {
-        const std::optional<qint32> value = strictInteger(text(QString::fromLatin1(integer.box)));
+        const QString box = QString::fromLatin1(integer.box);
+        // The years are typed in the era of their date and kept as the files count them.
+        const bool isYear = box == erabox::yearStart().year || box == erabox::yearEnd().year;
+        const erayear::Typed year =
+            isYear ? erabox::typed(*this, box == erabox::yearStart().year ? erabox::yearStart()
+                                                                          : erabox::yearEnd())
+                   : erayear::Typed{};
+        if (year.kind == erayear::Typed::Kind::NotInEra) {
+            if (warn)
+                messages::warn(title, QStringLiteral("「%1」：%2")
+                                          .arg(QString::fromUtf8(integer.name), year.problem));
+            return std::nullopt;
+        }
+        const std::optional<qint32> value = isYear ? year.storedYear : strictInteger(text(box));
         if (!value) {
             QString message = QStringLiteral("「%1」を数字で入力してください。")
                                   .arg(QString::fromUtf8(integer.name));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "businessyear.h"
 #include "companyrecord.h"
 #include "loadedcompany.h"
 #include "screen/screen.h"
@@ -8,6 +9,8 @@
 #include <optional>
 
 namespace gaikyo {
+
+struct EraDateBoxes;
 
 // Form9 "法人税事業概況書に登録": edits a company's header and writes its master file.
 // The caller puts the company code into the hidden code box Text8. The screen holds one
@@ -41,7 +44,9 @@ private:
     void callUp();         // Command6 "会社呼出"
     void failCallUp(const QString& description);
     void showRecord();
-    void computeYearEnd();  // Command3 "事業年度"
+    void computeYearEnd(); // Command3 "事業年度"
+    // A date of the business year, its year in the era it falls in.
+    void showDate(const EraDateBoxes& date, const businessyear::Date& shown);
     void rollYearForward(); // Command13 "翌期更新"
     bool save();            // Command12 "法人税の事業概況書に登録する"
     // The record the boxes hold over the one called up; nothing when a number box does

@@ -39,7 +39,8 @@ QList<Take> resolve(const QList<Field>& fields, const QString& title, const QStr
     for (qsizetype n = 0; n < conflicts.size() && n < listedConflicts; ++n) {
         const Field& f = fields.at(conflicts.at(n));
         list += QStringLiteral("・%1\n　　保存されている値：%2\n　　この画面の値：%3\n")
-                    .arg(f.name, quoted(f.stored), quoted(f.typed));
+                    .arg(f.name, quoted(f.storedShown.isEmpty() ? f.stored : f.storedShown),
+                         quoted(f.typedShown.isEmpty() ? f.typed : f.typedShown));
     }
     if (conflicts.size() > listedConflicts)
         list += QStringLiteral("ほか%1欄\n").arg(conflicts.size() - listedConflicts);

@@ -20,6 +20,10 @@ struct Field {
     // Worked out from other fields (a 計): the screen's value, never asked about; the
     // screen works it out again from the merged fields.
     bool derived = false;
+    // How the question shows the file's and the screen's value, where the user knows them
+    // otherwise than the file holds them (a year in its era); empty: as held.
+    QString storedShown = {};
+    QString typedShown = {};
 };
 
 enum class Take { Typed, Stored };

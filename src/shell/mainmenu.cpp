@@ -12,6 +12,7 @@
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
+#include "screen/erabox.h"
 #include "screen/eralabel.h"
 #include "screen/messages.h"
 #include "screen/platform.h"
@@ -31,6 +32,7 @@ const QSize buttonSize(1095, 375);
 QRect at(int left, int top) {
     return QRect(QPoint(left, top), buttonSize);
 }
+
 } // namespace
 
 MainMenu::MainMenu(Application& app)
@@ -108,14 +110,14 @@ void MainMenu::addControls() {
     add(button(QStringLiteral("Command10"), QStringLiteral("ファイル閉鎖"),
                QRect(5640, 0, 1335, 375)));
 
-    // The business year: a fixed word, then Heisei year, month and day.
+    // The business year: the era word, then the year in that era, month and day.
     const struct {
         const char* word;
         const char* wordBox;
         int left;
         const char* boxes[3];
-    } years[] = {{"自平成", "Text10", 6960, {"Text13", "Text14", "Text15"}},
-                 {"至平成", "Text16", 8880, {"Text17", "Text18", "Text19"}}};
+    } years[] = {{"自令和", "Text10", 6960, {"Text13", "Text14", "Text15"}},
+                 {"至令和", "Text16", 8880, {"Text17", "Text18", "Text19"}}};
     for (const auto& year : years) {
         add(textBox(QString::fromLatin1(year.wordBox), QRect(year.left, 0, 855, 375),
                     QString::fromUtf8(year.word)))
@@ -129,10 +131,10 @@ void MainMenu::addControls() {
     }
 
     // Under each year, the same year as people count it today.
-    addEraLabel(*this, QStringLiteral("Text13"), QStringLiteral("Text14"),
-                QStringLiteral("EraLabel1"), QRect(7590, 390, 2100, 255), QStringLiteral("自 "));
-    addEraLabel(*this, QStringLiteral("Text17"), QStringLiteral("Text18"),
-                QStringLiteral("EraLabel2"), QRect(9720, 390, 2205, 255), QStringLiteral("至 "));
+    addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"),
+                QRect(7590, 390, 2100, 255), QStringLiteral("自 "));
+    addEraLabel(*this, erabox::yearEnd(), QStringLiteral("EraLabel2"), QRect(9720, 390, 2205, 255),
+                QStringLiteral("至 "));
 
     add(button(QStringLiteral("Command17"), QStringLiteral("法人税の目次"),
                QRect(0, 720, 1095, 735)));
@@ -325,12 +327,10 @@ void MainMenu::callUpCompany() {
     if (!masterfile::read(*code, 11, record))
         return;
     setText(QStringLiteral("Text2"), record.name);
-    setText(QStringLiteral("Text13"), plainDecimal(record.startYear));
-    setText(QStringLiteral("Text14"), plainDecimal(record.startMonth));
-    setText(QStringLiteral("Text15"), plainDecimal(record.startDay));
-    setText(QStringLiteral("Text17"), plainDecimal(record.endYear));
-    setText(QStringLiteral("Text18"), plainDecimal(record.endMonth));
-    setText(QStringLiteral("Text19"), plainDecimal(record.endDay));
+    // Each year in the era its date falls in.
+    erabox::showDate(*this, erabox::yearStart(), record.startYear, record.startMonth,
+                     record.startDay);
+    erabox::showDate(*this, erabox::yearEnd(), record.endYear, record.endMonth, record.endDay);
     click(QStringLiteral("Command15"));
 }
 

@@ -26,13 +26,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("era"); // what the end label shows after "至 "
         for (const QString& screen : {screens::mainMenu, screens::registration, screens::print}) {
             const QByteArray name = screen.toLatin1();
-            QTest::newRow(name + " 平成31 April") << screen << "31"
+            QTest::newRow(name + " 平成31 April") << screen << "H31"
                                                   << "4"
                                                   << "平成31年 / 2019年";
-            QTest::newRow(name + " 平成31 May") << screen << "31"
+            QTest::newRow(name + " 令和元 May") << screen << "R1"
                                                 << "5"
                                                 << "令和元年 / 2019年";
-            QTest::newRow(name + " 令和81") << screen << "111"
+            QTest::newRow(name + " 令和81") << screen << "81"
                                             << "12"
                                             << "令和81年 / 2099年";
         }

@@ -107,12 +107,12 @@ private Q_SLOTS:
         QTest::newRow("Text1") << "Text1" << QString() << px(0, 0, 855, 375) << white << true;
         QTest::newRow("Text2") << "Text2" << QStringLiteral("　") << px(1920, 0, 3735, 375)
                                << QColor(255, 255, 192) << false;
-        QTest::newRow("Text10") << "Text10" << QStringLiteral("自平成") << px(6960, 0, 855, 375)
+        QTest::newRow("Text10") << "Text10" << QStringLiteral("自令和") << px(6960, 0, 855, 375)
                                 << cyan << false;
         QTest::newRow("Text13") << "Text13" << QString() << px(7800, 0, 375, 375) << cyan << true;
         QTest::newRow("Text14") << "Text14" << QString() << px(8160, 0, 375, 375) << cyan << true;
         QTest::newRow("Text15") << "Text15" << QString() << px(8520, 0, 375, 375) << cyan << true;
-        QTest::newRow("Text16") << "Text16" << QStringLiteral("至平成") << px(8880, 0, 855, 375)
+        QTest::newRow("Text16") << "Text16" << QStringLiteral("至令和") << px(8880, 0, 855, 375)
                                 << cyan << false;
         QTest::newRow("Text17") << "Text17" << QString() << px(9720, 0, 375, 375) << cyan << true;
         QTest::newRow("Text18") << "Text18" << QString() << px(10080, 0, 375, 375) << cyan << true;

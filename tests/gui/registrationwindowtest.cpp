@@ -11,6 +11,7 @@
 #include "support/testhome.h"
 #include "support/typing.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -74,6 +75,8 @@ private Q_SLOTS:
     void focusOrderAndInputModes();
     void registryListClickOpensTheScreen();
     void companyListClickFillsTheHeader();
+    void reiwaCompanyByTheKeyboard();
+    void reiwaCompanyThroughTheWindows();
 };
 
 // "会社登録" for 5, "DATA" without a registry file, then typing and saving by the keyboard
@@ -97,7 +100,10 @@ void RegistrationWindowTest::registerAndSave() {
 
     type(form, u"Text1"_s, u"5"_s);
     type(form, u"Text3"_s, u"株式会社見本"_s);
-    type(form, u"Text13"_s, u"15"_s);
+    // A 平成 year: the era typed in front of it.
+    type(form, u"Text13"_s, u"H15"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text10"_s)->text(), u"自平成"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text13"_s)->text(), u"15"_s);
     type(form, u"Text14"_s, u"4"_s);
     type(form, u"Text15"_s, u"1"_s);
     press(form, u"Command3"_s);
@@ -186,6 +192,102 @@ void RegistrationWindowTest::companyListClickFillsTheHeader() {
     QCOMPARE(widget<QLineEdit>(menu, u"Text2"_s)->text(), u"株式会社見本"_s);
     QCOMPARE(widget<QLineEdit>(menu, u"Text15"_s)->text(), u"1"_s);
     QCOMPARE(widget<QLineEdit>(menu, u"Text19"_s)->text(), u"31"_s);
+}
+
+// A company of 令和7年4月1日 to 令和8年3月31日, typed as a user thinks of it: 7 in
+// full-width digits, the end worked out by "事業年度". The file holds what a
+// registration with 37 and 38 (the files' count from 平成1) has always written.
+void RegistrationWindowTest::reiwaCompanyByTheKeyboard() {
+    Program p;
+    ScreenWindow* menu = p.menuWindow();
+    type(menu, u"Text1"_s, u"5"_s);
+    press(menu, u"Command1"_s);
+    ScreenWindow* form = p.registrationWindow();
+    QVERIFY(form);
+    QCOMPARE(widget<QLineEdit>(form, u"Text10"_s)->text(), u"自令和"_s);
+
+    type(form, u"Text1"_s, u"5"_s);
+    type(form, u"Text3"_s, u"株式会社見本"_s);
+    type(form, u"Text13"_s, u"７"_s);
+    type(form, u"Text14"_s, u"４"_s);
+    type(form, u"Text15"_s, u"１"_s);
+    press(form, u"Command3"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text16"_s)->text(), u"至令和"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text17"_s)->text(), u"8"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text18"_s)->text(), u"3"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text19"_s)->text(), u"31"_s);
+    type(form, u"Text7"_s, u"0"_s);
+    press(form, u"Command12"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+
+    // The fixture of the same company registered as 平成15–16, its years as 37 and 38.
+    QList<QByteArray> lines = test::fixture(u"registry/5.txt"_s).split('\n');
+    QCOMPARE(lines.at(5), QByteArray("15\r"));
+    QCOMPARE(lines.at(8), QByteArray("16\r"));
+    lines[5] = "37\r";
+    lines[8] = "38\r";
+    QCOMPARE(p.home.read(paths::masterFile(5)), lines.join('\n'));
+    QCOMPARE(widget<QListWidget>(menu, u"List2"_s)->item(0)->text(),
+             u"05 : 株式会社見本  [令和7.4.1]"_s);
+
+    // Called up again, it shows 令和7.
+    type(menu, u"Text1"_s, u"5"_s);
+    press(menu, u"Command1"_s);
+    form = p.registrationWindow();
+    press(form, u"Command7"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text10"_s)->text(), u"自令和"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text13"_s)->text(), u"7"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text16"_s)->text(), u"至令和"_s);
+    QCOMPARE(widget<QLineEdit>(form, u"Text17"_s)->text(), u"8"_s);
+}
+
+// A master file holding 37 and 38: the list, the main menu's header and the print
+// screen show 令和7 and 令和8, and the files' 37 and 38 nowhere.
+void RegistrationWindowTest::reiwaCompanyThroughTheWindows() {
+    Program p;
+    CompanyRecord r;
+    r.code = 7;
+    r.name = u"株式会社見本"_s;
+    r.startYear = 37;
+    r.startMonth = 4;
+    r.startDay = 1;
+    r.endYear = 38;
+    r.endMonth = 3;
+    r.endDay = 31;
+    const QByteArray stored = masterfile::bytes(r, nullptr);
+    p.home.write(paths::masterFile(7), stored);
+    ScreenWindow* menu = p.menuWindow();
+    press(menu, u"Command17"_s);
+    QCOMPARE(widget<QListWidget>(menu, u"List2"_s)->item(0)->text(),
+             u"07 : 株式会社見本  [令和7.4.1]"_s);
+
+    clickItem(menu, u"List2"_s, 0);
+    press(menu, u"Command3"_s);
+    ScreenWindow* print = p.windows.window(screens::print);
+    QVERIFY(print && print->isVisible());
+    for (ScreenWindow* window : {static_cast<ScreenWindow*>(menu), print}) {
+        const QStringList expected = {u"自令和"_s, u"7"_s, u"4"_s, u"1"_s,
+                                      u"至令和"_s, u"8"_s, u"3"_s, u"31"_s};
+        QStringList shown;
+        for (const QString& box : {u"Text10"_s, u"Text13"_s, u"Text14"_s, u"Text15"_s, u"Text16"_s,
+                                   u"Text17"_s, u"Text18"_s, u"Text19"_s})
+            shown.append(widget<QLineEdit>(window, box)->text());
+        QCOMPARE(shown, expected);
+        QCOMPARE(widget<QLabel>(window, u"EraLabel2"_s)->text(), u"至 令和8年 / 2026年"_s);
+        QStringList texts;
+        for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
+            texts.append(edit->text());
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            texts.append(label->text());
+        for (const QString& text : texts)
+            QVERIFY2(!text.contains(u"37"_s) && !text.contains(u"38"_s), qPrintable(text));
+    }
+
+    // Saving the print screen's header keeps the files' count.
+    press(print, u"Command9"_s);
+    QVERIFY(p.messages.shown().isEmpty());
+    QCOMPARE(p.home.read(paths::masterFile(7)), stored);
 }
 
 QTEST_MAIN(RegistrationWindowTest)

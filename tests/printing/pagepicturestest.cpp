@@ -118,6 +118,7 @@ private Q_SLOTS:
     void entryPlaceIsClear();
     void digitBoxesSurroundTheirPlaces_data();
     void digitBoxesSurroundTheirPlaces();
+    void eraWordsFollowTheDates();
 };
 
 void PagePicturesTest::pictureFormat_data() {
@@ -266,6 +267,36 @@ void PagePicturesTest::digitBoxesSurroundTheirPlaces() {
     // The whole box is clean.
     const double pixelX = 1 / p.pxPerMmX, pixelY = 1 / p.pxPerMmY;
     QCOMPARE(inkInside(p, left + 2 * pixelX, top + 2 * pixelY, right - pixelX, bottom - pixelY), 0);
+}
+
+// The era words of 事業年度 follow each date: a picture for a year from 平成 into 令和
+// differs from the 平成 one in the 至 word alone, and the 令和 one in both words.
+void PagePicturesTest::eraWordsFollowTheDates() {
+    using erayear::Era;
+    const QImage heisei = formpictures::frontPage(Era::Heisei, Era::Heisei);
+    const QImage across = formpictures::frontPage(Era::Heisei, Era::Reiwa);
+    const QImage reiwa = formpictures::frontPage(Era::Reiwa, Era::Reiwa);
+    QCOMPARE(heisei, formpictures::frontPage());
+    const double perMmX = 2481 / 210.0, perMmY = 3507 / 291.0;
+    // The two era words, in print millimetres: 自 above 33 mm, 至 below.
+    const QRect start(QPoint(int(116.8 * perMmX), int(26.6 * perMmY)),
+                      QPoint(int(123.3 * perMmX), int(33.0 * perMmY)));
+    const QRect end(QPoint(int(116.8 * perMmX), int(33.0 * perMmY)),
+                    QPoint(int(123.3 * perMmX), int(39.4 * perMmY)));
+    const auto differences = [](const QImage& a, const QImage& b, const QRect& inside) {
+        int in = 0, out = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixelIndex(x, y) != b.pixelIndex(x, y))
+                    ++(inside.contains(x, y) ? in : out);
+        return std::pair{in, out};
+    };
+    const auto [endWord, elsewhere] = differences(heisei, across, end);
+    QVERIFY(endWord > 0);
+    QCOMPARE(elsewhere, 0);
+    const auto [startWord, rest] = differences(across, reiwa, start);
+    QVERIFY(startWord > 0);
+    QCOMPARE(rest, 0);
 }
 
 int main(int argc, char** argv) {

@@ -134,6 +134,53 @@ private Q_SLOTS:
         QVERIFY(printsAt(ops, 97, 81, " 0"));
     }
 
+    // The year boxes of 事業年度 hold the year in the era of each date, on both sheets.
+    void yearBoxesInTheEraOfTheDate_data() {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<QList<int>>("stored"); // start year, month, end year, month
+        QTest::addColumn<QStringList>("boxes"); // start tens, units, end tens, units
+        for (const int sheet : {int(PagePrinter::Sheet::Official), int(PagePrinter::Sheet::A4)}) {
+            const QByteArray name = sheet ? "A4 " : "official ";
+            QTest::newRow(name + "令和7–令和8")
+                << sheet << QList<int>{37, 4, 38, 3} << QStringList{{}, u"7"_qs, {}, u"8"_qs};
+            QTest::newRow(name + "平成31–令和2")
+                << sheet << QList<int>{31, 4, 32, 3} << QStringList{u"3"_qs, u"1"_qs, {}, u"2"_qs};
+            QTest::newRow(name + "令和元–令和2")
+                << sheet << QList<int>{31, 5, 32, 4} << QStringList{{}, u"1"_qs, {}, u"2"_qs};
+            QTest::newRow(name + "平成15–平成16")
+                << sheet << QList<int>{15, 4, 16, 3}
+                << QStringList{u"1"_qs, u"5"_qs, u"1"_qs, u"6"_qs};
+        }
+    }
+    void yearBoxesInTheEraOfTheDate() {
+        QFETCH(int, sheet);
+        QFETCH(QList<int>, stored);
+        QFETCH(QStringList, boxes);
+        FakeData data;
+        data.record.startYear = stored[0];
+        data.record.startMonth = stored[1];
+        data.record.endYear = stored[2];
+        data.record.endMonth = stored[3];
+        const bool a4 = sheet == int(PagePrinter::Sheet::A4);
+        const QStringList ops = print(data, PagePrinter::Sheet(sheet), true);
+        // Tens and units boxes of 自 and 至.
+        const double tens = a4 ? 125 : 121, units = a4 ? 130 : 126;
+        const double ys[] = {a4 ? 28.0 : 26.0, a4 ? 34.0 : 32.0};
+        for (int date = 0; date < 2; ++date) {
+            QStringList printed;
+            for (const double x : {tens, units}) {
+                QString found;
+                for (const QString& op : textsOf(ops)) {
+                    const auto [ox, oy, text] = parse(op);
+                    if (qAbs(ox - x) < 0.001 && qAbs(oy - ys[date]) < 0.001)
+                        found = text;
+                }
+                printed.append(found);
+            }
+            QCOMPARE(printed, boxes.mid(date * 2, 2));
+        }
+    }
+
     // Items 8 and 9 are ticked by a number: 0 leaves the box blank, anything else prints
     // as a number, on both sheets.
     void ticks_data() {

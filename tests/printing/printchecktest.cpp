@@ -94,8 +94,9 @@ private Q_SLOTS:
             << QList<Entry>{{30, 36, 12345678}} << 12345
             << QStringList{"【10 代表者に対する報酬等の金額】代表者への報酬 12345678 は 7 "
                            "桁の欄に入りきりません。先頭の「1」が印刷されません。"};
+        // The boxes hold the year in its era: the files' 130 is 令和100.
         QTest::newRow("事業年度 of three digits")
-            << QList<Entry>{{0, 6, 100}} << 12345
+            << QList<Entry>{{0, 6, 130}} << 12345
             << QStringList{"事業年度（自）の年 100 は 2 桁の欄に入りきりません。先頭の「1」が"
                            "印刷されません。"};
         QTest::newRow("monthly sales total")

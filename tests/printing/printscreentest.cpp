@@ -1,6 +1,7 @@
 #include "printprogram.h"
 
 #include "datafile/filechannel.h"
+#include "registry/masterfile.h"
 #include "screen/filechooser.h"
 
 using namespace gaikyo;
@@ -127,6 +128,48 @@ private Q_SLOTS:
         // What the user typed stays.
         QCOMPARE(screen.text(QStringLiteral("Text1")), QStringLiteral("12345"));
         QCOMPARE(screen.text(QStringLiteral("Text3")), QStringLiteral("変更"));
+    }
+
+    // A business year from 平成31年4月1日 to 令和2年3月31日: each year in its own era, on
+    // the screen and in the boxes of the sheet; the file keeps 31 and 32.
+    void yearsInTheEraOfTheDate() {
+        Program p;
+        QByteArray master = companyMaster();
+        master.replace("\r\n15\r\n4\r\n1\r\n16\r\n", "\r\n31\r\n4\r\n1\r\n32\r\n");
+        p.home.write(paths::masterFile(7), master);
+        PrintScreen& screen = p.open();
+        QStringList shown;
+        for (const char* box : {"Text10", "Text13", "Text16", "Text17"})
+            shown.append(screen.text(QString::fromLatin1(box)));
+        QCOMPARE(shown, (QStringList{"自平成", "31", "至令和", "2"}));
+
+        screen.click(QStringLiteral("Command11"));
+        QVERIFY(p.messages.shown().isEmpty());
+        QCOMPARE(p.home.read(paths::masterFile(7)), master);
+        for (const char* printed : {"text 126 26 \"1\"", "text 121 26 \"3\"", "text 126 32 \"2\""})
+            QVERIFY2(p.texts().contains(QString::fromUtf8(printed)), printed);
+        QVERIFY(!p.texts().contains(QStringLiteral("text 121 32 \"3\"")));
+
+        // A year its era does not have is refused, naming both readings.
+        screen.typeText(QStringLiteral("Text13"), QStringLiteral("32"));
+        screen.click(QStringLiteral("Command9"));
+        QCOMPARE(p.messages.shown().size(), 1);
+        const QString refused = p.messages.shown().first().text;
+        QVERIFY2(refused.contains(QStringLiteral("平成32年4月")) &&
+                     refused.contains(QStringLiteral("令和2年4月")),
+                 qPrintable(refused));
+        QCOMPARE(p.home.read(paths::masterFile(7)), master);
+        p.messages.clear();
+
+        // Typed with its era in front, the year is taken and saved as the files count it.
+        screen.typeText(QStringLiteral("Text13"), QStringLiteral("R2"));
+        QCOMPARE(screen.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
+        QCOMPARE(screen.text(QStringLiteral("Text13")), QStringLiteral("2"));
+        screen.click(QStringLiteral("Command9"));
+        QVERIFY(p.messages.shown().isEmpty());
+        CompanyRecord saved;
+        QVERIFY(masterfile::read(7, 11, saved));
+        QCOMPARE(saved.startYear, 32);
     }
 
     // A company without a 整理番号 leaves the box empty or types 0: the header is saved

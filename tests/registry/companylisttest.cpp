@@ -40,6 +40,21 @@ private Q_SLOTS:
         QCOMPARE(companylist::codeFromItem(item), std::optional<qint32>(code));
     }
 
+    // The start date in the era it falls in; the files count on from 平成1.
+    void itemTextEra_data() {
+        QTest::addColumn<QList<int>>("start");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("平成31年4月1日") << QList<int>{31, 4, 1} << QStringLiteral("[平成31.4.1]");
+        QTest::newRow("令和元年5月1日") << QList<int>{31, 5, 1} << QStringLiteral("[令和元.5.1]");
+        QTest::newRow("令和7年4月1日") << QList<int>{37, 4, 1} << QStringLiteral("[令和7.4.1]");
+    }
+    void itemTextEra() {
+        QFETCH(QList<int>, start);
+        QFETCH(QString, date);
+        QCOMPARE(companylist::itemText(7, QStringLiteral("見本"), start[0], start[1], start[2]),
+                 QStringLiteral("07 : 見本  ") + date);
+    }
+
     void companiesInCodeOrder() {
         test::TestHome home;
         home.write(paths::masterFile(123), master(123, QStringLiteral("三"), 15, 4, 1));

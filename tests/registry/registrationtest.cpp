@@ -15,13 +15,14 @@ using test::Program;
 
 namespace {
 
-// A complete, savable header for company 7.
+// A complete, savable header for company 7, a 平成 company: its years are typed with
+// their era in front, which leaves the year alone in the box.
 void fillCompany7(Screen& s) {
     const QList<QPair<QString, QString>> boxes = {
         {u"Text1"_s, u"7"_s},      {u"Text2"_s, u"ミホン"_s},   {u"Text3"_s, u"株式会社見本"_s},
         {u"Text5"_s, u"東京都"_s}, {u"Text12"_s, u"03-1111"_s}, {u"Text9"_s, u"見本太郎"_s},
-        {u"Text13"_s, u"15"_s},    {u"Text14"_s, u"4"_s},       {u"Text15"_s, u"1"_s},
-        {u"Text17"_s, u"16"_s},    {u"Text18"_s, u"3"_s},       {u"Text19"_s, u"31"_s},
+        {u"Text13"_s, u"H15"_s},   {u"Text14"_s, u"4"_s},       {u"Text15"_s, u"1"_s},
+        {u"Text17"_s, u"H16"_s},   {u"Text18"_s, u"3"_s},       {u"Text19"_s, u"31"_s},
         {u"Text7"_s, u"123"_s},    {u"Text4"_s, u"http://x"_s}, {u"Text6"_s, u"見本花子"_s},
     };
     for (const auto& [box, value] : boxes)
@@ -65,6 +66,11 @@ private Q_SLOTS:
     void replacingAnotherCompany();
     void carryOverWithOnlyTheOwnFile();
     void fieldButtons();
+    void yearAcrossTheEras();
+    void yearNotInItsEra_data();
+    void yearNotInItsEra();
+    void eraFromTheKeyboard();
+    void mergeQuestionShowsYearsInTheirEra();
     void clearing();
     void leavingWithoutSaving();
 };
@@ -91,11 +97,11 @@ void RegistrationTest::controls_data() {
         {u"Label1"_s, u"法人名"_s, QRect(480, 1440, 735, 255)},
         {u"Text3"_s, u""_s, QRect(1920, 1320, 4695, 360)},
         {u"Command3"_s, u"事業年度"_s, QRect(840, 1680, 1095, 375)},
-        {u"Text10"_s, u"自平成"_s, QRect(1920, 1680, 855, 375)},
+        {u"Text10"_s, u"自令和"_s, QRect(1920, 1680, 855, 375)},
         {u"Text13"_s, u""_s, QRect(2760, 1680, 375, 375)},
         {u"Text14"_s, u""_s, QRect(3120, 1680, 375, 375)},
         {u"Text15"_s, u""_s, QRect(3480, 1680, 375, 375)},
-        {u"Text16"_s, u"至平成"_s, QRect(3840, 1680, 855, 375)},
+        {u"Text16"_s, u"至令和"_s, QRect(3840, 1680, 855, 375)},
         {u"Text17"_s, u""_s, QRect(4680, 1680, 375, 375)},
         {u"Text18"_s, u""_s, QRect(5040, 1680, 375, 375)},
         {u"Text19"_s, u""_s, QRect(5400, 1680, 375, 375)},
@@ -197,10 +203,11 @@ void RegistrationTest::freshRegistrationIsByteExact() {
     QVERIFY(!p.home.exists(paths::dataFolder()));
     p.messages.clear();
 
-    s.typeText(QStringLiteral("Text13"), QStringLiteral("15"));
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("H15"));
     s.typeText(QStringLiteral("Text14"), QStringLiteral("4"));
     s.typeText(QStringLiteral("Text15"), QStringLiteral("1"));
     s.click(QStringLiteral("Command3"));
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
     s.typeText(QStringLiteral("Text7"), QStringLiteral("0"));
     s.click(QStringLiteral("Command12"));
 
@@ -231,10 +238,10 @@ void RegistrationTest::japaneseEntriesAreByteExact() {
         {u"Text5"_s, u"東京都千代田区霞が関３−１−１"_s},
         {u"Text12"_s, u"03−3581−4161"_s},
         {u"Text9"_s, u"髙橋　太郎"_s},
-        {u"Text13"_s, u"15"_s},
+        {u"Text13"_s, u"平成15"_s},
         {u"Text14"_s, u"4"_s},
         {u"Text15"_s, u"1"_s},
-        {u"Text17"_s, u"16"_s},
+        {u"Text17"_s, u"平成16"_s},
         {u"Text18"_s, u"3"_s},
         {u"Text19"_s, u"31"_s},
         {u"Text7"_s, u"12"_s},
@@ -492,6 +499,9 @@ void RegistrationTest::yearEnd() {
     const QStringList startBoxes = {u"Text13"_s, u"Text14"_s, u"Text15"_s};
     const QStringList endBoxes = {u"Text17"_s, u"Text18"_s, u"Text19"_s};
     const QStringList before = {u"1"_s, u"2"_s, u"3"_s};
+    // These years are 平成 years, the era chosen from the keyboard.
+    s.typeText(QStringLiteral("Text10"), QStringLiteral("平成"));
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
     for (int i = 0; i < 3; ++i) {
         s.typeText(startBoxes[i], start[i]);
         s.typeText(endBoxes[i], before[i]);
@@ -518,27 +528,40 @@ void RegistrationTest::yearEnd() {
 void RegistrationTest::rollForward_data() {
     QTest::addColumn<QStringList>("year");
     QTest::addColumn<QList<qint32>>("saved");
-    const auto row = [](const char* name, QList<qint32> from, QList<qint32> to) {
-        QStringList typed;
-        for (qint32 value : from)
-            typed.append(QString::number(value));
-        QTest::newRow(name) << typed << to;
+    QTest::addColumn<QString>("listed");
+    const auto row = [](const char* name, QStringList typed, QList<qint32> to, QString listed) {
+        QTest::newRow(name) << typed << to << listed;
     };
     // The new year starts the day after the old one ended and lasts twelve months.
-    row("15.4.1-16.3.31", {15, 4, 1, 16, 3, 31}, {16, 4, 1, 17, 3, 31});
-    row("short first year 15.6.15-16.3.31", {15, 6, 15, 16, 3, 31}, {16, 4, 1, 17, 3, 31});
-    row("28.2.29-29.2.28", {28, 2, 29, 29, 2, 28}, {29, 3, 1, 30, 2, 28});
-    row("27.3.1-28.2.29 (leap February end)", {27, 3, 1, 28, 2, 29}, {28, 3, 1, 29, 2, 28});
-    row("30.1.1-30.12.31", {30, 1, 1, 30, 12, 31}, {31, 1, 1, 31, 12, 31});
-    row("30.10.1-31.9.30 (into 令和)", {30, 10, 1, 31, 9, 30}, {31, 10, 1, 32, 9, 30});
-    row("into a leap February", {18, 3, 1, 19, 2, 28}, {19, 3, 1, 20, 2, 29});
-    row("a day in February that is not the last", {15, 2, 21, 16, 2, 20}, {16, 2, 21, 17, 2, 20});
+    row("15.4.1-16.3.31", {u"H15"_s, u"4"_s, u"1"_s, u"H16"_s, u"3"_s, u"31"_s},
+        {16, 4, 1, 17, 3, 31}, u"平成16.4.1"_s);
+    row("short first year 15.6.15-16.3.31", {u"H15"_s, u"6"_s, u"15"_s, u"H16"_s, u"3"_s, u"31"_s},
+        {16, 4, 1, 17, 3, 31}, u"平成16.4.1"_s);
+    row("28.2.29-29.2.28", {u"H28"_s, u"2"_s, u"29"_s, u"H29"_s, u"2"_s, u"28"_s},
+        {29, 3, 1, 30, 2, 28}, u"平成29.3.1"_s);
+    row("27.3.1-28.2.29 (leap February end)", {u"H27"_s, u"3"_s, u"1"_s, u"H28"_s, u"2"_s, u"29"_s},
+        {28, 3, 1, 29, 2, 28}, u"平成28.3.1"_s);
+    row("30.1.1-30.12.31", {u"H30"_s, u"1"_s, u"1"_s, u"H30"_s, u"12"_s, u"31"_s},
+        {31, 1, 1, 31, 12, 31}, u"平成31.1.1"_s);
+    // Across the change of era: each date in its own era, the files count on.
+    row("平成30.10.1-令和元.9.30", {u"H30"_s, u"10"_s, u"1"_s, u"R1"_s, u"9"_s, u"30"_s},
+        {31, 10, 1, 32, 9, 30}, u"令和元.10.1"_s);
+    row("平成30.4.1-平成31.3.31", {u"H30"_s, u"4"_s, u"1"_s, u"H31"_s, u"3"_s, u"31"_s},
+        {31, 4, 1, 32, 3, 31}, u"平成31.4.1"_s);
+    row("令和6.4.1-令和7.3.31", {u"6"_s, u"4"_s, u"1"_s, u"7"_s, u"3"_s, u"31"_s},
+        {37, 4, 1, 38, 3, 31}, u"令和7.4.1"_s);
+    row("into a leap February", {u"H18"_s, u"3"_s, u"1"_s, u"H19"_s, u"2"_s, u"28"_s},
+        {19, 3, 1, 20, 2, 29}, u"平成19.3.1"_s);
+    row("a day in February that is not the last",
+        {u"H15"_s, u"2"_s, u"21"_s, u"H16"_s, u"2"_s, u"20"_s}, {16, 2, 21, 17, 2, 20},
+        u"平成16.2.21"_s);
 }
 
 // Years count on, the file is saved, the screen closes, the list is refilled.
 void RegistrationTest::rollForward() {
     QFETCH(QStringList, year);
     QFETCH(QList<qint32>, saved);
+    QFETCH(QString, listed);
     Program p;
     MainMenu& menu = p.menu();
     RegistrationScreen& s = p.registration();
@@ -546,12 +569,14 @@ void RegistrationTest::rollForward() {
     fillCompany7(s);
     const QStringList dateBoxes = {u"Text13"_s, u"Text14"_s, u"Text15"_s,
                                    u"Text17"_s, u"Text18"_s, u"Text19"_s};
+    s.typeText(QStringLiteral("Text10"), QStringLiteral("令和"));
+    s.typeText(QStringLiteral("Text16"), QStringLiteral("令和"));
     for (int i = 0; i < 6; ++i)
         s.typeText(dateBoxes[i], year[i]);
 
     s.click(QStringLiteral("Command13"));
 
-    QVERIFY(p.messages.shown().isEmpty());
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
     CompanyRecord r;
     QVERIFY(masterfile::read(7, 15, r));
     QCOMPARE(
@@ -560,10 +585,7 @@ void RegistrationTest::rollForward() {
     QCOMPARE(r.referenceNumber, 123);
     QVERIFY(!p.openRegistration());
     QCOMPARE(menu.items(QStringLiteral("List2")),
-             QStringList{QStringLiteral("07 : 株式会社見本  [平成%1.%2.%3]")
-                             .arg(saved[0])
-                             .arg(saved[1])
-                             .arg(saved[2])});
+             QStringList{QStringLiteral("07 : 株式会社見本  [%1]").arg(listed)});
     QVERIFY(menu.isShown());
 }
 
@@ -576,6 +598,7 @@ void RegistrationTest::refusedRollForwardKeepsTheYears() {
     s.typeText(QStringLiteral("Text19"), QStringLiteral("29"));
     s.typeText(QStringLiteral("Text17"), QStringLiteral("16"));
     s.typeText(QStringLiteral("Text7"), QString());
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
 
     s.click(QStringLiteral("Command13"));
     QCOMPARE(p.messages.shown().size(), 1);
@@ -599,12 +622,14 @@ void RegistrationTest::rollForwardRefused_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("message"); // empty: silently nothing
     QTest::newRow("end year a word") << u"Text17"_s << u"十六"_s << u""_s;
+    QTest::newRow("end in a 平成 year that never was")
+        << u"Text17"_s << u"37"_s << u"平成37年3月はありません"_s;
     QTest::newRow("end month empty") << u"Text18"_s << u""_s << u""_s;
     QTest::newRow("end month 13") << u"Text18"_s << u"13"_s << u"終わりの月は1から12まで"_s;
     QTest::newRow("end on a day the month lacks")
         << u"Text19"_s << u"32"_s << u"平成16年3月には32日がありません"_s;
     QTest::newRow("end in the last year number")
-        << u"Text17"_s << u"2147483647"_s << u"終わりの年が大きすぎます"_s;
+        << u"Text17"_s << u"R2147483617"_s << u"終わりの年が大きすぎます"_s;
 }
 
 // An end that is no day of the calendar rolls nothing forward and saves nothing.
@@ -729,6 +754,136 @@ void RegistrationTest::carryOverWithOnlyTheOwnFile() {
              QStringList{QStringLiteral("07 : 株式会社見本  [平成16.4.1]")});
 }
 
+// A business year from 平成31年4月1日 to 令和2年3月31日: each date in its own era on the
+// screen, the files' years in the file, the list in the start's era.
+void RegistrationTest::yearAcrossTheEras() {
+    Program p;
+    MainMenu& menu = p.menu();
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("平成31"));
+    s.click(QStringLiteral("Command3"));
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+    QCOMPARE(s.text(QStringLiteral("Text13")), QStringLiteral("31"));
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至令和"));
+    QCOMPARE(entryTexts(s).mid(9), (QStringList{u"31"_s, u"4"_s, u"1"_s, u"2"_s, u"3"_s, u"31"_s}));
+    QCOMPARE(s.text(QStringLiteral("EraLabel2")), QStringLiteral("至 令和2年 / 2020年"));
+    s.click(QStringLiteral("Command12"));
+    QVERIFY(p.messages.shown().isEmpty());
+    CompanyRecord r;
+    QVERIFY(masterfile::read(7, 11, r));
+    QCOMPARE((QList<qint32>{r.startYear, r.endYear}), (QList<qint32>{31, 32}));
+    QCOMPARE(menu.items(QStringLiteral("List2")),
+             QStringList{QStringLiteral("07 : 株式会社見本  [平成31.4.1]")});
+
+    // Called up again, and rolled on: 令和2年4月1日 to 令和3年3月31日.
+    menu.typeText(QStringLiteral("Text1"), QStringLiteral("7"));
+    menu.click(QStringLiteral("Command1"));
+    RegistrationScreen* again = p.openRegistration();
+    QVERIFY(again);
+    again->click(QStringLiteral("Command7"));
+    QCOMPARE(again->text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+    QCOMPARE(again->text(QStringLiteral("Text16")), QStringLiteral("至令和"));
+    QCOMPARE(again->text(QStringLiteral("Text17")), QStringLiteral("2"));
+    again->click(QStringLiteral("Command13"));
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    QVERIFY(masterfile::read(7, 11, r));
+    QCOMPARE((QList<qint32>{r.startYear, r.startMonth, r.endYear, r.endMonth}),
+             (QList<qint32>{32, 4, 33, 3}));
+    QCOMPARE(menu.items(QStringLiteral("List2")),
+             QStringList{QStringLiteral("07 : 株式会社見本  [令和2.4.1]")});
+}
+
+void RegistrationTest::yearNotInItsEra_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QStringList>("named");
+    // 37 is how the files count 2025; typed in 平成 it is a year that never was.
+    QTest::newRow("平成37") << u"平成"_s << u"37"_s << u"4"_s
+                            << QStringList{u"平成37年4月"_s, u"令和7年4月"_s};
+    QTest::newRow("平成31年5月") << u"平成"_s << u"31"_s << u"5"_s
+                                 << QStringList{u"平成31年5月"_s, u"令和元年5月"_s};
+    QTest::newRow("令和元年4月") << u"令和"_s << u"1"_s << u"4"_s
+                                 << QStringList{u"令和元年4月"_s, u"平成31年4月"_s};
+}
+
+// A date the chosen era does not have is refused, naming both readings; nothing is saved.
+void RegistrationTest::yearNotInItsEra() {
+    QFETCH(QString, word);
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QStringList, named);
+    Program p;
+    RegistrationScreen& s = p.registration();
+    fillCompany7(s);
+    s.typeText(QStringLiteral("Text10"), word);
+    s.typeText(QStringLiteral("Text13"), year);
+    s.typeText(QStringLiteral("Text14"), month);
+    QCOMPARE(s.text(QStringLiteral("EraLabel1")), QString());
+
+    s.click(QStringLiteral("Command12"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    const QString text = p.messages.shown().first().text;
+    QVERIFY2(text.contains(QStringLiteral("「事業年度（自）の年」")), qPrintable(text));
+    for (const QString& reading : named)
+        QVERIFY2(text.contains(reading), qPrintable(text));
+    QVERIFY(!p.home.exists(paths::masterFile(7)));
+    p.messages.clear();
+
+    s.click(QStringLiteral("Command3"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    QCOMPARE(p.messages.shown().first().title, QStringLiteral("事業年度入力"));
+    QVERIFY(p.messages.shown().first().text.contains(named.first()));
+}
+
+// The era word follows the keyboard: typed into its own box, or in front of a year.
+void RegistrationTest::eraFromTheKeyboard() {
+    Program p;
+    RegistrationScreen& s = p.registration();
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
+    s.typeText(QStringLiteral("Text10"), QStringLiteral("自令和h"));
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+    s.typeText(QStringLiteral("Text10"), QStringLiteral("自平"));
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+    s.typeText(QStringLiteral("Text10"), QStringLiteral("ｒ"));
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
+
+    s.typeText(QStringLiteral("Text17"), QStringLiteral("Ｈ"));
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
+    QCOMPARE(s.text(QStringLiteral("Text17")), QString());
+    s.typeText(QStringLiteral("Text17"), QStringLiteral("Ｒ８"));
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至令和"));
+    QCOMPARE(s.text(QStringLiteral("Text17")), QStringLiteral("8"));
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("令和元"));
+    QCOMPARE(s.text(QStringLiteral("Text13")), QStringLiteral("1"));
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
+}
+
+// Saved elsewhere meanwhile: the question names both years as the user knows them.
+void RegistrationTest::mergeQuestionShowsYearsInTheirEra() {
+    Program p;
+    CompanyRecord company = test::sampleCompany(7);
+    company.endYear = 38;
+    company.endMonth = 3;
+    p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
+    p.menu().typeText(QStringLiteral("Text1"), QStringLiteral("7"));
+    p.menu().click(QStringLiteral("Command1"));
+    RegistrationScreen& s = p.registration();
+    s.click(QStringLiteral("Command7"));
+    QCOMPARE(s.text(QStringLiteral("Text17")), QStringLiteral("8"));
+    company.endYear = 40;
+    p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
+
+    s.typeText(QStringLiteral("Text17"), QStringLiteral("9"));
+    s.click(QStringLiteral("Command12"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    const QString question = p.messages.shown().first().text;
+    QVERIFY2(question.contains(QStringLiteral("「令和10年」")) &&
+                 question.contains(QStringLiteral("「令和9年」")),
+             qPrintable(question));
+}
+
 void RegistrationTest::fieldButtons() {
     Program p;
     RegistrationScreen& s = p.registration();
@@ -765,12 +920,14 @@ void RegistrationTest::clearing() {
     QStringList expected(15);
     expected[7] = QStringLiteral("見本太郎");
     QCOMPARE(entryTexts(s), expected);
-    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自平成"));
+    // A new company's years are typed in 令和.
+    QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
 
     fillCompany7(s);
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
     s.click(QStringLiteral("Command9"));
     QCOMPARE(entryTexts(s), QStringList(15));
-    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至平成"));
+    QCOMPARE(s.text(QStringLiteral("Text16")), QStringLiteral("至令和"));
 }
 
 void RegistrationTest::leavingWithoutSaving() {

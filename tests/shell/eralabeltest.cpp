@@ -106,16 +106,20 @@ private Q_SLOTS:
         screens::registerAll(app);
         Screen* s = app.screen(screen);
         QCOMPARE(s->text(QStringLiteral("EraLabel1")), QString());
-        s->typeText(QStringLiteral("Text13"), QStringLiteral("38"));
+        // A new date's year is typed in 令和.
+        s->typeText(QStringLiteral("Text13"), QStringLiteral("8"));
         QCOMPARE(s->text(QStringLiteral("EraLabel1")), prefix + QStringLiteral("令和8年 / 2026年"));
         // 平成31 follows the month box beside it, whichever of the two is typed last.
-        s->typeText(QStringLiteral("Text17"), QStringLiteral("31"));
+        s->typeText(QStringLiteral("Text17"), QStringLiteral("H31"));
         s->typeText(QStringLiteral("Text18"), QStringLiteral("4"));
         QCOMPARE(s->text(QStringLiteral("EraLabel2")), QStringLiteral("至 平成31年 / 2019年"));
+        // 平成31年5月 never was: no label until the year is typed as 令和元年.
         s->typeText(QStringLiteral("Text18"), QStringLiteral("5"));
+        QCOMPARE(s->text(QStringLiteral("EraLabel2")), QString());
+        s->typeText(QStringLiteral("Text17"), QStringLiteral("R1"));
         QCOMPARE(s->text(QStringLiteral("EraLabel2")), QStringLiteral("至 令和元年 / 2019年"));
         s->typeText(QStringLiteral("Text14"), QStringLiteral("4"));
-        s->typeText(QStringLiteral("Text13"), QStringLiteral("31"));
+        s->typeText(QStringLiteral("Text13"), QStringLiteral("H31"));
         QCOMPARE(s->text(QStringLiteral("EraLabel1")),
                  prefix + QStringLiteral("平成31年 / 2019年"));
         s->typeText(QStringLiteral("Text13"), QStringLiteral("x"));
