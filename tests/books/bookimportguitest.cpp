@@ -121,11 +121,10 @@ private Q_SLOTS:
     // of each dialog.
     void shapesThroughTheDialog_data() {
         QTest::addColumn<QString>("folder");
-        for (const char* name :
-             {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
-              "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
-              "b_trialbalance_departments", "b_trialbalance_plonly", "a_monthly_sigma",
-              "a_monthly_transposed"})
+        for (const char* name : {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
+                                 "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
+                                 "b_trialbalance_departments", "b_trialbalance_plonly",
+                                 "a_monthly_sigma", "a_monthly_transposed"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void shapesThroughTheDialog() {
@@ -280,6 +279,54 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.answer().choice.monthColumns, (QMap<int, int>{{1, 4}, {2, 5}, {3, 6}}));
+    }
+
+    // A monthly table still being written, cut in the middle of a row: the dialog names the
+    // row and the missing line end under ご注意, and offers nothing for that account.
+    void cutExportThroughTheDialog() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        importconfirmation::install(&askQtImportConfirmation);
+        program.handOver(screens::monthlyTable, 7);
+        ScreenWindow* window = windows.window(screens::monthlyTable);
+        QStringList months;
+        for (int m : {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3})
+            months.append(QStringLiteral("%1月").arg(m));
+        const QString text = QStringLiteral("勘定科目,") + months.join(u',') +
+                             QStringLiteral(",合計\r\n売上高,100000,200000,300000,400000,500000,"
+                                            "600000,700000,800000,900000,1000000,1100000,1200000,"
+                                            "7800000\r\n仕入高,50");
+        program.offerFile(text.toUtf8());
+        QStringList notes;
+        QStringList fields;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog =
+                qobject_cast<ImportConfirmationDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* list = widget<QListWidget>(dialog, QStringLiteral("notes"));
+            for (int i = 0; i < list->count(); ++i)
+                notes.append(list->item(i)->text());
+            auto* table = widget<QTableWidget>(dialog, QStringLiteral("fillTable"));
+            for (int row = 0; row < table->rowCount(); ++row)
+                fields.append(table->item(row, 0)->text());
+            if (const QByteArray shots = qgetenv("GAIKYO_SHOTS"); !shots.isEmpty())
+                dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                    QStringLiteral("/cut_monthly.png"));
+            QTest::mouseClick(widget<QPushButton>(dialog, QStringLiteral("cancelButton")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(widget<QPushButton>(window, MonthlyTableScreen::importButton),
+                          Qt::LeftButton);
+        QVERIFY2(notes.contains(QStringLiteral("3行目「仕入高」は、見出しの14列のうち2列しかない"
+                                               "途中で切れた行のため、その金額は取り込みません。")),
+                 qPrintable(notes.join(u'\n')));
+        QVERIFY(
+            notes.contains(QStringLiteral("最後の行（3行目）が改行で終わっていません。ファイルの"
+                                          "書き出しが途中で止まったおそれがあります。")));
+        QCOMPARE(fields.size(), 12); // 売上 for each month; nothing for 仕入
+        for (const QString& field : fields)
+            QVERIFY2(!field.startsWith(QStringLiteral("仕入")), qPrintable(field));
     }
 
     // Form6's button sits on the bottom row beside the screen's own buttons.
