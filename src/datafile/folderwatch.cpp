@@ -2,15 +2,11 @@
 
 #include "drivec.h"
 
+#include "folderlisting.h"
+
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace gaikyo {
 
@@ -54,31 +50,16 @@ void FolderWatch::watchNearest() {
 
 QByteArray FolderWatch::signatureOf(const QString& windowsFolder, QSet<QString>* lowerNames) {
     // A sum of one hash for each file (name, size, time of the last change), so that the
-    // order the folder lists its files in does not count and nothing needs sorting; the
-    // files' times are read without building a date for each (a thousand files a look).
+    // order the folder lists its files in does not count and nothing needs sorting.
     quint64 sum = 0;
     quint64 count = 0;
-    QDirIterator it(drivec::hostPath(windowsFolder), {QStringLiteral("*.txt")},
-                    QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        it.next();
-        qint64 size = 0;
-        qint64 time = 0;
-#ifdef Q_OS_UNIX
-        struct stat info {};
-        if (::stat(QFile::encodeName(it.filePath()).constData(), &info) == 0) {
-            size = info.st_size;
-            time = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-        }
-#else
-        const QFileInfo info = it.fileInfo();
-        size = info.size();
-        time = info.lastModified().toMSecsSinceEpoch();
-#endif
-        sum += qHashMulti(0x9e3779b97f4a7c15u, it.fileName(), size, time);
+    const QList<folderlisting::FileStamp> files =
+        folderlisting::files(drivec::hostPath(windowsFolder), QLatin1StringView(".txt"));
+    for (const folderlisting::FileStamp& file : files) {
+        sum += qHashMulti(0x9e3779b97f4a7c15u, file.name, file.size, file.changed);
         ++count;
         if (lowerNames)
-            lowerNames->insert(it.fileName().toLower());
+            lowerNames->insert(file.name.toLower());
     }
     QByteArray signature;
     signature.append(reinterpret_cast<const char*>(&sum), sizeof sum);

@@ -1,9 +1,12 @@
 #include "wholefile.h"
 
+#include "folderlisting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
@@ -12,6 +15,7 @@
 #include <unistd.h>
 #endif
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #endif
 
@@ -171,8 +175,92 @@ Read read(const QString& hostPath) {
     return {Read::Outcome::Read, bytes, {}};
 }
 
+namespace {
+
+const QLatin1StringView temporaryMark(".gaikyo-");
+const QLatin1StringView temporaryEnd(".tmp");
+constexpr int randomLength = 12;
+
+// Letters and digits in lower case: the name stays the same on a system that does not
+// tell case apart.
+QString randomPart() {
+    static const char characters[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    QString part;
+    for (int i = 0; i < randomLength; ++i)
+        part.append(QLatin1Char(
+            characters[QRandomGenerator::global()->bounded(int(sizeof characters - 1))]));
+    return part;
+}
+
+// Puts the complete temporary file in the file's place in one step.
+bool replaceWith(const QString& temporaryPath, const QString& hostPath) {
+#ifdef Q_OS_WIN
+    if (MoveFileExW(folderlisting::longWindowsPath(temporaryPath).c_str(),
+                    folderlisting::longWindowsPath(hostPath).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return false;
+#else
+    return ::rename(QFile::encodeName(temporaryPath).constData(),
+                    QFile::encodeName(hostPath).constData()) == 0;
+#endif
+}
+
+// The bytes on the disk before the file takes the old one's place: a power cut after it
+// leaves the old file or the new one, never an empty one.
+void syncToDisk(QFile& file) {
+#ifdef Q_OS_WIN
+    _commit(file.handle());
+#else
+    ::fsync(file.handle());
+#endif
+}
+
+// Into the file itself, where its folder takes no temporary file.
+std::optional<QString> writeInPlace(const QString& hostPath, const QByteArray& bytes) {
+    QFile file(hostPath);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        const int error = errno;
+        if (const std::optional<QString> obstacle = windowsObstacle(hostPath))
+            return obstacle;
+        return writeFailureReason(error != 0 ? error : EACCES);
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
+        return writeFailureReason(error != 0 ? error : EIO);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString temporaryName(const QString& fileName) {
+    // A folder entry holds 255 bytes: a very long name is cut to fit. Its temporary file
+    // then stands beside no file, and the clean-up of killed saves leaves it alone.
+    const qsizetype added = temporaryMark.size() + randomLength + temporaryEnd.size();
+    QString name = fileName;
+    while (!name.isEmpty() && name.toUtf8().size() + added > 255) {
+        name.chop(1);
+        if (!name.isEmpty() && name.back().isHighSurrogate())
+            name.chop(1);
+    }
+    return name + temporaryMark + randomPart() + temporaryEnd;
+}
+
+std::optional<QString> savedNameOf(const QString& fileName) {
+    static const QRegularExpression pattern(
+        QStringLiteral("\\A(.+)\\.gaikyo-[0-9a-z]{%1}\\.tmp\\z").arg(randomLength));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1);
+}
+
 std::optional<QString> write(const QString& hostPath, const QByteArray& bytes, InPlace inPlace) {
-    const QFileInfo target(hostPath);
+    QFileInfo target(hostPath);
     if (!target.absoluteDir().exists())
         return writeFailureReason(ENOENT);
     if (target.isDir())
@@ -180,30 +268,47 @@ std::optional<QString> write(const QString& hostPath, const QByteArray& bytes, I
     // A pipe or a device would take the bytes (or wait for a reader) instead of a file.
     if (target.exists() && !target.isFile())
         return notAFile;
+    // A link stays a link: the file it points to is replaced.
+    if (target.isSymbolicLink())
+        target = QFileInfo(target.symLinkTarget());
+    const QString path = target.absoluteFilePath();
+    const bool existed = target.exists();
 
-    QSaveFile file(hostPath);
-    file.setDirectWriteFallback(inPlace == InPlace::WhenFolderIsClosed);
+    QFile temporary(target.dir().filePath(temporaryName(target.fileName())));
     // Unbuffered: a write that stops part-way (a full disk) reports how much it wrote,
-    // and errno still tells why. Through Qt's buffer the shortfall went unnoticed.
+    // and errno still tells why. Until the old file's permissions are copied over, only
+    // its owner may read the new one.
+    const QIODevice::OpenMode mode =
+        QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const bool opened = existed
+                            ? temporary.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+                            : temporary.open(mode);
+    if (!opened) {
         const int error = errno;
-        if (const std::optional<QString> obstacle = windowsObstacle(hostPath))
+        if (existed && inPlace == InPlace::WhenFolderIsClosed)
+            return writeInPlace(path, bytes);
+        if (const std::optional<QString> obstacle = windowsObstacle(path))
             return obstacle;
-        if (target.exists() && !target.isWritable())
+        if (existed && !target.isWritable())
             return writeFailureReason(EACCES);
         return writeFailureReason(error != 0 ? error : EACCES);
     }
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
+    if (temporary.write(bytes) != bytes.size()) {
         const int error = errno;
-        file.cancelWriting();
+        temporary.remove();
         return writeFailureReason(error != 0 ? error : EIO);
     }
+    if (existed)
+        temporary.setPermissions(target.permissions());
+    syncToDisk(temporary);
+    temporary.close();
     errno = 0;
-    if (!file.commit()) {
+    if (!replaceWith(temporary.fileName(), path)) {
         const int error = errno;
-        if (const std::optional<QString> obstacle = windowsObstacle(hostPath))
+        temporary.remove();
+        if (const std::optional<QString> obstacle = windowsObstacle(path))
             return obstacle;
         return writeFailureReason(error != 0 ? error : EIO);
     }

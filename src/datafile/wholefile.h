@@ -31,8 +31,17 @@ enum class InPlace { Never, WhenFolderIsClosed };
 
 // Replaces the file with the bytes through a temporary file beside it: every write is
 // checked and the old file is replaced only by a complete new one. On failure the reason
-// as a sentence for the user, and the old file as it was.
+// as a sentence for the user, and the old file as it was (and no temporary file).
 std::optional<QString> write(const QString& hostPath, const QByteArray& bytes,
                              InPlace inPlace = InPlace::Never);
+
+// The name of the temporary file a save writes beside the file it replaces: the file's
+// name, the program's name and a random part ("7.txt.gaikyo-k3j9x0p2qz7a.tmp"), a name
+// no user chooses and no other program makes, so that a save killed half-way leaves
+// a file the program can tell for its own.
+QString temporaryName(const QString& fileName);
+// The name of the file a temporary file of a save was to replace ("7.txt"), or nothing
+// when the name is not exactly one that temporaryName() makes.
+std::optional<QString> savedNameOf(const QString& fileName);
 
 } // namespace gaikyo::wholefile

@@ -4,12 +4,12 @@
 #include "datafile/drivec.h"
 #include "datafile/erayear.h"
 #include "datafile/filechannel.h"
+#include "datafile/folderlisting.h"
 #include "datafile/folderwatch.h"
 #include "datafile/numbers.h"
 #include "masterfile.h"
 #include "registryfile.h"
 
-#include <QDirIterator>
 #include <QSet>
 #include <QThread>
 
@@ -98,12 +98,8 @@ Entry registryEntry(const QByteArray& bytes) {
 // case is never missed.
 QSet<QString> namesIn(const QString& windowsFolder) {
     QSet<QString> names;
-    QDirIterator it(drivec::hostPath(windowsFolder),
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        names.insert(it.fileName().toLower());
-    }
+    for (const QString& name : folderlisting::names(drivec::hostPath(windowsFolder)))
+        names.insert(name.toLower());
     return names;
 }
 

@@ -211,22 +211,28 @@ bool MainMenu::startUp() {
     show();
     // Not urgent, and a look through every file name of the folders: a little after the
     // menu shows, so that the start is not held up by it.
-    QTimer::singleShot(leftoversDelayMs, this, [this] { removeSaveLeftovers(); });
+    QTimer::singleShot(leftoversDelayMs, this, [this] { clearSaveLeftovers(); });
     return true;
 }
 
-void MainMenu::removeSaveLeftovers() {
-    // Only beside the names of the program's own files; another program's files, and a
-    // save going on right now on another computer, are left alone.
+void MainMenu::clearSaveLeftovers() {
+    // Only temporary files of the program's own saves beside its own files; every other
+    // file (a copy the user keeps, another program's file) and a save going on right now
+    // on another computer are left alone.
     const QRegularExpression masterNames(QStringLiteral("-?[0-9]+\\.txt"));
     const QRegularExpression sectionNames(QStringLiteral("(月)?-?[0-9]+\\.txt"));
     const QString pledgeFile = pledge::filePath();
     const qsizetype folderEnd = pledgeFile.lastIndexOf(QLatin1Char('\\')) + 1;
-    leftovers::removeOldSaveLeftovers(paths::masterFolder(), masterNames);
-    leftovers::removeOldSaveLeftovers(paths::statementFolder(), sectionNames);
-    leftovers::removeOldSaveLeftovers(
-        pledgeFile.left(folderEnd),
-        QRegularExpression(QRegularExpression::escape(pledgeFile.mid(folderEnd))));
+    QStringList keptAside;
+    keptAside += leftovers::clearSaveLeftovers(paths::masterFolder(), masterNames).keptAside;
+    keptAside += leftovers::clearSaveLeftovers(paths::statementFolder(), sectionNames).keptAside;
+    keptAside += leftovers::clearSaveLeftovers(
+                     pledgeFile.left(folderEnd),
+                     QRegularExpression(QRegularExpression::escape(pledgeFile.mid(folderEnd))))
+                     .keptAside;
+    // Told once: the copies now bear names that no later clean-up takes for its own.
+    if (!keptAside.isEmpty())
+        messages::inform(QStringLiteral("中断された保存"), leftovers::keptAsideMessage(keptAside));
 }
 
 void MainMenu::watchFolders() {

@@ -19,8 +19,11 @@ public:
     // before the menu could be shown.
     bool startUp();
 
-    // How long after the start the temporary files of killed saves are removed.
+    // How long after the start the temporary files of killed saves are cleared away.
     static constexpr int leftoversDelayMs = 2000;
+    // Clears the temporary files of the program's own killed saves from its folders
+    // (leftovers::clearSaveLeftovers) and tells the user of the copies kept aside.
+    void clearSaveLeftovers();
 
     void refillCompanyList();  // Command17 "法人税の目次"
     void refillRegistryList(); // the list of the corporate-tax program's companies
@@ -48,7 +51,6 @@ private:
     // Fills a list anew, keeping the company selected in it (by its code) selected.
     void refillList(const QString& list, const QStringList& items);
     void watchFolders();
-    void removeSaveLeftovers();
 
     FolderWatch* m_companyWatch = nullptr;
     FolderWatch* m_registryWatch = nullptr;

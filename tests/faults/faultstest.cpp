@@ -11,13 +11,16 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <csignal>
+#include <functional>
 #include <utility>
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #else
 #include <windows.h>
@@ -25,6 +28,7 @@
 #endif
 
 using namespace gaikyo;
+using namespace Qt::StringLiterals;
 using test::FaultProgram;
 
 namespace {
@@ -88,6 +92,27 @@ private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
+
+// Runs a save in a child process that the system kills once the save has written
+// `bytes` bytes of its new file (the file size limit with its signal left to end the
+// process, as a power cut or a killed program ends a save). True when it was killed so.
+bool killedPartWay(const std::function<void()>& save, rlim_t bytes) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limited{};
+        getrlimit(RLIMIT_FSIZE, &limited);
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        save();
+        _exit(0);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGXFSZ;
+}
 
 // Root writes into any folder, and CI runs the tests as root: there, a test that needs
 // a folder the program may not write into runs as the unprivileged user "nobody" while
@@ -180,8 +205,15 @@ QByteArray garbage(int size, quint32 seed) {
 
 } // namespace
 
+// How a file beside a data file came to be there, and what the clean-up of killed saves
+// is to do with it.
+enum class Made { UserCopy, KilledChangingText, KilledSavingSameText, KilledBeforeFirstByte };
+enum class Fate { Stays, InTrash, KeptAside };
+
 Q_DECLARE_METATYPE(Saver)
 Q_DECLARE_METATYPE(Injection)
+Q_DECLARE_METATYPE(Made)
+Q_DECLARE_METATYPE(Fate)
 
 class FaultsTest : public QObject {
     Q_OBJECT
@@ -909,6 +941,120 @@ private Q_SLOTS:
             screen = &p.registration();
         screen->click(master ? QStringLiteral("Command12") : RecordScreen::saveButton);
         QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    }
+
+    // The clean-up a little after the start (MainMenu::clearSaveLeftovers) takes away
+    // only the temporary files of the program's own saves, killed half-way: the copies
+    // the user keeps beside the data, old or new, all stay, as do files that earlier
+    // versions named like "7.txt.AbCdEf" (they may as well be the user's). What a killed
+    // save left goes to the trash when the file beside holds all of it, and is otherwise
+    // kept under a name the user sees and told once.
+    void saveLeftovers_data() {
+        QTest::addColumn<Made>("made");
+        QTest::addColumn<QString>("file"); // a user's copy
+        QTest::addColumn<int>("ageMinutes");
+        QTest::addColumn<Fate>("fate");
+        const QString master = paths::masterFile(7);
+        const QString section = paths::sectionFile(7, 21);
+        const QString pledgeFile = u"c:\\Program Files\\法人税事業概況書の誓約書.txt"_s;
+        const struct {
+            const char* name;
+            QString file;
+        } copies[] = {
+            {"7.txt.backup", master + u".backup"_s},
+            {"7.txt.OLD123", master + u".OLD123"_s},
+            {"7021.txt.202504", section + u".202504"_s},
+            {"7021.txt.bak", section + u".bak"_s},
+            {"月7.txt.コピー", paths::statementFolder() + u"月7.txt.コピー"_s},
+            {"pledge .backup", pledgeFile + u".backup"_s},
+            {"an earlier version's name 7.txt.AbCdEf", master + u".AbCdEf"_s},
+            {"7.txt.gaikyo.tmp", master + u".gaikyo.tmp"_s},
+        };
+        for (const auto& copy : copies) {
+            QTest::addRow("user's %s, a year old", copy.name)
+                << Made::UserCopy << copy.file << 365 * 24 * 60 << Fate::Stays;
+            QTest::addRow("user's %s, new", copy.name)
+                << Made::UserCopy << copy.file << 0 << Fate::Stays;
+        }
+        QTest::newRow("save killed part-way, two hours ago")
+            << Made::KilledChangingText << QString() << 120 << Fate::KeptAside;
+        QTest::newRow("save of the same text killed part-way")
+            << Made::KilledSavingSameText << QString() << 120 << Fate::InTrash;
+        QTest::newRow("save killed before its first byte")
+            << Made::KilledBeforeFirstByte << QString() << 120 << Fate::InTrash;
+        QTest::newRow("save killed half an hour ago (may be going on)")
+            << Made::KilledChangingText << QString() << 30 << Fate::Stays;
+    }
+    void saveLeftovers() {
+        QFETCH(Made, made);
+        QFETCH(QString, file);
+        QFETCH(int, ageMinutes);
+        QFETCH(Fate, fate);
+        FaultProgram p;
+        const QString folder = paths::statementFolder();
+        SectionsScreen& screen = p.sections();
+        save(screen, Saver::Section, QStringLiteral("株式会社保存済み"));
+        const QByteArray saved = p.home.read(paths::sectionFile(7, 21));
+        if (made == Made::UserCopy) {
+            p.home.write(file, "利用者の控え\r\n");
+        } else {
+#ifdef Q_OS_UNIX
+            const bool same = made == Made::KilledSavingSameText;
+            QVERIFY(killedPartWay(
+                [&] {
+                    save(screen, Saver::Section, same ? u"株式会社保存済み"_s : u"株式会社中断"_s);
+                },
+                made == Made::KilledBeforeFirstByte ? 0 : 40));
+            const QStringList left =
+                QDir(hostPath(folder)).entryList({u"*.gaikyo-*.tmp"_s}, QDir::Files);
+            QCOMPARE(left.size(), 1);
+            QVERIFY2(QRegularExpression(u"\\A7021\\.txt\\.gaikyo-[0-9a-z]{12}\\.tmp\\z"_s)
+                         .match(left.first())
+                         .hasMatch(),
+                     qPrintable(left.first()));
+            file = folder + left.first();
+#else
+            QSKIP(noFileSizeLimit);
+#endif
+        }
+        const QByteArray content = p.home.read(file);
+        {
+            QFile aged(hostPath(file));
+            QVERIFY(aged.open(QIODevice::ReadWrite));
+            QVERIFY(aged.setFileTime(QDateTime::currentDateTime().addSecs(-60 * ageMinutes),
+                                     QFileDevice::FileModificationTime));
+        }
+
+        p.messages.clear();
+        p.menu().clearSaveLeftovers();
+        const QString name = file.mid(file.lastIndexOf(QLatin1Char('\\')) + 1);
+        QCOMPARE(p.home.exists(file), fate == Fate::Stays);
+        if (fate == Fate::Stays)
+            QCOMPARE(p.home.read(file), content);
+#ifndef Q_OS_WIN // Windows' Recycle Bin is no folder of the test's home
+        QCOMPARE(QFile::exists(p.home.path() + u"/.local/share/Trash/files/"_s + name),
+                 fate == Fate::InTrash);
+#endif
+        const QStringList aside =
+            QDir(hostPath(folder)).entryList({u"7021.txt.中断された保存-*.txt"_s}, QDir::Files);
+        QCOMPARE(aside.size(), fate == Fate::KeptAside ? 1 : 0);
+        if (fate == Fate::KeptAside) {
+            QCOMPARE(p.home.read(folder + aside.first()), content);
+            QCOMPARE(p.messages.shown().size(), 1);
+            QCOMPARE(p.messages.shown().first().icon, MessageBox::Icon::Information);
+            QVERIFY2(p.messages.shown().first().text.contains(folder + aside.first()),
+                     qPrintable(p.messages.shown().first().text));
+        } else {
+            QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+        }
+        // The data file itself is as the last whole save left it, and the user is told
+        // only once.
+        QCOMPARE(p.home.read(paths::sectionFile(7, 21)), saved);
+        p.messages.clear();
+        p.menu().clearSaveLeftovers();
+        QVERIFY(p.messages.shown().isEmpty());
+        QCOMPARE(QDir(hostPath(folder)).entryList({u"7021.txt.中断された保存-*.txt"_s}).size(),
+                 aside.size());
     }
 
     // A file far larger than any data file (a value of 50 MB) is not read to its end:

@@ -554,34 +554,39 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(copy.menu().items(u"List2"_s).size(), 1, 3 * FolderWatch::pollMs);
     }
 
-    // What a save killed half-way leaves beside a file is removed at the next start:
-    // only beside the program's own files, and only when older than an hour. One start
-    // for the whole table: the removal runs a little after the menu shows.
-    void startUpRemovesOldSaveLeftovers() {
+    // The temporary file a save killed half-way leaves beside a file is cleared at the
+    // next start: only a name the program's saves make, only beside the program's own
+    // files, and only when older than an hour. One start for the whole table: the
+    // clean-up runs a little after the menu shows. (Empty files: nothing of value, they
+    // go to the trash without a word; faultstest has what else a killed save leaves.)
+    void startUpClearsOldSaveLeftovers() {
         const QString master = paths::masterFolder();
         const QString statement = paths::statementFolder();
+        const QString ours = u".gaikyo-k3j9x0p2qz7a.tmp"_s;
         const struct {
             const char* what;
             QString file;
             int ageMinutes;
             bool removed;
         } files[] = {
-            {"master file, two hours", master + u"7.txt.AbCdEf"_s, 120, true},
-            {"section file, a day", statement + u"7030.txt.x1Y2z3"_s, 1440, true},
-            {"month order file", statement + u"月7.txt.QwErTy"_s, 120, true},
-            {"pledge file", u"c:\\Program Files\\法人税事業概況書の誓約書.txt.AbCdEf"_s, 120, true},
-            {"a save going on now", master + u"8.txt.AbCdEf"_s, 0, false},
-            {"half an hour", master + u"9.txt.AbCdEf"_s, 30, false},
-            {"not beside a file of ours", master + u"memo.txt.AbCdEf"_s, 120, false},
-            {"not six characters", master + u"7.txt.AbCdE"_s, 120, false},
+            {"master file, two hours", master + u"7.txt"_s + ours, 120, true},
+            {"section file, a day", statement + u"7030.txt"_s + ours, 1440, true},
+            {"month order file", statement + u"月7.txt"_s + ours, 120, true},
+            {"pledge file", u"c:\\Program Files\\法人税事業概況書の誓約書.txt"_s + ours, 120, true},
+            {"a save going on now", master + u"8.txt"_s + ours, 0, false},
+            {"half an hour", master + u"9.txt"_s + ours, 30, false},
+            {"not beside a file of ours", master + u"memo.txt"_s + ours, 120, false},
+            {"random part too short", master + u"7.txt.gaikyo-k3j9.tmp"_s, 120, false},
+            {"not exactly our name", master + u"7.txt.GAIKYO-K3J9X0P2QZ7A.TMP"_s, 120, false},
+            {"an earlier version's name", master + u"7.txt.AbCdEf"_s, 120, false},
             {"a damaged file kept aside", master + u"7.txt.壊れていたファイル"_s, 120, false},
-            {"another folder", paths::dataFolder() + u"7.txt.AbCdEf"_s, 120, false},
-            {"another program's folder", paths::registryFolder() + u"7.txt.AbCdEf"_s, 120, false},
+            {"another folder", paths::dataFolder() + u"7.txt"_s + ours, 120, false},
+            {"another program's folder", paths::registryFolder() + u"7.txt"_s + ours, 120, false},
         };
         test::TestHome home;
         home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
         for (const auto& f : files) {
-            home.write(f.file, "7\r\n");
+            home.write(f.file, {});
             QFile leftover(drivec::hostPath(f.file));
             QVERIFY(leftover.open(QIODevice::ReadWrite));
             QVERIFY(leftover.setFileTime(QDateTime::currentDateTime().addSecs(-60 * f.ageMinutes),
