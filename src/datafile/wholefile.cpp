@@ -25,6 +25,8 @@ namespace {
 
 const QString notAFile = QStringLiteral("ふつうのファイルではありません。");
 const QString tooLarge = QStringLiteral("データのファイルとしては大きすぎます。");
+const QString readOnlyFile =
+    QStringLiteral("読み取り専用のファイルです。書き込みが許可されていません。");
 
 Read damaged(const QString& reason) {
     return {Read::Outcome::Damaged, {}, reason};
@@ -83,7 +85,7 @@ std::optional<QString> windowsObstacle(const QString& hostPath) {
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return std::nullopt;
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        return QStringLiteral("読み取り専用のファイルです。書き込みが許可されていません。");
+        return readOnlyFile;
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -273,6 +275,15 @@ std::optional<QString> write(const QString& hostPath, const QByteArray& bytes, I
         target = QFileInfo(target.symLinkTarget());
     const QString path = target.absoluteFilePath();
     const bool existed = target.exists();
+#ifdef Q_OS_WIN
+    // Windows moves a new file over a read-only one without a word; the user made it
+    // read-only to keep it as it is.
+    if (existed) {
+        const DWORD attributes = GetFileAttributesW(folderlisting::longWindowsPath(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return readOnlyFile;
+    }
+#endif
 
     QFile temporary(target.dir().filePath(temporaryName(target.fileName())));
     // Unbuffered: a write that stops part-way (a full disk) reports how much it wrote,

@@ -577,7 +577,8 @@ private Q_SLOTS:
             {"half an hour", master + u"9.txt"_s + ours, 30, false},
             {"not beside a file of ours", master + u"memo.txt"_s + ours, 120, false},
             {"random part too short", master + u"7.txt.gaikyo-k3j9.tmp"_s, 120, false},
-            {"not exactly our name", master + u"7.txt.GAIKYO-K3J9X0P2QZ7A.TMP"_s, 120, false},
+            // Another random part, so that a system blind to case keeps it a file apart.
+            {"not exactly our name", master + u"7.txt.GAIKYO-M4N8W2Q6R1T5.TMP"_s, 120, false},
             {"an earlier version's name", master + u"7.txt.AbCdEf"_s, 120, false},
             {"a damaged file kept aside", master + u"7.txt.壊れていたファイル"_s, 120, false},
             {"another folder", paths::dataFolder() + u"7.txt"_s + ours, 120, false},
