@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <cstring>
 
@@ -76,6 +77,25 @@ QList<FileStamp> files(const QString& hostFolder, QLatin1StringView suffix) {
     return found;
 }
 
+QList<FileLook> lookAtFiles(const QString& hostFolder, QLatin1StringView suffix,
+                            const std::function<bool(const QString& name)>& wanted) {
+    QHash<QString, FileStamp> stamps;
+    for (FileStamp& stamp : files(hostFolder, suffix))
+        stamps.insert(stamp.name, std::move(stamp));
+    QList<FileLook> looks;
+    for (const QString& name : names(hostFolder)) {
+        if (!name.endsWith(suffix, Qt::CaseInsensitive))
+            continue;
+        FileLook look{name, {}, {}};
+        if (const auto found = stamps.constFind(name); found != stamps.cend())
+            look.stamp = *found;
+        if (wanted(name))
+            look.read = wholefile::read(QDir(hostFolder).filePath(name));
+        looks.append(std::move(look));
+    }
+    return looks;
+}
+
 #else
 
 namespace {
@@ -101,12 +121,29 @@ template <typename Each> void forEachEntry(const QString& hostFolder, Each each)
     ::closedir(folder);
 }
 
+FileStamp stampOf(QString name, const struct stat& info) {
+    return {std::move(name), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+// The file a link points to, as a look through Qt's listing would see it.
+std::optional<FileStamp> stampAt(int folder, const char* name, const QString& decodedName) {
+    struct stat info {};
+    if (::fstatat(folder, name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return stampOf(decodedName, info);
+}
+
+QString decodedName(const char* name, std::size_t length) {
+    return QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length)));
+}
+
 } // namespace
 
 QStringList names(const QString& hostFolder) {
     QStringList found;
     forEachEntry(hostFolder, [&found](int, const char* name, std::size_t length) {
-        found.append(QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length))));
+        found.append(decodedName(name, length));
     });
     return found;
 }
@@ -116,15 +153,32 @@ QList<FileStamp> files(const QString& hostFolder, QLatin1StringView suffix) {
     forEachEntry(hostFolder, [&](int folder, const char* name, std::size_t length) {
         if (!endsWith(name, length, suffix))
             return;
-        // The file a link points to, as a look through Qt's listing would see it.
-        struct stat info {};
-        if (::fstatat(folder, name, &info, 0) != 0 || !S_ISREG(info.st_mode))
-            return;
-        found.append({QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length))),
-                      qint64(info.st_size),
-                      qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec});
+        if (std::optional<FileStamp> stamp = stampAt(folder, name, decodedName(name, length)))
+            found.append(std::move(*stamp));
     });
     return found;
+}
+
+QList<FileLook> lookAtFiles(const QString& hostFolder, QLatin1StringView suffix,
+                            const std::function<bool(const QString& name)>& wanted) {
+    QList<FileLook> looks;
+    forEachEntry(hostFolder, [&](int folder, const char* name, std::size_t length) {
+        if (!endsWith(name, length, suffix))
+            return;
+        FileLook look{decodedName(name, length), {}, {}};
+        if (wanted(look.name)) {
+            // Opened once, relative to the folder: its size and time come with the bytes.
+            struct stat info {};
+            info.st_mode = 0;
+            look.read = wholefile::readAt(folder, name, &info);
+            if (S_ISREG(info.st_mode))
+                look.stamp = stampOf(look.name, info);
+        }
+        if (!look.stamp)
+            look.stamp = stampAt(folder, name, look.name);
+        looks.append(std::move(look));
+    });
+    return looks;
 }
 
 #endif

@@ -48,18 +48,19 @@ void FolderWatch::watchNearest() {
     m_watcher.addPath(nearest);
 }
 
-QByteArray FolderWatch::signatureOf(const QString& windowsFolder, QSet<QString>* lowerNames) {
+QByteArray FolderWatch::signatureOf(const QString& windowsFolder) {
+    return signatureOf(
+        folderlisting::files(drivec::hostPath(windowsFolder), QLatin1StringView(".txt")));
+}
+
+QByteArray FolderWatch::signatureOf(const QList<folderlisting::FileStamp>& files) {
     // A sum of one hash for each file (name, size, time of the last change), so that the
     // order the folder lists its files in does not count and nothing needs sorting.
     quint64 sum = 0;
     quint64 count = 0;
-    const QList<folderlisting::FileStamp> files =
-        folderlisting::files(drivec::hostPath(windowsFolder), QLatin1StringView(".txt"));
     for (const folderlisting::FileStamp& file : files) {
         sum += qHashMulti(0x9e3779b97f4a7c15u, file.name, file.size, file.changed);
         ++count;
-        if (lowerNames)
-            lowerNames->insert(file.name.toLower());
     }
     QByteArray signature;
     signature.append(reinterpret_cast<const char*>(&sum), sizeof sum);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folderlisting.h"
+
 #include <QByteArray>
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -27,10 +29,10 @@ public:
                          std::optional<QByteArray> seen = std::nullopt);
 
     // What a look at the folder compares: the name, size and time of each ".txt" file.
-    // Safe on any thread. `lowerNames`, where given, receives the names of those files in
-    // lower case.
-    static QByteArray signatureOf(const QString& windowsFolder,
-                                  QSet<QString>* lowerNames = nullptr);
+    // Safe on any thread.
+    static QByteArray signatureOf(const QString& windowsFolder);
+    // The same, of the files as a look of the caller's found them.
+    static QByteArray signatureOf(const QList<folderlisting::FileStamp>& files);
 
     // The pause between a report of the system and the look at the folder.
     static constexpr int pauseMs = 250;

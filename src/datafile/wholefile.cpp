@@ -111,12 +111,11 @@ std::optional<QString> windowsObstacle(const QString& hostPath) {
 
 } // namespace
 
-Read read(const QString& hostPath) {
 #ifdef Q_OS_UNIX
+Read readAt(int folder, const char* name, struct stat* seen) {
     // Non-blocking, so that a pipe put where a file should be cannot hold the program;
     // the type is taken from the opened file itself, not from a look before opening.
-    const int fd =
-        ::open(QFile::encodeName(hostPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
@@ -128,6 +127,8 @@ Read read(const QString& hostPath) {
         ::close(fd);
         return damaged(notAFile);
     }
+    if (seen)
+        *seen = info;
     if (info.st_size > sizeLimit) {
         ::close(fd);
         return damaged(tooLarge);
@@ -158,6 +159,15 @@ Read read(const QString& hostPath) {
     }
     ::close(fd);
     bytes.truncate(got);
+    if (bytes.size() > sizeLimit)
+        return damaged(tooLarge);
+    return {Read::Outcome::Read, bytes, {}};
+}
+#endif
+
+Read read(const QString& hostPath) {
+#ifdef Q_OS_UNIX
+    return readAt(AT_FDCWD, QFile::encodeName(hostPath).constData(), nullptr);
 #else
     const QFileInfo info(hostPath);
     if (!info.exists())
@@ -171,10 +181,10 @@ Read read(const QString& hostPath) {
     QByteArray bytes = file.read(sizeLimit + 1);
     if (file.error() != QFileDevice::NoError)
         return damaged(readFailureReason(EIO));
-#endif
     if (bytes.size() > sizeLimit)
         return damaged(tooLarge);
     return {Read::Outcome::Read, bytes, {}};
+#endif
 }
 
 namespace {

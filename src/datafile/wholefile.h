@@ -2,7 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+struct stat;
+#endif
 
 // Reading and writing a file of this computer whole. Both name no file in what they
 // return: the caller knows how the user calls the file.
@@ -23,6 +28,12 @@ struct Read {
 // Opens only a regular file, never waiting on one that is not (a pipe, a device); reads
 // at most sizeLimit bytes and calls a longer file damaged.
 Read read(const QString& hostPath);
+
+#ifdef Q_OS_UNIX
+// The same for the file `name` of an open folder; `seen`, where given, receives what the
+// opened file is (size, time) when it is a regular file.
+Read readAt(int folder, const char* name, struct stat* seen);
+#endif
 
 // Whether a file may be written in place when its folder takes no temporary file (a
 // standard user in C:\Program Files\ may change a file the setup program made, but not

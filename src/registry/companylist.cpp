@@ -10,6 +10,7 @@
 #include "masterfile.h"
 #include "registryfile.h"
 
+#include <QHash>
 #include <QSet>
 #include <QThread>
 
@@ -132,18 +133,40 @@ MadeList makeList(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&)
 }
 
 // The same, reading the files directly (nothing else is open at start-up) and noting
-// the damaged ones in the list for the file channel.
-// The folder's names come with what it looks like (FolderWatch::signatureOf), in one
-// look at the folder.
+// the damaged ones in the list for the file channel. One look at each file of the folder
+// gives both the list and what the folder looks like (FolderWatch::signatureOf): a file
+// that is read is opened once, relative to its folder, and its size and time come from
+// the opened file.
 MadeList makeListDirectly(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&),
                           std::optional<QByteArray>& folderSeen) {
+    const QString folder = folderOf(pathOf);
+    const qsizetype folderLength = folder.size();
+    QSet<QString> listNames;
+    listNames.reserve(lastCode - firstCode + 1);
+    for (qint32 code = firstCode; code <= lastCode; ++code)
+        listNames.insert(pathOf(code).mid(folderLength).toLower());
+
+    QList<folderlisting::FileStamp> stamps;
+    QHash<QString, wholefile::Read> reads;
+    for (folderlisting::FileLook& look : folderlisting::lookAtFiles(
+             drivec::hostPath(folder), QLatin1StringView(".txt"),
+             [&listNames](const QString& name) { return listNames.contains(name.toLower()); })) {
+        if (look.stamp)
+            stamps.append(std::move(*look.stamp));
+        if (look.read)
+            reads.insert(look.name.toLower(), std::move(*look.read));
+    }
+    folderSeen = FolderWatch::signatureOf(stamps);
+
     QSet<QString> names;
-    folderSeen = FolderWatch::signatureOf(folderOf(pathOf), &names);
+    names.reserve(reads.size());
+    for (auto read = reads.cbegin(); read != reads.cend(); ++read)
+        names.insert(read.key());
     QStringList damaged;
     MadeList list = makeList(
         pathOf, entryOf,
-        [&damaged](const QString& windowsPath) {
-            wholefile::Read file = wholefile::read(drivec::hostPath(windowsPath));
+        [&](const QString& windowsPath) {
+            wholefile::Read file = reads.take(windowsPath.mid(folderLength).toLower());
             if (file.outcome == wholefile::Read::Outcome::Damaged)
                 damaged.append(windowsPath);
             return file;
@@ -163,55 +186,65 @@ wholefile::Read throughChannel(const QString& windowsPath) {
     return FileChannel::instance().readFile(windowsPath);
 }
 
-// Both lists as the start-up's second thread made them, each taken once.
-struct StartUpLists {
-    MadeList companies;
-    MadeList registry;
-    bool companiesReady = false;
-    bool registryReady = false;
-    std::optional<QByteArray> companyFolder;
-    std::optional<QByteArray> registryFolder;
-    // Last, so that it is joined before the lists it fills are gone.
+// A list as a thread of the start-up made it, taken once.
+struct StartUpList {
+    MadeList list;
+    bool ready = false;
+    std::optional<QByteArray> folder;
+    // Last, so that it is joined before what it fills is gone.
     std::jthread maker;
 
-    MadeList take(MadeList& list, bool& ready) {
+    void waitForMaker() {
         if (maker.joinable())
             maker.join();
+    }
+    void start(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&)) {
+        waitForMaker();
+        ready = true;
+        // The thread touches nothing but the list it makes.
+        maker = std::jthread(
+            [this, pathOf, entryOf] { list = makeListDirectly(pathOf, entryOf, folder); });
+    }
+    MadeList take() {
+        waitForMaker();
         ready = false;
         return std::move(list);
     }
+    std::optional<QByteArray> takeFolder() {
+        waitForMaker();
+        return std::exchange(folder, std::nullopt);
+    }
 };
 
-StartUpLists& startUpLists() {
-    static StartUpLists lists;
-    return lists;
+StartUpList& startUpCompanies() {
+    static StartUpList list;
+    return list;
+}
+
+StartUpList& startUpRegistry() {
+    static StartUpList list;
+    return list;
 }
 
 } // namespace
 
 QStringList companyItems() {
-    StartUpLists& made = startUpLists();
-    if (made.companiesReady)
-        return settled(made.take(made.companies, made.companiesReady));
+    if (startUpCompanies().ready)
+        return settled(startUpCompanies().take());
     return settled(
         makeList(paths::masterFile, companyEntry, throughChannel, namesIn(paths::masterFolder())));
 }
 
 QStringList registryItems() {
-    StartUpLists& made = startUpLists();
-    if (made.registryReady)
-        return settled(made.take(made.registry, made.registryReady));
+    if (startUpRegistry().ready)
+        return settled(startUpRegistry().take());
     return settled(makeList(paths::registryFile, registryEntry, throughChannel,
                             namesIn(paths::registryFolder())));
 }
 
 void prepareForStartUp() {
-    StartUpLists& made = startUpLists();
-    if (made.maker.joinable())
-        made.maker.join();
-    made.companiesReady = made.registryReady = true;
     // Qt takes the first thread that asks for its thread data as the program's main
-    // thread, and the maker's files (QFile on Windows) would ask before the application
+    // thread, and the makers' files (QFile on Windows) would ask before the application
     // object exists: this thread asks first.
     QThread::currentThread();
 #ifdef Q_OS_WIN
@@ -221,28 +254,18 @@ void prepareForStartUp() {
     if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
         qputenv("QT_ENABLE_REGEXP_JIT", "0");
 #endif
-    // The thread touches nothing but the two lists it makes.
-    made.maker = std::jthread([&made] {
-        made.companies = makeListDirectly(paths::masterFile, companyEntry, made.companyFolder);
-        made.registry = makeListDirectly(paths::registryFile, registryEntry, made.registryFolder);
-    });
+    // One thread for each list: the two folders are read side by side while Qt starts,
+    // and the main menu waits for neither longer than for its own list.
+    startUpCompanies().start(paths::masterFile, companyEntry);
+    startUpRegistry().start(paths::registryFile, registryEntry);
 }
-
-namespace {
-std::optional<QByteArray> takeFolder(std::optional<QByteArray>& folder) {
-    StartUpLists& made = startUpLists();
-    if (made.maker.joinable())
-        made.maker.join();
-    return std::exchange(folder, std::nullopt);
-}
-} // namespace
 
 std::optional<QByteArray> takeStartUpCompanyFolder() {
-    return takeFolder(startUpLists().companyFolder);
+    return startUpCompanies().takeFolder();
 }
 
 std::optional<QByteArray> takeStartUpRegistryFolder() {
-    return takeFolder(startUpLists().registryFolder);
+    return startUpRegistry().takeFolder();
 }
 
 std::optional<qint32> codeFromItem(const QString& item) {

@@ -6,6 +6,7 @@
 // No QObject may be made here before the lists are prepared: that would hide the fault.
 #include "datafile/cp932.h"
 #include "datafile/drivec.h"
+#include "datafile/folderwatch.h"
 #include "registry/companylist.h"
 #include "registry/companypaths.h"
 
@@ -62,7 +63,16 @@ int main(int argc, char** argv) {
 #else
     qputenv("HOME", QFile::encodeName(home.path()));
 #endif
-    if (!home.isValid() || !writeMaster(7) || !writeMaster(8)) {
+    // A text file of the user's beside the master files: not listed, but part of what the
+    // folder looks like.
+    const auto memo = [] {
+        std::ofstream out(
+            fsPath(drivec::hostPath(paths::masterFolder() + QStringLiteral("memo.txt"))),
+            std::ios::binary);
+        out << "memo";
+        return out.good();
+    };
+    if (!home.isValid() || !writeMaster(7) || !writeMaster(8) || !memo()) {
         std::fputs("FAIL: cannot write the test's master files\n", stderr);
         return 1;
     }
@@ -83,6 +93,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "FAIL: %d companies listed, not 2\n", int(companies.size()));
         return 1;
     }
-    std::puts("PASS: the program's own thread is Qt's main thread; both companies listed");
+    // The start-up's one look at each file must see the folder as every later look does:
+    // otherwise the folder watch would take it for changed (or miss a change).
+    if (companylist::takeStartUpCompanyFolder() !=
+        FolderWatch::signatureOf(paths::masterFolder())) {
+        std::fputs("FAIL: the start-up saw the master folder otherwise than a later look\n",
+                   stderr);
+        return 1;
+    }
+    std::puts("PASS: the program's own thread is Qt's main thread; both companies listed; the "
+              "start-up saw the folder as a later look does");
     return 0;
 }
