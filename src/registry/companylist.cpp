@@ -186,65 +186,61 @@ wholefile::Read throughChannel(const QString& windowsPath) {
     return FileChannel::instance().readFile(windowsPath);
 }
 
-// A list as a thread of the start-up made it, taken once.
-struct StartUpList {
-    MadeList list;
-    bool ready = false;
-    std::optional<QByteArray> folder;
-    // Last, so that it is joined before what it fills is gone.
+// Both lists as the start-up's second thread made them, each taken once.
+struct StartUpLists {
+    MadeList companies;
+    MadeList registry;
+    bool companiesReady = false;
+    bool registryReady = false;
+    std::optional<QByteArray> companyFolder;
+    std::optional<QByteArray> registryFolder;
+    // Last, so that it is joined before the lists it fills are gone.
     std::jthread maker;
 
     void waitForMaker() {
         if (maker.joinable())
             maker.join();
     }
-    void start(QString (*pathOf)(qint32), Entry (*entryOf)(const QByteArray&)) {
-        waitForMaker();
-        ready = true;
-        // The thread touches nothing but the list it makes.
-        maker = std::jthread(
-            [this, pathOf, entryOf] { list = makeListDirectly(pathOf, entryOf, folder); });
-    }
-    MadeList take() {
+    MadeList take(MadeList& list, bool& ready) {
         waitForMaker();
         ready = false;
         return std::move(list);
     }
-    std::optional<QByteArray> takeFolder() {
+    std::optional<QByteArray> takeFolder(std::optional<QByteArray>& folder) {
         waitForMaker();
         return std::exchange(folder, std::nullopt);
     }
 };
 
-StartUpList& startUpCompanies() {
-    static StartUpList list;
-    return list;
-}
-
-StartUpList& startUpRegistry() {
-    static StartUpList list;
-    return list;
+StartUpLists& startUpLists() {
+    static StartUpLists lists;
+    return lists;
 }
 
 } // namespace
 
 QStringList companyItems() {
-    if (startUpCompanies().ready)
-        return settled(startUpCompanies().take());
+    StartUpLists& made = startUpLists();
+    if (made.companiesReady)
+        return settled(made.take(made.companies, made.companiesReady));
     return settled(
         makeList(paths::masterFile, companyEntry, throughChannel, namesIn(paths::masterFolder())));
 }
 
 QStringList registryItems() {
-    if (startUpRegistry().ready)
-        return settled(startUpRegistry().take());
+    StartUpLists& made = startUpLists();
+    if (made.registryReady)
+        return settled(made.take(made.registry, made.registryReady));
     return settled(makeList(paths::registryFile, registryEntry, throughChannel,
                             namesIn(paths::registryFolder())));
 }
 
 void prepareForStartUp() {
+    StartUpLists& made = startUpLists();
+    made.waitForMaker();
+    made.companiesReady = made.registryReady = true;
     // Qt takes the first thread that asks for its thread data as the program's main
-    // thread, and the makers' files (QFile on Windows) would ask before the application
+    // thread, and the maker's files (QFile on Windows) would ask before the application
     // object exists: this thread asks first.
     QThread::currentThread();
 #ifdef Q_OS_WIN
@@ -254,18 +250,21 @@ void prepareForStartUp() {
     if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
         qputenv("QT_ENABLE_REGEXP_JIT", "0");
 #endif
-    // One thread for each list: the two folders are read side by side while Qt starts,
-    // and the main menu waits for neither longer than for its own list.
-    startUpCompanies().start(paths::masterFile, companyEntry);
-    startUpRegistry().start(paths::registryFile, registryEntry);
+    // One thread only: under Windows a second one ending at the same time as Qt starts
+    // crashed the program now and then. The thread touches nothing but the two lists it
+    // makes.
+    made.maker = std::jthread([&made] {
+        made.companies = makeListDirectly(paths::masterFile, companyEntry, made.companyFolder);
+        made.registry = makeListDirectly(paths::registryFile, registryEntry, made.registryFolder);
+    });
 }
 
 std::optional<QByteArray> takeStartUpCompanyFolder() {
-    return startUpCompanies().takeFolder();
+    return startUpLists().takeFolder(startUpLists().companyFolder);
 }
 
 std::optional<QByteArray> takeStartUpRegistryFolder() {
-    return startUpRegistry().takeFolder();
+    return startUpLists().takeFolder(startUpLists().registryFolder);
 }
 
 std::optional<qint32> codeFromItem(const QString& item) {
