@@ -11,6 +11,11 @@ namespace {
 using K = ItemKind;
 using A = ItemAlign;
 
+// A head count of section 3 that its 計 sums.
+constexpr FrameItem headCount(const char* name, int place, const char* message, QRect geometry) {
+    return field(name, K::Integer, place, message, geometry).grouped().tallied(Tally::Counted);
+}
+
 // 1 事業内容: five description lines of nine characters each.
 constexpr FrameItem businessDescription[] = {
     field("Text1", K::Text, 1, "事業内容 1行目", {16, 32, 289, 25}).limitedTo(9).inHiragana(),
@@ -87,25 +92,15 @@ constexpr FrameItem employees[] = {
     caption("Text93", {24, 32, 33, 209}, "(1)\n期\n末\n従\n業\n員\nの\n状\n況\n　　\n単\n位\n人",
             A::Centre),
     caption("Text78", {56, 32, 97, 25}, "常勤役員", A::Centre),
-    field("Text87", K::Integer, 1, "常勤役員の人数", {152, 32, 89, 25})
-        .grouped()
-        .tallied(Tally::Counted),
+    headCount("Text87", 1, "常勤役員の人数", {152, 32, 89, 25}),
     field("Text77", K::Text, 1, "従業員の区分 2行目", {56, 56, 97, 25}).limitedTo(4).inHiragana(),
-    field("Text86", K::Integer, 2, "2行目の人数", {152, 56, 89, 25})
-        .grouped()
-        .tallied(Tally::Counted),
+    headCount("Text86", 2, "2行目の人数", {152, 56, 89, 25}),
     field("Text80", K::Text, 2, "従業員の区分 3行目", {56, 80, 97, 25}).limitedTo(4).inHiragana(),
-    field("Text89", K::Integer, 3, "3行目の人数", {152, 80, 89, 25})
-        .grouped()
-        .tallied(Tally::Counted),
+    headCount("Text89", 3, "3行目の人数", {152, 80, 89, 25}),
     field("Text79", K::Text, 3, "従業員の区分 4行目", {56, 104, 97, 25}).limitedTo(4).inHiragana(),
-    field("Text88", K::Integer, 4, "4行目の人数", {152, 104, 89, 25})
-        .grouped()
-        .tallied(Tally::Counted),
+    headCount("Text88", 4, "4行目の人数", {152, 104, 89, 25}),
     field("Text82", K::Text, 4, "従業員の区分 5行目", {56, 128, 97, 25}).limitedTo(4).inHiragana(),
-    field("Text91", K::Integer, 5, "5行目の人数", {152, 128, 89, 25})
-        .grouped()
-        .tallied(Tally::Counted),
+    headCount("Text91", 5, "5行目の人数", {152, 128, 89, 25}),
     button("Command24", {56, 152, 97, 25}, "計").tallied(Tally::Button),
     field("Text90", K::Integer, 6, "計", {152, 152, 89, 25}).grouped().tallied(Tally::Sum),
     caption("Text84", {56, 176, 97, 33}, "計のうち代表\n者家族数", A::Centre, 8.25),

@@ -13,11 +13,11 @@ namespace gaikyo::sectionframes {
 // the section's record file.
 enum class ItemKind {
     Caption, // fixed text
-    Text,    // a text field: the file keeps what was typed
-    Integer, // an integer field: the file keeps the number the box reads as (0 where it
-             // reads as none), and the box shows it back plain or grouped; right-aligned
-             // unless told otherwise
-    Mark,    // a text field that takes a mark: any mark ticks the option; centred
+    Text,    // a field among the record's texts: the file keeps what was typed
+    Integer, // a field among the record's integers: the file keeps the number the box
+             // reads as (0 where it reads as none), and the box shows it back plain or
+             // grouped; right-aligned unless told otherwise
+    Mark,    // a field among the texts that takes a mark: any mark ticks the option; centred
     Button,
     Line, // a drawn straight line; its box is the line's extent
 };
