@@ -1,22 +1,15 @@
 #include "businessformscreen.h"
 
+#include "screen/boxnames.h"
 #include "screen/screennames.h"
 
 namespace gaikyo {
-
-namespace {
-
-QString box(int number) {
-    return QStringLiteral("Text%1").arg(number);
-}
-
-} // namespace
 
 BusinessFormScreen::BusinessFormScreen(Application& app)
     : RecordScreen(app, screens::businessForm, QStringLiteral("事業形態"), QSize(695, 370), 40,
                    QStringLiteral("Text28")) {
     const auto entry = [this](int number, int x, int y, int width, Qt::Alignment horizontal) {
-        Control& c = addBox(box(number), QRect(x, y, width, 19), horizontal);
+        Control& c = addBox(textBox(number), QRect(x, y, width, 19), horizontal);
         c.inputMode = InputMode::Hiragana;
         return &c;
     };
@@ -40,11 +33,11 @@ BusinessFormScreen::BusinessFormScreen(Application& app)
     // Item 11 down the left column, its (3) 売上区分 last; then item 12 on the right.
     QStringList order;
     for (int number = 1; number <= 13; ++number)
-        order.append(box(number));
+        order.append(textBox(number));
     for (int number : {26, 27})
-        order.append(box(number));
+        order.append(textBox(number));
     for (int number = 14; number <= 25; ++number)
-        order.append(box(number));
+        order.append(textBox(number));
     setBoxOrder(order);
 }
 

@@ -1,20 +1,24 @@
 #include "mainaccountsscreen.h"
 
 #include "books/bookimport.h"
+#include "datafile/itemfields.h"
 #include "datafile/numbers.h"
+#include "screen/boxnames.h"
 #include "screen/screennames.h"
 
 namespace gaikyo {
 
 namespace {
 
-QString box(int number) {
-    return QStringLiteral("Text%1").arg(number);
+using A = MainAccount;
+
+QString box(MainAccount account) {
+    return textBox(static_cast<int>(account));
 }
 
 // The 有/無 boxes of items 8 and 9 follow the code box Text43.
 bool isYesNoBox(const QString& name) {
-    return name.mid(4).toInt() > 43;
+    return name.mid(4).toInt() >= static_cast<int>(A::InternetBankingYes);
 }
 
 // The upright buttons along the right edge carry their caption one character a line.
@@ -33,25 +37,32 @@ MainAccountsScreen::MainAccountsScreen(Application& app)
     const Qt::Alignment right = Qt::AlignRight;
     // 7 主要科目: the profit-and-loss rows on the left (the first box sits a little low),
     // the balance-sheet rows on the right.
-    for (int row = 0; row < 19; ++row)
-        addBox(box(1 + row), QRect(176, row == 0 ? 3 : 24 * row, 177, 24), right);
-    for (int row = 0; row < 16; ++row)
-        addBox(box(20 + row), QRect(504, 24 * row, 177, 24), right);
-    // 10 代表者に対する報酬等の金額, along the bottom.
-    addBox(box(36), QRect(192, 456, 145, 24), right);
-    addBox(box(37), QRect(192, 480, 145, 24), right);
-    addBox(box(38), QRect(24, 480, 145, 24), right);
-    addBox(box(39), QRect(368, 456, 145, 24), right);
-    addBox(box(40), QRect(368, 480, 145, 24), right);
-    addBox(box(41), QRect(544, 456, 137, 24), right);
-    addBox(box(42), QRect(544, 480, 137, 24), right);
-    // 8 (1) インターネットバンキング, (2) ファームバンキング and 9: 有, 無.
+    const int sales = static_cast<int>(A::Sales), assets = static_cast<int>(A::Assets);
+    for (int row = 0; row <= static_cast<int>(A::PretaxProfit) - sales; ++row)
+        addBox(textBox(sales + row), QRect(176, row == 0 ? 3 : 24 * row, 177, 24), right);
+    for (int row = 0; row <= static_cast<int>(A::NetAssets) - assets; ++row)
+        addBox(textBox(assets + row), QRect(504, 24 * row, 177, 24), right);
+    // 10 代表者に対する報酬等の金額, along the bottom; 8 (1) インターネットバンキング,
+    // (2) ファームバンキング and 9: 有, 無.
     const struct {
-        int number, x, y;
-    } yesNo[] = {{44, 440, 408}, {45, 480, 408}, {46, 600, 408},
-                 {47, 640, 408}, {48, 600, 432}, {49, 640, 432}};
-    for (const auto& b : yesNo)
-        addBox(box(b.number), QRect(b.x, b.y, 41, 24), Qt::AlignHCenter);
+        MainAccount account;
+        QRect geometry;
+        Qt::Alignment horizontal;
+    } boxes[] = {{A::RepresentativePay, {192, 456, 145, 24}, right},
+                 {A::RepresentativeInterest, {192, 480, 145, 24}, right},
+                 {A::RepresentativeRent, {24, 480, 145, 24}, right},
+                 {A::LentToRepresentative, {368, 456, 145, 24}, right},
+                 {A::BorrowedFromRepresentative, {368, 480, 145, 24}, right},
+                 {A::AdvancedToRepresentative, {544, 456, 137, 24}, right},
+                 {A::ReceivedFromRepresentative, {544, 480, 137, 24}, right},
+                 {A::InternetBankingYes, {440, 408, 41, 24}, Qt::AlignHCenter},
+                 {A::InternetBankingNo, {480, 408, 41, 24}, Qt::AlignHCenter},
+                 {A::FirmBankingYes, {600, 408, 41, 24}, Qt::AlignHCenter},
+                 {A::FirmBankingNo, {640, 408, 41, 24}, Qt::AlignHCenter},
+                 {A::OfficerChangeYes, {600, 432, 41, 24}, Qt::AlignHCenter},
+                 {A::OfficerChangeNo, {640, 432, 41, 24}, Qt::AlignHCenter}};
+    for (const auto& b : boxes)
+        addBox(box(b.account), b.geometry, b.horizontal);
 
     addCodeBox(QRect(688, 120, 25, 25));
     addButton(clearButton, upright(QStringLiteral("クリア")), QRect(688, 144, 25, 105));
@@ -67,10 +78,14 @@ MainAccountsScreen::MainAccountsScreen(Application& app)
     // Item 7 down its left column, then its right one; items 8 and 9 below that; item 10
     // along the bottom, down each of its columns (賃借料 stands alone in the first).
     QStringList order;
-    for (int number = 1; number <= 35; ++number)
-        order.append(box(number));
-    for (int number : {44, 45, 46, 47, 48, 49, 38, 36, 37, 39, 40, 41, 42})
-        order.append(box(number));
+    for (int number = sales; number <= static_cast<int>(A::NetAssets); ++number)
+        order.append(textBox(number));
+    for (MainAccount account :
+         {A::InternetBankingYes, A::InternetBankingNo, A::FirmBankingYes, A::FirmBankingNo,
+          A::OfficerChangeYes, A::OfficerChangeNo, A::RepresentativeRent, A::RepresentativePay,
+          A::RepresentativeInterest, A::LentToRepresentative, A::BorrowedFromRepresentative,
+          A::AdvancedToRepresentative, A::ReceivedFromRepresentative})
+        order.append(box(account));
     setBoxOrder(order);
 }
 

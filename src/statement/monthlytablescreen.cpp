@@ -1,10 +1,12 @@
 #include "monthlytablescreen.h"
 
 #include "books/bookimport.h"
+#include "datafile/itemfields.h"
 #include "datafile/numbers.h"
 #include "monthorder.h"
 #include "recordsaving.h"
 #include "registry/masterfile.h"
+#include "screen/boxnames.h"
 #include "screen/messages.h"
 #include "screen/screennames.h"
 #include "sectionfile.h"
@@ -16,9 +18,14 @@ namespace gaikyo {
 
 namespace {
 
-constexpr int rows = 14;
-constexpr int totalRow = 13;
-constexpr int moneyColumns = 6; // 売上 ×2, 仕入 ×2, 外注費, 人件費: their 計 is a sum
+using monthlytable::cell;
+using monthlytable::columns;
+using monthlytable::monthRows;
+using monthlytable::rows;
+using monthlytable::totalRow;
+
+constexpr int moneyColumns =
+    monthlytable::Labour; // 売上 ×2, 仕入 ×2, 外注費, 人件費: their 計 is a sum
 
 // The columns whose 計 is summed, as a message names them.
 QString moneyColumnName(int column) {
@@ -29,10 +36,6 @@ QString moneyColumnName(int column) {
                                                     "外注費",
                                                     "人件費"};
     return QString::fromUtf8(names[column - 1]);
-}
-
-QString box(int number) {
-    return QStringLiteral("Text%1").arg(number);
 }
 
 int rowY(int row) {
@@ -46,11 +49,11 @@ const QString MonthlyTableScreen::monthStep = QStringLiteral("月表示");
 const QString MonthlyTableScreen::importButton = QStringLiteral("Command10");
 
 QString MonthlyTableScreen::cellBox(int row, int column) {
-    return box((column - 1) * rows + row);
+    return textBox(cell(row, column));
 }
 
 QString MonthlyTableScreen::monthLabel(int row) {
-    return box(135 + row);
+    return textBox(135 + row);
 }
 
 MonthlyTableScreen::MonthlyTableScreen(Application& app)
@@ -71,9 +74,9 @@ void MonthlyTableScreen::addControls() {
         int number, x, width;
     } headings[] = {{130, 64, 81}, {131, 144, 73}, {132, 216, 73}, {133, 288, 81}};
     for (const auto& h : headings)
-        addBox(box(h.number), QRect(h.x, 24, h.width, 24), Qt::AlignHCenter).inputMode =
+        addBox(textBox(h.number), QRect(h.x, 24, h.width, 24), Qt::AlignHCenter).inputMode =
             InputMode::Hiragana;
-    Control& untitled = addBox(box(135), QRect(600, 16, 49, 24), Qt::AlignHCenter);
+    Control& untitled = addBox(textBox(135), QRect(600, 16, 49, 24), Qt::AlignHCenter);
     untitled.maxLength = 4;
     untitled.inputMode = InputMode::Hiragana;
     untitled.font.points = 9.75;
@@ -81,29 +84,30 @@ void MonthlyTableScreen::addControls() {
     // The table: twelve months, 計 and 前期の実績 in each of nine columns.
     const struct {
         int x, width;
-    } columns[] = {{64, 81},  {144, 73}, {216, 73}, {288, 81}, {368, 73},
-                   {448, 73}, {520, 73}, {600, 49}, {648, 41}};
-    for (int c = 1; c <= 9; ++c)
+    } places[] = {{64, 81},  {144, 73}, {216, 73}, {288, 81}, {368, 73},
+                  {448, 73}, {520, 73}, {600, 49}, {648, 41}};
+    for (int c = 1; c <= columns; ++c)
         for (int r = 1; r <= rows; ++r)
-            addBox(cellBox(r, c), QRect(columns[c - 1].x, rowY(r), columns[c - 1].width, 24),
+            addBox(cellBox(r, c), QRect(places[c - 1].x, rowY(r), places[c - 1].width, 24),
                    Qt::AlignRight);
 
     // 18 当期の営業成績の概要.
     for (int line = 0; line < 3; ++line) {
-        Control& c = addBox(box(127 + line), QRect(48, 392 + 24 * line, 633, 25), Qt::AlignLeft);
+        Control& c =
+            addBox(textBox(127 + line), QRect(48, 392 + 24 * line, 633, 25), Qt::AlignLeft);
         c.maxLength = 45;
         c.font.points = 11.25;
     }
 
     // The month of each row follows the business year: nothing typed there would count.
-    for (int r = 1; r <= 12; ++r) {
+    for (int r = 1; r <= monthRows; ++r) {
         Control& label = addBox(monthLabel(r), QRect(24, rowY(r), 17, 24), Qt::AlignHCenter);
         label.font.points = 9.75;
         label.readOnly = true;
     }
 
     // A value of the file that the screen only carries along.
-    Control& carried = addBox(box(134), QRect(136, 472, 49, 24), Qt::AlignLeft);
+    Control& carried = addBox(textBox(134), QRect(136, 472, 49, 24), Qt::AlignLeft);
     carried.visible = false;
     addCodeBox(QRect(304, 472, 49, 25));
     Control& month = addButton(monthButton, monthStep, QRect(240, 472, 65, 25));
@@ -117,12 +121,12 @@ void MonthlyTableScreen::addControls() {
     // item 18.
     QStringList order;
     for (int number : {130, 131, 132, 133, 135})
-        order.append(box(number));
-    for (int c = 1; c <= 9; ++c)
+        order.append(textBox(number));
+    for (int c = 1; c <= columns; ++c)
         for (int r = 1; r <= rows; ++r)
             order.append(cellBox(r, c));
     for (int number : {127, 128, 129})
-        order.append(box(number));
+        order.append(textBox(number));
     setBoxOrder(order);
 }
 
@@ -133,7 +137,7 @@ void MonthlyTableScreen::load() {
 
 void MonthlyTableScreen::clearBoxes() {
     RecordScreen::clearBoxes();
-    for (int r = 1; r <= 12; ++r)
+    for (int r = 1; r <= monthRows; ++r)
         setText(monthLabel(r), QString());
 }
 
@@ -143,14 +147,14 @@ void MonthlyTableScreen::afterLoad() {
 
 bool MonthlyTableScreen::completeRecord(SectionRecord& record) {
     // The table follows the nine texts in the file, column by column.
-    const auto cell = [&record](int r, int c) -> qint32& {
-        return record.integers[(c - 1) * rows + (r - 1)];
+    const auto field = [&record](int r, int c) -> qint32& {
+        return record.integers[cell(r, c) - 1];
     };
     qint64 totals[moneyColumns] = {};
     QStringList tooLarge;
     for (int c = 1; c <= moneyColumns; ++c) {
-        for (int r = 1; r <= 12; ++r)
-            totals[c - 1] += cell(r, c);
+        for (int r = 1; r <= monthRows; ++r)
+            totals[c - 1] += field(r, c);
         if (totals[c - 1] < std::numeric_limits<qint32>::min() ||
             totals[c - 1] > std::numeric_limits<qint32>::max())
             tooLarge.append(QStringLiteral("「%1」").arg(moneyColumnName(c)));
@@ -165,14 +169,14 @@ bool MonthlyTableScreen::completeRecord(SectionRecord& record) {
     // 源泉徴収税額, the untitled column and 従事員数 keep the 計 typed; 前期の実績 is
     // never computed.
     for (int c = 1; c <= moneyColumns; ++c)
-        cell(totalRow, c) = static_cast<qint32>(totals[c - 1]);
+        field(totalRow, c) = static_cast<qint32>(totals[c - 1]);
     return true;
 }
 
 QSet<qsizetype> MonthlyTableScreen::derivedFields() const {
     QSet<qsizetype> totals;
     for (int c = 1; c <= moneyColumns; ++c)
-        totals.insert(layout().texts.size() + (c - 1) * rows + (totalRow - 1));
+        totals.insert(layout().texts.size() + cell(totalRow, c) - 1);
     return totals;
 }
 
@@ -185,7 +189,7 @@ bool MonthlyTableScreen::mayWrite(qint32 code) {
     for (const int month : monthorder::fromStartMonth(company.startMonth))
         expected.append(plainDecimal(month));
     QStringList shown;
-    for (int r = 1; r <= 12; ++r)
+    for (int r = 1; r <= monthRows; ++r)
         shown.append(text(monthLabel(r)));
     if (shown == expected)
         return true;
@@ -219,7 +223,7 @@ void MonthlyTableScreen::showMonthOrder() {
         return;
     const QList<int> months = monthorder::fromStartMonth(company.startMonth);
     SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
-    for (int r = 1; r <= 12; ++r) {
+    for (int r = 1; r <= monthRows; ++r) {
         setText(monthLabel(r), plainDecimal(months.at(r - 1)));
         order.integers[r - 1] = months.at(r - 1);
     }

@@ -1,10 +1,14 @@
 #include "recordlayouts.h"
 
+#include "datafile/itemfields.h"
 #include "datafile/numbers.h"
+#include "screen/boxnames.h"
+#include "sectionframes.h"
 
 #include <initializer_list>
 #include <map>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace gaikyo::layouts {
@@ -20,179 +24,87 @@ QList<RecordField> fields(std::initializer_list<Entry> entries) {
     return list;
 }
 
-QString box(int number) {
-    return QStringLiteral("Text%1").arg(number);
-}
-
-// 1 事業内容: five lines of description.
-RecordLayout businessDescription() {
+// Sections 1 to 6 of the front page: their fields as the section frames describe them.
+RecordLayout frameLayout(const sectionframes::SectionFrame& frame) {
     RecordLayout l;
-    l.section = 21;
-    for (int line = 1; line <= 5; ++line)
-        l.texts.append({box(line), QStringLiteral("事業内容 %1行目").arg(line)});
+    l.section = frame.section;
+    for (const sectionframes::FrameItem& item : frame.items) {
+        if (!item.isField())
+            continue;
+        QList<RecordField>& part =
+            item.kind == sectionframes::ItemKind::Integer ? l.integers : l.texts;
+        if (item.place < 1)
+            throw std::logic_error("a field without a place in section " +
+                                   std::to_string(frame.section));
+        if (part.size() < item.place)
+            part.resize(item.place);
+        RecordField& field = part[item.place - 1];
+        if (!field.box.isEmpty())
+            throw std::logic_error("two fields in one place of section " +
+                                   std::to_string(frame.section));
+        field = {QString::fromLatin1(item.name), QString::fromUtf8(item.message)};
+    }
     return l;
 }
 
-// 2 支店・海外取引状況.
-RecordLayout branchesAndTrade() {
-    return {22, fields({{"Text42", "取引種類 無"},      {"Text53", "輸入の相手国"},
-                        {"Text55", "輸入の商品"},       {"Text40", "輸出の相手国"},
-                        {"Text39", "輸出の商品"},       {"Text52", "貿易外取引 有"},
-                        {"Text64", "貿易外取引 無"},    {"Text71", "手数料"},
-                        {"Text72", "ロイヤリティ"},     {"Text73", "役務の提供"},
-                        {"Text74", "証券の売買"},       {"Text75", "金銭の貸借"},
-                        {"Text76", "不動産の売買"},     {"Text155", "貿易外取引 その他"},
-                        {"Text69", "その他の内容"},     {"Text19", "主な所在地"},
-                        {"Text21", "海外支店の所在国"}, {"Text26", "海外子会社の所在国"},
-                        {"Text46", "取引種類 輸入"},    {"Text43", "取引種類 輸出"}}),
-            fields({{"Text18", "総支店数"},
-                    {"Text20", "上記のうち海外支店数"},
-                    {"Text24", "海外子会社の数"},
-                    {"Text58", "輸入の取引金額"},
-                    {"Text28", "出資割合"},
-                    {"Text22", "海外支店の従業員数"},
-                    {"Text38", "輸出の取引金額"}})};
-}
-
-// 3 期末従業員等の状況.
-RecordLayout employees() {
-    return {23,
-            fields({{"Text77", "従業員の区分 2行目"},
-                    {"Text80", "従業員の区分 3行目"},
-                    {"Text79", "従業員の区分 4行目"},
-                    {"Text82", "従業員の区分 5行目"},
-                    {"Text98", "賃金の定め方 A固定給"},
-                    {"Text97", "賃金の定め方 B歩合給"},
-                    {"Text99", "賃金の定め方 AB併用"},
-                    {"Text104", "社宅・寮 有"},
-                    {"Text105", "社宅・寮 無"}}),
-            fields({{"Text87", "常勤役員の人数"},
-                    {"Text86", "2行目の人数"},
-                    {"Text89", "3行目の人数"},
-                    {"Text88", "4行目の人数"},
-                    {"Text91", "5行目の人数"},
-                    {"Text90", "計"},
-                    {"Text92", "計のうち代表者家族数"},
-                    {"Text94", "計のうちアルバイト数"}})};
-}
-
-// 4 電子計算機の利用状況.
-RecordLayout computers() {
-    return {24,
-            fields({{"Text207", "利用 有"},
-                    {"Text203", "利用 無"},
-                    {"Text209", "電子取引 有"},
-                    {"Text219", "電子取引 無"},
-                    {"Text204", "プログラム 自社作成"},
-                    {"Text191", "プログラム 一部自社"},
-                    {"Text189", "プログラム 他社作成"},
-                    {"Text190", "プログラム 市販ソフト"},
-                    {"Text194", "適用業務 給与管理"},
-                    {"Text196", "適用業務 販売管理"},
-                    {"Text226", "適用業務 在庫管理"},
-                    {"Text229", "適用業務 生産管理"},
-                    {"Text210", "適用業務 固定資産"},
-                    {"Text212", "適用業務 財務管理"},
-                    {"Text215", "適用業務 その他"},
-                    {"Text200", "適用業務 その他の内容"},
-                    {"Text199", "機種名"},
-                    {"Text224", "市販会計ソフトの名称"},
-                    {"Text227", "委託先"},
-                    {"Text231", "無線LAN"},
-                    {"Text228", "有線LAN"},
-                    {"Text149", "LAN 無"},
-                    {"Text180", "保存媒体 ＦＤ"},
-                    {"Text143", "保存媒体 ＭＯ"},
-                    {"Text120", "保存媒体 ＭＴ"},
-                    {"Text179", "保存媒体 ＣＤ－Ｒ"},
-                    {"Text121", "保存媒体 その他"},
-                    {"Text7", "保存媒体 その他の内容"}}),
-            fields({{"Text201", "リース料月額"}, {"Text230", "委託料月額"}})};
-}
-
-// 5 経理の状況.
-RecordLayout accounting() {
-    return {25, fields({{"Text140", "現金の管理者"},        {"Text138", "小切手の管理者"},
-                        {"Text152", "現金 親族"},           {"Text136", "現金 他人"},
-                        {"Text150", "小切手 他人"},         {"Text135", "小切手 親族"},
-                        {"Text146", "試算表 毎月"},         {"Text144", "試算表 おおむね月ごと"},
-                        {"Text111", "試算表 決算時のみ"},   {"Text129", "対象所得 給与"},
-                        {"Text127", "対象所得 報酬・料金"}, {"Text130", "対象所得 利子等"},
-                        {"Text118", "対象所得 退職"},       {"Text108", "対象所得 非居住者"},
-                        {"Text124", "対象所得 配当"},       {"Text132", "売上 税抜"},
-                        {"Text134", "売上 税込"},           {"Text171", "固定資産 税抜"},
-                        {"Text233", "固定資産 税込"},       {"Text161", "仕入 税抜"},
-                        {"Text170", "仕入 税込"},           {"Text172", "経費 税抜"},
-                        {"Text232", "経費 税込"},           {"Text151", "試算表の月数"}}),
-            fields({{"Text107", "当期課税売上高"}})};
-}
-
-// 6 株主又は株式所有異動の有無.
-RecordLayout shareholders() {
-    return {26, fields({{"Text112", "株主異動 有"}, {"Text109", "株主異動 無"}}), {}};
-}
-
-// 7 主要科目, 8, 9, 10: forty-eight integers from Text1 … Text42 and Text44 … Text49
-// (Text43 is the screen's code box).
+// 7 主要科目, 8, 9, 10: forty-eight integers, each from the box of its number (the code
+// box Text43 feeds none).
 RecordLayout mainAccounts() {
-    static const char* const captions[] = {
-        "売上（収入）高",
-        "上記のうち兼業売上（収入）高",
-        "売上（収入）原価",
-        "期首棚卸高",
-        "原材料費（仕入高）",
-        "労務費",
-        "外注費",
-        "期末棚卸高",
-        "減価償却費（売上原価）",
-        "地代家賃・租税公課（売上原価）",
-        "売上（収入）総利益",
-        "役員報酬",
-        "従業員給料",
-        "交際費",
-        "減価償却費（販管費）",
-        "地代家賃・租税公課（販管費）",
-        "営業損益",
-        "支払利息割引料",
-        "税引前当期損益",
-        "資産の部合計",
-        "現金預金",
-        "受取手形",
-        "売掛金",
-        "棚卸資産（未成工事支出金）",
-        "貸付金",
-        "建物",
-        "機械装置",
-        "車両・船舶",
-        "土地",
-        "負債の部合計",
-        "支払手形",
-        "買掛金",
-        "個人借入金",
-        "その他借入金",
-        "純資産の部合計",
-        "代表者への報酬",
-        "代表者への支払利息",
-        "代表者への賃借料",
-        "代表者への貸付金",
-        "代表者からの借入金",
-        "代表者への仮払金",
-        "代表者からの仮受金",
-        "インターネットバンキング 有",
-        "インターネットバンキング 無",
-        "ファームバンキング 有",
-        "ファームバンキング 無",
-        "役員又は役員報酬額の異動 有",
-        "役員又は役員報酬額の異動 無",
+    using A = MainAccount;
+    static const std::pair<MainAccount, const char*> accounts[] = {
+        {A::Sales, "売上（収入）高"},
+        {A::SideSales, "上記のうち兼業売上（収入）高"},
+        {A::CostOfSales, "売上（収入）原価"},
+        {A::OpeningStock, "期首棚卸高"},
+        {A::Purchases, "原材料費（仕入高）"},
+        {A::Labour, "労務費"},
+        {A::Subcontracting, "外注費"},
+        {A::ClosingStock, "期末棚卸高"},
+        {A::CostDepreciation, "減価償却費（売上原価）"},
+        {A::CostRentAndTaxes, "地代家賃・租税公課（売上原価）"},
+        {A::GrossProfit, "売上（収入）総利益"},
+        {A::OfficersPay, "役員報酬"},
+        {A::StaffPay, "従業員給料"},
+        {A::Entertainment, "交際費"},
+        {A::SellingDepreciation, "減価償却費（販管費）"},
+        {A::SellingRentAndTaxes, "地代家賃・租税公課（販管費）"},
+        {A::OperatingProfit, "営業損益"},
+        {A::InterestPaid, "支払利息割引料"},
+        {A::PretaxProfit, "税引前当期損益"},
+        {A::Assets, "資産の部合計"},
+        {A::CashAndDeposits, "現金預金"},
+        {A::NotesReceivable, "受取手形"},
+        {A::AccountsReceivable, "売掛金"},
+        {A::Inventories, "棚卸資産（未成工事支出金）"},
+        {A::LoansReceivable, "貸付金"},
+        {A::Buildings, "建物"},
+        {A::Machinery, "機械装置"},
+        {A::Vehicles, "車両・船舶"},
+        {A::Land, "土地"},
+        {A::Liabilities, "負債の部合計"},
+        {A::NotesPayable, "支払手形"},
+        {A::AccountsPayable, "買掛金"},
+        {A::PersonalBorrowings, "個人借入金"},
+        {A::OtherBorrowings, "その他借入金"},
+        {A::NetAssets, "純資産の部合計"},
+        {A::RepresentativePay, "代表者への報酬"},
+        {A::RepresentativeInterest, "代表者への支払利息"},
+        {A::RepresentativeRent, "代表者への賃借料"},
+        {A::LentToRepresentative, "代表者への貸付金"},
+        {A::BorrowedFromRepresentative, "代表者からの借入金"},
+        {A::AdvancedToRepresentative, "代表者への仮払金"},
+        {A::ReceivedFromRepresentative, "代表者からの仮受金"},
+        {A::InternetBankingYes, "インターネットバンキング 有"},
+        {A::InternetBankingNo, "インターネットバンキング 無"},
+        {A::FirmBankingYes, "ファームバンキング 有"},
+        {A::FirmBankingNo, "ファームバンキング 無"},
+        {A::OfficerChangeYes, "役員又は役員報酬額の異動 有"},
+        {A::OfficerChangeNo, "役員又は役員報酬額の異動 無"},
     };
     RecordLayout l;
     l.section = 30;
-    int number = 1;
-    for (const char* caption : captions) {
-        if (number == 43)
-            ++number; // the code box
-        l.integers.append({box(number++), QString::fromUtf8(caption)});
-    }
+    for (const auto& [account, caption] : accounts)
+        l.integers.append({textBox(int(account)), QString::fromUtf8(caption)});
     return l;
 }
 
@@ -201,15 +113,15 @@ RecordLayout businessForm() {
     RecordLayout l;
     l.section = 40;
     for (int row = 1; row <= 3; ++row) {
-        l.texts.append({box(2 * row - 1), QStringLiteral("兼業種目 %1行目").arg(row)});
-        l.texts.append({box(2 * row), QStringLiteral("兼業割合 %1行目").arg(row)});
+        l.texts.append({textBox(2 * row - 1), QStringLiteral("兼業種目 %1行目").arg(row)});
+        l.texts.append({textBox(2 * row), QStringLiteral("兼業割合 %1行目").arg(row)});
     }
     for (int line = 1; line <= 7; ++line)
-        l.texts.append({box(6 + line), QStringLiteral("事業内容の特異性 %1行目").arg(line)});
+        l.texts.append({textBox(6 + line), QStringLiteral("事業内容の特異性 %1行目").arg(line)});
     for (int line = 1; line <= 12; ++line)
-        l.texts.append({box(13 + line), QStringLiteral("主な設備等の状況 %1行目").arg(line)});
-    l.texts.append({box(26), QStringLiteral("現金売上")});
-    l.texts.append({box(27), QStringLiteral("掛売上")});
+        l.texts.append({textBox(13 + line), QStringLiteral("主な設備等の状況 %1行目").arg(line)});
+    l.texts.append({textBox(26), QStringLiteral("現金売上")});
+    l.texts.append({textBox(27), QStringLiteral("掛売上")});
     return l;
 }
 
@@ -249,12 +161,12 @@ RecordLayout settlementAndBooks() {
                                 "関与状況 源泉徴収関係事務"})
         l.texts.append({{}, QString::fromUtf8(caption)});
     for (qsizetype i = 0; i < l.texts.size(); ++i)
-        l.texts[i].box = box(int(i) + 1);
+        l.texts[i].box = textBox(int(i) + 1);
     return l;
 }
 
 // 17 月別の売上高等の状況, 18 当期の営業成績の概要: nine texts, then the monthly table's
-// 14 rows × 9 columns column by column, cell (r, c) from Text((c − 1) × 14 + r).
+// 14 rows × 9 columns column by column, each cell from the box of its number.
 RecordLayout monthlyTable() {
     RecordLayout l;
     l.section = 60;
@@ -270,12 +182,12 @@ RecordLayout monthlyTable() {
     static const char* const columns[] = {"売上金額 1",   "売上金額 2", "仕入金額 1",
                                           "仕入金額 2",   "外注費",     "人件費",
                                           "源泉徴収税額", "第8列",      "従事員数"};
-    for (int c = 1; c <= 9; ++c) {
-        for (int r = 1; r <= 14; ++r) {
-            const QString row = r == 13   ? QStringLiteral("計")
-                                : r == 14 ? QStringLiteral("前期の実績")
-                                          : QStringLiteral("%1行目").arg(r);
-            l.integers.append({box((c - 1) * 14 + r),
+    for (int c = 1; c <= monthlytable::columns; ++c) {
+        for (int r = 1; r <= monthlytable::rows; ++r) {
+            const QString row = r == monthlytable::totalRow      ? QStringLiteral("計")
+                                : r == monthlytable::previousRow ? QStringLiteral("前期の実績")
+                                                                 : QStringLiteral("%1行目").arg(r);
+            l.integers.append({textBox(monthlytable::cell(r, c)),
                                QString::fromUtf8(columns[c - 1]) + QLatin1Char(' ') + row});
         }
     }
@@ -285,7 +197,7 @@ RecordLayout monthlyTable() {
 // The calendar month shown on each of the monthly table's twelve rows.
 RecordLayout monthOrderLayout() {
     RecordLayout l;
-    for (int row = 1; row <= 12; ++row)
+    for (int row = 1; row <= monthlytable::monthRows; ++row)
         l.integers.append({{}, QStringLiteral("%1行目の月").arg(row)});
     return l;
 }
@@ -293,9 +205,10 @@ RecordLayout monthOrderLayout() {
 const std::map<int, RecordLayout>& all() {
     static const std::map<int, RecordLayout> table = [] {
         std::map<int, RecordLayout> t;
+        for (const sectionframes::SectionFrame& frame : sectionframes::described())
+            t.emplace(frame.section, frameLayout(frame));
         for (RecordLayout l :
-             {businessDescription(), branchesAndTrade(), employees(), computers(), accounting(),
-              shareholders(), mainAccounts(), businessForm(), settlementAndBooks(), monthlyTable()})
+             {mainAccounts(), businessForm(), settlementAndBooks(), monthlyTable()})
             t.emplace(l.section, std::move(l));
         return t;
     }();

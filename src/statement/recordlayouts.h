@@ -15,6 +15,8 @@ struct RecordField {
 
 // The fields of one record file in file order: all texts, then all integers. Every
 // file ends with the filler lines "予備1" … "予備12", which are written and never read.
+// The files of Form2's sections (21 … 26) take their fields from the sections'
+// description (sectionfields.cpp).
 struct RecordLayout {
     int section = 0; // 21 … 60; 0 for the month order file
     QList<RecordField> texts;

@@ -3,6 +3,7 @@
 #include "form/formpictures.h"
 
 #include "datafile/numbers.h"
+#include "recordboxes.h"
 #include "recordsaving.h"
 #include "sectionfile.h"
 
@@ -86,9 +87,7 @@ QString RecordScreen::savedForm(const QString& box, const QString& text,
 }
 
 QStringList RecordScreen::fieldBoxes() const {
-    QStringList boxes = m_layout.boxes();
-    boxes.removeAll(QString());
-    return boxes;
+    return recordboxes::of(m_layout);
 }
 
 std::optional<qint32> RecordScreen::companyCode() const {
@@ -96,10 +95,7 @@ std::optional<qint32> RecordScreen::companyCode() const {
 }
 
 void RecordScreen::clearBoxes() {
-    for (const RecordField& field : m_layout.texts)
-        setText(field.box, QString());
-    for (const RecordField& field : m_layout.integers)
-        setText(field.box, QString());
+    recordboxes::clear(*this, m_layout);
 }
 
 QString RecordScreen::shownInteger(const QString& box, qint32 value) const {
@@ -123,32 +119,19 @@ void RecordScreen::loadRecord() {
     m_record = loaded;
     showRecord();
     afterLoad();
-    // The fields the file lacks stay empty, rather than showing a 0 it never held.
-    const QStringList boxes = m_layout.boxes();
-    for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
-        if (!boxes.at(i).isEmpty())
-            setText(boxes.at(i), QString());
+    recordboxes::emptyUnheld(*this, m_layout, result);
     m_loaded = loadedsection::taken(*code, result, loaded, typedRecord());
     recordsaving::tellIfDamaged(result);
 }
 
 void RecordScreen::showRecord() {
-    for (qsizetype i = 0; i < m_layout.texts.size(); ++i)
-        setText(m_layout.texts.at(i).box, m_record.texts.at(i));
-    for (qsizetype i = 0; i < m_layout.integers.size(); ++i) {
-        const QString& box = m_layout.integers.at(i).box;
-        setText(box, shownInteger(box, m_record.integers.at(i)));
-    }
+    recordboxes::show(*this, m_layout, m_record, [this](const QString& box, qint32 value) {
+        return shownInteger(box, value);
+    });
 }
 
 SectionRecord RecordScreen::typedRecord() const {
-    SectionRecord typed = SectionRecord::emptyFor(m_layout);
-    for (qsizetype i = 0; i < m_layout.texts.size(); ++i)
-        typed.texts[i] = text(m_layout.texts.at(i).box);
-    // A box that cannot be read gives 0 for its field alone.
-    for (qsizetype i = 0; i < m_layout.integers.size(); ++i)
-        typed.integers[i] = readInteger(text(m_layout.integers.at(i).box));
-    return typed;
+    return recordboxes::typed(*this, m_layout);
 }
 
 void RecordScreen::saveRecord() {

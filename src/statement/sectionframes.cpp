@@ -31,8 +31,8 @@ Qt::Alignment alignmentOf(const FrameItem& item) {
 Control controlOf(const FrameItem& item, QSize markSize) {
     const QString name = QString::fromLatin1(item.name);
     const QString caption = QString::fromUtf8(item.caption);
-    QRect geometry(item.x, item.y, item.width, item.height);
-    if (item.width == 0 && item.height == 0)
+    QRect geometry = item.geometry;
+    if (geometry.width() == 0 && geometry.height() == 0)
         geometry.setSize(markSize);
     Control c;
     switch (item.kind) {
@@ -65,9 +65,7 @@ Control controlOf(const FrameItem& item, QSize markSize) {
 const QList<SectionFrame>& all() {
     static const QList<SectionFrame> frames = [] {
         QList<SectionFrame> list;
-        for (const SectionFrame& f : sectionsOneToThree())
-            list.append(f);
-        for (const SectionFrame& f : sectionsFourToSix())
+        for (const SectionFrame& f : described())
             list.append(f);
         return list;
     }();
@@ -106,6 +104,21 @@ QList<Control> frameControls(const SectionFrame& frame) {
         list.append(c);
     }
     return list;
+}
+
+const FrameItem* fieldOf(const QString& box) {
+    for (const SectionFrame& frame : all())
+        for (const FrameItem& item : frame.items)
+            if (item.isField() && box == QLatin1String(item.name))
+                return &item;
+    return nullptr;
+}
+
+const FrameItem* tallyItem(const SectionFrame& frame, Tally tally) {
+    for (const FrameItem& item : frame.items)
+        if (item.tally == tally)
+            return &item;
+    return nullptr;
 }
 
 } // namespace gaikyo::sectionframes

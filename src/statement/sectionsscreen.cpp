@@ -1,6 +1,7 @@
 #include "sectionsscreen.h"
 
 #include "datafile/numbers.h"
+#include "recordboxes.h"
 #include "recordsaving.h"
 #include "screen/messages.h"
 #include "screen/screennames.h"
@@ -21,38 +22,54 @@ constexpr int descriptionSection = 21;
 constexpr int branchesSection = 22;
 constexpr int employeesSection = 23;
 
-// Amounts and head counts shown with digit-group commas (zero as nothing); every other
-// integer box shows plain decimal.
-bool showsGrouped(const QString& box) {
-    static const QSet<QString> grouped{
-        QStringLiteral("Text58"),  QStringLiteral("Text38"), // 2: trade amounts
-        QStringLiteral("Text87"),  QStringLiteral("Text86"), // 3: every head count
-        QStringLiteral("Text89"),  QStringLiteral("Text88"), QStringLiteral("Text91"),
-        QStringLiteral("Text90"),  QStringLiteral("Text92"), QStringLiteral("Text94"),
-        QStringLiteral("Text107"), // 5: 当期課税売上高
-    };
-    return grouped.contains(box);
-}
-
-// Section 3's five rows of head counts (常勤役員 and rows 2 to 5), and their 計.
-const QStringList& employeeRows() {
-    static const QStringList rows{QStringLiteral("Text87"), QStringLiteral("Text86"),
-                                  QStringLiteral("Text89"), QStringLiteral("Text88"),
-                                  QStringLiteral("Text91")};
-    return rows;
-}
-const QString totalBox = QStringLiteral("Text90");
+using sectionframes::FrameItem;
+using sectionframes::Tally;
 
 // The boxes that feed a section's file, whose unsaved values the screen watches.
 QStringList sectionBoxes(int section) {
-    QStringList boxes = layouts::section(section).boxes();
-    boxes.removeAll(QString());
-    return boxes;
+    return recordboxes::of(layouts::section(section));
+}
+
+const SectionFrame& employeesFrame() {
+    return sectionframes::forSection(employeesSection);
+}
+
+// Section 3's control with the given part in 計.
+QString tallyBox(Tally tally) {
+    return QString::fromLatin1(sectionframes::tallyItem(employeesFrame(), tally)->name);
+}
+
+// Where section 3's record keeps 計 among its integers.
+qsizetype sumField() {
+    return sectionframes::tallyItem(employeesFrame(), Tally::Sum)->place - 1;
 }
 
 bool fits(qint64 value) {
     return value >= std::numeric_limits<qint32>::min() &&
            value <= std::numeric_limits<qint32>::max();
+}
+
+// The sum of section 3's counted head counts.
+qint64 countedTotal(const SectionRecord& record) {
+    qint64 total = 0;
+    for (const FrameItem& item : employeesFrame().items)
+        if (item.tally == Tally::Counted)
+            total += record.integers.at(item.place - 1);
+    return total;
+}
+
+// Sums section 3's counted head counts into its 計. When the sum is too large to save,
+// the user is told so and false comes back.
+bool sumEmployees(SectionRecord& record) {
+    const qint64 total = countedTotal(record);
+    if (!fits(total)) {
+        messages::warn(recordsaving::saveTitle(),
+                       QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。"
+                                      "各行の人数を確かめてください。"));
+        return false;
+    }
+    record.integers[sumField()] = static_cast<qint32>(total);
+    return true;
 }
 
 } // namespace
@@ -115,7 +132,7 @@ void SectionsScreen::defineActions(const SectionFrame& frame) {
     });
     if (section == employeesSection) {
         onClick(QString::fromLatin1(frame.saveButton), [this] { saveEmployees(); });
-        onClick(QStringLiteral("Command24"), [this] { showTotal(); });
+        onClick(tallyBox(Tally::Button), [this] { showTotal(); });
         return;
     }
     onClick(QString::fromLatin1(frame.saveButton), [this, section, &frame] {
@@ -184,11 +201,7 @@ void SectionsScreen::showSection(const SectionFrame& shown) {
 }
 
 void SectionsScreen::clearSection(int section) {
-    const RecordLayout& layout = layouts::section(section);
-    for (const RecordField& field : layout.texts)
-        setText(field.box, QString());
-    for (const RecordField& field : layout.integers)
-        setText(field.box, QString());
+    recordboxes::clear(*this, layouts::section(section));
 }
 
 void SectionsScreen::loadSection(int section) {
@@ -209,37 +222,31 @@ void SectionsScreen::loadSection(int section) {
         m_records.at(section) = loaded;
     if (result.outcome != FileLoad::Outcome::Missing || section == descriptionSection)
         showRecord(section);
-    const QStringList boxes = layouts::section(section).boxes();
     if (result.damaged())
-        for (qsizetype i = recordsaving::fieldsHeld(result, boxes.size()); i < boxes.size(); ++i)
-            if (!boxes.at(i).isEmpty())
-                setText(boxes.at(i), QString());
+        recordboxes::emptyUnheld(*this, layouts::section(section), result);
     m_loaded[section] = loadedsection::taken(*code, result, loaded, typedRecord(section));
     recordsaving::tellIfDamaged(result);
 }
 
 void SectionsScreen::showRecord(int section) {
-    const RecordLayout& layout = layouts::section(section);
-    const SectionRecord& record = m_records.at(section);
-    for (qsizetype i = 0; i < layout.texts.size(); ++i)
-        setText(layout.texts.at(i).box, record.texts.at(i));
-    for (qsizetype i = 0; i < layout.integers.size(); ++i)
-        showInteger(layout.integers.at(i).box, record.integers.at(i));
+    recordboxes::show(*this, layouts::section(section), m_records.at(section), integerText());
+}
+
+recordboxes::IntegerText SectionsScreen::integerText() {
+    // Amounts and head counts show digit-group commas (0 as nothing); every other integer
+    // shows plain decimal.
+    return [](const QString& box, qint32 value) {
+        const FrameItem* field = sectionframes::fieldOf(box);
+        return field && field->groupsDigits ? groupedDisplay(value) : plainDecimal(value);
+    };
 }
 
 void SectionsScreen::showInteger(const QString& box, qint32 value) {
-    setText(box, showsGrouped(box) ? groupedDisplay(value) : plainDecimal(value));
+    setText(box, integerText()(box, value));
 }
 
 SectionRecord SectionsScreen::typedRecord(int section) const {
-    const RecordLayout& layout = layouts::section(section);
-    SectionRecord record = SectionRecord::emptyFor(layout);
-    for (qsizetype i = 0; i < layout.texts.size(); ++i)
-        record.texts[i] = text(layout.texts.at(i).box);
-    // A box that cannot be read gives 0 for that field alone.
-    for (qsizetype i = 0; i < layout.integers.size(); ++i)
-        record.integers[i] = readInteger(text(layout.integers.at(i).box));
-    return record;
+    return recordboxes::typed(*this, layouts::section(section));
 }
 
 void SectionsScreen::fillRecord(int section) {
@@ -258,37 +265,18 @@ bool SectionsScreen::writeRecord(int section) {
     if (code) {
         // Whatever was saved to the file since the load and not changed here stays.
         QSet<qsizetype> derived;
-        for (qsizetype i = 0; i < layout.integers.size(); ++i)
-            if (section == employeesSection && layout.integers.at(i).box == totalBox)
-                derived.insert(layout.texts.size() + i);
+        if (section == employeesSection)
+            derived.insert(layout.texts.size() + sumField());
         const loadedsection::Plan plan = loadedsection::merge(
             m_loaded[section], *code, layout, record, derived, recordsaving::saveTitle());
         if (plan.kind == loadedsection::Plan::Kind::Refused)
             return false;
         record = plan.record;
-        if (section == employeesSection && !plan.fromStored.isEmpty()) {
-            qint64 total = 0;
-            for (qsizetype i = 0; i < layout.integers.size(); ++i)
-                if (employeeRows().contains(layout.integers.at(i).box))
-                    total += record.integers.at(i);
-            if (!fits(total)) {
-                messages::warn(recordsaving::saveTitle(),
-                               QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。"
-                                              "各行の人数を確かめてください。"));
-                return false;
-            }
-            for (qsizetype i = 0; i < layout.integers.size(); ++i)
-                if (layout.integers.at(i).box == totalBox)
-                    record.integers[i] = static_cast<qint32>(total);
-        }
+        if (section == employeesSection && !plan.fromStored.isEmpty() && !sumEmployees(record))
+            return false;
         // The boxes show what the file keeps of the other side's save.
-        for (const qsizetype field : plan.fromStored) {
-            if (field < layout.texts.size())
-                setText(layout.texts.at(field).box, record.texts.at(field));
-            else
-                showInteger(layout.integers.at(field - layout.texts.size()).box,
-                            record.integers.at(field - layout.texts.size()));
-        }
+        for (const qsizetype field : plan.fromStored)
+            recordboxes::showField(*this, layout, record, field, integerText());
     }
     if (!recordsaving::saveOrWarn(code, layout, record)) {
         m_loaded[section].askIfDeleted = false;
@@ -300,46 +288,34 @@ bool SectionsScreen::writeRecord(int section) {
     return true;
 }
 
-qint64 SectionsScreen::employeeTotal() const {
-    qint64 total = 0;
-    for (const QString& row : employeeRows())
-        total += readInteger(text(row));
-    return total;
-}
-
 void SectionsScreen::showTotal() {
-    const qint64 total = employeeTotal();
+    // What cannot be read counts as 0 and shows as nothing.
+    const SectionRecord typed = typedRecord(employeesSection);
+    const qint64 total = countedTotal(typed);
     if (!fits(total)) {
         messages::warn(QStringLiteral("計"),
                        QStringLiteral("人数の合計が大きすぎて「計」を出せません。各行の人数を確かめ"
                                       "てください。"));
         return;
     }
-    showInteger(totalBox, static_cast<qint32>(total));
-    for (const QString& row : employeeRows())
-        showInteger(row, readInteger(text(row)));
+    showInteger(tallyBox(Tally::Sum), static_cast<qint32>(total));
+    for (const FrameItem& item : employeesFrame().items)
+        if (item.tally == Tally::Counted)
+            showInteger(QString::fromLatin1(item.name), typed.integers.at(item.place - 1));
 }
 
 void SectionsScreen::saveEmployees() {
-    const qint64 total = employeeTotal();
-    if (!fits(total)) {
-        messages::warn(
-            recordsaving::saveTitle(),
-            QStringLiteral("「計」の人数の合計が大きすぎるため登録できません。各行の人数を"
-                           "確かめてください。"));
-        return;
-    }
-    fillRecord(employeesSection);
     // The saved 計 is always the sum of the saved rows, whatever the box held.
-    const RecordLayout& layout = layouts::section(employeesSection);
-    SectionRecord& record = m_records.at(employeesSection);
-    for (qsizetype i = 0; i < layout.integers.size(); ++i)
-        if (layout.integers.at(i).box == totalBox)
-            record.integers[i] = static_cast<qint32>(total);
+    SectionRecord typed = typedRecord(employeesSection);
+    if (!sumEmployees(typed))
+        return;
+    m_records.at(employeesSection) = typed;
     if (!writeRecord(employeesSection))
         return;
-    for (qsizetype i = 0; i < layout.integers.size(); ++i)
-        showInteger(layout.integers.at(i).box, record.integers.at(i));
+    // The boxes show the saved head counts and 計.
+    const RecordLayout& layout = layouts::section(employeesSection);
+    for (qsizetype field = layout.texts.size(); field < layout.fieldCount(); ++field)
+        recordboxes::showField(*this, layout, m_records.at(employeesSection), field, integerText());
     markLoaded(sectionBoxes(employeesSection));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loadedsection.h"
+#include "recordboxes.h"
 #include "screen/screen.h"
 #include "sectionframes.h"
 #include "sectionrecord.h"
@@ -42,6 +43,8 @@ private:
     void showTotal();                                           // Command24 "計"
     void showRecord(int section);
     void showInteger(const QString& box, qint32 value);
+    // How the sections' integer fields show in their boxes.
+    static recordboxes::IntegerText integerText();
 
     void fillRecord(int section);
     // What the section's boxes would save now.
@@ -49,7 +52,6 @@ private:
     // Merges the section's record into its file as it is now and writes it; says why
     // when it cannot.
     bool writeRecord(int section);
-    qint64 employeeTotal() const;
     std::optional<qint32> companyCode() const;
     // The section whose file a box feeds (21 … 26), or 0.
     static int sectionOf(const QString& box);

@@ -1,26 +1,20 @@
 #include "taxaccountantscreen.h"
 
+#include "screen/boxnames.h"
 #include "screen/screennames.h"
 
 namespace gaikyo {
-
-namespace {
-
-QString box(int number) {
-    return QStringLiteral("Text%1").arg(number);
-}
-
-} // namespace
 
 TaxAccountantScreen::TaxAccountantScreen(Application& app)
     : RecordScreen(app, screens::taxAccountant, QStringLiteral("税理士等"), QSize(703, 359), 50,
                    QStringLiteral("Text44")) {
     // Boxes for words switch the input method to hiragana; hours and marks do not.
     const auto words = [this](int number, int x, int y, int width) {
-        addBox(box(number), QRect(x, y, width, 19), Qt::AlignLeft).inputMode = InputMode::Hiragana;
+        addBox(textBox(number), QRect(x, y, width, 19), Qt::AlignLeft).inputMode =
+            InputMode::Hiragana;
     };
     const auto centred = [this](int number, int x, int y, int width, InputMode mode) {
-        addBox(box(number), QRect(x, y, width, 19), Qt::AlignHCenter).inputMode = mode;
+        addBox(textBox(number), QRect(x, y, width, 19), Qt::AlignHCenter).inputMode = mode;
     };
     // 13 決済日等の状況: 締切日 and 決済日 of 売上, 仕入, 外注費, 給料.
     for (int row = 0; row < 4; ++row)
@@ -62,11 +56,11 @@ TaxAccountantScreen::TaxAccountantScreen(Application& app)
     // down each of their columns, then item 16.
     QStringList order;
     for (int number = 1; number <= 25; ++number)
-        order.append(box(number));
+        order.append(textBox(number));
     for (int number : {36, 37, 42, 38, 39, 43, 40, 41})
-        order.append(box(number));
+        order.append(textBox(number));
     for (int number = 26; number <= 35; ++number)
-        order.append(box(number));
+        order.append(textBox(number));
     setBoxOrder(order);
 }
 

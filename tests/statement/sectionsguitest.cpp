@@ -113,35 +113,48 @@ private Q_SLOTS:
         QCOMPARE(widget<QLineEdit>(window, "Text91")->text(), QString());
     }
 
-    // What the widgets take from the tables: limits, alignment, input mode, captions.
-    void widgetsFollowTheTables() {
+    // What the widgets take from the description: every box of a frame inside the frame's
+    // group box where its control puts it, with its limit, alignment and input mode.
+    void widgetsFollowTheDescription() {
         test::SectionsProgram program;
         WindowManager windows(program.app);
         program.handOver(7);
         ScreenWindow* window = windows.window(screens::sections);
+        Screen* form = program.app.screen(screens::sections);
 
         auto* line = widget<QLineEdit>(window, "Text1");
-        QCOMPARE(line->maxLength(), 9);
-        QCOMPARE(line->property("inputMode").toString(), QStringLiteral("hiragana"));
         QTest::keyClicks(line, QStringLiteral("abcdefghijkl"));
         QCOMPARE(line->text(), QStringLiteral("abcdefghi"));
-        QCOMPARE(program.app.screen(screens::sections)->text(QStringLiteral("Text1")),
-                 QStringLiteral("abcdefghi"));
-
-        QCOMPARE(widget<QLineEdit>(window, "Text200")->maxLength(), 2);
-        QCOMPARE(widget<QLineEdit>(window, "Text7")->maxLength(), 3);
-        QCOMPARE(widget<QLineEdit>(window, "Text140")->maxLength(), 6);
-        QVERIFY(widget<QLineEdit>(window, "Text58")->alignment() & Qt::AlignRight);
-        QVERIFY(widget<QLineEdit>(window, "Text46")->alignment() & Qt::AlignHCenter);
-        QVERIFY(widget<QLabel>(window, "Text56")->alignment() & Qt::AlignHCenter);
+        QCOMPARE(form->text(QStringLiteral("Text1")), QStringLiteral("abcdefghi"));
         QCOMPARE(widget<QLabel>(window, "Text93")->text().count(QLatin1Char('\n')), 12);
-        QCOMPARE(widget<QGroupBox>(window, "Frame2")->geometry(), QRect(16, 8, 441, 449));
-        QCOMPARE(widget<QPushButton>(window, "Command12")->geometry(), QRect(480, 184, 185, 25));
-        // A box inside a frame sits where the table puts it within the frame.
-        QCOMPARE(widget<QLineEdit>(window, "Text107")->parentWidget(),
-                 widget<QGroupBox>(window, "Frame4"));
-        QCOMPARE(widget<QLineEdit>(window, "Text107")->geometry(), QRect(208, 248, 153, 25));
         QVERIFY(!widget<QLineEdit>(window, "Text8")->isVisible());
+
+        for (const SectionFrame& s : sectionframes::all()) {
+            auto* frame = widget<QGroupBox>(window, s.frame);
+            QCOMPARE(frame->geometry(), s.frameGeometry);
+            QCOMPARE(widget<QPushButton>(window, s.sectionButton)->geometry(),
+                     form->control(QString::fromLatin1(s.sectionButton)).geometry);
+            for (const sectionframes::FrameItem& item : s.items) {
+                const Control& c = form->control(QString::fromLatin1(item.name));
+                if (item.kind == sectionframes::ItemKind::Caption) {
+                    QCOMPARE(widget<QLabel>(window, item.name)->alignment() &
+                                 Qt::AlignHorizontal_Mask,
+                             c.alignment & Qt::AlignHorizontal_Mask);
+                    continue;
+                }
+                if (!item.isField())
+                    continue;
+                auto* edit = widget<QLineEdit>(window, item.name);
+                QCOMPARE(edit->parentWidget(), frame);
+                QCOMPARE(edit->geometry(), c.geometry);
+                QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask,
+                         c.alignment & Qt::AlignHorizontal_Mask);
+                if (item.maxLength > 0)
+                    QCOMPARE(edit->maxLength(), item.maxLength);
+                QCOMPARE(edit->property("inputMode").toString() == QStringLiteral("hiragana"),
+                         item.hiragana);
+            }
+        }
     }
 };
 

@@ -5,8 +5,10 @@
 #include "statement/recordlayouts.h"
 #include "statement/sectionframes.h"
 
+#include <QMap>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 
 using namespace gaikyo;
 using sectionframes::SectionFrame;
@@ -58,10 +60,17 @@ private Q_SLOTS:
             names.insert(c.name);
         }
 
+        QRect previousButton;
         for (const SectionFrame& s : sectionframes::all()) {
             const Control& button = form->control(name(s.sectionButton));
             QCOMPARE(button.kind, ControlKind::Button);
-            QCOMPARE(button.geometry, QRect(480, s.sectionButtonY, 185, 25));
+            // The section buttons stand in one column, in the statement's order, right of
+            // every frame.
+            QVERIFY(button.geometry.top() > previousButton.bottom());
+            QCOMPARE(button.geometry.left(),
+                     previousButton.isNull() ? button.geometry.left() : previousButton.left());
+            QVERIFY(button.geometry.left() > form->control(name(s.frame)).geometry.right());
+            previousButton = button.geometry;
             QCOMPARE(button.text, form->text(name(s.frame)));
             // Only section 1 shows in a new window, and nothing is loaded.
             QCOMPARE(form->isVisible(name(s.frame)), s.section == 21);
@@ -81,113 +90,104 @@ private Q_SLOTS:
                 }
             QCOMPARE(frameBoxes, fieldBoxes);
 
+            // "クリア", "ＤＡＴＡ" and "登録実行" side by side along the frame's foot.
             const struct {
                 const char* name;
                 QString caption;
-                int x, width;
-            } row[] = {{s.clearButton, QStringLiteral("クリア"), s.clearX, 65},
-                       {s.dataButton, QStringLiteral("ＤＡＴＡ"), s.dataX, 65},
-                       {s.saveButton, QStringLiteral("登録実行"), s.saveX, 137}};
+            } row[] = {{s.clearButton, QStringLiteral("クリア")},
+                       {s.dataButton, QStringLiteral("ＤＡＴＡ")},
+                       {s.saveButton, QStringLiteral("登録実行")}};
+            QRect previous;
             for (const auto& b : row) {
                 const Control& c = form->control(name(b.name));
                 QCOMPARE(c.text, b.caption);
                 QCOMPARE(c.frame, name(s.frame));
-                QCOMPARE(c.geometry, QRect(b.x, s.buttonsY, b.width, 25));
+                if (!previous.isNull()) {
+                    QCOMPARE(c.geometry.top(), previous.top());
+                    QVERIFY(c.geometry.left() >= previous.right()); // neighbours may share a border
+                }
+                QVERIFY(c.geometry.right() < s.frameGeometry.width());
+                previous = c.geometry;
             }
         }
     }
 
-    // A sample of the controls with their place, size, alignment and font.
-    void controls_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<double>("points");
-        const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
-        QTest::newRow("frame 1") << "Frame1"
-                                 << "" << QRect(16, 16, 329, 249) << "１．事業内容" << left << 0.0;
-        QTest::newRow("frame of section 4")
-            << "Frame5"
-            << "" << QRect(16, 8, 409, 457) << "４．電子計算機の利用状況" << left << 0.0;
-        QTest::newRow("frame of section 5")
-            << "Frame4"
-            << "" << QRect(16, 8, 425, 345) << "５．経理の状況" << left << 0.0;
-        QTest::newRow("section 6 button")
-            << "Command12"
-            << "" << QRect(480, 184, 185, 25) << "６．株主又は株式所有異動の有無" << left << 9.0;
-        QTest::newRow("line 5") << "Text5"
-                                << "Frame1" << QRect(16, 160, 289, 25) << "" << left << 0.0;
-        QTest::newRow("stacked caption")
-            << "Text29"
-            << "Frame2" << QRect(16, 120, 25, 73) << "(2)\n子\n会\n社" << left << 0.0;
-        QTest::newRow("spaced caption")
-            << "Text56"
-            << "Frame2" << QRect(192, 216, 129, 25) << "商       品" << centre << 0.0;
-        QTest::newRow("small caption")
-            << "Text41"
-            << "Frame2" << QRect(320, 216, 97, 25) << "取引金額(千円)" << left << 9.75;
-        QTest::newRow("integer") << "Text58"
-                                 << "Frame2" << QRect(320, 240, 97, 25) << "" << right << 0.0;
-        QTest::newRow("mark of section 2")
-            << "Text46"
-            << "Frame2" << QRect(96, 192, 33, 25) << "" << centre << 0.0;
-        QTest::newRow("total button")
-            << "Command24"
-            << "Frame3" << QRect(56, 152, 97, 25) << "計" << centre << 0.0;
-        QTest::newRow("unit caption")
-            << "Text93"
-            << "Frame3" << QRect(24, 32, 33, 209)
-            << "(1)\n期\n末\n従\n業\n員\nの\n状\n況\n　　\n単\n位\n人" << centre << 0.0;
-        QTest::newRow("8.25 caption")
-            << "Text84"
-            << "Frame3" << QRect(56, 176, 97, 33) << "計のうち代表\n者家族数" << centre << 8.25;
-        QTest::newRow("mark of section 3")
-            << "Text98"
-            << "Frame3" << QRect(184, 240, 33, 33) << "" << centre << 0.0;
-        QTest::newRow("mark of section 4")
-            << "Text207"
-            << "Frame5" << QRect(112, 32, 25, 25) << "" << centre << 0.0;
-        QTest::newRow("left-aligned integer")
-            << "Text201"
-            << "Frame5" << QRect(256, 224, 113, 25) << "" << left << 0.0;
-        QTest::newRow("mixed brackets")
-            << "Text221"
-            << "Frame5" << QRect(24, 248, 137, 25) << "(6）市販会計ソフトの名称" << left << 9.0;
-        QTest::newRow("right-aligned caption")
-            << "Text147"
-            << "Frame4" << QRect(120, 104, 41, 25) << "毎月" << right << 0.0;
-        QTest::newRow("centred text") << "Text151"
-                                      << "Frame4" << QRect(240, 104, 25, 25) << "" << centre << 0.0;
-        QTest::newRow("ideographic spaces")
-            << "Text148"
-            << "Frame4" << QRect(16, 104, 105, 49) << "（2）試算表の\n　　作成状況" << left << 0.0;
-        QTest::newRow("section 5 integer")
-            << "Text107"
-            << "Frame4" << QRect(208, 248, 153, 25) << "" << right << 0.0;
-        QTest::newRow("mark of section 6")
-            << "Text109"
-            << "Frame6" << QRect(160, 32, 25, 25) << "" << centre << 0.0;
-        QTest::newRow("section 6 save")
-            << "Command10"
-            << "Frame6" << QRect(232, 72, 137, 25) << "登録実行" << centre << 0.0;
-    }
-    void controls() {
-        QFETCH(QString, control);
-        QFETCH(QString, frame);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, caption);
-        QFETCH(int, alignment);
-        QFETCH(double, points);
+    // Every control of a frame as its entry describes it: a box without a size takes the
+    // frame's mark size; without a told alignment integers stand right, marks and
+    // buttons centred, the rest left.
+    void controlsFollowTheDescription() {
+        using sectionframes::ItemAlign;
+        using sectionframes::ItemKind;
         test::SectionsProgram program;
-        const Control& c = program.app.screen(screens::sections)->control(control);
-        QCOMPARE(c.frame, frame);
-        QCOMPARE(c.geometry, geometry);
-        QCOMPARE(c.text, caption);
-        if (c.kind != ControlKind::Frame && c.kind != ControlKind::Button)
-            QCOMPARE(int(c.alignment & Qt::AlignHorizontal_Mask), alignment);
-        QCOMPARE(c.font.points, points);
+        Screen* form = program.app.screen(screens::sections);
+        for (const SectionFrame& s : sectionframes::all()) {
+            const Control& frame = form->control(name(s.frame));
+            QCOMPARE(frame.kind, ControlKind::Frame);
+            QCOMPARE(frame.geometry, s.frameGeometry);
+            QCOMPARE(frame.text, QString::fromUtf8(s.sectionCaption));
+            QCOMPARE(form->control(name(s.sectionButton)).font.points, s.sectionButtonPoints);
+            for (const sectionframes::FrameItem& item : s.items) {
+                const Control& c = form->control(name(item.name));
+                QCOMPARE(c.frame, name(s.frame));
+                const bool markSized = item.geometry.size() == QSize(0, 0);
+                QCOMPARE(c.geometry,
+                         markSized ? QRect(item.geometry.topLeft(), s.markSize) : item.geometry);
+                QCOMPARE(c.kind, item.isField()                   ? ControlKind::TextBox
+                                 : item.kind == ItemKind::Caption ? ControlKind::Label
+                                 : item.kind == ItemKind::Button  ? ControlKind::Button
+                                                                  : ControlKind::Line);
+                QCOMPARE(c.text, item.isField() ? QString() : QString::fromUtf8(item.caption));
+                if (item.isField())
+                    QCOMPARE(c.background, QColor(192, 255, 255));
+                QCOMPARE(c.font.points, item.points);
+                QCOMPARE(c.maxLength, item.maxLength);
+                QCOMPARE(c.inputMode == InputMode::Hiragana, item.hiragana);
+                const Qt::Alignment told[] = {Qt::Alignment(), Qt::AlignLeft, Qt::AlignHCenter,
+                                              Qt::AlignRight};
+                const Qt::Alignment byKind =
+                    item.kind == ItemKind::Integer ? Qt::AlignRight
+                    : item.kind == ItemKind::Mark || item.kind == ItemKind::Button
+                        ? Qt::AlignHCenter
+                        : Qt::AlignLeft;
+                QCOMPARE(c.alignment & Qt::AlignHorizontal_Mask,
+                         item.align == ItemAlign::Auto ? byKind : told[int(item.align)]);
+            }
+        }
+    }
+
+    // Each section's fields: their places in the file run 1, 2 … among the texts and among
+    // the integers; every field has a name for messages; only integers group digits or
+    // count toward 計, and section 3 alone has a 計, with its button.
+    void description() {
+        using sectionframes::ItemKind;
+        using sectionframes::Tally;
+        for (const SectionFrame& s : sectionframes::all()) {
+            QList<int> textPlaces, integerPlaces;
+            QMap<Tally, int> tallies;
+            for (const sectionframes::FrameItem& item : s.items) {
+                ++tallies[item.tally];
+                if (!item.isField()) {
+                    QVERIFY(item.tally == Tally::None || item.kind == ItemKind::Button);
+                    continue;
+                }
+                QVERIFY2(*item.message, item.name);
+                const bool integer = item.kind == ItemKind::Integer;
+                (integer ? integerPlaces : textPlaces).append(item.place);
+                QVERIFY2(integer || (!item.groupsDigits && item.tally == Tally::None), item.name);
+            }
+            for (QList<int>* places : {&textPlaces, &integerPlaces}) {
+                std::sort(places->begin(), places->end());
+                for (qsizetype i = 0; i < places->size(); ++i)
+                    QCOMPARE(places->at(i), int(i) + 1);
+            }
+            const RecordLayout& layout = layouts::section(s.section);
+            QCOMPARE(layout.texts.size(), textPlaces.size());
+            QCOMPARE(layout.integers.size(), integerPlaces.size());
+            const bool employees = s.section == 23;
+            QCOMPARE(tallies.value(Tally::Sum), employees ? 1 : 0);
+            QCOMPARE(tallies.value(Tally::Button), employees ? 1 : 0);
+            QCOMPARE(tallies.value(Tally::Counted), employees ? 5 : 0);
+        }
     }
 
     // What the user can type into a box.
