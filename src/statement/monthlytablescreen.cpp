@@ -61,7 +61,7 @@ MonthlyTableScreen::MonthlyTableScreen(Application& app)
     onClick(monthButton, [this] { showMonthOrder(); });
     onClick(monthStep, [this] { click(monthButton); });
     onClick(importButton, [this] {
-        bookimport::importMonthlyTable(*this, {&cellBox, &monthLabel});
+        bookimport::importMonthlyTable(*this, &monthLabel);
     });
 }
 
