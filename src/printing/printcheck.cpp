@@ -206,20 +206,19 @@ QList<QStringList> facilityLinesWithoutRoom(const ItemValues& values) {
 // that holds the whole by less than one 千円 for each box summed (and for the whole).
 // A difference no larger than the number of boxes summed says nothing about the figures.
 struct Difference {
-    qint64 sum = 0;   // what the boxes add up to
-    qint64 whole = 0; // the box that holds the whole
-    int terms = 0;    // the boxes summed
+    qint64 first = 0; // the figures compared, in the order the messages name them
+    qint64 second = 0;
+    int terms = 0; // the boxes summed
 
-    qint64 gap() const { return qAbs(sum - whole); }
-    bool onlyCutOff() const { return sum != whole && gap() <= terms; }
-    bool real() const { return sum != whole && !onlyCutOff(); }
+    qint64 gap() const { return qAbs(first - second); }
+    bool onlyCutOff() const { return first != second && gap() <= terms; }
+    bool real() const { return first != second && !onlyCutOff(); }
 };
 
 // 17's 計 of the two 売上 sub-columns (the sum of the months as the boxes show them)
 // against 7's 売上（収入）高.
-Difference salesDifference(const ItemValues& values) {
+Difference salesDifference(const PrintData& d) {
     using namespace monthlytable;
-    const PrintData& d = values.data();
     Difference diff{qint64(d.integer(60, monthlyTableField(totalRow, SalesFirst))) +
                         qint64(d.integer(60, monthlyTableField(totalRow, SalesSecond))),
                     mainAccount(d, MainAccount::Sales), 0};
@@ -232,24 +231,27 @@ Difference salesDifference(const ItemValues& values) {
     return diff;
 }
 
+// 7's 資産の部合計 against 負債の部合計 and 純資産の部合計.
+Difference balanceDifference(const PrintData& d) {
+    return {mainAccount(d, MainAccount::Assets),
+            qint64(mainAccount(d, MainAccount::Liabilities)) +
+                qint64(mainAccount(d, MainAccount::NetAssets)),
+            2};
+}
+
+// 7's 売上（収入）総利益 against 売上（収入）高 less 売上（収入）原価.
+Difference grossProfitDifference(const PrintData& d) {
+    return {mainAccount(d, MainAccount::GrossProfit),
+            qint64(mainAccount(d, MainAccount::Sales)) -
+                qint64(mainAccount(d, MainAccount::CostOfSales)),
+            2};
+}
+
 QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
-    const Difference diff = salesDifference(values);
+    const Difference diff = salesDifference(values.data());
     if (!diff.real())
         return {};
-    return {{amount(diff.sum), amount(diff.whole)}};
-}
-
-QList<QStringList> salesCutOff(const ItemValues& values) {
-    const Difference diff = salesDifference(values);
-    if (!diff.onlyCutOff())
-        return {};
-    return {{amount(diff.sum), amount(diff.whole), amount(diff.gap())}};
-}
-
-Difference balanceDifference(const PrintData& d) {
-    return {qint64(mainAccount(d, MainAccount::Liabilities)) +
-                qint64(mainAccount(d, MainAccount::NetAssets)),
-            mainAccount(d, MainAccount::Assets), 2};
+    return {{amount(diff.first), amount(diff.second)}};
 }
 
 QList<QStringList> balanceSheet(const ItemValues& values) {
@@ -257,21 +259,8 @@ QList<QStringList> balanceSheet(const ItemValues& values) {
     const Difference diff = balanceDifference(d);
     if (!diff.real())
         return {};
-    return {{amount(diff.whole), amount(mainAccount(d, MainAccount::Liabilities)),
-             amount(mainAccount(d, MainAccount::NetAssets)), amount(diff.sum)}};
-}
-
-QList<QStringList> balanceSheetCutOff(const ItemValues& values) {
-    const Difference diff = balanceDifference(values.data());
-    if (!diff.onlyCutOff())
-        return {};
-    return {{amount(diff.whole), amount(diff.sum), amount(diff.gap())}};
-}
-
-Difference grossProfitDifference(const PrintData& d) {
-    return {qint64(mainAccount(d, MainAccount::Sales)) -
-                qint64(mainAccount(d, MainAccount::CostOfSales)),
-            mainAccount(d, MainAccount::GrossProfit), 2};
+    return {{amount(diff.first), amount(mainAccount(d, MainAccount::Liabilities)),
+             amount(mainAccount(d, MainAccount::NetAssets)), amount(diff.second)}};
 }
 
 QList<QStringList> grossProfitOfSales(const ItemValues& values) {
@@ -279,15 +268,17 @@ QList<QStringList> grossProfitOfSales(const ItemValues& values) {
     const Difference diff = grossProfitDifference(d);
     if (!diff.real())
         return {};
-    return {{amount(diff.whole), amount(mainAccount(d, MainAccount::Sales)),
-             amount(mainAccount(d, MainAccount::CostOfSales)), amount(diff.sum)}};
+    return {{amount(diff.first), amount(mainAccount(d, MainAccount::Sales)),
+             amount(mainAccount(d, MainAccount::CostOfSales)), amount(diff.second)}};
 }
 
-QList<QStringList> grossProfitCutOff(const ItemValues& values) {
-    const Difference diff = grossProfitDifference(values.data());
+// Both figures and the gap, where the cut-off alone makes it.
+template <Difference (*of)(const PrintData&)>
+QList<QStringList> cutOffOnly(const ItemValues& values) {
+    const Difference diff = of(values.data());
     if (!diff.onlyCutOff())
         return {};
-    return {{amount(diff.whole), amount(diff.sum), amount(diff.gap())}};
+    return {{amount(diff.first), amount(diff.second), amount(diff.gap())}};
 }
 
 QList<QStringList> officersWithoutPay(const ItemValues& values) {
@@ -360,15 +351,15 @@ const QList<Rule>& rules() {
          QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円と、【7 "
                         "主要科目】売上（収入）高 %2 千円の差 %3 千円は、千円未満切捨てによる差"
                         "です。"),
-         salesCutOff},
+         cutOffOnly<salesDifference>},
         {Pages::Front,
          QStringLiteral("【7 主要科目】資産の部合計 %1 千円と、負債の部合計と純資産の部合計の和 "
                         "%2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
-         balanceSheetCutOff},
+         cutOffOnly<balanceDifference>},
         {Pages::Front,
          QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円と、売上（収入）高から売上（収入）"
                         "原価を引いた %2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
-         grossProfitCutOff},
+         cutOffOnly<grossProfitDifference>},
         {Pages::Front,
          QStringLiteral("【3 期末従業員等の状況】常勤役員が %1 人いますが、【7 "
                         "主要科目】役員報酬が 0 です。"),
