@@ -276,7 +276,8 @@ void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row)) {
         for (int row = 1; row <= monthRows; ++row)
             sum += readInteger(screen.text(textBox(cell(row, column))));
         if (sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max())
-            screen.setText(textBox(cell(totalRow, column)), groupedDisplay(static_cast<qint32>(sum)));
+            screen.setText(textBox(cell(totalRow, column)),
+                           groupedDisplay(static_cast<qint32>(sum)));
         else
             tooLarge.append(QString::number(column));
     }

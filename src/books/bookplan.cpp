@@ -237,7 +237,8 @@ public:
         g.guessed = g.guessed || node.sectionGuessed;
         for (const int key : node.unreadableKeys)
             g.partsUnreadable.insert(key);
-        if (field.id == fieldId(MainAccount::Purchases) && m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
+        if (field.id == fieldId(MainAccount::Purchases) &&
+            m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
             node.section != AccountSection::Manufacturing) {
             add(purchasesOutside, value);
             anyPurchasesOutside = true;
@@ -314,22 +315,30 @@ public:
                                                  : manufacturingRows.value(booktable::balanceKey);
             const qint64 bought = purchasesOutside.value(booktable::balanceKey);
             if (manufacturing)
-                compute(
-                    MainAccount::CostOfSales,
-                    {{1, yen(MainAccount::OpeningStock)}, {1, made}, {1, bought}, {-1, yen(MainAccount::ClosingStock)}},
-                    QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
+                compute(MainAccount::CostOfSales,
+                        {{1, yen(MainAccount::OpeningStock)},
+                         {1, made},
+                         {1, bought},
+                         {-1, yen(MainAccount::ClosingStock)}},
+                        QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
             else
                 compute(MainAccount::CostOfSales,
-                        {{1, yen(MainAccount::OpeningStock)}, {1, bought}, {-1, yen(MainAccount::ClosingStock)}},
+                        {{1, yen(MainAccount::OpeningStock)},
+                         {1, bought},
+                         {-1, yen(MainAccount::ClosingStock)}},
                         QStringLiteral("計算：期首棚卸高＋仕入高－期末棚卸高"));
         }
-        if (!has(MainAccount::GrossProfit) && has(MainAccount::Sales) && has(MainAccount::CostOfSales))
-            compute(MainAccount::GrossProfit, {{1, yen(MainAccount::Sales)}, {-1, yen(MainAccount::CostOfSales)}},
+        if (!has(MainAccount::GrossProfit) && has(MainAccount::Sales) &&
+            has(MainAccount::CostOfSales))
+            compute(MainAccount::GrossProfit,
+                    {{1, yen(MainAccount::Sales)}, {-1, yen(MainAccount::CostOfSales)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
         workOutTotals(has, yen);
         netAssetsBeforeProfit(has, yen);
-        if (!has(MainAccount::NetAssets) && has(MainAccount::Assets) && has(MainAccount::Liabilities))
-            compute(MainAccount::NetAssets, {{1, yen(MainAccount::Assets)}, {-1, yen(MainAccount::Liabilities)}},
+        if (!has(MainAccount::NetAssets) && has(MainAccount::Assets) &&
+            has(MainAccount::Liabilities))
+            compute(MainAccount::NetAssets,
+                    {{1, yen(MainAccount::Assets)}, {-1, yen(MainAccount::Liabilities)}},
                     QStringLiteral("計算：資産の部合計－負債の部合計"));
         checkIdentities(has, yen);
         for (const MainAccount account : {MainAccount::OperatingProfit, MainAccount::PretaxProfit,
@@ -361,7 +370,8 @@ public:
             return total;
         };
         const auto present = [&](StatementPart p) { return parts.accounts.value(p) > 0; };
-        if (!(has(MainAccount::OperatingProfit) && has(MainAccount::PretaxProfit) && has(MainAccount::Assets) && has(MainAccount::Liabilities)) &&
+        if (!(has(MainAccount::OperatingProfit) && has(MainAccount::PretaxProfit) &&
+              has(MainAccount::Assets) && has(MainAccount::Liabilities)) &&
             !parts.unplaced.isEmpty()) {
             workedOutWhyNot = QStringLiteral("どの区分かわからない科目（%1）があり、計算できない")
                                   .arg(joinedNames(parts.unplaced));
@@ -411,8 +421,9 @@ public:
                          bookstructure::yenText(netAssets), bookstructure::yenText(afterTax));
         // The file's own gross profit, where it has one, must be the accounts' as well.
         if (gathered(MainAccount::GrossProfit).total &&
-            !near(yen(MainAccount::GrossProfit), -sum({StatementPart::Sales, StatementPart::CostOfSales,
-                                             StatementPart::Manufacturing}))) {
+            !near(yen(MainAccount::GrossProfit),
+                  -sum({StatementPart::Sales, StatementPart::CostOfSales,
+                        StatementPart::Manufacturing}))) {
             workedOutWhyNot = QStringLiteral("科目から計算した売上総利益がファイルの売上総利益と"
                                              "合わない");
             return;
@@ -430,16 +441,17 @@ public:
             const QString checked =
                 open ? byBalance : QStringLiteral("（ファイルの利益の行で確認）");
             if (present(StatementPart::Expenses))
-                workedOut(MainAccount::OperatingProfit, operating, QStringLiteral("売上－原価－販管費の科目"),
-                          checked);
-            workedOut(MainAccount::PretaxProfit, pretax, QStringLiteral("営業損益±営業外・特別損益の科目"),
-                      checked);
+                workedOut(MainAccount::OperatingProfit, operating,
+                          QStringLiteral("売上－原価－販管費の科目"), checked);
+            workedOut(MainAccount::PretaxProfit, pretax,
+                      QStringLiteral("営業損益±営業外・特別損益の科目"), checked);
         }
         if (open || closed) {
             const QString checked =
                 open ? byBalance : QStringLiteral("（資産＝負債＋純資産で確認）");
             workedOut(MainAccount::Assets, assets, QStringLiteral("資産の科目の合計"), checked);
-            workedOut(MainAccount::Liabilities, liabilities, QStringLiteral("負債の科目の合計"), checked);
+            workedOut(MainAccount::Liabilities, liabilities, QStringLiteral("負債の科目の合計"),
+                      checked);
         }
     }
 
@@ -451,14 +463,16 @@ public:
         Gathered& net = boxes[fieldId(MainAccount::NetAssets)];
         if (!net.total || !has(MainAccount::Assets) || !has(MainAccount::Liabilities))
             return;
-        const qint64 beyond = yen(MainAccount::Assets) - yen(MainAccount::Liabilities) - yen(MainAccount::NetAssets);
+        const qint64 beyond =
+            yen(MainAccount::Assets) - yen(MainAccount::Liabilities) - yen(MainAccount::NetAssets);
         if (bookstructure::agrees({{0, beyond}}, {{0, 0}}, 3, m_book.unitYen) ||
             !bookstructure::agrees({{0, beyond}}, {{0, yearProfit}}, 3, m_book.unitYen) ||
             !yearProfitKnown)
             return;
         net.total.reset();
         net.partNames.clear();
-        net.computed = Amounts{{booktable::balanceKey, yen(MainAccount::Assets) - yen(MainAccount::Liabilities)}};
+        net.computed = Amounts{
+            {booktable::balanceKey, yen(MainAccount::Assets) - yen(MainAccount::Liabilities)}};
         net.computedHow =
             QStringLiteral("計算：資産の部合計－負債の部合計（ファイルの「%1」は当期の"
                            "損益を含まないため）")
@@ -474,20 +488,30 @@ public:
         const auto caption = [&](MainAccount account) {
             return m_mapping.field(fieldId(account)).caption;
         };
-        if (has(MainAccount::Assets) && has(MainAccount::Liabilities) && has(MainAccount::NetAssets) &&
-            !near(yen(MainAccount::Assets), yen(MainAccount::Liabilities) + yen(MainAccount::NetAssets)))
+        if (has(MainAccount::Assets) && has(MainAccount::Liabilities) &&
+            has(MainAccount::NetAssets) &&
+            !near(yen(MainAccount::Assets),
+                  yen(MainAccount::Liabilities) + yen(MainAccount::NetAssets)))
             plan.disagreements.append(
                 QStringLiteral("「%1」%2が、「%3」%4と「%5」%6を足した金額と合いません。")
-                    .arg(caption(MainAccount::Assets), bookstructure::yenText(yen(MainAccount::Assets)),
-                         caption(MainAccount::Liabilities), bookstructure::yenText(yen(MainAccount::Liabilities)),
-                         caption(MainAccount::NetAssets), bookstructure::yenText(yen(MainAccount::NetAssets))));
-        if (has(MainAccount::Sales) && has(MainAccount::CostOfSales) && has(MainAccount::GrossProfit) &&
-            !near(yen(MainAccount::Sales) - yen(MainAccount::CostOfSales), yen(MainAccount::GrossProfit)))
+                    .arg(caption(MainAccount::Assets),
+                         bookstructure::yenText(yen(MainAccount::Assets)),
+                         caption(MainAccount::Liabilities),
+                         bookstructure::yenText(yen(MainAccount::Liabilities)),
+                         caption(MainAccount::NetAssets),
+                         bookstructure::yenText(yen(MainAccount::NetAssets))));
+        if (has(MainAccount::Sales) && has(MainAccount::CostOfSales) &&
+            has(MainAccount::GrossProfit) &&
+            !near(yen(MainAccount::Sales) - yen(MainAccount::CostOfSales),
+                  yen(MainAccount::GrossProfit)))
             plan.disagreements.append(
                 QStringLiteral("「%1」%2から「%3」%4を引いた金額が、「%5」%6と合いません。")
-                    .arg(caption(MainAccount::Sales), bookstructure::yenText(yen(MainAccount::Sales)),
-                         caption(MainAccount::CostOfSales), bookstructure::yenText(yen(MainAccount::CostOfSales)),
-                         caption(MainAccount::GrossProfit), bookstructure::yenText(yen(MainAccount::GrossProfit))));
+                    .arg(caption(MainAccount::Sales),
+                         bookstructure::yenText(yen(MainAccount::Sales)),
+                         caption(MainAccount::CostOfSales),
+                         bookstructure::yenText(yen(MainAccount::CostOfSales)),
+                         caption(MainAccount::GrossProfit),
+                         bookstructure::yenText(yen(MainAccount::GrossProfit))));
     }
 
     // Whether one of the file's profit lines (経常利益, 税引前当期純利益 …) is what the

@@ -11,8 +11,8 @@ namespace gaikyo::columnmemory {
 
 namespace {
 
-using booktable::ColumnChoice;
 using booklayout::headingSearchRows;
+using booktable::ColumnChoice;
 using booktable::Kind;
 
 // The rows below the heading that show whether a column holds figures.
