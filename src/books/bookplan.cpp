@@ -73,6 +73,8 @@ QString listedAmount(qint64 yen, bool credit) {
 
 class Planner {
 public:
+    using enum MainAccount;
+
     Planner(const Book& book, const Structure& structure, const AccountMapping& mapping)
         : m_book(book), m_s(structure), m_mapping(mapping) {}
 
@@ -237,7 +239,7 @@ public:
         g.guessed = g.guessed || node.sectionGuessed;
         for (const int key : node.unreadableKeys)
             g.partsUnreadable.insert(key);
-        if (field.id == fieldId(MainAccount::Purchases) &&
+        if (field.id == fieldId(Purchases) &&
             m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
             node.section != AccountSection::Manufacturing) {
             add(purchasesOutside, value);
@@ -310,39 +312,28 @@ public:
             g.computedHow = how;
         };
         const bool manufacturing = manufacturingRow || anyManufacturing;
-        if (!has(MainAccount::CostOfSales) && (manufacturing || anyPurchasesOutside)) {
+        if (!has(CostOfSales) && (manufacturing || anyPurchasesOutside)) {
             const qint64 made = manufacturingRow ? manufacturingRow->value(booktable::balanceKey)
                                                  : manufacturingRows.value(booktable::balanceKey);
             const qint64 bought = purchasesOutside.value(booktable::balanceKey);
             if (manufacturing)
-                compute(MainAccount::CostOfSales,
-                        {{1, yen(MainAccount::OpeningStock)},
-                         {1, made},
-                         {1, bought},
-                         {-1, yen(MainAccount::ClosingStock)}},
+                compute(CostOfSales,
+                        {{1, yen(OpeningStock)}, {1, made}, {1, bought}, {-1, yen(ClosingStock)}},
                         QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
             else
-                compute(MainAccount::CostOfSales,
-                        {{1, yen(MainAccount::OpeningStock)},
-                         {1, bought},
-                         {-1, yen(MainAccount::ClosingStock)}},
+                compute(CostOfSales, {{1, yen(OpeningStock)}, {1, bought}, {-1, yen(ClosingStock)}},
                         QStringLiteral("計算：期首棚卸高＋仕入高－期末棚卸高"));
         }
-        if (!has(MainAccount::GrossProfit) && has(MainAccount::Sales) &&
-            has(MainAccount::CostOfSales))
-            compute(MainAccount::GrossProfit,
-                    {{1, yen(MainAccount::Sales)}, {-1, yen(MainAccount::CostOfSales)}},
+        if (!has(GrossProfit) && has(Sales) && has(CostOfSales))
+            compute(GrossProfit, {{1, yen(Sales)}, {-1, yen(CostOfSales)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
         workOutTotals(has, yen);
         netAssetsBeforeProfit(has, yen);
-        if (!has(MainAccount::NetAssets) && has(MainAccount::Assets) &&
-            has(MainAccount::Liabilities))
-            compute(MainAccount::NetAssets,
-                    {{1, yen(MainAccount::Assets)}, {-1, yen(MainAccount::Liabilities)}},
+        if (!has(NetAssets) && has(Assets) && has(Liabilities))
+            compute(NetAssets, {{1, yen(Assets)}, {-1, yen(Liabilities)}},
                     QStringLiteral("計算：資産の部合計－負債の部合計"));
         checkIdentities(has, yen);
-        for (const MainAccount account : {MainAccount::OperatingProfit, MainAccount::PretaxProfit,
-                                          MainAccount::Assets, MainAccount::Liabilities})
+        for (const MainAccount account : {OperatingProfit, PretaxProfit, Assets, Liabilities})
             if (!has(account))
                 plan.notes.append(
                     QStringLiteral("「%1」はファイルに合計の行がなく、%2ため取り込みません。")
@@ -370,8 +361,7 @@ public:
             return total;
         };
         const auto present = [&](StatementPart p) { return parts.accounts.value(p) > 0; };
-        if (!(has(MainAccount::OperatingProfit) && has(MainAccount::PretaxProfit) &&
-              has(MainAccount::Assets) && has(MainAccount::Liabilities)) &&
+        if (!(has(OperatingProfit) && has(PretaxProfit) && has(Assets) && has(Liabilities)) &&
             !parts.unplaced.isEmpty()) {
             workedOutWhyNot = QStringLiteral("どの区分かわからない科目（%1）があり、計算できない")
                                   .arg(joinedNames(parts.unplaced));
@@ -420,10 +410,9 @@ public:
                     .arg(bookstructure::yenText(assets), bookstructure::yenText(liabilities),
                          bookstructure::yenText(netAssets), bookstructure::yenText(afterTax));
         // The file's own gross profit, where it has one, must be the accounts' as well.
-        if (gathered(MainAccount::GrossProfit).total &&
-            !near(yen(MainAccount::GrossProfit),
-                  -sum({StatementPart::Sales, StatementPart::CostOfSales,
-                        StatementPart::Manufacturing}))) {
+        if (gathered(GrossProfit).total &&
+            !near(yen(GrossProfit), -sum({StatementPart::Sales, StatementPart::CostOfSales,
+                                          StatementPart::Manufacturing}))) {
             workedOutWhyNot = QStringLiteral("科目から計算した売上総利益がファイルの売上総利益と"
                                              "合わない");
             return;
@@ -441,17 +430,16 @@ public:
             const QString checked =
                 open ? byBalance : QStringLiteral("（ファイルの利益の行で確認）");
             if (present(StatementPart::Expenses))
-                workedOut(MainAccount::OperatingProfit, operating,
-                          QStringLiteral("売上－原価－販管費の科目"), checked);
-            workedOut(MainAccount::PretaxProfit, pretax,
-                      QStringLiteral("営業損益±営業外・特別損益の科目"), checked);
+                workedOut(OperatingProfit, operating, QStringLiteral("売上－原価－販管費の科目"),
+                          checked);
+            workedOut(PretaxProfit, pretax, QStringLiteral("営業損益±営業外・特別損益の科目"),
+                      checked);
         }
         if (open || closed) {
             const QString checked =
                 open ? byBalance : QStringLiteral("（資産＝負債＋純資産で確認）");
-            workedOut(MainAccount::Assets, assets, QStringLiteral("資産の科目の合計"), checked);
-            workedOut(MainAccount::Liabilities, liabilities, QStringLiteral("負債の科目の合計"),
-                      checked);
+            workedOut(Assets, assets, QStringLiteral("資産の科目の合計"), checked);
+            workedOut(Liabilities, liabilities, QStringLiteral("負債の科目の合計"), checked);
         }
     }
 
@@ -460,19 +448,17 @@ public:
     // by just that profit, the box takes the assets less the liabilities instead.
     template <typename Has, typename Yen>
     void netAssetsBeforeProfit(const Has& has, const Yen& yen) {
-        Gathered& net = boxes[fieldId(MainAccount::NetAssets)];
-        if (!net.total || !has(MainAccount::Assets) || !has(MainAccount::Liabilities))
+        Gathered& net = boxes[fieldId(NetAssets)];
+        if (!net.total || !has(Assets) || !has(Liabilities))
             return;
-        const qint64 beyond =
-            yen(MainAccount::Assets) - yen(MainAccount::Liabilities) - yen(MainAccount::NetAssets);
+        const qint64 beyond = yen(Assets) - yen(Liabilities) - yen(NetAssets);
         if (bookstructure::agrees({{0, beyond}}, {{0, 0}}, 3, m_book.unitYen) ||
             !bookstructure::agrees({{0, beyond}}, {{0, yearProfit}}, 3, m_book.unitYen) ||
             !yearProfitKnown)
             return;
         net.total.reset();
         net.partNames.clear();
-        net.computed = Amounts{
-            {booktable::balanceKey, yen(MainAccount::Assets) - yen(MainAccount::Liabilities)}};
+        net.computed = Amounts{{booktable::balanceKey, yen(Assets) - yen(Liabilities)}};
         net.computedHow =
             QStringLiteral("計算：資産の部合計－負債の部合計（ファイルの「%1」は当期の"
                            "損益を含まないため）")
@@ -485,33 +471,22 @@ public:
         const auto near = [&](qint64 a, qint64 b) {
             return bookstructure::agrees({{0, a}}, {{0, b}}, 3, m_book.unitYen);
         };
-        const auto caption = [&](MainAccount account) {
-            return m_mapping.field(fieldId(account)).caption;
+        // 「資産の部合計」1,000円
+        const auto figure = [&](MainAccount account) {
+            return QStringLiteral("「%1」%2")
+                .arg(m_mapping.field(fieldId(account)).caption,
+                     bookstructure::yenText(yen(account)));
         };
-        if (has(MainAccount::Assets) && has(MainAccount::Liabilities) &&
-            has(MainAccount::NetAssets) &&
-            !near(yen(MainAccount::Assets),
-                  yen(MainAccount::Liabilities) + yen(MainAccount::NetAssets)))
+        if (has(Assets) && has(Liabilities) && has(NetAssets) &&
+            !near(yen(Assets), yen(Liabilities) + yen(NetAssets)))
             plan.disagreements.append(
-                QStringLiteral("「%1」%2が、「%3」%4と「%5」%6を足した金額と合いません。")
-                    .arg(caption(MainAccount::Assets),
-                         bookstructure::yenText(yen(MainAccount::Assets)),
-                         caption(MainAccount::Liabilities),
-                         bookstructure::yenText(yen(MainAccount::Liabilities)),
-                         caption(MainAccount::NetAssets),
-                         bookstructure::yenText(yen(MainAccount::NetAssets))));
-        if (has(MainAccount::Sales) && has(MainAccount::CostOfSales) &&
-            has(MainAccount::GrossProfit) &&
-            !near(yen(MainAccount::Sales) - yen(MainAccount::CostOfSales),
-                  yen(MainAccount::GrossProfit)))
+                QStringLiteral("%1が、%2と%3を足した金額と合いません。")
+                    .arg(figure(Assets), figure(Liabilities), figure(NetAssets)));
+        if (has(Sales) && has(CostOfSales) && has(GrossProfit) &&
+            !near(yen(Sales) - yen(CostOfSales), yen(GrossProfit)))
             plan.disagreements.append(
-                QStringLiteral("「%1」%2から「%3」%4を引いた金額が、「%5」%6と合いません。")
-                    .arg(caption(MainAccount::Sales),
-                         bookstructure::yenText(yen(MainAccount::Sales)),
-                         caption(MainAccount::CostOfSales),
-                         bookstructure::yenText(yen(MainAccount::CostOfSales)),
-                         caption(MainAccount::GrossProfit),
-                         bookstructure::yenText(yen(MainAccount::GrossProfit))));
+                QStringLiteral("%1から%2を引いた金額が、%3と合いません。")
+                    .arg(figure(Sales), figure(CostOfSales), figure(GrossProfit)));
     }
 
     // Whether one of the file's profit lines (経常利益, 税引前当期純利益 …) is what the
