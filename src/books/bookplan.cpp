@@ -16,6 +16,7 @@ using bookstructure::Role;
 using bookstructure::Structure;
 using booktable::Amounts;
 using booktable::Book;
+using enum MainAccount;
 
 // A box's figures as the file gives them.
 struct Gathered {
@@ -73,8 +74,6 @@ QString listedAmount(qint64 yen, bool credit) {
 
 class Planner {
 public:
-    using enum MainAccount;
-
     Planner(const Book& book, const Structure& structure, const AccountMapping& mapping)
         : m_book(book), m_s(structure), m_mapping(mapping) {}
 
