@@ -12,6 +12,7 @@ namespace gaikyo {
 namespace {
 
 using Section = AccountSection;
+using enum MainAccount;
 
 // One box and the accounts that fill it. Names are separated by "|"; a leading "-" takes
 // the account off. Totals are the file's own rows for the whole box.
@@ -52,99 +53,105 @@ constexpr const char* employeesPay =
 // 主要科目: the profit-and-loss boxes Text1 … Text19 and the balance-sheet boxes
 // Text20 … Text35.
 const Definition trialBalanceDefinitions[] = {
-    {1, "売上（収入）高", true, false, false, Section::Any, sales, salesTotals},
-    {3, "売上（収入）原価", false, false, false, Section::Any, "",
+    {fieldId(Sales), "売上（収入）高", true, false, false, Section::Any, sales, salesTotals},
+    {fieldId(CostOfSales), "売上（収入）原価", false, false, false, Section::Any, "",
      "売上原価|売上原価合計|売上原価計|完成工事原価"},
-    {4, "期首棚卸高", false, false, false, Section::Any,
+    {fieldId(OpeningStock), "期首棚卸高", false, false, false, Section::Any,
      "期首商品棚卸高|期首製品棚卸高|期首棚卸高|期首商品棚卸", ""},
     // 原材料費（仕入高）: the materials a manufacturer used (the rows of 材料費, below)
     // or the goods a merchant bought.
-    {5, "原材料費（仕入高）", false, false, false, Section::Any, purchases, ""},
+    {fieldId(Purchases), "原材料費（仕入高）", false, false, false, Section::Any, purchases, ""},
     // 労務費: the labour costs of the cost of sales (製造原価報告書 の 労務費). The form
     // asks for wages, salaries, bonuses and the employer's social insurance of the works;
     // 福利厚生費 (welfare) is no labour cost and stays out.
-    {6, "労務費", false, false, false, Section::CostOfSales,
+    {fieldId(Labour), "労務費", false, false, false, Section::CostOfSales,
      "労務費|賃金|給料|給料手当|給与手当|給与|雑給|賞与|賞与手当|従業員賞与|法定福利費|退職金|"
      "退職給付費用",
      ""},
     // 外注費 here is the outsourcing of the cost of sales, as the other boxes beside it;
     // one among 販売費及び一般管理費 has no box of item 7.
-    {7, "外注費", false, false, false, Section::CostOfSales, outsourcing, ""},
-    {8, "期末棚卸高", true, false, true, Section::Any,
+    {fieldId(Subcontracting), "外注費", false, false, false, Section::CostOfSales, outsourcing, ""},
+    {fieldId(ClosingStock), "期末棚卸高", true, false, true, Section::Any,
      "期末商品棚卸高|期末製品棚卸高|期末棚卸高|期末商品棚卸", ""},
     // Costs that the form asks for twice: once as part of the cost of sales (where the
     // books keep them under 売上原価 or 製造原価), once among 販売費及び一般管理費.
-    {9, "減価償却費（売上原価）", false, false, false, Section::CostOfSales, "減価償却費", ""},
-    {10, "地代家賃・租税公課（売上原価）", false, false, false, Section::CostOfSales,
-     "地代家賃|租税公課", ""},
-    {11, "売上（収入）総利益", true, false, false, Section::Any, "",
+    {fieldId(CostDepreciation), "減価償却費（売上原価）", false, false, false, Section::CostOfSales,
+     "減価償却費", ""},
+    {fieldId(CostRentAndTaxes), "地代家賃・租税公課（売上原価）", false, false, false,
+     Section::CostOfSales, "地代家賃|租税公課", ""},
+    {fieldId(GrossProfit), "売上（収入）総利益", true, false, false, Section::Any, "",
      "売上総利益|売上総利益金額|売上総損益|売上総損益金額|-売上総損失"},
-    {12, "役員報酬", false, false, false, Section::Any, officersPay, ""},
+    {fieldId(OfficersPay), "役員報酬", false, false, false, Section::Any, officersPay, ""},
     // 従業員給料: what employees are paid among 販売費及び一般管理費, 雑給 (part-time
     // staff) and 賞与 (bonuses) included.
-    {13, "従業員給料", false, false, false, Section::Other, employeesPay, ""},
-    {14, "交際費", false, false, false, Section::Any, "交際費|接待交際費", ""},
-    {15, "減価償却費（販管費）", false, false, false, Section::Other, "減価償却費", ""},
-    {16, "地代家賃・租税公課（販管費）", false, false, false, Section::Other, "地代家賃|租税公課",
-     ""},
-    {17, "営業損益", true, false, false, Section::Any, "",
+    {fieldId(StaffPay), "従業員給料", false, false, false, Section::Other, employeesPay, ""},
+    {fieldId(Entertainment), "交際費", false, false, false, Section::Any, "交際費|接待交際費", ""},
+    {fieldId(SellingDepreciation), "減価償却費（販管費）", false, false, false, Section::Other,
+     "減価償却費", ""},
+    {fieldId(SellingRentAndTaxes), "地代家賃・租税公課（販管費）", false, false, false,
+     Section::Other, "地代家賃|租税公課", ""},
+    {fieldId(OperatingProfit), "営業損益", true, false, false, Section::Any, "",
      "営業利益|営業損益|営業利益金額|営業損益金額|-営業損失"},
     // 支払利息割引料: interest paid and the discount on bills (today 手形売却損).
-    {18, "支払利息割引料", false, false, false, Section::Any,
+    {fieldId(InterestPaid), "支払利息割引料", false, false, false, Section::Any,
      "支払利息|支払利息割引料|支払利息及び割引料|手形売却損", ""},
-    {19, "税引前当期損益", true, false, false, Section::Any, "",
+    {fieldId(PretaxProfit), "税引前当期損益", true, false, false, Section::Any, "",
      "税引前当期純利益|税引前当期純損益|税引前当期純損益金額|税引前当期利益|税引前当期損益|"
      "-税引前当期純損失"},
-    {20, "資産の部合計", false, false, false, Section::Any, "",
+    {fieldId(Assets), "資産の部合計", false, false, false, Section::Any, "",
      "資産の部合計|資産合計|資産の部|資産"},
-    {21, "現金預金", false, false, false, Section::Any,
+    {fieldId(CashAndDeposits), "現金預金", false, false, false, Section::Any,
      "現金|小口現金|預金|普通預金|当座預金|定期預金|通知預金|定期積金|別段預金",
      "現金預金|現金及び預金|現金・預金|現金及び預金合計|現金預金合計"},
-    {22, "受取手形", false, false, false, Section::Any, "受取手形", ""},
-    {23, "売掛金", false, false, false, Section::Any, "売掛金", ""},
-    {24, "棚卸資産（未成工事支出金）", false, false, false, Section::Any,
+    {fieldId(NotesReceivable), "受取手形", false, false, false, Section::Any, "受取手形", ""},
+    {fieldId(AccountsReceivable), "売掛金", false, false, false, Section::Any, "売掛金", ""},
+    {fieldId(Inventories), "棚卸資産（未成工事支出金）", false, false, false, Section::Any,
      "商品|製品|仕掛品|原材料|材料|貯蔵品|半製品|未成工事支出金", "棚卸資産|棚卸資産合計"},
-    {25, "貸付金", false, false, false, Section::Any, "貸付金|短期貸付金|長期貸付金", ""},
-    {26, "建物", false, false, false, Section::Any, "建物|建物附属設備|建物付属設備", ""},
-    {27, "機械装置", false, false, false, Section::Any, "機械装置|機械及び装置", ""},
-    {28, "車両・船舶", false, false, false, Section::Any, "車両運搬具|船舶", ""},
-    {29, "土地", false, false, false, Section::Any, "土地", ""},
-    {30, "負債の部合計", true, false, false, Section::Any, "",
+    {fieldId(LoansReceivable), "貸付金", false, false, false, Section::Any,
+     "貸付金|短期貸付金|長期貸付金", ""},
+    {fieldId(Buildings), "建物", false, false, false, Section::Any,
+     "建物|建物附属設備|建物付属設備", ""},
+    {fieldId(Machinery), "機械装置", false, false, false, Section::Any, "機械装置|機械及び装置",
+     ""},
+    {fieldId(Vehicles), "車両・船舶", false, false, false, Section::Any, "車両運搬具|船舶", ""},
+    {fieldId(Land), "土地", false, false, false, Section::Any, "土地", ""},
+    {fieldId(Liabilities), "負債の部合計", true, false, false, Section::Any, "",
      "負債の部合計|負債合計|負債の部|負債"},
-    {31, "支払手形", true, false, false, Section::Any, "支払手形", ""},
-    {32, "買掛金", true, false, false, Section::Any, "買掛金", ""},
-    {33, "個人借入金", true, false, false, Section::Any, "役員借入金|代表者借入金", ""},
-    {34, "その他借入金", true, false, false, Section::Any, "借入金|短期借入金|長期借入金", ""},
-    {35, "純資産の部合計", true, false, false, Section::Any, "",
+    {fieldId(NotesPayable), "支払手形", true, false, false, Section::Any, "支払手形", ""},
+    {fieldId(AccountsPayable), "買掛金", true, false, false, Section::Any, "買掛金", ""},
+    {fieldId(PersonalBorrowings), "個人借入金", true, false, false, Section::Any,
+     "役員借入金|代表者借入金", ""},
+    {fieldId(OtherBorrowings), "その他借入金", true, false, false, Section::Any,
+     "借入金|短期借入金|長期借入金", ""},
+    {fieldId(NetAssets), "純資産の部合計", true, false, false, Section::Any, "",
      "純資産の部合計|純資産合計|純資産の部|純資産"},
 };
 
 const GroupDefinition trialBalanceGroups[] = {
     // The materials used: 期首材料棚卸高 ＋ 材料仕入高 − 期末材料棚卸高, as the 材料費
     // of a 製造原価報告書 adds them up.
-    {5, "材料費", ""},
+    {fieldId(Purchases), "材料費", ""},
     // 労務費 without 福利厚生費, as above.
-    {6, "労務費", "福利厚生費"},
+    {fieldId(Labour), "労務費", "福利厚生費"},
 };
 
 // 月別の売上高等: the first sub-column of 売上 (1) and of 仕入 (3), 外注費 (5), 人件費 (6),
 // 源泉徴収税額 (7, in yen).
 const Definition monthlyDefinitions[] = {
-    {1, "売上（収入）金額", true, false, false, Section::Any, sales, salesTotals},
-    {3, "仕入金額", false, false, false, Section::Any,
-     "仕入高|仕入|商品仕入高|当期商品仕入高|材料仕入高|当期材料仕入高|原材料仕入高|原材料費|"
-     "材料費|-仕入値引|-仕入値引高|-仕入戻し高|-仕入割戻|-仕入割戻高|-仕入値引及び戻し高",
-     ""},
-    {5, "外注費", false, false, false, Section::Any, outsourcing, ""},
+    {monthlytable::SalesFirst, "売上（収入）金額", true, false, false, Section::Any, sales,
+     salesTotals},
+    {monthlytable::PurchasesFirst, "仕入金額", false, false, false, Section::Any, purchases, ""},
+    {monthlytable::Subcontracting, "外注費", false, false, false, Section::Any, outsourcing, ""},
     // 人件費: the form's note asks for 「その月の俸給・給与及び賞与の支給総額（役員に対する
     // ものを含みます。）」: pay and bonuses of the month, officers included, wherever the
     // books keep them (販管費 or 製造原価). 法定福利費, 福利厚生費 and 退職金 are no pay
     // and stay out; a total of the books named 人件費 is therefore not taken as it stands.
-    {6, "人件費", false, false, false, Section::Any,
+    {monthlytable::Labour, "人件費", false, false, false, Section::Any,
      "役員報酬|役員給与|役員賞与|給料手当|給与手当|給料|給与|給料賃金|賃金|雑給|賞与|賞与手当|"
      "従業員賞与|従業員給与|従業員給料|俸給",
      ""},
-    {7, "源泉徴収税額", false, true, false, Section::Any, "源泉徴収税額", ""},
+    {monthlytable::WithholdingTax, "源泉徴収税額", false, true, false, Section::Any, "源泉徴収税額",
+     ""},
 };
 
 // What stays out of 人件費: the employer's social insurance, welfare and retirement pay.
@@ -152,8 +159,8 @@ constexpr const char* notPay = "法定福利費|福利厚生費|退職金|退職
                                "退職給付引当金繰入額|退職給与引当金繰入額|役員退職金";
 
 const GroupDefinition monthlyGroups[] = {
-    {6, "人件費", notPay},
-    {6, "労務費", notPay},
+    {monthlytable::Labour, "人件費", notPay},
+    {monthlytable::Labour, "労務費", notPay},
 };
 
 QStringList names(const char* list) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookstructure.h"
+#include "datafile/itemfields.h"
 
 #include <QList>
 #include <QSet>
@@ -9,6 +10,11 @@
 #include <optional>
 
 namespace gaikyo {
+
+// An item 7 box as a FormField's id.
+constexpr int fieldId(MainAccount account) {
+    return static_cast<int>(account);
+}
 
 // A box of the form that accounts fill.
 struct FormField {

@@ -6,7 +6,9 @@
 #include "bookstructure.h"
 #include "booktable.h"
 #include "columnmemory.h"
+#include "datafile/itemfields.h"
 #include "datafile/numbers.h"
+#include "screen/boxnames.h"
 #include "screen/columnchoice.h"
 #include "screen/filechooser.h"
 #include "screen/importconfirmation.h"
@@ -69,7 +71,7 @@ bool confirmAndFill(Screen& screen, const QString& title, const QString& fileNam
     importconfirmation::Request request{title,      fileName,           {},           plan.unmapped,
                                         plan.notes, plan.disagreements, plan.excluded};
     for (const bookplan::Fill& fill : plan.fills) {
-        const QString current = screen.text(fill.box).trimmed();
+        const QString current = screen.text(textBox(fill.box)).trimmed();
         request.lines.append({fill.field, bookplan::amountText(fill.value, fill.inYen),
                               fill.sources.join(QStringLiteral("＋")),
                               typedOver(current, fill.value) ? current : QString()});
@@ -78,8 +80,8 @@ bool confirmAndFill(Screen& screen, const QString& title, const QString& fileNam
     if (!answer.import)
         return false;
     for (const bookplan::Fill& fill : plan.fills)
-        if (answer.replaceTyped || !typedOver(screen.text(fill.box), fill.value))
-            screen.setText(fill.box, groupedDisplay(fill.value));
+        if (answer.replaceTyped || !typedOver(screen.text(textBox(fill.box)), fill.value))
+            screen.setText(textBox(fill.box), groupedDisplay(fill.value));
     return true;
 }
 
@@ -246,11 +248,12 @@ void importTrialBalance(Screen& screen) {
     run(screen, trialBalanceCaption, booktable::Kind::Balances, &bookplan::trialBalance);
 }
 
-void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes) {
+void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row)) {
+    using namespace monthlytable;
     // The rows follow the business year as the month labels show it.
     QList<int> rowMonths;
-    for (int row = 1; row <= 12; ++row)
-        rowMonths.append(readInteger(screen.text(boxes.monthLabel(row))));
+    for (int row = 1; row <= monthRows; ++row)
+        rowMonths.append(readInteger(screen.text(monthLabel(row))));
     for (int month = 1; month <= 12; ++month)
         if (!rowMonths.contains(month)) {
             messages::warn(monthlyTableCaption,
@@ -259,22 +262,22 @@ void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes) {
                                           "ください。"));
             return;
         }
-    const auto planner = [&rowMonths, &boxes](const Book& book,
-                                              const bookstructure::Structure& structure,
-                                              const AccountMapping& mapping) {
-        return bookplan::monthlyTable(book, structure, mapping, rowMonths, boxes.cell);
+    const auto planner = [&rowMonths](const Book& book, const bookstructure::Structure& structure,
+                                      const AccountMapping& mapping) {
+        return bookplan::monthlyTable(book, structure, mapping, rowMonths);
     };
     if (!run(screen, monthlyTableCaption, booktable::Kind::Months, planner))
         return;
     // 計 of the six money columns: the sum of the months as the boxes show them, as saving
     // sums it.
     QStringList tooLarge;
-    for (int column = 1; column <= 6; ++column) {
+    for (int column = SalesFirst; column <= Labour; ++column) {
         qint64 sum = 0;
-        for (int row = 1; row <= 12; ++row)
-            sum += readInteger(screen.text(boxes.cell(row, column)));
+        for (int row = 1; row <= monthRows; ++row)
+            sum += readInteger(screen.text(textBox(cell(row, column))));
         if (sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max())
-            screen.setText(boxes.cell(13, column), groupedDisplay(static_cast<qint32>(sum)));
+            screen.setText(textBox(cell(totalRow, column)),
+                           groupedDisplay(static_cast<qint32>(sum)));
         else
             tooLarge.append(QString::number(column));
     }

@@ -15,14 +15,9 @@ namespace gaikyo::bookimport {
 inline const QString trialBalanceCaption = QStringLiteral("試算表から取込");
 inline const QString monthlyTableCaption = QStringLiteral("推移表から取込");
 
-// The boxes of the monthly table, as its screen names them.
-struct MonthlyBoxes {
-    QString (*cell)(int row, int column); // row 13 holds 計
-    QString (*monthLabel)(int row);
-};
-
 // The button actions.
 void importTrialBalance(Screen& screen);
-void importMonthlyTable(Screen& screen, const MonthlyBoxes& boxes);
+// monthLabel: the box that shows the calendar month of a row of the table.
+void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row));
 
 } // namespace gaikyo::bookimport

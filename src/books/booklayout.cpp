@@ -10,8 +10,6 @@ namespace {
 
 using bookfigures::Figure;
 
-// Only the first rows are looked at for a heading: title lines come before it.
-constexpr qsizetype headingSearchRows = 100;
 // Rows enough to tell columns apart by their figures; more would only cost time.
 constexpr qsizetype sampledRows = 2000;
 // A rule holds only where it is shown by so many rows with figures of their own.

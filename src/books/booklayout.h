@@ -11,6 +11,10 @@
 // across, and amount columns told apart by what their figures add up to.
 namespace gaikyo::booklayout {
 
+// Only the first rows are looked at for the heading row: title lines come before it, and
+// a file whose heading is not among them has none.
+constexpr qsizetype headingSearchRows = 100;
+
 struct Table {
     QList<QStringList> rows;
     QList<qsizetype> lines;

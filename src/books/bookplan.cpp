@@ -16,19 +16,7 @@ using bookstructure::Role;
 using bookstructure::Structure;
 using booktable::Amounts;
 using booktable::Book;
-
-// The trial balance's boxes that follow from others where the file has no row for them.
-constexpr int salesBox = 1;
-constexpr int costOfSalesBox = 3;
-constexpr int openingStockBox = 4;
-constexpr int purchasesBox = 5;
-constexpr int closingStockBox = 8;
-constexpr int grossProfitBox = 11;
-constexpr int operatingBox = 17;
-constexpr int pretaxBox = 19;
-constexpr int assetsBox = 20;
-constexpr int liabilitiesBox = 30;
-constexpr int netAssetsBox = 35;
+using enum MainAccount;
 
 // A box's figures as the file gives them.
 struct Gathered {
@@ -91,6 +79,12 @@ public:
 
     Plan plan;
     QMap<int, Gathered> boxes;
+    // A box's figures as gathered so far, without adding the box.
+    const Gathered& gathered(MainAccount account) const {
+        static const Gathered nothing;
+        const auto it = boxes.constFind(fieldId(account));
+        return it == boxes.cend() ? nothing : *it;
+    }
     PartSums parts;
     // The manufacturing costs of the file: its 当期製品製造原価 row, or the sum of the
     // rows of its manufacturing section.
@@ -244,7 +238,8 @@ public:
         g.guessed = g.guessed || node.sectionGuessed;
         for (const int key : node.unreadableKeys)
             g.partsUnreadable.insert(key);
-        if (field.id == purchasesBox && m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
+        if (field.id == fieldId(Purchases) &&
+            m_mapping.kind() == AccountMapping::Kind::TrialBalance &&
             node.section != AccountSection::Manufacturing) {
             add(purchasesOutside, value);
             anyPurchasesOutside = true;
@@ -293,16 +288,17 @@ public:
     // its own for them. 営業損益, 税引前当期損益 and the balance-sheet totals would need
     // every account of the file, so they are taken only from the file's rows.
     void completeTrialBalance() {
-        const auto has = [&](int id) {
-            const Gathered g = boxes.value(id);
+        const auto has = [&](MainAccount account) {
+            const Gathered& g = gathered(account);
             return g.total || !g.partNames.isEmpty() || g.computed;
         };
-        const auto yen = [&](int id) -> qint64 {
-            const Gathered g = boxes.value(id);
+        const auto yen = [&](MainAccount account) -> qint64 {
+            const Gathered& g = gathered(account);
             const Amounts& a = g.total ? *g.total : g.computed ? *g.computed : g.parts;
             return a.value(booktable::balanceKey);
         };
-        const auto compute = [&](int id, std::initializer_list<std::pair<int, qint64>> terms,
+        const auto compute = [&](MainAccount account,
+                                 std::initializer_list<std::pair<int, qint64>> terms,
                                  const QString& how) {
             qint64 sum = 0;
             for (const auto& [sign, value] : terms) {
@@ -310,38 +306,37 @@ public:
                 if (__builtin_mul_overflow(value, sign, &term) || !bookfigures::addTo(sum, term))
                     overflow = true;
             }
-            boxes[id].computed = Amounts{{booktable::balanceKey, sum}};
-            boxes[id].computedHow = how;
+            Gathered& g = boxes[fieldId(account)];
+            g.computed = Amounts{{booktable::balanceKey, sum}};
+            g.computedHow = how;
         };
         const bool manufacturing = manufacturingRow || anyManufacturing;
-        if (!has(costOfSalesBox) && (manufacturing || anyPurchasesOutside)) {
+        if (!has(CostOfSales) && (manufacturing || anyPurchasesOutside)) {
             const qint64 made = manufacturingRow ? manufacturingRow->value(booktable::balanceKey)
                                                  : manufacturingRows.value(booktable::balanceKey);
             const qint64 bought = purchasesOutside.value(booktable::balanceKey);
             if (manufacturing)
-                compute(
-                    costOfSalesBox,
-                    {{1, yen(openingStockBox)}, {1, made}, {1, bought}, {-1, yen(closingStockBox)}},
-                    QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
+                compute(CostOfSales,
+                        {{1, yen(OpeningStock)}, {1, made}, {1, bought}, {-1, yen(ClosingStock)}},
+                        QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
             else
-                compute(costOfSalesBox,
-                        {{1, yen(openingStockBox)}, {1, bought}, {-1, yen(closingStockBox)}},
+                compute(CostOfSales, {{1, yen(OpeningStock)}, {1, bought}, {-1, yen(ClosingStock)}},
                         QStringLiteral("計算：期首棚卸高＋仕入高－期末棚卸高"));
         }
-        if (!has(grossProfitBox) && has(salesBox) && has(costOfSalesBox))
-            compute(grossProfitBox, {{1, yen(salesBox)}, {-1, yen(costOfSalesBox)}},
+        if (!has(GrossProfit) && has(Sales) && has(CostOfSales))
+            compute(GrossProfit, {{1, yen(Sales)}, {-1, yen(CostOfSales)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
         workOutTotals(has, yen);
         netAssetsBeforeProfit(has, yen);
-        if (!has(netAssetsBox) && has(assetsBox) && has(liabilitiesBox))
-            compute(netAssetsBox, {{1, yen(assetsBox)}, {-1, yen(liabilitiesBox)}},
+        if (!has(NetAssets) && has(Assets) && has(Liabilities))
+            compute(NetAssets, {{1, yen(Assets)}, {-1, yen(Liabilities)}},
                     QStringLiteral("計算：資産の部合計－負債の部合計"));
         checkIdentities(has, yen);
-        for (const int id : {operatingBox, pretaxBox, assetsBox, liabilitiesBox})
-            if (!has(id))
+        for (const MainAccount account : {OperatingProfit, PretaxProfit, Assets, Liabilities})
+            if (!has(account))
                 plan.notes.append(
                     QStringLiteral("「%1」はファイルに合計の行がなく、%2ため取り込みません。")
-                        .arg(m_mapping.field(id).caption,
+                        .arg(m_mapping.field(fieldId(account)).caption,
                              workedOutWhyNot.isEmpty()
                                  ? QStringLiteral("科目から計算することもできない")
                                  : workedOutWhyNot));
@@ -365,7 +360,7 @@ public:
             return total;
         };
         const auto present = [&](StatementPart p) { return parts.accounts.value(p) > 0; };
-        if (!(has(operatingBox) && has(pretaxBox) && has(assetsBox) && has(liabilitiesBox)) &&
+        if (!(has(OperatingProfit) && has(PretaxProfit) && has(Assets) && has(Liabilities)) &&
             !parts.unplaced.isEmpty()) {
             workedOutWhyNot = QStringLiteral("どの区分かわからない科目（%1）があり、計算できない")
                                   .arg(joinedNames(parts.unplaced));
@@ -414,35 +409,36 @@ public:
                     .arg(bookstructure::yenText(assets), bookstructure::yenText(liabilities),
                          bookstructure::yenText(netAssets), bookstructure::yenText(afterTax));
         // The file's own gross profit, where it has one, must be the accounts' as well.
-        if (boxes.value(grossProfitBox).total &&
-            !near(yen(grossProfitBox), -sum({StatementPart::Sales, StatementPart::CostOfSales,
-                                             StatementPart::Manufacturing}))) {
+        if (gathered(GrossProfit).total &&
+            !near(yen(GrossProfit), -sum({StatementPart::Sales, StatementPart::CostOfSales,
+                                          StatementPart::Manufacturing}))) {
             workedOutWhyNot = QStringLiteral("科目から計算した売上総利益がファイルの売上総利益と"
                                              "合わない");
             return;
         }
-        const auto workedOut = [&](int id, qint64 value, const QString& how,
+        const auto workedOut = [&](MainAccount account, qint64 value, const QString& how,
                                    const QString& checked) {
-            if (has(id))
+            if (has(account))
                 return;
-            boxes[id].computed = Amounts{{booktable::balanceKey, value}};
-            boxes[id].computedHow = QStringLiteral("計算：") + how + checked;
+            Gathered& g = boxes[fieldId(account)];
+            g.computed = Amounts{{booktable::balanceKey, value}};
+            g.computedHow = QStringLiteral("計算：") + how + checked;
         };
         const QString byBalance = QStringLiteral("（貸借の差額で確認）");
         if (open || profitLines) {
             const QString checked =
                 open ? byBalance : QStringLiteral("（ファイルの利益の行で確認）");
             if (present(StatementPart::Expenses))
-                workedOut(operatingBox, operating, QStringLiteral("売上－原価－販管費の科目"),
+                workedOut(OperatingProfit, operating, QStringLiteral("売上－原価－販管費の科目"),
                           checked);
-            workedOut(pretaxBox, pretax, QStringLiteral("営業損益±営業外・特別損益の科目"),
+            workedOut(PretaxProfit, pretax, QStringLiteral("営業損益±営業外・特別損益の科目"),
                       checked);
         }
         if (open || closed) {
             const QString checked =
                 open ? byBalance : QStringLiteral("（資産＝負債＋純資産で確認）");
-            workedOut(assetsBox, assets, QStringLiteral("資産の科目の合計"), checked);
-            workedOut(liabilitiesBox, liabilities, QStringLiteral("負債の科目の合計"), checked);
+            workedOut(Assets, assets, QStringLiteral("資産の科目の合計"), checked);
+            workedOut(Liabilities, liabilities, QStringLiteral("負債の科目の合計"), checked);
         }
     }
 
@@ -451,17 +447,17 @@ public:
     // by just that profit, the box takes the assets less the liabilities instead.
     template <typename Has, typename Yen>
     void netAssetsBeforeProfit(const Has& has, const Yen& yen) {
-        Gathered& net = boxes[netAssetsBox];
-        if (!net.total || !has(assetsBox) || !has(liabilitiesBox))
+        Gathered& net = boxes[fieldId(NetAssets)];
+        if (!net.total || !has(Assets) || !has(Liabilities))
             return;
-        const qint64 beyond = yen(assetsBox) - yen(liabilitiesBox) - yen(netAssetsBox);
+        const qint64 beyond = yen(Assets) - yen(Liabilities) - yen(NetAssets);
         if (bookstructure::agrees({{0, beyond}}, {{0, 0}}, 3, m_book.unitYen) ||
             !bookstructure::agrees({{0, beyond}}, {{0, yearProfit}}, 3, m_book.unitYen) ||
             !yearProfitKnown)
             return;
         net.total.reset();
         net.partNames.clear();
-        net.computed = Amounts{{booktable::balanceKey, yen(assetsBox) - yen(liabilitiesBox)}};
+        net.computed = Amounts{{booktable::balanceKey, yen(Assets) - yen(Liabilities)}};
         net.computedHow =
             QStringLiteral("計算：資産の部合計－負債の部合計（ファイルの「%1」は当期の"
                            "損益を含まないため）")
@@ -474,21 +470,22 @@ public:
         const auto near = [&](qint64 a, qint64 b) {
             return bookstructure::agrees({{0, a}}, {{0, b}}, 3, m_book.unitYen);
         };
-        const auto caption = [&](int id) { return m_mapping.field(id).caption; };
-        if (has(assetsBox) && has(liabilitiesBox) && has(netAssetsBox) &&
-            !near(yen(assetsBox), yen(liabilitiesBox) + yen(netAssetsBox)))
+        // 「資産の部合計」1,000円
+        const auto figure = [&](MainAccount account) {
+            return QStringLiteral("「%1」%2")
+                .arg(m_mapping.field(fieldId(account)).caption,
+                     bookstructure::yenText(yen(account)));
+        };
+        if (has(Assets) && has(Liabilities) && has(NetAssets) &&
+            !near(yen(Assets), yen(Liabilities) + yen(NetAssets)))
             plan.disagreements.append(
-                QStringLiteral("「%1」%2が、「%3」%4と「%5」%6を足した金額と合いません。")
-                    .arg(caption(assetsBox), bookstructure::yenText(yen(assetsBox)),
-                         caption(liabilitiesBox), bookstructure::yenText(yen(liabilitiesBox)),
-                         caption(netAssetsBox), bookstructure::yenText(yen(netAssetsBox))));
-        if (has(salesBox) && has(costOfSalesBox) && has(grossProfitBox) &&
-            !near(yen(salesBox) - yen(costOfSalesBox), yen(grossProfitBox)))
+                QStringLiteral("%1が、%2と%3を足した金額と合いません。")
+                    .arg(figure(Assets), figure(Liabilities), figure(NetAssets)));
+        if (has(Sales) && has(CostOfSales) && has(GrossProfit) &&
+            !near(yen(Sales) - yen(CostOfSales), yen(GrossProfit)))
             plan.disagreements.append(
-                QStringLiteral("「%1」%2から「%3」%4を引いた金額が、「%5」%6と合いません。")
-                    .arg(caption(salesBox), bookstructure::yenText(yen(salesBox)),
-                         caption(costOfSalesBox), bookstructure::yenText(yen(costOfSalesBox)),
-                         caption(grossProfitBox), bookstructure::yenText(yen(grossProfitBox))));
+                QStringLiteral("%1から%2を引いた金額が、%3と合いません。")
+                    .arg(figure(Sales), figure(CostOfSales), figure(GrossProfit)));
     }
 
     // Whether one of the file's profit lines (経常利益, 税引前当期純利益 …) is what the
@@ -582,7 +579,7 @@ public:
         return std::nullopt;
     }
 
-    void fill(const QString& box, const FormField& field, const QString& name, qint64 yen,
+    void fill(int box, const FormField& field, const QString& name, qint64 yen,
               const QStringList& sources) {
         const qint64 value = field.inYen ? yen : bookfigures::thousands(yen);
         if (value < std::numeric_limits<qint32>::min() ||
@@ -625,14 +622,14 @@ Plan trialBalance(const Book& book, const Structure& structure, const AccountMap
         QStringList sources;
         if (const std::optional<qint64> yen =
                 p.figureOf(field.id, booktable::balanceKey, sources, field.caption))
-            p.fill(QStringLiteral("Text%1").arg(field.id), field, field.caption, *yen, sources);
+            p.fill(field.id, field, field.caption, *yen, sources);
     }
     p.finish();
     return p.plan;
 }
 
 Plan monthlyTable(const Book& book, const Structure& structure, const AccountMapping& mapping,
-                  const QList<int>& rowMonths, QString (*cell)(int row, int column)) {
+                  const QList<int>& rowMonths) {
     Planner p(book, structure, mapping);
     p.gather();
     const int lastMonth = rowMonths.isEmpty() ? 0 : rowMonths.last();
@@ -663,7 +660,7 @@ Plan monthlyTable(const Book& book, const Structure& structure, const AccountMap
                     QStringLiteral("%1 %2").arg(field.caption, bookstructure::yenText(closingYen)));
             }
             if (yen)
-                p.fill(cell(row, field.id), field, name, *yen, sources);
+                p.fill(monthlytable::cell(row, field.id), field, name, *yen, sources);
         }
     }
     if (!closing.isEmpty())

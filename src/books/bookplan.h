@@ -14,7 +14,7 @@
 namespace gaikyo::bookplan {
 
 struct Fill {
-    QString box;
+    int box = 0; // its number: a MainAccount of item 7, a monthlytable::cell of item 17
     QString field;
     qint32 value = 0; // 千円, or yen for 源泉徴収税額
     bool inYen = false;
@@ -33,11 +33,9 @@ struct Plan {
 Plan trialBalance(const booktable::Book& book, const bookstructure::Structure& structure,
                   const AccountMapping& mapping);
 
-// rowMonths: the calendar month of each of the table's twelve rows; cell: the box of a
-// row and column of the table.
+// rowMonths: the calendar month of each of the table's twelve rows.
 Plan monthlyTable(const booktable::Book& book, const bookstructure::Structure& structure,
-                  const AccountMapping& mapping, const QList<int>& rowMonths,
-                  QString (*cell)(int row, int column));
+                  const AccountMapping& mapping, const QList<int>& rowMonths);
 
 // "1,234千円", "56,000円"
 QString amountText(qint64 value, bool inYen);

@@ -35,6 +35,22 @@ enum class Kind {
     Parent, // rows stand below it
 };
 
+// What the reader learns of a node on the way, beside what the structure keeps.
+struct Place {
+    int depth = 0;
+    int parent = -1; // none: the node stands at the top
+    QList<int> children;
+    int position = -1;  // in the list of rows side by side it stands in, once looked at
+    bool isSub = false; // the file marks it as a 補助科目
+    Kind kind = Kind::Account;
+    // A total below its rows: the position in its list that its rows begin after (-1: the
+    // list's start).
+    std::optional<int> spanStart;
+    int ownerAbove = -1; // the total standing above it that counts it
+    int owner = -1;      // the total whose known rows include it
+    QString statement;   // the 帳票 in force
+};
+
 std::optional<QString> baseOfTotal(const QString& key) {
     // "Σ 売上高", "計 販売費及び一般管理費": a mark before the name.
     for (const QString& mark : {QStringLiteral("Σ"), QStringLiteral("∑")})
@@ -110,10 +126,10 @@ public:
         buildTree();
         for (qsizetype i = m_s.nodes.size() - 1; i >= 0; --i) {
             const int n = static_cast<int>(i);
-            if (m_children.at(n).isEmpty())
+            if (m_places.at(n).children.isEmpty())
                 classifyLeaf(n);
             else {
-                flatPass(m_children.at(n));
+                flatPass(m_places.at(n).children);
                 classifyParent(n);
             }
         }
@@ -130,7 +146,7 @@ private:
 
     int addNode(const Row* row, int rowIndex, const QString& name, int depth, qsizetype line,
                 QList<int>& stack) {
-        while (!stack.isEmpty() && m_depth.at(stack.last()) >= depth)
+        while (!stack.isEmpty() && m_places.at(stack.last()).depth >= depth)
             stack.removeLast();
         Node node;
         node.row = rowIndex;
@@ -146,15 +162,12 @@ private:
         }
         const int n = static_cast<int>(m_s.nodes.size());
         m_s.nodes.append(std::move(node));
-        m_depth.append(depth);
-        m_children.append(QList<int>());
-        m_kind.append(Kind::Account);
-        m_spanStart.append(-2);
-        m_ownerAbove.append(-1);
-        m_owner.append(-1);
         const int parent = stack.isEmpty() ? -1 : stack.last();
-        m_parent.append(parent);
-        (parent < 0 ? m_roots : m_children[parent]).append(n);
+        Place place;
+        place.depth = depth;
+        place.parent = parent;
+        m_places.append(place);
+        (parent < 0 ? m_roots : m_places[parent].children).append(n);
         stack.append(n);
         return n;
     }
@@ -175,7 +188,7 @@ private:
             if (row.subAccount && !row.account.isEmpty()) {
                 // "普通預金 | Ａ銀行": the account is named on the row itself.
                 const QString accountKey = bookfigures::accountKey(row.account);
-                while (!stack.isEmpty() && m_depth.at(stack.last()) >= row.depth)
+                while (!stack.isEmpty() && m_places.at(stack.last()).depth >= row.depth)
                     stack.removeLast();
                 if (stack.isEmpty() || m_s.nodes.at(stack.last()).key != accountKey)
                     addNode(nullptr, -1, row.account, row.accountDepth, row.line, stack);
@@ -184,10 +197,9 @@ private:
             if (!takesRows(row))
                 stack.removeLast();
         }
-        m_isSub.resize(m_s.nodes.size());
         for (int n = 0; n < m_s.nodes.size(); ++n)
             if (const Row* row = rowOf(n))
-                m_isSub[n] = row->subAccount;
+                m_places[n].isSub = row->subAccount;
     }
 
     const Row* rowOf(int n) const {
@@ -204,10 +216,10 @@ private:
 
     void classifyLeaf(int n) {
         Node& node = m_s.nodes[n];
-        if (m_isSub.value(n) && m_parent.at(n) < 0) {
+        if (m_places.at(n).isSub && m_places.at(n).parent < 0) {
             // A 補助科目 with no account above it: its figures belong to no account.
             node.role = Role::SubAccount;
-            m_kind[n] = Kind::Account;
+            m_places[n].kind = Kind::Account;
             if (hasFigures(n))
                 m_s.notes.append(QStringLiteral("%1行目の補助科目「%2」は、どの勘定科目のもの"
                                                 "かわからないため取り込みません。")
@@ -216,30 +228,30 @@ private:
             return;
         }
         if (!hasFigures(n)) {
-            m_kind[n] = Kind::Heading;
+            m_places[n].kind = Kind::Heading;
             node.role = Role::Heading;
         } else if (isDifferenceLine(node.key)) {
-            m_kind[n] = Kind::Difference;
+            m_places[n].kind = Kind::Difference;
             node.role = Role::Difference;
         } else if (baseOfTotal(node.key)) {
-            m_kind[n] = Kind::NamedTotal;
+            m_places[n].kind = Kind::NamedTotal;
             node.role = Role::Total;
         } else if (isGroupName(node.key)) {
-            m_kind[n] = Kind::GroupCandidate;
+            m_places[n].kind = Kind::GroupCandidate;
             node.role = Role::Total;
         } else {
-            m_kind[n] = Kind::Account;
+            m_places[n].kind = Kind::Account;
             node.role = Role::Account;
         }
     }
 
     void classifyParent(int n) {
-        m_kind[n] = Kind::Parent;
+        m_places[n].kind = Kind::Parent;
         Node& node = m_s.nodes[n];
-        const QList<int>& children = m_children.at(n);
+        const QList<int>& children = m_places.at(n).children;
         bool explicitSubs = node.row < 0;
         for (const int c : children)
-            explicitSubs = explicitSubs || m_isSub.value(c);
+            explicitSubs = explicitSubs || m_places.at(c).isSub;
         // Rows below an account are its sub-accounts, whatever they are called; rows below
         // a group are its accounts. 売上高 is both: its rows are sub-accounts (customers)
         // unless they are accounts themselves (商品売上高, 製品売上高).
@@ -247,7 +259,7 @@ private:
             if (baseOfTotal(node.key) || isDifferenceLine(node.key))
                 return false;
             for (const int c : children)
-                if (!m_children.at(c).isEmpty())
+                if (!m_places.at(c).children.isEmpty())
                     return false;
             const bool known = m_known(node.key);
             const bool group = isGroupName(node.key);
@@ -283,7 +295,7 @@ private:
         const Amounts sum = sumOf(items);
         node.members = items;
         for (const int item : items)
-            m_owner[item] = n;
+            m_places[item].owner = n;
         if (hasFigures(n)) {
             node.role = Role::Total;
             node.certain = true;
@@ -297,7 +309,7 @@ private:
 
     void markSub(int n) {
         m_s.nodes[n].role = Role::SubAccount;
-        for (const int c : m_children.at(n))
+        for (const int c : m_places.at(n).children)
             markSub(c);
     }
 
@@ -308,9 +320,9 @@ private:
         switch (node.role) {
         case Role::Account:
         case Role::Total:
-            return m_kind.at(n) != Kind::NamedTotal || m_spanStart.at(n) != -2;
+            return m_places.at(n).kind != Kind::NamedTotal || m_places.at(n).spanStart;
         case Role::Heading:
-            return !m_children.at(n).isEmpty();
+            return !m_places.at(n).children.isEmpty();
         case Role::SubAccount:
         case Role::Difference:
             return false;
@@ -327,18 +339,18 @@ private:
         int q = end - 1;
         while (q > start && items.size() < limit) {
             const int n = list.at(q);
-            const int from = m_spanStart.at(n);
-            if (from != -2 && m_s.nodes.at(n).role == Role::Total) {
-                if (from >= start) {
+            const std::optional<int> from = m_places.at(n).spanStart;
+            if (from && m_s.nodes.at(n).role == Role::Total) {
+                if (*from >= start) {
                     items.append(n);
-                    q = from;
+                    q = *from;
                     continue;
                 }
                 --q; // its own rows reach before the span: they count one by one
                 continue;
             }
-            const int above = m_ownerAbove.at(n);
-            if (above >= 0 && m_position.value(above, -1) >= start) {
+            const int above = m_places.at(n).ownerAbove;
+            if (above >= 0 && m_places.at(above).position >= start) {
                 --q; // counted in the total standing above it
                 continue;
             }
@@ -376,95 +388,124 @@ private:
         return sum;
     }
 
-    void flatPass(const QList<int>& list) {
+    // Where a pass over rows side by side has come to: the positions spans may begin after.
+    struct Pass {
         int lastHeading = -1;
         int lastTotal = -1;
+        // The heading of each name, or the row before a group of that name with its rows
+        // below it: a total of the same name counts the rows after it.
         QHash<QString, int> headingAt;
+    };
+
+    // Rows side by side: which of them are totals, and of which rows.
+    void flatPass(const QList<int>& list) {
         for (int p = 0; p < list.size(); ++p)
-            m_position.insert(list.at(p), p);
+            m_places[list.at(p)].position = p;
+        Pass pass;
         for (int p = 0; p < list.size(); ++p) {
             const int n = list.at(p);
-            Node& node = m_s.nodes[n];
-            const Kind kind = m_kind.at(n);
+            const Kind kind = m_places.at(n).kind;
             if (kind == Kind::Heading) {
-                lastHeading = p;
-                headingAt.insert(node.key, p);
+                pass.lastHeading = p;
+                pass.headingAt.insert(m_s.nodes.at(n).key, p);
                 continue;
             }
             // A group with its rows below it: a total of the same name counts it whole.
             if (kind == Kind::Parent)
-                headingAt.insert(node.key, p - 1);
-            if (kind != Kind::NamedTotal && kind != Kind::GroupCandidate)
-                continue;
-            const QString base =
-                kind == Kind::NamedTotal ? baseOfTotal(node.key).value_or(QString()) : node.key;
-            const int named = base.isEmpty() ? -2 : headingAt.value(base, -2);
-            bool matched = false;
-            if (named >= -1) {
-                const QList<int> items = spanItems(list, named, p);
-                if (!items.isEmpty() &&
-                    agrees(node.amounts, sumOf(items), items.size(), m_book.unitYen)) {
-                    settleBelow(n, named, items, true);
-                    lastTotal = p;
-                    matched = true;
-                }
-            }
-            if (!matched) {
-                // The rows just before it, as few as add up to it: its own accounts, or the
-                // totals of its parts (流動資産合計 and 固定資産合計 for 資産の部合計).
-                const QList<int> before = spanItems(list, -1, p);
-                Amounts sum;
-                const qsizetype longest = std::min<qsizetype>(before.size(), maxRowsOfTotal);
-                for (qsizetype k = 1; k <= longest && !matched; ++k) {
-                    const int first = before.at(before.size() - k);
-                    add(sum, valueOf(first));
-                    if (agrees(node.amounts, sum, k, m_book.unitYen)) {
-                        const int start = m_position.value(first) - 1;
-                        settleBelow(n, start, before.mid(before.size() - k), true);
-                        lastTotal = p;
-                        matched = true;
-                    }
-                }
-            }
-            if (matched)
-                continue;
-            const bool namedRows = named >= -1 && !spanItems(list, named, p).isEmpty();
-            if ((kind == Kind::NamedTotal && !isGrandTotal(base)) || namedRows) {
-                // A total of the rows before it that they do not add up to: an account lost
-                // or misread. Said, with both figures.
-                // Its rows are not known: the span nearest to its figure is the likeliest.
-                int s = named;
-                if (!namedRows) {
-                    qint64 nearest = -1;
-                    for (const int start : {lastTotal, lastHeading, -1}) {
-                        const Amounts sum = sumOf(spanItems(list, start, p));
-                        qint64 off = 0;
-                        for (auto it = node.amounts.cbegin(); it != node.amounts.cend(); ++it)
-                            off = std::max(off, qAbs(it.value() - sum.value(it.key())));
-                        if (nearest < 0 || off < nearest) {
-                            nearest = off;
-                            s = start;
-                        }
-                    }
-                }
-                const QList<int> items = spanItems(list, s, p);
-                settleBelow(n, s, items, false);
-                disagree(n, node.amounts, sumOf(items), QStringLiteral("その上の科目"));
-                lastTotal = p;
-                continue;
-            }
-            if (settleAbove(list, p))
-                continue;
-            if (m_known(node.key)) {
-                m_kind[n] = Kind::Account;
-                node.role = Role::Account;
-                continue;
-            }
-            // A total whose rows are elsewhere, or not in the file at all: it stands for
-            // itself (当期製品製造原価 in the 損益計算書).
-            node.role = Role::Total;
-            node.certain = false;
+                pass.headingAt.insert(m_s.nodes.at(n).key, p - 1);
+            if (kind == Kind::NamedTotal || kind == Kind::GroupCandidate)
+                settleTotal(list, p, pass);
         }
+    }
+
+    // A row that may be a total, tried one way after another.
+    void settleTotal(const QList<int>& list, int p, Pass& pass) {
+        const int n = list.at(p);
+        Node& node = m_s.nodes[n];
+        const Kind kind = m_places.at(n).kind;
+        const QString base =
+            kind == Kind::NamedTotal ? baseOfTotal(node.key).value_or(QString()) : node.key;
+        std::optional<int> named;
+        if (!base.isEmpty())
+            if (const auto it = pass.headingAt.constFind(base); it != pass.headingAt.cend())
+                named = *it;
+        if ((named && totalOfNamedRows(list, p, *named)) || totalOfRowsBefore(list, p)) {
+            pass.lastTotal = p;
+            return;
+        }
+        const bool namedRows = named && !spanItems(list, *named, p).isEmpty();
+        if ((kind == Kind::NamedTotal && !isGrandTotal(base)) || namedRows) {
+            totalNotAddingUp(list, p, namedRows ? named : std::nullopt, pass);
+            pass.lastTotal = p;
+            return;
+        }
+        if (settleAbove(list, p))
+            return;
+        if (m_known(node.key)) {
+            m_places[n].kind = Kind::Account;
+            node.role = Role::Account;
+            return;
+        }
+        // A total whose rows are elsewhere, or not in the file at all: it stands for
+        // itself (当期製品製造原価 in the 損益計算書).
+        node.role = Role::Total;
+        node.certain = false;
+    }
+
+    // The rows after the heading of the total's name, where they add up to it.
+    bool totalOfNamedRows(const QList<int>& list, int p, int named) {
+        const int n = list.at(p);
+        const QList<int> items = spanItems(list, named, p);
+        if (items.isEmpty() ||
+            !agrees(m_s.nodes.at(n).amounts, sumOf(items), items.size(), m_book.unitYen))
+            return false;
+        settleBelow(n, named, items, true);
+        return true;
+    }
+
+    // The rows just before it, as few as add up to it: its own accounts, or the totals of
+    // its parts (流動資産合計 and 固定資産合計 for 資産の部合計).
+    bool totalOfRowsBefore(const QList<int>& list, int p) {
+        const int n = list.at(p);
+        const QList<int> before = spanItems(list, -1, p);
+        Amounts sum;
+        const qsizetype longest = std::min<qsizetype>(before.size(), maxRowsOfTotal);
+        for (qsizetype k = 1; k <= longest; ++k) {
+            const int first = before.at(before.size() - k);
+            add(sum, valueOf(first));
+            if (agrees(m_s.nodes.at(n).amounts, sum, k, m_book.unitYen)) {
+                settleBelow(n, m_places.at(first).position - 1, before.mid(before.size() - k),
+                            true);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A total of the rows before it that they do not add up to: an account lost or
+    // misread. Said, with both figures. Where its rows are not known (no heading of its
+    // name), the span nearest to its figure is the likeliest.
+    void totalNotAddingUp(const QList<int>& list, int p, std::optional<int> named,
+                          const Pass& pass) {
+        const int n = list.at(p);
+        const Node& node = m_s.nodes.at(n);
+        int s = named.value_or(-1);
+        if (!named) {
+            qint64 nearest = -1;
+            for (const int start : {pass.lastTotal, pass.lastHeading, -1}) {
+                const Amounts sum = sumOf(spanItems(list, start, p));
+                qint64 off = 0;
+                for (auto it = node.amounts.cbegin(); it != node.amounts.cend(); ++it)
+                    off = std::max(off, qAbs(it.value() - sum.value(it.key())));
+                if (nearest < 0 || off < nearest) {
+                    nearest = off;
+                    s = start;
+                }
+            }
+        }
+        const QList<int> items = spanItems(list, s, p);
+        settleBelow(n, s, items, false);
+        disagree(n, node.amounts, sumOf(items), QStringLiteral("その上の科目"));
     }
 
     void settleBelow(int n, int start, const QList<int>& items, bool certain) {
@@ -472,10 +513,10 @@ private:
         node.role = Role::Total;
         node.certain = certain;
         node.members = items;
-        m_spanStart[n] = start;
+        m_places[n].spanStart = start;
         if (certain)
             for (const int item : items)
-                m_owner[item] = n;
+                m_places[item].owner = n;
     }
 
     // A group's name followed by rows that add up to it: the total stands above them.
@@ -485,7 +526,7 @@ private:
         QList<int> items;
         for (int q = p + 1; q < list.size(); ++q) {
             const int m = list.at(q);
-            const Kind kind = m_kind.at(m);
+            const Kind kind = m_places.at(m).kind;
             if (kind == Kind::Heading || kind == Kind::Difference || kind == Kind::NamedTotal ||
                 kind == Kind::GroupCandidate || !isItem(m))
                 break;
@@ -497,8 +538,8 @@ private:
                 node.certain = true;
                 node.members = items;
                 for (const int item : items) {
-                    m_ownerAbove[item] = n;
-                    m_owner[item] = n;
+                    m_places[item].ownerAbove = n;
+                    m_places[item].owner = n;
                 }
                 return true;
             }
@@ -519,13 +560,13 @@ private:
     // The rows a heading stands over: its own rows, or in a flat list the rows after it up
     // to the next heading.
     QList<int> rowsUnder(int n) const {
-        if (!m_children.at(n).isEmpty())
-            return m_children.at(n);
-        const int parent = m_parent.at(n);
-        const QList<int>& list = parent < 0 ? m_roots : m_children.at(parent);
+        const Place& place = m_places.at(n);
+        if (!place.children.isEmpty())
+            return place.children;
+        const QList<int>& list = place.parent < 0 ? m_roots : m_places.at(place.parent).children;
         QList<int> rows;
-        for (qsizetype p = m_position.value(n, -1) + 1; p > 0 && p < list.size(); ++p) {
-            if (m_kind.at(list.at(p)) == Kind::Heading)
+        for (qsizetype p = place.position + 1; p > 0 && p < list.size(); ++p) {
+            if (m_places.at(list.at(p)).kind == Kind::Heading)
                 break;
             rows.append(list.at(p));
         }
@@ -591,10 +632,10 @@ private:
     // cost of sales; after 売上総利益 come the selling and administrative expenses.
     void passLine(Context& ctx, int n) const {
         const Node& node = m_s.nodes.at(n);
-        const bool difference = m_kind.at(n) == Kind::Difference;
+        const bool difference = m_places.at(n).kind == Kind::Difference;
         const QString base = baseOfTotal(node.key).value_or(node.key);
         const bool costTotal =
-            node.role == Role::Total && m_spanStart.at(n) != -2 &&
+            node.role == Role::Total && m_places.at(n).spanStart &&
             (base == QStringLiteral("売上原価") || base == QStringLiteral("完成工事原価"));
         if (!difference && !costTotal)
             return;
@@ -614,7 +655,7 @@ private:
         QHash<int, Context> running;
         QHash<int, QStringList> listGroups;
         for (int n = 0; n < m_s.nodes.size(); ++n) {
-            const int parent = m_parent.at(n);
+            const int parent = m_places.at(n).parent;
             if (!running.contains(parent)) {
                 Context start;
                 if (parent >= 0) {
@@ -626,7 +667,7 @@ private:
                     if (p.role != Role::Account)
                         enterHeading(start, parent);
                     start.groups = (QStringList{p.key} + p.groups).mid(0, maxGroups);
-                    start.statement = m_statement.at(parent);
+                    start.statement = m_places.at(parent).statement;
                 }
                 running.insert(parent, start);
                 listGroups.insert(parent, start.groups);
@@ -641,7 +682,7 @@ private:
                     ctx.guessed = false;
                     ctx.groups = listGroups.value(parent);
                 }
-                if (m_kind.at(n) == Kind::Heading) {
+                if (m_places.at(n).kind == Kind::Heading) {
                     enterHeading(ctx, n);
                     ctx.groups =
                         (QStringList{node.key} + listGroups.value(parent)).mid(0, maxGroups);
@@ -650,7 +691,7 @@ private:
             node.section = ctx.section;
             node.part = ctx.part;
             node.sectionGuessed = ctx.guessed;
-            m_statement.append(ctx.statement);
+            m_places[n].statement = ctx.statement;
             // Rows that repeat their outer names stand under them as under headings.
             if (const Row* row = rowOf(n))
                 for (const QString& outer : row->outerNames) {
@@ -670,8 +711,8 @@ private:
             Node& node = m_s.nodes[n];
             QStringList owners;
             QSet<int> seen;
-            for (int o = m_owner.at(n); o >= 0 && !seen.contains(o) && seen.size() < maxGroups;
-                 o = m_owner.at(o)) {
+            for (int o = m_places.at(n).owner;
+                 o >= 0 && !seen.contains(o) && seen.size() < maxGroups; o = m_places.at(o).owner) {
                 seen.insert(o);
                 const Node& owner = m_s.nodes.at(o);
                 owners.append(owner.key);
@@ -768,16 +809,7 @@ private:
     const bool m_contraRule;
     Structure m_s;
     QList<int> m_roots;
-    QList<QList<int>> m_children;
-    QList<int> m_parent;
-    QList<int> m_depth;
-    QList<Kind> m_kind;
-    QList<int> m_spanStart;  // total below its rows: the position its rows begin after
-    QList<int> m_ownerAbove; // a row counted in the total standing above it
-    QList<int> m_owner;      // the total whose known rows include this one
-    QHash<int, int> m_position;
-    QList<QString> m_statement; // the 帳票 in force at each node
-    QList<bool> m_isSub;
+    QList<Place> m_places; // beside each node, by its index
 };
 
 } // namespace

@@ -12,10 +12,7 @@ namespace gaikyo::booktable {
 namespace {
 
 using bookfigures::Figure;
-
-// Only the first rows are looked at for the heading row: title lines come before it, and
-// a file whose heading is not among them has none.
-constexpr qsizetype headingSearchRows = 100;
+using booklayout::headingSearchRows;
 
 enum class NameRole { None, Level, Account, SubAccount, Combined, Code };
 

@@ -2,6 +2,7 @@
 
 #include "bookcsv.h"
 #include "bookfigures.h"
+#include "booklayout.h"
 #include "datafile/cp932.h"
 #include "datafile/filechannel.h"
 #include "registry/companypaths.h"
@@ -10,11 +11,10 @@ namespace gaikyo::columnmemory {
 
 namespace {
 
+using booklayout::headingSearchRows;
 using booktable::ColumnChoice;
 using booktable::Kind;
 
-// The heading row is looked for among the first rows only, as the reader looks for it.
-constexpr qsizetype headingSearchRows = 100;
 // The rows below the heading that show whether a column holds figures.
 constexpr qsizetype sampleRows = 100;
 

@@ -6,10 +6,6 @@ namespace {
 
 using namespace pageparts;
 
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 constexpr double left = 13;
 constexpr double right = 194;
 constexpr double middle = 110;

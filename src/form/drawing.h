@@ -12,6 +12,11 @@
 
 namespace gaikyo::formpictures {
 
+// The form's words as the pictures' sources write them, in UTF-8.
+inline QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 // The two faces of the printed form: captions in Mincho, titles and item numbers in Gothic.
 enum class Face { Mincho, Gothic };
 

@@ -6,10 +6,6 @@ namespace {
 
 using namespace pageparts;
 
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 constexpr double left = 12;
 constexpr double right = 198;
 
@@ -205,18 +201,18 @@ void sectionFour(Drawing& d) {
     option(d, 114, 109, s("その他\n（"), 123.7, 5.5);
     d.text(QRectF(133.0, 108.3, 1.4, 5), s("）"), 6);
 
+    // A monthly charge in 千円, its caption right before its boxes.
+    auto monthlyCharge = [&](double x, double y, double width, double height, const char* text) {
+        const Qt::Alignment toRight = Qt::AlignRight | Qt::AlignVCenter;
+        d.text(QRectF(x, y, width, height), s(text), 5.5, Face::Mincho, toRight);
+        d.text(QRectF(129.4, y, 5.0, height), s("千円"), 6, Face::Mincho, toRight);
+    };
     caption(113.95, 119.95, 21.4, "(5)機種名");
-    d.text(QRectF(108.6, 113.95, 8.2, 6.0), s("リース料\n月額"), 5.5, Face::Mincho,
-           Qt::AlignRight | Qt::AlignVCenter);
-    d.text(QRectF(129.4, 113.95, 5.0, 6.0), s("千円"), 6, Face::Mincho,
-           Qt::AlignRight | Qt::AlignVCenter);
+    monthlyCharge(108.6, 113.95, 8.2, 6.0, "リース料\n月額");
     caption(119.95, 126.45, 26.5, "(6)市販会計ソフトの名称");
     caption(126.45, 132.95, 16.4, "(7)委託先");
     // Hugging its text, so that 委託先 has the room up to it.
-    d.text(QRectF(110.6, 126.45, 6.2, 6.5), s("委託料\n月額"), 5.5, Face::Mincho,
-           Qt::AlignRight | Qt::AlignVCenter);
-    d.text(QRectF(129.4, 126.45, 5.0, 6.5), s("千円"), 6, Face::Mincho,
-           Qt::AlignRight | Qt::AlignVCenter);
+    monthlyCharge(110.6, 126.45, 6.2, 6.5, "委託料\n月額");
 
     caption(132.95, 138.95, 16.4, "(8)ＬＡＮ");
     option(d, 88, 134, s("無線ＬＡＮ"), 103.5);

@@ -3,10 +3,6 @@
 namespace gaikyo::formpictures {
 namespace {
 
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 const auto centred = Qt::AlignCenter;
 const auto toRight = Qt::AlignRight | Qt::AlignVCenter;
 

@@ -57,20 +57,23 @@ MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     return MessageBox::Answer::Ok;
 }
 
+namespace {
+
+// The file dialogs answer an empty path when the user cancels.
+std::optional<QString> chosen(const QString& path) {
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+} // namespace
+
 std::optional<QString> askQtSavePath(const filechooser::SaveRequest& request) {
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                                      request.suggestedPath, request.filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
+                                               request.suggestedPath, request.filter));
 }
 
 std::optional<QString> askQtOpenPath(const filechooser::OpenRequest& request) {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-                                                      request.folder, request.filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+                                               request.folder, request.filter));
 }
 
 } // namespace gaikyo

@@ -113,147 +113,173 @@ QRect ScreenWindow::toPixels(QRect rect) const {
 }
 
 void ScreenWindow::build() {
-    QList<QWidget*> focusOrder;
-    QList<QPair<int, QWidget*>> explicitOrder;
+    QList<FocusStop> stops;
     for (const Control& c : m_screen.controls()) {
         QWidget* parent = this;
         if (!c.frame.isEmpty() && m_widgets.value(c.frame))
             parent = m_widgets.value(c.frame);
-        QWidget* widget = nullptr;
-        switch (c.kind) {
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(parent);
-            allowLength(edit, c.maxLength, c.text.size());
-            edit->setText(c.text);
-            edit->setAlignment(c.alignment);
-            edit->setReadOnly(c.readOnly);
-            inputmodes::apply(edit, c.inputMode);
-            const QString name = c.name;
-            const int limit = c.maxLength;
-            // Every change of the box's text reaches the screen, whatever made it: the
-            // keyboard, the input method, a paste, or an assistive tool or dictation
-            // setting the text through the accessibility interface. Only the screen's own
-            // texts, shown by showText(), are not the user's.
-            connect(edit, &QLineEdit::textChanged, this,
-                    [this, edit, name, limit](const QString& text) {
-                        if (m_showing)
-                            return;
-                        // Once a long loaded text is shortened, it cannot grow back past the limit.
-                        allowLength(edit, limit, text.size());
-                        m_screen.typeText(name, text);
-                    });
-            edit->installEventFilter(this);
-            // A fixed text in a box is no stop for Tab or Enter; a click still reaches it.
-            if (c.readOnly)
-                edit->setFocusPolicy(Qt::ClickFocus);
-            widget = edit;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new CaptionButton(c.text, parent);
-            button->setAccessibleName(accessibleCaption(c.text));
-            const QString name = c.name;
-            connect(button, &QPushButton::clicked, this, [this, name] { m_screen.click(name); });
-            button->installEventFilter(this);
-            widget = button;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new CaptionLabel(c.text, parent);
-            label->setAccessibleName(accessibleCaption(c.text));
-            label->setWordWrap(true);
-            label->setAlignment((c.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
-            if (m_screen.hasAction(c.name)) {
-                label->setCursor(Qt::PointingHandCursor);
-                label->installEventFilter(this);
-            }
-            widget = label;
-            break;
-        }
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(parent);
-            // One line per item: the row height comes from one item, not from laying
-            // out each of the up to 999 companies.
-            list->setUniformItemSizes(true);
-            // The rows below the first hundred are laid out after the window shows.
-            list->setLayoutMode(QListView::Batched);
-            list->setBatchSize(100);
-            list->addItems(c.items);
-            const QString name = c.name;
-            // The list's action follows its selection, however it is made: a click, the
-            // arrow keys, the first letters. A click on the item already selected runs
-            // it again, and so does Enter.
-            connect(list, &QListWidget::currentRowChanged, this,
-                    [this, name](int row) { m_screen.clickItem(name, row); });
-            connect(list, &QListWidget::itemClicked, this,
-                    [this, list, name](QListWidgetItem* item) {
-                        const int row = list->row(item);
-                        if (row == m_rowAtPress.value(name, -1))
-                            m_screen.clickItem(name, row);
-                    });
-            list->installEventFilter(this);
-            list->viewport()->installEventFilter(this);
-            widget = list;
-            break;
-        }
-        case ControlKind::Frame:
-            widget = new QGroupBox(c.text, parent);
-            break;
-        case ControlKind::Picture:
-            widget = new QLabel(parent);
-            break;
-        case ControlKind::Line: {
-            auto* line = new QFrame(parent);
-            line->setFrameShape(c.geometry.width() >= c.geometry.height() ? QFrame::HLine
-                                                                          : QFrame::VLine);
-            line->setFrameShadow(QFrame::Plain);
-            line->setForegroundRole(QPalette::WindowText);
-            widget = line;
-            break;
-        }
-        }
+        QWidget* widget = makeWidget(c, parent);
         widget->setObjectName(c.name);
-        widget->setGeometry(toPixels(c.geometry));
-        if (c.kind == ControlKind::Line) {
-            // The line's box is its extent; the widget is a few pixels across it.
-            const QRect g = widget->geometry();
-            widget->setGeometry(g.width() >= g.height()
-                                    ? QRect(g.left(), g.center().y() - 1, g.width(), 3)
-                                    : QRect(g.center().x() - 1, g.top(), 3, g.height()));
-        }
+        place(widget, c);
         if (!c.font.family.isEmpty() || c.font.points > 0 || c.font.bold)
             widget->setFont(controlFont(c));
-        QPalette p = widget->palette();
-        if (c.background.isValid()) {
-            p.setColor(QPalette::Base, c.background);
-            p.setColor(QPalette::Window, c.background);
-            p.setColor(QPalette::Button, c.background);
-            widget->setAutoFillBackground(c.kind == ControlKind::Label);
-        }
-        if (c.foreground.isValid()) {
-            p.setColor(QPalette::WindowText, c.foreground);
-            p.setColor(QPalette::Text, c.foreground);
-        }
-        widget->setPalette(p);
+        applyColours(widget, c);
         widget->setVisible(c.visible);
         if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && c.readOnly)
             fitFixedText(edit, controlFont(c));
         m_widgets.insert(c.name, widget);
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            if (c.tabIndex >= 0)
-                explicitOrder.append({c.tabIndex, widget});
-            else
-                focusOrder.append(widget);
-        }
+        if (widget->focusPolicy() & Qt::TabFocus)
+            stops.append({c.tabIndex, widget});
     }
-    // The controls the screen puts in order come first, the others after them.
-    std::stable_sort(explicitOrder.begin(), explicitOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (qsizetype i = 0; i < explicitOrder.size(); ++i)
-        focusOrder.insert(i, explicitOrder.at(i).second);
-    for (qsizetype i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
+    setFocusOrder(stops);
     keepCaptionsUnderControls();
+}
+
+QWidget* ScreenWindow::makeWidget(const Control& c, QWidget* parent) {
+    switch (c.kind) {
+    case ControlKind::TextBox:
+        return makeTextBox(c, parent);
+    case ControlKind::Button:
+        return makeButton(c, parent);
+    case ControlKind::Label:
+        return makeLabel(c, parent);
+    case ControlKind::ListBox:
+        return makeListBox(c, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(c.text, parent);
+    case ControlKind::Picture:
+        return new QLabel(parent);
+    case ControlKind::Line:
+        return makeLine(c, parent);
+    }
+    return nullptr;
+}
+
+QWidget* ScreenWindow::makeTextBox(const Control& c, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    allowLength(edit, c.maxLength, c.text.size());
+    edit->setText(c.text);
+    edit->setAlignment(c.alignment);
+    edit->setReadOnly(c.readOnly);
+    inputmodes::apply(edit, c.inputMode);
+    const QString name = c.name;
+    const int limit = c.maxLength;
+    // Every change of the box's text reaches the screen, whatever made it: the
+    // keyboard, the input method, a paste, or an assistive tool or dictation
+    // setting the text through the accessibility interface. Only the screen's own
+    // texts, shown by showText(), are not the user's.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, name, limit](const QString& text) {
+        if (m_showing)
+            return;
+        // Once a long loaded text is shortened, it cannot grow back past the limit.
+        allowLength(edit, limit, text.size());
+        m_screen.typeText(name, text);
+    });
+    edit->installEventFilter(this);
+    // A fixed text in a box is no stop for Tab or Enter; a click still reaches it.
+    if (c.readOnly)
+        edit->setFocusPolicy(Qt::ClickFocus);
+    return edit;
+}
+
+QWidget* ScreenWindow::makeButton(const Control& c, QWidget* parent) {
+    auto* button = new CaptionButton(c.text, parent);
+    button->setAccessibleName(accessibleCaption(c.text));
+    const QString name = c.name;
+    connect(button, &QPushButton::clicked, this, [this, name] { m_screen.click(name); });
+    button->installEventFilter(this);
+    return button;
+}
+
+QWidget* ScreenWindow::makeLabel(const Control& c, QWidget* parent) {
+    auto* label = new CaptionLabel(c.text, parent);
+    label->setAccessibleName(accessibleCaption(c.text));
+    label->setWordWrap(true);
+    label->setAlignment((c.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    if (m_screen.hasAction(c.name)) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+    }
+    return label;
+}
+
+QWidget* ScreenWindow::makeListBox(const Control& c, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    // One line per item: the row height comes from one item, not from laying
+    // out each of the up to 999 companies.
+    list->setUniformItemSizes(true);
+    // The rows below the first hundred are laid out after the window shows.
+    list->setLayoutMode(QListView::Batched);
+    list->setBatchSize(100);
+    list->addItems(c.items);
+    const QString name = c.name;
+    // The list's action follows its selection, however it is made: a click, the
+    // arrow keys, the first letters. A click on the item already selected runs
+    // it again, and so does Enter.
+    connect(list, &QListWidget::currentRowChanged, this,
+            [this, name](int row) { m_screen.clickItem(name, row); });
+    connect(list, &QListWidget::itemClicked, this, [this, list, name](QListWidgetItem* item) {
+        const int row = list->row(item);
+        if (row == m_rowAtPress.value(name, -1))
+            m_screen.clickItem(name, row);
+    });
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+    return list;
+}
+
+QWidget* ScreenWindow::makeLine(const Control& c, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(c.geometry.width() >= c.geometry.height() ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setForegroundRole(QPalette::WindowText);
+    return line;
+}
+
+void ScreenWindow::place(QWidget* widget, const Control& c) const {
+    widget->setGeometry(toPixels(c.geometry));
+    if (c.kind == ControlKind::Line) {
+        // The line's box is its extent; the widget is a few pixels across it.
+        const QRect g = widget->geometry();
+        widget->setGeometry(g.width() >= g.height()
+                                ? QRect(g.left(), g.center().y() - 1, g.width(), 3)
+                                : QRect(g.center().x() - 1, g.top(), 3, g.height()));
+    }
+}
+
+void ScreenWindow::applyColours(QWidget* widget, const Control& c) {
+    QPalette p = widget->palette();
+    if (c.background.isValid()) {
+        p.setColor(QPalette::Base, c.background);
+        p.setColor(QPalette::Window, c.background);
+        p.setColor(QPalette::Button, c.background);
+        widget->setAutoFillBackground(c.kind == ControlKind::Label);
+    }
+    if (c.foreground.isValid()) {
+        p.setColor(QPalette::WindowText, c.foreground);
+        p.setColor(QPalette::Text, c.foreground);
+    }
+    widget->setPalette(p);
+}
+
+void ScreenWindow::setFocusOrder(const QList<FocusStop>& stops) {
+    // The controls the screen puts in order come first, in that order, the others after
+    // them as the screen lists them.
+    QList<FocusStop> ordered;
+    QList<QWidget*> order;
+    for (const FocusStop& stop : stops) {
+        if (stop.tabIndex >= 0)
+            ordered.append(stop);
+        else
+            order.append(stop.widget);
+    }
+    std::stable_sort(ordered.begin(), ordered.end(), [](const FocusStop& a, const FocusStop& b) {
+        return a.tabIndex < b.tabIndex;
+    });
+    for (qsizetype i = 0; i < ordered.size(); ++i)
+        order.insert(i, ordered.at(i).widget);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 // Captions lie under the other controls, as a screen's labels always have: where a

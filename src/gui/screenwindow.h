@@ -28,7 +28,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A stop of the Tab key: the screen's place for it, or -1 for none.
+    struct FocusStop {
+        int tabIndex;
+        QWidget* widget;
+    };
+
     void build();
+    QWidget* makeWidget(const Control& c, QWidget* parent);
+    QWidget* makeTextBox(const Control& c, QWidget* parent);
+    QWidget* makeButton(const Control& c, QWidget* parent);
+    QWidget* makeLabel(const Control& c, QWidget* parent);
+    QWidget* makeListBox(const Control& c, QWidget* parent);
+    static QWidget* makeLine(const Control& c, QWidget* parent);
+    void place(QWidget* widget, const Control& c) const;
+    static void applyColours(QWidget* widget, const Control& c);
+    void setFocusOrder(const QList<FocusStop>& stops);
     bool enterPressed(QObject* watched, QKeyEvent* key);
     void keepCaptionsUnderControls();
     QFont controlFont(const Control& c) const;

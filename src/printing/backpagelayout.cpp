@@ -2,6 +2,7 @@
 // under the picture of the form: sections 13 to 16, the monthly table, sections 11 and
 // 12, the table's headings and section 18, in the order they print.
 #include "layoutrows.h"
+#include "printdata.h"
 
 namespace gaikyo::pagelayouts {
 
@@ -10,9 +11,8 @@ using namespace rows;
 namespace {
 
 LayoutItem amount(int row, int column, float x, float y, float a4X, float a4Y) {
-    // Cell (row, column) of the monthly table, stored column by column after the nine texts.
-    return item(LayoutItem::Kind::Amount, field(60, 10 + (column - 1) * 14 + (row - 1)), {x}, y,
-                {a4X}, a4Y);
+    return item(LayoutItem::Kind::Amount, field(60, monthlyTableField(row, column)), {x}, y, {a4X},
+                a4Y);
 }
 
 LayoutPart makeBackPage() {

@@ -56,26 +56,18 @@ QStringList balanced(const QString& text) {
     return {first, second};
 }
 
-// The most characters from the start (or the end) whose width at points and scale is
-// within width.
-qsizetype fittingFromStart(const QString& text, double width, double points, double scale) {
-    qsizetype count = 0;
-    for (qsizetype n = 1; n <= text.size(); ++n) {
-        if (n < text.size() && text[n].isLowSurrogate())
-            continue;
-        if (textWidth(text.left(n), points) * scale > width)
-            break;
-        count = n;
-    }
-    return count;
-}
+enum class From { Start, End };
 
-qsizetype fittingFromEnd(const QString& text, double width, double points, double scale) {
+// The most characters from the start (or the end) whose width at points and scale is
+// within width, never half of a surrogate pair.
+qsizetype fitting(From from, const QString& text, double width, double points, double scale) {
     qsizetype count = 0;
     for (qsizetype n = 1; n <= text.size(); ++n) {
-        if (text[text.size() - n].isLowSurrogate())
+        const bool splitsPair = from == From::Start ? n < text.size() && text[n].isLowSurrogate()
+                                                    : text[text.size() - n].isLowSurrogate();
+        if (splitsPair)
             continue;
-        if (textWidth(text.right(n), points) * scale > width)
+        if (textWidth(from == From::Start ? text.left(n) : text.right(n), points) * scale > width)
             break;
         count = n;
     }
@@ -111,11 +103,11 @@ Fit oneLine(const QString& text, QPointF at, bool endsAt, double width) {
         if (f.points == 0) {
             f.points = smallestPoints;
             if (endsAt) {
-                const qsizetype kept = fittingFromEnd(text, width, f.points, f.scale);
+                const qsizetype kept = fitting(From::End, text, width, f.points, f.scale);
                 f.lost = text.left(text.size() - kept);
                 f.lostAtStart = true;
             } else {
-                const qsizetype kept = fittingFromStart(text, width, f.points, f.scale);
+                const qsizetype kept = fitting(From::Start, text, width, f.points, f.scale);
                 f.lost = text.mid(kept);
             }
         }
@@ -149,10 +141,10 @@ Fit twoLines(const QString& text, QPointF at, const QRectF& box, double width) {
         // At the floor the first line takes all it can; the second loses what it cannot.
         f.points = smallestPoints;
         const qsizetype first =
-            std::max<qsizetype>(1, fittingFromStart(text, width, f.points, f.scale));
+            std::max<qsizetype>(1, fitting(From::Start, text, width, f.points, f.scale));
         const QString rest = text.mid(first);
         lines = {text.left(first), rest};
-        f.lost = rest.mid(fittingFromStart(rest, width, f.points, f.scale));
+        f.lost = rest.mid(fitting(From::Start, rest, width, f.points, f.scale));
     }
     const double height = 2 * lineHeight(f.points);
     const double top = std::clamp(at.y(), box.top(), std::max(box.top(), box.bottom() - height));

@@ -1,6 +1,7 @@
 // Where every entry of the front page prints: on the official sheet and on A4 copy
 // paper under the picture of the form. Each row holds the official X (or box Xs) and Y,
 // then the A4 X (or box Xs) and Y.
+#include "datafile/itemfields.h"
 #include "layoutrows.h"
 
 namespace gaikyo::pagelayouts {
@@ -9,13 +10,13 @@ using namespace rows;
 
 namespace {
 
-// Section 7: one 9-box amount a line.
-void mainAccounts(LayoutPart& part, int firstField, const QList<float>& officialBoxes,
+// Section 7: one 9-box amount a line, from the first account down.
+void mainAccounts(LayoutPart& part, MainAccount first, const QList<float>& officialBoxes,
                   const QList<float>& officialY, const QList<float>& a4Boxes,
                   const QList<float>& a4Y) {
     for (qsizetype i = 0; i < officialY.size(); ++i)
-        part.append(
-            boxes(field(30, firstField + int(i)), officialBoxes, officialY[i], a4Boxes, a4Y[i]));
+        part.append(boxes(field(30, static_cast<int>(first) + int(i)), officialBoxes, officialY[i],
+                          a4Boxes, a4Y[i]));
 }
 
 LayoutPart makeFirstHalf() {
@@ -53,7 +54,7 @@ LayoutPart makeFirstHalf() {
       << text(field(23, 7), 55, 139, 57, 140) << text(field(23, 8), 35, 145, 37, 146)
       << text(field(23, 9), 45, 145, 47, 146);
     // 7 主要科目, left column.
-    mainAccounts(p, 1, {102, 96, 91, 86, 81, 76, 71, 66, 61},
+    mainAccounts(p, MainAccount::Sales, {102, 96, 91, 86, 81, 76, 71, 66, 61},
                  {152, 158, 165, 171, 177, 184, 190, 196, 203, 209, 215, 222, 228, 235, 241, 248,
                   254, 260, 266},
                  {104, 98, 93, 88, 83, 78, 73, 68, 63},
@@ -104,7 +105,7 @@ LayoutPart makeSecondHalf() {
     // 6 株主又は株式所有異動の有無.
     p << text(field(26, 1), 178, 145.5f, 180, 146) << text(field(26, 2), 188, 145.5f, 190, 146);
     // 7 主要科目, right column.
-    mainAccounts(p, 20, {190, 185, 180, 175, 170, 165, 160, 155, 150},
+    mainAccounts(p, MainAccount::Assets, {190, 185, 180, 175, 170, 165, 160, 155, 150},
                  {152, 158, 165, 171, 177, 184, 190, 196, 202, 209, 216, 222, 228, 235, 241, 247},
                  {192, 187, 182, 177, 172, 167, 161, 156, 152},
                  {152, 158, 165, 171, 177, 184, 190, 196, 202, 208, 214, 221, 227, 233, 239, 245});

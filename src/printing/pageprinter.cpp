@@ -124,24 +124,12 @@ bool PagePrinter::printItem(const LayoutItem& item) {
     const std::optional<qint32> value = m_values.integer(item);
     if (!value)
         return true; // nothing to print: the boxes stay blank
-    switch (item.kind) {
-    case LayoutItem::Kind::DigitBoxes: {
-        const QStringList perBox = printvalues::digitBoxes(*value, int(xs.size()));
-        for (qsizetype box = 0; box < xs.size(); ++box)
-            if (!at(xs.at(box), y, perBox.at(box)))
-                return false;
-        return true;
-    }
-    case LayoutItem::Kind::DigitSplit: {
-        const QStringList fromLeft = printvalues::digitSplit(*value, int(xs.size()));
-        for (qsizetype box = 0; box < xs.size(); ++box)
-            if (!at(xs.at(box), y, fromLeft.at(box)))
-                return false;
-        return true;
-    }
-    default:
-        break;
-    }
+    const QStringList perBox = item.kind == LayoutItem::Kind::DigitBoxes
+                                   ? printvalues::digitBoxes(*value, int(xs.size()))
+                                   : printvalues::digitSplit(*value, int(xs.size()));
+    for (qsizetype box = 0; box < xs.size(); ++box)
+        if (!at(xs.at(box), y, perBox.at(box)))
+            return false;
     return true;
 }
 

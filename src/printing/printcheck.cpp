@@ -14,19 +14,8 @@ namespace gaikyo::printcheck {
 
 namespace {
 
-// Section 7 主要科目 (file 30), 千円.
-constexpr int sales = 1;
-constexpr int costOfSales = 3;
-constexpr int grossProfit = 11;
-constexpr int officersPay = 12;
-constexpr int assets = 20;
-constexpr int liabilities = 30;
-constexpr int netAssets = 35;
 // Section 3: 常勤役員 (file 23).
 constexpr int fullTimeOfficers = 10;
-// Section 17: the 計 row of the two 売上（収入）金額 sub-columns (file 60), 千円.
-constexpr int salesTotalFirst = 10 + 12;
-constexpr int salesTotalSecond = 10 + 14 + 12;
 
 QString amount(qint64 value) {
     return QLocale(QLocale::English).toString(value);
@@ -48,7 +37,7 @@ QString formItem(int section, int field) {
     case 26:
         return QStringLiteral("6 株主又は株式所有異動の有無");
     case 30:
-        if (field <= netAssets)
+        if (field <= static_cast<int>(MainAccount::NetAssets))
             return QStringLiteral("7 主要科目");
         if (field <= 42)
             return QStringLiteral("10 代表者に対する報酬等の金額");
@@ -216,104 +205,93 @@ QList<QStringList> facilityLinesWithoutRoom(const ItemValues& values) {
 // Every box holds its figure cut to 千円, so a sum of boxes may fall short of the box
 // that holds the whole by less than one 千円 for each box summed (and for the whole).
 // A difference no larger than the number of boxes summed says nothing about the figures.
-bool onlyCutOff(qint64 difference, int terms) {
-    return difference != 0 && qAbs(difference) <= terms;
-}
-
 struct Difference {
-    qint64 sum = 0;   // what the boxes add up to
-    qint64 whole = 0; // the box that holds the whole
-    int terms = 0;    // the boxes summed
+    qint64 first = 0; // the figures compared, in the order the messages name them
+    qint64 second = 0;
+    int terms = 0; // the boxes summed
+
+    qint64 gap() const { return qAbs(first - second); }
+    bool onlyCutOff() const { return first != second && gap() <= terms; }
+    bool real() const { return first != second && !onlyCutOff(); }
 };
 
 // 17's 計 of the two 売上 sub-columns (the sum of the months as the boxes show them)
 // against 7's 売上（収入）高.
-Difference salesDifference(const ItemValues& values) {
-    const PrintData& d = values.data();
-    Difference diff{qint64(d.integer(60, salesTotalFirst)) +
-                        qint64(d.integer(60, salesTotalSecond)),
-                    d.integer(30, sales), 0};
-    for (const int first : {1, 15}) {
+Difference salesDifference(const PrintData& d) {
+    using namespace monthlytable;
+    Difference diff{qint64(d.integer(60, monthlyTableField(totalRow, SalesFirst))) +
+                        qint64(d.integer(60, monthlyTableField(totalRow, SalesSecond))),
+                    mainAccount(d, MainAccount::Sales), 0};
+    for (const int column : {SalesFirst, SalesSecond}) {
         bool used = false;
-        for (int row = 0; row < 12; ++row)
-            used = used || d.integer(60, 10 + first - 1 + row) != 0;
-        diff.terms += used ? 12 : 0;
+        for (int row = 1; row <= monthRows; ++row)
+            used = used || d.integer(60, monthlyTableField(row, column)) != 0;
+        diff.terms += used ? monthRows : 0;
     }
     return diff;
 }
 
+// 7's 資産の部合計 against 負債の部合計 and 純資産の部合計.
+Difference balanceDifference(const PrintData& d) {
+    return {mainAccount(d, MainAccount::Assets),
+            qint64(mainAccount(d, MainAccount::Liabilities)) +
+                qint64(mainAccount(d, MainAccount::NetAssets)),
+            2};
+}
+
+// 7's 売上（収入）総利益 against 売上（収入）高 less 売上（収入）原価.
+Difference grossProfitDifference(const PrintData& d) {
+    return {mainAccount(d, MainAccount::GrossProfit),
+            qint64(mainAccount(d, MainAccount::Sales)) -
+                qint64(mainAccount(d, MainAccount::CostOfSales)),
+            2};
+}
+
 QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
-    const Difference diff = salesDifference(values);
-    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
+    const Difference diff = salesDifference(values.data());
+    if (!diff.real())
         return {};
-    return {{amount(diff.sum), amount(diff.whole)}};
-}
-
-QList<QStringList> salesCutOff(const ItemValues& values) {
-    const Difference diff = salesDifference(values);
-    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
-        return {};
-    return {{amount(diff.sum), amount(diff.whole), amount(qAbs(diff.sum - diff.whole))}};
-}
-
-Difference balanceDifference(const ItemValues& values) {
-    const PrintData& d = values.data();
-    return {qint64(d.integer(30, liabilities)) + qint64(d.integer(30, netAssets)),
-            d.integer(30, assets), 2};
+    return {{amount(diff.first), amount(diff.second)}};
 }
 
 QList<QStringList> balanceSheet(const ItemValues& values) {
     const PrintData& d = values.data();
-    const Difference diff = balanceDifference(values);
-    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
+    const Difference diff = balanceDifference(d);
+    if (!diff.real())
         return {};
-    return {{amount(d.integer(30, assets)), amount(d.integer(30, liabilities)),
-             amount(d.integer(30, netAssets)), amount(diff.sum)}};
-}
-
-QList<QStringList> balanceSheetCutOff(const ItemValues& values) {
-    const PrintData& d = values.data();
-    const Difference diff = balanceDifference(values);
-    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
-        return {};
-    return {{amount(d.integer(30, assets)), amount(diff.sum), amount(qAbs(diff.sum - diff.whole))}};
-}
-
-Difference grossProfitDifference(const ItemValues& values) {
-    const PrintData& d = values.data();
-    return {qint64(d.integer(30, sales)) - qint64(d.integer(30, costOfSales)),
-            d.integer(30, grossProfit), 2};
+    return {{amount(diff.first), amount(mainAccount(d, MainAccount::Liabilities)),
+             amount(mainAccount(d, MainAccount::NetAssets)), amount(diff.second)}};
 }
 
 QList<QStringList> grossProfitOfSales(const ItemValues& values) {
     const PrintData& d = values.data();
-    const Difference diff = grossProfitDifference(values);
-    if (diff.sum == diff.whole || onlyCutOff(diff.sum - diff.whole, diff.terms))
+    const Difference diff = grossProfitDifference(d);
+    if (!diff.real())
         return {};
-    return {{amount(d.integer(30, grossProfit)), amount(d.integer(30, sales)),
-             amount(d.integer(30, costOfSales)), amount(diff.sum)}};
+    return {{amount(diff.first), amount(mainAccount(d, MainAccount::Sales)),
+             amount(mainAccount(d, MainAccount::CostOfSales)), amount(diff.second)}};
 }
 
-QList<QStringList> grossProfitCutOff(const ItemValues& values) {
-    const PrintData& d = values.data();
-    const Difference diff = grossProfitDifference(values);
-    if (!onlyCutOff(diff.sum - diff.whole, diff.terms))
+// Both figures and the gap, where the cut-off alone makes it.
+template <Difference (*of)(const PrintData&)>
+QList<QStringList> cutOffOnly(const ItemValues& values) {
+    const Difference diff = of(values.data());
+    if (!diff.onlyCutOff())
         return {};
-    return {{amount(d.integer(30, grossProfit)), amount(diff.sum),
-             amount(qAbs(diff.sum - diff.whole))}};
+    return {{amount(diff.first), amount(diff.second), amount(diff.gap())}};
 }
 
 QList<QStringList> officersWithoutPay(const ItemValues& values) {
     const PrintData& d = values.data();
     const qint32 officers = d.integer(23, fullTimeOfficers);
-    if (officers == 0 || d.integer(30, officersPay) != 0)
+    if (officers == 0 || mainAccount(d, MainAccount::OfficersPay) != 0)
         return {};
     return {{amount(officers)}};
 }
 
 QList<QStringList> payWithoutOfficers(const ItemValues& values) {
     const PrintData& d = values.data();
-    const qint32 pay = d.integer(30, officersPay);
+    const qint32 pay = mainAccount(d, MainAccount::OfficersPay);
     if (pay == 0 || d.integer(23, fullTimeOfficers) != 0)
         return {};
     return {{amount(pay)}};
@@ -373,15 +351,15 @@ const QList<Rule>& rules() {
          QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円と、【7 "
                         "主要科目】売上（収入）高 %2 千円の差 %3 千円は、千円未満切捨てによる差"
                         "です。"),
-         salesCutOff},
+         cutOffOnly<salesDifference>},
         {Pages::Front,
          QStringLiteral("【7 主要科目】資産の部合計 %1 千円と、負債の部合計と純資産の部合計の和 "
                         "%2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
-         balanceSheetCutOff},
+         cutOffOnly<balanceDifference>},
         {Pages::Front,
          QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円と、売上（収入）高から売上（収入）"
                         "原価を引いた %2 千円の差 %3 千円は、千円未満切捨てによる差です。"),
-         grossProfitCutOff},
+         cutOffOnly<grossProfitDifference>},
         {Pages::Front,
          QStringLiteral("【3 期末従業員等の状況】常勤役員が %1 人いますが、【7 "
                         "主要科目】役員報酬が 0 です。"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafile/itemfields.h"
 #include "registry/companyrecord.h"
 
 #include <QString>
@@ -17,5 +18,15 @@ public:
     virtual QString text(int section, int field) const = 0;
     virtual qint32 integer(int section, int field) const = 0;
 };
+
+// Item 7 stands in section file 30, each account under its box's number.
+inline qint32 mainAccount(const PrintData& data, MainAccount account) {
+    return data.integer(30, static_cast<int>(account));
+}
+
+// Item 17's table stands in section file 60 after the file's nine texts.
+constexpr int monthlyTableField(int row, int column) {
+    return 9 + monthlytable::cell(row, column);
+}
 
 } // namespace gaikyo

@@ -9,8 +9,7 @@ Handler install(Handler handler) {
 }
 
 bool proceed(const Request& request) {
-    const Handler& handler = seam::installed<Handler>();
-    return handler ? handler(request) : true;
+    return seam::ask<Handler>(request, true);
 }
 
 } // namespace gaikyo::checklist

@@ -43,13 +43,19 @@ struct Control {
 
 namespace gaikyo::controls {
 
-inline Control textBox(const QString& name, QRect geometry, const QString& text = {}) {
+// A control of a kind: its name, its box, and its caption or contents.
+inline Control control(ControlKind kind, const QString& name, QRect geometry,
+                       const QString& text = {}) {
     Control c;
     c.name = name;
-    c.kind = ControlKind::TextBox;
-    c.geometry = geometry;
+    c.kind = kind;
     c.text = text;
+    c.geometry = geometry;
     return c;
+}
+
+inline Control textBox(const QString& name, QRect geometry, const QString& text = {}) {
+    return control(ControlKind::TextBox, name, geometry, text);
 }
 
 // A box that holds a company code handed over by the main menu; never shown.
@@ -61,47 +67,24 @@ inline Control hiddenCodeBox(const QString& name) {
 }
 
 inline Control button(const QString& name, const QString& caption, QRect geometry) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Button;
-    c.text = caption;
-    c.geometry = geometry;
-    return c;
+    return control(ControlKind::Button, name, geometry, caption);
 }
 
 inline Control label(const QString& name, const QString& caption, QRect geometry) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Label;
-    c.text = caption;
-    c.geometry = geometry;
-    return c;
+    return control(ControlKind::Label, name, geometry, caption);
 }
 
 inline Control listBox(const QString& name, QRect geometry) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::ListBox;
-    c.geometry = geometry;
-    return c;
+    return control(ControlKind::ListBox, name, geometry);
 }
 
 inline Control frame(const QString& name, const QString& caption, QRect geometry) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Frame;
-    c.text = caption;
-    c.geometry = geometry;
-    return c;
+    return control(ControlKind::Frame, name, geometry, caption);
 }
 
 // A straight line drawn across its box (along the longer side).
 inline Control line(const QString& name, QRect geometry) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Line;
-    c.geometry = geometry;
-    return c;
+    return control(ControlKind::Line, name, geometry);
 }
 
 // Light cyan, the background of the program's entry boxes.

@@ -9,8 +9,7 @@ Handler install(Handler handler) {
 }
 
 std::optional<QString> askSavePath(const SaveRequest& request) {
-    const Handler& handler = seam::installed<Handler>();
-    return handler ? handler(request) : std::nullopt;
+    return seam::ask<Handler>(request, std::optional<QString>());
 }
 
 OpenHandler installOpen(OpenHandler handler) {
@@ -18,8 +17,7 @@ OpenHandler installOpen(OpenHandler handler) {
 }
 
 std::optional<QString> askOpenPath(const OpenRequest& request) {
-    const OpenHandler& handler = seam::installed<OpenHandler>();
-    return handler ? handler(request) : std::nullopt;
+    return seam::ask<OpenHandler>(request, std::optional<QString>());
 }
 
 } // namespace gaikyo::filechooser

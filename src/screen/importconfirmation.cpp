@@ -9,8 +9,7 @@ Handler install(Handler handler) {
 }
 
 Answer ask(const Request& request) {
-    const Handler& handler = seam::installed<Handler>();
-    return handler ? handler(request) : Answer{};
+    return seam::ask<Handler>(request, Answer{});
 }
 
 } // namespace gaikyo::importconfirmation

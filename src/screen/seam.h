@@ -16,4 +16,11 @@ template <typename Handler> Handler install(Handler handler) {
     return std::exchange(installed<Handler>(), std::move(handler));
 }
 
+// What the installed handler answers, or `otherwise` where none is installed.
+template <typename Handler, typename Request, typename Answer>
+Answer ask(const Request& request, Answer otherwise) {
+    const Handler& handler = installed<Handler>();
+    return handler ? handler(request) : std::move(otherwise);
+}
+
 } // namespace gaikyo::seam

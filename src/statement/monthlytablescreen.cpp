@@ -63,9 +63,7 @@ MonthlyTableScreen::MonthlyTableScreen(Application& app)
     addControls();
     onClick(monthButton, [this] { showMonthOrder(); });
     onClick(monthStep, [this] { click(monthButton); });
-    onClick(importButton, [this] {
-        bookimport::importMonthlyTable(*this, {&cellBox, &monthLabel});
-    });
+    onClick(importButton, [this] { bookimport::importMonthlyTable(*this, &monthLabel); });
 }
 
 void MonthlyTableScreen::addControls() {
