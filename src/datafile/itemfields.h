@@ -2,8 +2,8 @@
 
 // The numbered fields that other rooms address by name: item 7's accounts and items 8 to
 // 10 (section file 30), and item 17's monthly table (section file 60). The numbers are the
-// boxes' numbers on their screens (Text1 …) and, for section file 30, the fields' order in
-// the file as well.
+// boxes' numbers on their screens (Text1 …). In section file 30 they are the fields' order
+// up to 42; the code box Text43 has no field, so box 44 is the file's field 43.
 namespace gaikyo {
 
 // Items 7 to 10 of section file 30, Text1 … Text49; Text43 is the screen's code box.
