@@ -73,32 +73,29 @@ MainMenu::MainMenu(Application& app)
     onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
     onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
 
+    // The screens opened on the current company: its code goes into the screen's code box,
+    // then the screen's own buttons ("クリア", "ＤＡＴＡ" …) load it.
     const QString clear = QStringLiteral("Command1");
     const QString load = QStringLiteral("Command2");
-    onClick(QStringLiteral("Command15"), [this] {
-        handOver(QStringLiteral("Command15"), screens::sections, QStringLiteral("Text8"),
-                 {QStringLiteral("Command1")});
-    });
-    onClick(QStringLiteral("Command19"), [this, clear, load] {
-        handOver(QStringLiteral("Command19"), screens::mainAccounts, QStringLiteral("Text43"),
-                 {clear, load});
-    });
-    onClick(QStringLiteral("Command12"), [this, clear, load] {
-        handOver(QStringLiteral("Command12"), screens::businessForm, QStringLiteral("Text28"),
-                 {clear, load});
-    });
-    onClick(QStringLiteral("Command4"), [this, clear, load] {
-        handOver(QStringLiteral("Command4"), screens::taxAccountant, QStringLiteral("Text44"),
-                 {clear, load});
-    });
-    onClick(QStringLiteral("Command5"), [this, clear, load] {
-        handOver(QStringLiteral("Command5"), screens::monthlyTable, QStringLiteral("Text148"),
-                 {clear, load, QStringLiteral("月表示")});
-    });
-    onClick(QStringLiteral("Command3"), [this] {
-        handOver(QStringLiteral("Command3"), screens::print, QStringLiteral("Text43"),
-                 {QStringLiteral("data")});
-    });
+    const struct {
+        const char* button;
+        QString screen;
+        const char* codeBox;
+        QStringList actions;
+    } onCompany[] = {
+        {"Command15", screens::sections, "Text8", {clear}},
+        {"Command19", screens::mainAccounts, "Text43", {clear, load}},
+        {"Command12", screens::businessForm, "Text28", {clear, load}},
+        {"Command4", screens::taxAccountant, "Text44", {clear, load}},
+        {"Command5", screens::monthlyTable, "Text148", {clear, load, QStringLiteral("月表示")}},
+        {"Command3", screens::print, "Text43", {QStringLiteral("data")}},
+    };
+    for (const auto& target : onCompany) {
+        const QString button = QString::fromLatin1(target.button);
+        onClick(button, [this, button, screen = target.screen,
+                         codeBox = QString::fromLatin1(target.codeBox),
+                         actions = target.actions] { handOver(button, screen, codeBox, actions); });
+    }
     onClick(QStringLiteral("Command27"), [this] {
         if (Screen* screen = this->app().screen(screens::printers))
             screen->show();
