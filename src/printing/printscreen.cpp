@@ -5,6 +5,7 @@
 #include "pdfexport.h"
 #include "printcheck.h"
 #include "printerservice.h"
+#include "registry/companyboxes.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
@@ -28,50 +29,36 @@ namespace {
 const QString title = QStringLiteral("印刷");
 const QString codeBox = QStringLiteral("Text43");
 
-// The boxes of the header and the company-record field each one holds.
-struct IntegerBox {
-    const char* box;
-    qint32 CompanyRecord::*field;
-    const char* caption;
-};
-const IntegerBox dateBoxes[] = {
-    {"Text13", &CompanyRecord::startYear, "事業年度（自 年）"},
-    {"Text14", &CompanyRecord::startMonth, "事業年度（自 月）"},
-    {"Text15", &CompanyRecord::startDay, "事業年度（自 日）"},
-    {"Text17", &CompanyRecord::endYear, "事業年度（至 年）"},
-    {"Text18", &CompanyRecord::endMonth, "事業年度（至 月）"},
-    {"Text19", &CompanyRecord::endDay, "事業年度（至 日）"},
-};
-
-// The date a year box belongs to; none for a month or day box.
-const EraDateBoxes* dateOfYear(const IntegerBox& box) {
-    if (QLatin1StringView(box.box) == erabox::yearStart().year)
-        return &erabox::yearStart();
-    if (QLatin1StringView(box.box) == erabox::yearEnd().year)
-        return &erabox::yearEnd();
-    return nullptr;
+// The boxes of the header, down the form; the print offsets are never saved.
+const QList<CompanyBox>& headerTable() {
+    static const QList<CompanyBox> table = [] {
+        QList<CompanyBox> boxes{
+            {QStringLiteral("Text1"), &CompanyRecord::referenceNumber, {}, true},
+            {QStringLiteral("Text3"), &CompanyRecord::name}};
+        const char* const dateCaptions[] = {"事業年度（自 年）", "事業年度（自 月）",
+                                            "事業年度（自 日）", "事業年度（至 年）",
+                                            "事業年度（至 月）", "事業年度（至 日）"};
+        QList<CompanyBox> dates = companyboxes::businessYear();
+        for (qsizetype i = 0; i < dates.size(); ++i)
+            dates[i].caption = QString::fromUtf8(dateCaptions[i]);
+        boxes += dates;
+        boxes += QList<CompanyBox>{{QStringLiteral("Text5"), &CompanyRecord::address},
+                                   {QStringLiteral("Text12"), &CompanyRecord::telephone},
+                                   {QStringLiteral("Text4"), &CompanyRecord::homePage},
+                                   {QStringLiteral("Text2"), &CompanyRecord::respondent}};
+        return boxes;
+    }();
+    return table;
 }
 
-// A date box's value as the file keeps it; a year is typed in the era of its date.
-// `problem` tells of a year its era does not have.
-std::optional<qint32> dateValue(const Screen& screen, const IntegerBox& box,
-                                QString* problem = nullptr) {
-    const EraDateBoxes* date = dateOfYear(box);
-    if (!date)
-        return strictInteger(screen.text(QString::fromLatin1(box.box)));
-    const erayear::Typed year = erabox::typed(screen, *date);
-    if (problem)
-        *problem = year.problem;
-    return year.storedYear;
-}
-
-// The header boxes that "上記項目を登録" saves; the print offsets are never saved.
+// The header boxes that "上記項目を登録" saves.
 const QStringList& headerBoxes() {
-    static const QStringList boxes{
-        QStringLiteral("Text1"),  QStringLiteral("Text3"),  QStringLiteral("Text13"),
-        QStringLiteral("Text14"), QStringLiteral("Text15"), QStringLiteral("Text17"),
-        QStringLiteral("Text18"), QStringLiteral("Text19"), QStringLiteral("Text5"),
-        QStringLiteral("Text12"), QStringLiteral("Text4"),  QStringLiteral("Text2")};
+    static const QStringList boxes = [] {
+        QStringList names;
+        for (const CompanyBox& box : headerTable())
+            names.append(box.box);
+        return names;
+    }();
     return boxes;
 }
 
@@ -260,10 +247,7 @@ FileLoad PrintScreen::readCompany(qint32 code, CompanyRecord& record) const {
 }
 
 void PrintScreen::emptyHeaderBoxes() {
-    for (const char* box : {"Text1", "Text3", "Text5", "Text12", "Text4", "Text2"})
-        setText(QString::fromLatin1(box), QString());
-    for (const IntegerBox& date : dateBoxes)
-        setText(QString::fromLatin1(date.box), QString());
+    companyboxes::empty(*this, headerTable());
 }
 
 void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
@@ -312,62 +296,33 @@ void PrintScreen::fillHeader() {
 }
 
 QString PrintScreen::boxCaption(const QString& box) const {
-    for (const IntegerBox& date : dateBoxes)
-        if (box == QLatin1String(date.box))
-            return QString::fromUtf8(date.caption);
-    static const QHash<QString, QString> texts{
-        {QStringLiteral("Text1"), QStringLiteral("整理番号")},
-        {QStringLiteral("Text3"), QStringLiteral("法人名")},
-        {QStringLiteral("Text5"), QStringLiteral("納税地")},
-        {QStringLiteral("Text12"), QStringLiteral("電話番号")},
-        {QStringLiteral("Text4"), QStringLiteral("ホームページアドレス")},
-        {QStringLiteral("Text2"), QStringLiteral("応答者氏名")}};
-    return texts.value(box, box);
+    const CompanyBox* shown = companyboxes::find(headerTable(), box);
+    return shown ? companyboxes::caption(*shown) : box;
 }
 
 QString PrintScreen::savedForm(const QString& box, const QString& text,
                                const QString& saved) const {
     // A date box that holds no number keeps the saved date (see headerFromBoxes).
-    for (const IntegerBox& date : dateBoxes)
-        if (box == QLatin1String(date.box)) {
-            const std::optional<qint32> value = strictInteger(text);
-            return value ? plainDecimal(*value) : saved;
-        }
-    return text;
+    const CompanyBox* shown = companyboxes::find(headerTable(), box);
+    if (!shown || shown->zeroShownEmpty ||
+        !std::holds_alternative<qint32 CompanyRecord::*>(shown->member))
+        return text;
+    const std::optional<qint32> value = strictInteger(text);
+    return value ? plainDecimal(*value) : saved;
 }
 
 void PrintScreen::showHeader(const CompanyRecord& record) {
-    setText(QStringLiteral("Text3"), record.name);
-    setText(QStringLiteral("Text5"), record.address);
-    setText(QStringLiteral("Text12"), record.telephone);
-    for (const IntegerBox& date : dateBoxes)
-        setText(QString::fromLatin1(date.box), plainDecimal(record.*date.field));
-    // Each year in the era its date falls in.
-    erabox::show(*this, erabox::yearStart(), record.startYear, record.startMonth);
-    erabox::show(*this, erabox::yearEnd(), record.endYear, record.endMonth);
+    CompanyRecord shown = record;
     // A home page or respondent that is still a filler of an old file shows empty.
-    const QString homePage =
-        record.homePage == QStringLiteral("予備1") ? QString() : record.homePage;
-    setText(QStringLiteral("Text4"), homePage);
-    const bool fillerRespondent = record.respondent == QStringLiteral("予備2") ||
-                                  record.respondent == QStringLiteral("予備3");
-    setText(QStringLiteral("Text2"), fillerRespondent ? QString() : record.respondent);
-    // 0 is a company without a 整理番号: the box shows empty, as it was typed.
-    setText(QStringLiteral("Text1"),
-            record.referenceNumber == 0 ? QString() : plainDecimal(record.referenceNumber));
+    if (shown.homePage == QStringLiteral("予備1"))
+        shown.homePage.clear();
+    if (shown.respondent == QStringLiteral("予備2") || shown.respondent == QStringLiteral("予備3"))
+        shown.respondent.clear();
+    companyboxes::show(*this, headerTable(), shown);
 }
 
 CompanyRecord PrintScreen::headerFromBoxes(const CompanyRecord& over) const {
-    CompanyRecord record = over;
-    record.name = text(QStringLiteral("Text3"));
-    record.address = text(QStringLiteral("Text5"));
-    record.telephone = text(QStringLiteral("Text12"));
-    for (const IntegerBox& date : dateBoxes)
-        record.*date.field = dateValue(*this, date).value_or(over.*date.field);
-    record.homePage = text(QStringLiteral("Text4"));
-    record.respondent = text(QStringLiteral("Text2"));
-    record.referenceNumber = referenceNumber().value_or(over.referenceNumber);
-    return record;
+    return companyboxes::read(*this, headerTable(), over);
 }
 
 std::optional<qint32> PrintScreen::referenceNumber() const {
@@ -413,28 +368,21 @@ bool PrintScreen::saveHeader() {
         return fail(QStringLiteral("会社コード%1の会社のファイルが読み込まれていません。")
                         .arg(plainDecimal(*code)));
     // フリガナ and 代表取締役の氏名 have no box here: they go back as the header was loaded.
-    CompanyRecord record = m_loadedHeader.code == code ? m_loadedHeader.shown : m_data.company();
+    companyboxes::Unreadable unreadable;
+    CompanyRecord record = companyboxes::read(
+        *this, headerTable(), m_loadedHeader.code == code ? m_loadedHeader.shown : m_data.company(),
+        &unreadable);
     record.code = *code;
-    record.name = text(QStringLiteral("Text3"));
-    record.address = text(QStringLiteral("Text5"));
-    record.telephone = text(QStringLiteral("Text12"));
-    for (const IntegerBox& date : dateBoxes) {
-        QString problem;
-        const std::optional<qint32> value = dateValue(*this, date, &problem);
-        if (!problem.isEmpty())
-            return fail(QStringLiteral("「%1」：%2").arg(QString::fromUtf8(date.caption), problem));
-        if (!value)
-            return fail(QStringLiteral("「%1」に数字を入力してください。")
-                            .arg(QString::fromUtf8(date.caption)));
-        record.*date.field = *value;
+    if (unreadable.box) {
+        const QString caption = companyboxes::caption(*unreadable.box);
+        if (!unreadable.problem.isEmpty())
+            return fail(QStringLiteral("「%1」：%2").arg(caption, unreadable.problem));
+        if (unreadable.box->member == CompanyMember(&CompanyRecord::referenceNumber))
+            return fail(
+                QStringLiteral("「整理番号」には数字を入力してください。整理番号がないときは"
+                               "空欄のままにしてください。"));
+        return fail(QStringLiteral("「%1」に数字を入力してください。").arg(caption));
     }
-    record.homePage = text(QStringLiteral("Text4"));
-    record.respondent = text(QStringLiteral("Text2"));
-    const std::optional<qint32> reference = referenceNumber();
-    if (!reference)
-        return fail(QStringLiteral("「整理番号」には数字を入力してください。整理番号がないときは"
-                                   "空欄のままにしてください。"));
-    record.referenceNumber = *reference;
 
     // Whatever another screen or computer saved to the file since the boxes were loaded
     // (a new business year, a deletion) stays, unless these boxes changed it too.
@@ -467,9 +415,8 @@ void PrintScreen::carryOver() {
     const std::optional<qint32> code = strictInteger(text(codeBox));
     if (!code)
         return;
-    registration->setText(QStringLiteral("Text8"), plainDecimal(*code));
     registration->show();
-    registration->click(QStringLiteral("Command7"));
+    registration->callUp(*code);
 }
 
 QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {

@@ -4,18 +4,28 @@
 
 namespace gaikyo::paths {
 
+namespace {
+
+// A file named after a number: the folder (and any prefix of the name), the number in
+// plain decimal, ".txt".
+QString numberedFile(const QString& start, qint32 number) {
+    return start + plainDecimal(number) + QStringLiteral(".txt");
+}
+
+} // namespace
+
 QString dataFolder() {
     return QStringLiteral("c:\\法人税事業概況書\\");
 }
 QString masterFolder() {
-    return QStringLiteral("c:\\法人税事業概況書\\法人名\\");
+    return dataFolder() + QStringLiteral("法人名\\");
 }
 QString statementFolder() {
-    return QStringLiteral("c:\\法人税事業概況書\\概況書\\");
+    return dataFolder() + QStringLiteral("概況書\\");
 }
 
 QString masterFile(qint32 code) {
-    return masterFolder() + plainDecimal(code) + QStringLiteral(".txt");
+    return numberedFile(masterFolder(), code);
 }
 
 QString registryFolder() {
@@ -23,7 +33,7 @@ QString registryFolder() {
 }
 
 QString registryFile(qint32 code) {
-    return registryFolder() + plainDecimal(code) + QStringLiteral(".txt");
+    return numberedFile(registryFolder(), code);
 }
 
 bool hasSectionFiles(qint32 code) {
@@ -32,11 +42,11 @@ bool hasSectionFiles(qint32 code) {
 
 QString sectionFile(qint32 code, int section) {
     Q_ASSERT(hasSectionFiles(code));
-    return statementFolder() + plainDecimal(code * 1000 + section) + QStringLiteral(".txt");
+    return numberedFile(statementFolder(), code * 1000 + section);
 }
 
 QString monthOrderFile(qint32 code) {
-    return statementFolder() + QStringLiteral("月") + plainDecimal(code) + QStringLiteral(".txt");
+    return numberedFile(statementFolder() + QStringLiteral("月"), code);
 }
 
 } // namespace gaikyo::paths

@@ -1,5 +1,6 @@
 #include "loadedcompany.h"
 
+#include "companyfields.h"
 #include "companypaths.h"
 #include "datafile/drivec.h"
 #include "datafile/erayear.h"
@@ -15,31 +16,7 @@ namespace gaikyo::loadedcompany {
 
 namespace {
 
-using Member = std::variant<qint32 CompanyRecord::*, QString CompanyRecord::*>;
-
-struct Line {
-    const char* name;
-    Member member;
-};
-
-// Lines 1–15 of the master file.
-const Line lines[] = {
-    {"法人コード", &CompanyRecord::code},
-    {"フリガナ", &CompanyRecord::furigana},
-    {"法人名", &CompanyRecord::name},
-    {"納税地", &CompanyRecord::address},
-    {"電話番号", &CompanyRecord::telephone},
-    {"事業年度（自）の年", &CompanyRecord::startYear},
-    {"事業年度（自）の月", &CompanyRecord::startMonth},
-    {"事業年度（自）の日", &CompanyRecord::startDay},
-    {"事業年度（至）の年", &CompanyRecord::endYear},
-    {"事業年度（至）の月", &CompanyRecord::endMonth},
-    {"事業年度（至）の日", &CompanyRecord::endDay},
-    {"ホームページアドレス", &CompanyRecord::homePage},
-    {"応答者氏名", &CompanyRecord::respondent},
-    {"整理番号", &CompanyRecord::referenceNumber},
-    {"代表取締役の氏名", &CompanyRecord::representative},
-};
+using Member = CompanyMember;
 
 QString valueOf(const CompanyRecord& record, const Member& member) {
     if (const auto* number = std::get_if<qint32 CompanyRecord::*>(&member))
@@ -112,8 +89,9 @@ Plan decide(const LoadedCompany& loaded, const CompanyRecord& typed, const Store
     const CompanyRecord& base = sameCompany && loaded.existed ? loaded.loaded : before;
     const CompanyRecord& shown = sameCompany ? loaded.shown : before;
     QList<fieldmerge::Field> fields;
-    for (const Line& line : lines) {
-        fieldmerge::Field field{QString::fromUtf8(line.name), valueOf(base, line.member),
+    const std::span<const CompanyField> lines = companyFields();
+    for (const CompanyField& line : lines) {
+        fieldmerge::Field field{QString::fromUtf8(line.caption), valueOf(base, line.member),
                                 valueOf(shown, line.member), valueOf(typed, line.member),
                                 valueOf(now.record, line.member)};
         // A year shows in the era of its date, as the screens show it.

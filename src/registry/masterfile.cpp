@@ -1,8 +1,11 @@
 #include "masterfile.h"
 
+#include "companyfields.h"
 #include "companypaths.h"
 #include "datafile/filechannel.h"
 #include "datafile/valuefile.h"
+
+#include <array>
 
 namespace gaikyo::masterfile {
 
@@ -24,12 +27,10 @@ bool read(qint32 code, int lastLine, CompanyRecord& record, TextFields texts) {
 
 qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, TextFields texts,
                  qsizetype* cutLine) {
-    ValueReader::Field lines[] = {
-        &record.code,       &record.furigana,        &record.name,           &record.address,
-        &record.telephone,  &record.startYear,       &record.startMonth,     &record.startDay,
-        &record.endYear,    &record.endMonth,        &record.endDay,         &record.homePage,
-        &record.respondent, &record.referenceNumber, &record.representative,
-    };
+    std::array<ValueReader::Field, 15> lines;
+    const std::span<const CompanyField> fields = companyFields();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        std::visit([&](auto member) { lines[i] = &(record.*member); }, fields[i].member);
     if (texts == TextFields::NameOnly)
         ValueReader::keepOnlyText(lines, &record.name);
     ValueReader reader(bytes);
@@ -41,21 +42,12 @@ qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, T
 
 QByteArray bytes(const CompanyRecord& record, Status* status) {
     ValueWriter writer;
-    writer.integer(record.code);
-    writer.text(record.furigana, QStringLiteral("フリガナ"));
-    writer.text(record.name, QStringLiteral("法人名"));
-    writer.text(record.address, QStringLiteral("納税地"));
-    writer.text(record.telephone, QStringLiteral("電話番号"));
-    writer.integer(record.startYear);
-    writer.integer(record.startMonth);
-    writer.integer(record.startDay);
-    writer.integer(record.endYear);
-    writer.integer(record.endMonth);
-    writer.integer(record.endDay);
-    writer.text(record.homePage, QStringLiteral("ホームページアドレス"));
-    writer.text(record.respondent, QStringLiteral("応答者氏名"));
-    writer.integer(record.referenceNumber);
-    writer.text(record.representative, QStringLiteral("代表取締役の氏名"));
+    for (const CompanyField& field : companyFields()) {
+        if (const auto* text = std::get_if<QString CompanyRecord::*>(&field.member))
+            writer.text(record.**text, QString::fromUtf8(field.caption));
+        else
+            writer.integer(record.*std::get<qint32 CompanyRecord::*>(field.member));
+    }
     writer.fillers(2, 12);
     if (status)
         *status = writer.status();

@@ -1,6 +1,7 @@
 #include "registrationscreen.h"
 
 #include "businessyear.h"
+#include "companyboxes.h"
 #include "companylist.h"
 #include "companypaths.h"
 #include "datafile/drivec.h"
@@ -48,22 +49,47 @@ QString readFailure(const QString& windowsPath) {
     return QStringLiteral("ファイルの終わりを越えて読み込もうとしました。");
 }
 
-// The entry boxes whose values the save writes, whose unsaved values the screen watches.
-const QStringList& entryBoxes() {
-    static const QStringList boxes = [] {
-        QStringList names;
-        for (const char* name :
-             {"Text1", "Text7", "Text2", "Text3", "Text10", "Text13", "Text14", "Text15", "Text16",
-              "Text17", "Text18", "Text19", "Text5", "Text9", "Text12", "Text4", "Text6"})
-            names.append(QString::fromLatin1(name));
-        return names;
+// The boxes of the company header, down the form.
+const QList<CompanyBox>& companyBoxes() {
+    static const QList<CompanyBox> boxes = [] {
+        QList<CompanyBox> table{{QStringLiteral("Text1"), &CompanyRecord::code},
+                                {QStringLiteral("Text7"), &CompanyRecord::referenceNumber},
+                                {QStringLiteral("Text2"), &CompanyRecord::furigana},
+                                {QStringLiteral("Text3"), &CompanyRecord::name}};
+        table += companyboxes::businessYear();
+        table += QList<CompanyBox>{{QStringLiteral("Text5"), &CompanyRecord::address},
+                                   {QStringLiteral("Text9"), &CompanyRecord::representative},
+                                   {QStringLiteral("Text12"), &CompanyRecord::telephone},
+                                   {QStringLiteral("Text4"), &CompanyRecord::homePage},
+                                   {QStringLiteral("Text6"), &CompanyRecord::respondent}};
+        return table;
     }();
     return boxes;
 }
 
-// The boxes of the business year: start era word, year, month, day, then the end's.
-const char* const dateBoxes[] = {"Text10", "Text13", "Text14", "Text15",
-                                 "Text16", "Text17", "Text18", "Text19"};
+// The business year's dates: each one's era word, year, month and day.
+QStringList dateBoxes() {
+    QStringList names;
+    for (const EraDateBoxes* date : {&erabox::yearStart(), &erabox::yearEnd()})
+        names << date->word << date->year << date->month << date->day;
+    return names;
+}
+
+// The entry boxes whose values the save writes, whose unsaved values the screen watches:
+// the header's boxes with each era word before its year.
+const QStringList& entryBoxes() {
+    static const QStringList boxes = [] {
+        QStringList names;
+        for (const CompanyBox& box : companyBoxes()) {
+            for (const EraDateBoxes* date : {&erabox::yearStart(), &erabox::yearEnd()})
+                if (box.box == date->year)
+                    names.append(date->word);
+            names.append(box.box);
+        }
+        return names;
+    }();
+    return boxes;
+}
 
 } // namespace
 
@@ -72,18 +98,12 @@ RegistrationScreen::RegistrationScreen(Application& app)
              QSize(6990, 6360), Unit::Twips) {
     addControls();
 
-    onClick(QStringLiteral("クリア"), [this] { clear(); });
     onClick(QStringLiteral("Command9"), [this] { emptyEveryBox(); });
-    onClick(QStringLiteral("Command7"), [this] {
-        if (!mayCallUp())
-            return;
-        takeHandedCode();
-        markLoaded(entryBoxes());
-    });
+    onClick(QStringLiteral("Command7"), [this] { callUpHandedCode(); });
     onClick(QStringLiteral("Command6"), [this] {
         if (!mayCallUp())
             return;
-        callUp();
+        callUpTypedCode();
         markLoaded(entryBoxes());
     });
     onClick(QStringLiteral("Command10"), [this] { setText(QStringLiteral("Text7"), {}); });
@@ -168,7 +188,6 @@ void RegistrationScreen::addControls() {
     save.font = FontSpec{{}, 18, true};
     place(save);
     place(command("Command5", "登録はしない", QRect(2160, 5760, 3615, 375)));
-    add(hiddenCodeBox(QStringLiteral("Text8")));
     // The business year as people count it today, in the free corner below the labels.
     addEraLabel(*this, erabox::yearStart(), QStringLiteral("EraLabel1"),
                 QRect(120, 4200, 1935, 255), QStringLiteral("自 "));
@@ -189,9 +208,9 @@ void RegistrationScreen::clear() {
     m_masterFilesAtStart.clear();
     for (const QString& name : QDir(drivec::hostPath(paths::masterFolder())).entryList(QDir::Files))
         m_masterFilesAtStart.insert(name);
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
-                             "Text12", "Text13", "Text14", "Text15", "Text17", "Text18", "Text19"})
-        setText(QString::fromLatin1(name), {});
+    for (const CompanyBox& box : companyBoxes())
+        if (box.member != CompanyMember(&CompanyRecord::representative))
+            setText(box.box, {});
     erabox::clear(*this, erabox::yearStart());
     erabox::clear(*this, erabox::yearEnd());
     // A new form to fill in, as "会社登録" asks for it: nothing on it is unsaved.
@@ -204,27 +223,8 @@ QString RegistrationScreen::saveButtonFor(const QStringList& changed) const {
 }
 
 QString RegistrationScreen::boxCaption(const QString& box) const {
-    static const QHash<QString, QString> captions = [] {
-        QHash<QString, QString> names;
-        for (const auto& [name, caption] : {std::pair{"Text1", "法人コード"},
-                                            {"Text7", "整理番号"},
-                                            {"Text2", "フリガナ"},
-                                            {"Text3", "法人名"},
-                                            {"Text13", "事業年度（自）の年"},
-                                            {"Text14", "事業年度（自）の月"},
-                                            {"Text15", "事業年度（自）の日"},
-                                            {"Text17", "事業年度（至）の年"},
-                                            {"Text18", "事業年度（至）の月"},
-                                            {"Text19", "事業年度（至）の日"},
-                                            {"Text5", "納税地"},
-                                            {"Text9", "代表取締役の氏名"},
-                                            {"Text12", "電話番号"},
-                                            {"Text4", "ホームページアドレス"},
-                                            {"Text6", "応答者氏名"}})
-            names.insert(QString::fromLatin1(name), QString::fromUtf8(caption));
-        return names;
-    }();
-    return captions.value(box, box);
+    const CompanyBox* shown = companyboxes::find(companyBoxes(), box);
+    return shown ? companyboxes::caption(*shown) : box;
 }
 
 bool RegistrationScreen::mayCallUp() {
@@ -235,23 +235,28 @@ bool RegistrationScreen::mayCallUp() {
 }
 
 void RegistrationScreen::emptyEveryBox() {
-    for (const char* name : {"Text1", "Text2", "Text3", "Text5", "Text13", "Text14", "Text17",
-                             "Text18", "Text19", "Text12", "Text7", "Text4", "Text6", "Text9"})
-        setText(QString::fromLatin1(name), {});
+    companyboxes::empty(*this, companyBoxes());
     clear();
 }
 
-void RegistrationScreen::takeHandedCode() {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text8")));
-    if (!code) {
-        failCallUp(typeMismatch);
-        return;
-    }
-    setText(QStringLiteral("Text1"), plainDecimal(*code));
-    callUp();
+void RegistrationScreen::callUp(qint32 code) {
+    m_handedCode = code;
+    callUpHandedCode();
 }
 
-void RegistrationScreen::callUp() {
+void RegistrationScreen::callUpHandedCode() {
+    if (!mayCallUp())
+        return;
+    if (m_handedCode) {
+        setText(QStringLiteral("Text1"), plainDecimal(*m_handedCode));
+        callUpTypedCode();
+    } else {
+        failCallUp(typeMismatch);
+    }
+    markLoaded(entryBoxes());
+}
+
+void RegistrationScreen::callUpTypedCode() {
     m_callUpFailure.clear();
     m_calledUpCode.reset();
     const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
@@ -311,26 +316,14 @@ void RegistrationScreen::failCallUp(const QString& description) {
 }
 
 void RegistrationScreen::showRecord() {
-    const CompanyRecord& r = m_record;
-    setText(QStringLiteral("Text1"), plainDecimal(r.code));
-    setText(QStringLiteral("Text2"), r.furigana);
-    setText(QStringLiteral("Text3"), r.name);
-    setText(QStringLiteral("Text5"), r.address);
-    setText(QStringLiteral("Text12"), r.telephone);
-    // Each year in the era its date falls in.
-    showDate(erabox::yearStart(), {r.startYear, r.startMonth, r.startDay});
-    showDate(erabox::yearEnd(), {r.endYear, r.endMonth, r.endDay});
-    setText(QStringLiteral("Text7"), plainDecimal(r.referenceNumber));
-    setText(QStringLiteral("Text4"), r.homePage);
-    setText(QStringLiteral("Text6"), r.respondent);
-    setText(QStringLiteral("Text9"), r.representative);
+    companyboxes::show(*this, companyBoxes(), m_record);
 }
 
 void RegistrationScreen::computeYearEnd() {
     const QString title = QStringLiteral("事業年度入力");
     const erayear::Typed year = erabox::typed(*this, erabox::yearStart());
-    const std::optional<qint32> month = strictInteger(text(QStringLiteral("Text14")));
-    const std::optional<qint32> day = strictInteger(text(QStringLiteral("Text15")));
+    const std::optional<qint32> month = strictInteger(text(erabox::yearStart().month));
+    const std::optional<qint32> day = strictInteger(text(erabox::yearStart().day));
     if (year.kind == erayear::Typed::Kind::NotInEra) {
         messages::warn(title, year.problem);
         return;
@@ -339,7 +332,7 @@ void RegistrationScreen::computeYearEnd() {
         messages::warn(title, typeMismatch + QLatin1Char('\n') +
                                   QStringLiteral("事業年度の始まり（%1）の年・月・日を数字で"
                                                  "入力してください。")
-                                      .arg(text(QStringLiteral("Text10"))));
+                                      .arg(text(erabox::yearStart().word)));
         return;
     }
     const businessyear::End end = businessyear::endOf({*year.storedYear, *month, *day});
@@ -356,8 +349,8 @@ void RegistrationScreen::showDate(const EraDateBoxes& date, const businessyear::
 
 void RegistrationScreen::rollYearForward() {
     const erayear::Typed endYear = erabox::typed(*this, erabox::yearEnd());
-    const std::optional<qint32> endMonth = strictInteger(text(QStringLiteral("Text18")));
-    const std::optional<qint32> endDay = strictInteger(text(QStringLiteral("Text19")));
+    const std::optional<qint32> endMonth = strictInteger(text(erabox::yearEnd().month));
+    const std::optional<qint32> endDay = strictInteger(text(erabox::yearEnd().day));
     if (endYear.kind == erayear::Typed::Kind::NotInEra) {
         messages::warn(text(QStringLiteral("Command13")), endYear.problem);
         return;
@@ -370,9 +363,10 @@ void RegistrationScreen::rollYearForward() {
         return;
     }
 
+    const QStringList boxes = dateBoxes();
     QStringList before;
-    for (const char* box : dateBoxes)
-        before.append(text(QString::fromLatin1(box)));
+    for (const QString& box : boxes)
+        before.append(text(box));
     // The new year may begin or end in another era than the last: each date shows its own.
     showDate(erabox::yearStart(), *next.start);
     showDate(erabox::yearEnd(), *next.end);
@@ -381,61 +375,27 @@ void RegistrationScreen::rollYearForward() {
     // mended the box rolls forward by one year, not two.
     if (!save())
         for (qsizetype i = 0; i < before.size(); ++i)
-            setText(QString::fromLatin1(dateBoxes[i]), before.at(i));
+            setText(boxes.at(i), before.at(i));
 }
 
 std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {
-    const QString title = text(QStringLiteral("Command12"));
-    CompanyRecord record = m_record;
-
-    const struct {
-        const char* box;
-        const char* name;
-        qint32* field;
-    } integers[] = {
-        {"Text1", "法人コード", &record.code},
-        {"Text13", "事業年度（自）の年", &record.startYear},
-        {"Text14", "事業年度（自）の月", &record.startMonth},
-        {"Text15", "事業年度（自）の日", &record.startDay},
-        {"Text17", "事業年度（至）の年", &record.endYear},
-        {"Text18", "事業年度（至）の月", &record.endMonth},
-        {"Text19", "事業年度（至）の日", &record.endDay},
-        {"Text7", "整理番号", &record.referenceNumber},
-    };
-    for (const auto& integer : integers) {
-        const QString box = QString::fromLatin1(integer.box);
-        // The years are typed in the era of their date and kept as the files count them.
-        const bool isYear = box == erabox::yearStart().year || box == erabox::yearEnd().year;
-        const erayear::Typed year =
-            isYear ? erabox::typed(*this, box == erabox::yearStart().year ? erabox::yearStart()
-                                                                          : erabox::yearEnd())
-                   : erayear::Typed{};
-        if (year.kind == erayear::Typed::Kind::NotInEra) {
-            if (warn)
-                messages::warn(title, QStringLiteral("「%1」：%2")
-                                          .arg(QString::fromUtf8(integer.name), year.problem));
-            return std::nullopt;
-        }
-        const std::optional<qint32> value = isYear ? year.storedYear : strictInteger(text(box));
-        if (!value) {
-            QString message = QStringLiteral("「%1」を数字で入力してください。")
-                                  .arg(QString::fromUtf8(integer.name));
-            if (integer.field == &record.referenceNumber)
+    companyboxes::Unreadable unreadable;
+    const CompanyRecord record = companyboxes::read(*this, companyBoxes(), m_record, &unreadable);
+    if (!unreadable.box)
+        return record;
+    if (warn) {
+        const QString caption = companyboxes::caption(*unreadable.box);
+        QString message;
+        if (!unreadable.problem.isEmpty()) {
+            message = QStringLiteral("「%1」：%2").arg(caption, unreadable.problem);
+        } else {
+            message = QStringLiteral("「%1」を数字で入力してください。").arg(caption);
+            if (unreadable.box->member == CompanyMember(&CompanyRecord::referenceNumber))
                 message += QStringLiteral("\n整理番号がまだないときは 0 と入力してください。");
-            if (warn)
-                messages::warn(title, message);
-            return std::nullopt;
         }
-        *integer.field = *value;
+        messages::warn(text(QStringLiteral("Command12")), message);
     }
-    record.furigana = text(QStringLiteral("Text2"));
-    record.name = text(QStringLiteral("Text3"));
-    record.address = text(QStringLiteral("Text5"));
-    record.telephone = text(QStringLiteral("Text12"));
-    record.representative = text(QStringLiteral("Text9"));
-    record.homePage = text(QStringLiteral("Text4"));
-    record.respondent = text(QStringLiteral("Text6"));
-    return record;
+    return std::nullopt;
 }
 
 bool RegistrationScreen::save() {

@@ -13,8 +13,8 @@ namespace gaikyo {
 struct EraDateBoxes;
 
 // Form9 "法人税事業概況書に登録": edits a company's header and writes its master file.
-// The caller puts the company code into the hidden code box Text8. The screen holds one
-// company record while it is open; closing the screen discards it.
+// The main menu and the print screen hand it the current company, which "DATA" calls up.
+// The screen holds one company record while it is open; closing the screen discards it.
 class RegistrationScreen : public Screen {
     Q_OBJECT
 public:
@@ -25,6 +25,13 @@ public:
     // The screen's internal "クリア" step (no visible button): empties the entry boxes,
     // except the representative in Text9.
     void clear();
+
+    // The company "DATA" calls up: the current company of the screen that opened this one.
+    void handOver(qint32 code) { m_handedCode = code; }
+    std::optional<qint32> handedCode() const { return m_handedCode; }
+    // Hands the company over and calls it up as "DATA" does: unsaved values are asked
+    // about first, and callUpFailure() tells why it stopped.
+    void callUp(qint32 code);
 
     // Why the last "会社呼出" stopped before showing a company, in the system's words
     // ("ファイルが見つかりません。"); empty when it showed one.
@@ -39,9 +46,9 @@ private:
     // Before a call-up replaces the boxes: unsaved values are asked about (the code
     // typed into Text1 to call a company up is no such value). False: stay.
     bool mayCallUp();
-    void emptyEveryBox();  // Command9 "法人コード"
-    void takeHandedCode(); // Command7 "DATA"
-    void callUp();         // Command6 "会社呼出"
+    void emptyEveryBox();    // Command9 "法人コード"
+    void callUpHandedCode(); // Command7 "DATA"
+    void callUpTypedCode();  // Command6 "会社呼出", of the code in Text1
     void failCallUp(const QString& description);
     void showRecord();
     void computeYearEnd(); // Command3 "事業年度"
@@ -57,6 +64,7 @@ private:
     bool mayReplaceMasterFile(const CompanyRecord& record);
 
     CompanyRecord m_record;
+    std::optional<qint32> m_handedCode;
     // The code of the company the screen last called up, while its boxes show it.
     std::optional<qint32> m_calledUpCode;
     // What that call-up found in the company's master file.

@@ -1,5 +1,6 @@
 #include "disclaimerscreen.h"
 
+#include "labelrows.h"
 #include "pledge.h"
 #include "screen/application.h"
 #include "screen/messages.h"
@@ -19,11 +20,7 @@ DisclaimerScreen::DisclaimerScreen(Application& app)
     const FontSpec labelFont{{}, 14.25, false};
     const FontSpec buttonFont{{}, 18, false};
 
-    const struct {
-        const char* name;
-        const char* caption;
-        QRect geometry;
-    } texts[] = {
+    const LabelRow texts[] = {
         {"Label2", "本ソフトの使用上の注意", QRect(120, 120, 3015, 375)},
         {"Label6", "【誓　　約　　文】", QRect(1920, 600, 2055, 375)},
         {"Label5",
@@ -46,9 +43,7 @@ DisclaimerScreen::DisclaimerScreen(Application& app)
          "のとします。　",
          QRect(120, 4320, 9135, 615)},
     };
-    for (const auto& t : texts)
-        add(label(QString::fromLatin1(t.name), QString::fromUtf8(t.caption), t.geometry)).font =
-            labelFont;
+    addLabels(*this, texts, labelFont);
 
     Control& link =
         add(label(QStringLiteral("Label1"), QStringLiteral(" Tesmori のホームページを開く"),

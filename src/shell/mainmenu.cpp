@@ -6,7 +6,9 @@
 #include "datafile/folderwatch.h"
 #include "datafile/leftovers.h"
 #include "datafile/numbers.h"
+#include "labelrows.h"
 #include "pledge.h"
+#include "registry/companyboxes.h"
 #include "registry/companylist.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
@@ -33,6 +35,22 @@ QRect at(int left, int top) {
     return QRect(QPoint(left, top), buttonSize);
 }
 
+// A button of a column: its name, its caption and its top.
+struct ColumnButton {
+    const char* name;
+    const char* caption;
+    int top;
+};
+
+// The current company as the menu shows it: its name beside the code, then its business
+// year.
+const QList<CompanyBox>& companyBoxes() {
+    static const QList<CompanyBox> boxes =
+        QList<CompanyBox>{{QStringLiteral("Text2"), &CompanyRecord::name}} +
+        companyboxes::businessYear();
+    return boxes;
+}
+
 } // namespace
 
 MainMenu::MainMenu(Application& app)
@@ -55,32 +73,29 @@ MainMenu::MainMenu(Application& app)
     onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
     onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
 
+    // The screens opened on the current company: its code goes into the screen's code box,
+    // then the screen's own buttons ("クリア", "ＤＡＴＡ" …) load it.
     const QString clear = QStringLiteral("Command1");
     const QString load = QStringLiteral("Command2");
-    onClick(QStringLiteral("Command15"), [this] {
-        handOver(QStringLiteral("Command15"), screens::sections, QStringLiteral("Text8"),
-                 {QStringLiteral("Command1")});
-    });
-    onClick(QStringLiteral("Command19"), [this, clear, load] {
-        handOver(QStringLiteral("Command19"), screens::mainAccounts, QStringLiteral("Text43"),
-                 {clear, load});
-    });
-    onClick(QStringLiteral("Command12"), [this, clear, load] {
-        handOver(QStringLiteral("Command12"), screens::businessForm, QStringLiteral("Text28"),
-                 {clear, load});
-    });
-    onClick(QStringLiteral("Command4"), [this, clear, load] {
-        handOver(QStringLiteral("Command4"), screens::taxAccountant, QStringLiteral("Text44"),
-                 {clear, load});
-    });
-    onClick(QStringLiteral("Command5"), [this, clear, load] {
-        handOver(QStringLiteral("Command5"), screens::monthlyTable, QStringLiteral("Text148"),
-                 {clear, load, QStringLiteral("月表示")});
-    });
-    onClick(QStringLiteral("Command3"), [this] {
-        handOver(QStringLiteral("Command3"), screens::print, QStringLiteral("Text43"),
-                 {QStringLiteral("data")});
-    });
+    const struct {
+        const char* button;
+        QString screen;
+        const char* codeBox;
+        QStringList actions;
+    } onCompany[] = {
+        {"Command15", screens::sections, "Text8", {clear}},
+        {"Command19", screens::mainAccounts, "Text43", {clear, load}},
+        {"Command12", screens::businessForm, "Text28", {clear, load}},
+        {"Command4", screens::taxAccountant, "Text44", {clear, load}},
+        {"Command5", screens::monthlyTable, "Text148", {clear, load, QStringLiteral("月表示")}},
+        {"Command3", screens::print, "Text43", {QStringLiteral("data")}},
+    };
+    for (const auto& target : onCompany) {
+        const QString button = QString::fromLatin1(target.button);
+        onClick(button, [this, button, screen = target.screen,
+                         codeBox = QString::fromLatin1(target.codeBox),
+                         actions = target.actions] { handOver(button, screen, codeBox, actions); });
+    }
     onClick(QStringLiteral("Command27"), [this] {
         if (Screen* screen = this->app().screen(screens::printers))
             screen->show();
@@ -111,20 +126,13 @@ void MainMenu::addControls() {
                QRect(5640, 0, 1335, 375)));
 
     // The business year: the era word, then the year in that era, month and day.
-    const struct {
-        const char* word;
-        const char* wordBox;
-        int left;
-        const char* boxes[3];
-    } years[] = {{"自令和", "Text10", 6960, {"Text13", "Text14", "Text15"}},
-                 {"至令和", "Text16", 8880, {"Text17", "Text18", "Text19"}}};
-    for (const auto& year : years) {
-        add(textBox(QString::fromLatin1(year.wordBox), QRect(year.left, 0, 855, 375),
-                    QString::fromUtf8(year.word)))
+    for (const auto& [date, left] :
+         {std::pair{&erabox::yearStart(), 6960}, std::pair{&erabox::yearEnd(), 8880}}) {
+        add(textBox(date->word, QRect(left, 0, 855, 375), date->side + QStringLiteral("令和")))
             .background = cyan;
+        const QString parts[] = {date->year, date->month, date->day};
         for (int i = 0; i < 3; ++i) {
-            Control& box = add(textBox(QString::fromLatin1(year.boxes[i]),
-                                       QRect(year.left + 840 + 360 * i, 0, 375, 375)));
+            Control& box = add(textBox(parts[i], QRect(left + 840 + 360 * i, 0, 375, 375)));
             box.background = cyan;
             box.alignment = Qt::AlignRight | Qt::AlignVCenter;
         }
@@ -138,11 +146,7 @@ void MainMenu::addControls() {
 
     add(button(QStringLiteral("Command17"), QStringLiteral("法人税の目次"),
                QRect(0, 720, 1095, 735)));
-    const struct {
-        const char* name;
-        const char* caption;
-        int top;
-    } column[] = {
+    const ColumnButton column[] = {
         {"Command1", "会社登録", 1440},  {"Command15", "概況書１", 1800},
         {"Command19", "概況書２", 2160}, {"Command12", "概況書３", 2520},
         {"Command4", "概況書４", 2880},  {"Command5", "概況書５", 3240},
@@ -167,33 +171,20 @@ void MainMenu::addControls() {
 
     add(frame(QStringLiteral("Frame1"), QStringLiteral("インターネット接続"),
               QRect(8160, 3360, 3012, 1572)));
-    const struct {
-        const char* name;
-        const char* caption;
-        int top;
-    } links[] = {{"Command20", "サポートセンターへ接続", 360},
-                 {"Command24", "メールを出す", 720},
-                 {"Command25", "Tesmoriのホームページ", 1080}};
+    const ColumnButton links[] = {{"Command20", "サポートセンターへ接続", 360},
+                                  {"Command24", "メールを出す", 720},
+                                  {"Command25", "Tesmoriのホームページ", 1080}};
     for (const auto& link : links)
         add(button(QString::fromLatin1(link.name), QString::fromUtf8(link.caption),
                    QRect(120, link.top, 2772, 372)))
             .frame = QStringLiteral("Frame1");
 
-    const struct {
-        const char* name;
-        const char* caption;
-        QRect geometry;
-    } notices[] = {
+    const LabelRow notices[] = {
         {"Label6", "不具合がある時は直ちに使用を中止して下さい。", QRect(8160, 5160, 3375, 615)},
         {"Label1", "これはフリーソフトです。", QRect(8160, 6000, 3135, 375)},
         {"Label2", "提出にあたっては税務署と綿密にご相談ください。", QRect(8160, 6600, 3135, 615)},
     };
-    for (const auto& notice : notices) {
-        Control& c = add(label(QString::fromLatin1(notice.name), QString::fromUtf8(notice.caption),
-                               notice.geometry));
-        c.font = FontSpec{{}, 13.5, true};
-        c.foreground = QColor(255, 0, 0);
-    }
+    addLabels(*this, notices, FontSpec{{}, 13.5, true}, QColor(255, 0, 0));
     add(button(QStringLiteral("Command27"), QStringLiteral("プリンターの設定変更"),
                QRect(9240, 8160, 2655, 375)));
 
@@ -326,11 +317,7 @@ void MainMenu::callUpCompany() {
     CompanyRecord record;
     if (!masterfile::read(*code, 11, record))
         return;
-    setText(QStringLiteral("Text2"), record.name);
-    // Each year in the era its date falls in.
-    erabox::showDate(*this, erabox::yearStart(), record.startYear, record.startMonth,
-                     record.startDay);
-    erabox::showDate(*this, erabox::yearEnd(), record.endYear, record.endMonth, record.endDay);
+    companyboxes::show(*this, companyBoxes(), record);
     click(QStringLiteral("Command15"));
 }
 
@@ -371,8 +358,7 @@ void MainMenu::takeFromRegistryList() {
         fail(QStringLiteral("登録の画面を開けません。"));
         return;
     }
-    registration->setText(QStringLiteral("Text8"), plainDecimal(*code));
-    registration->click(QStringLiteral("Command7"));
+    registration->callUp(*code);
     if (!registration->callUpFailure().isEmpty()) {
         fail(registration->callUpFailure());
         return;
@@ -381,14 +367,14 @@ void MainMenu::takeFromRegistryList() {
 }
 
 void MainMenu::registerCompany() {
-    Screen* registration = app().screen(screens::registration);
+    auto* registration = app().screenAs<RegistrationScreen>(screens::registration);
     if (!registration)
         return;
-    registration->click(QStringLiteral("クリア"));
+    registration->clear();
     const std::optional<qint32> code = currentCode(control(QStringLiteral("Command1")).text);
     if (!code)
         return;
-    registration->setText(QStringLiteral("Text8"), plainDecimal(*code));
+    registration->handOver(*code);
     registration->show();
 }
 

@@ -2,6 +2,7 @@
 
 #include "datafile/filechannel.h"
 #include "registry/masterfile.h"
+#include "registry/registrationscreen.h"
 #include "screen/filechooser.h"
 
 using namespace gaikyo;
@@ -465,9 +466,10 @@ private Q_SLOTS:
                                      "\"株式会社見本\"", "\"東京都\"", "\"\"", "\"\"", "\"\"",
                                      "\"\"", "\"03-1\"", "0", "0", "0"}));
         p.open().click(QStringLiteral("Command18"));
-        Screen* registration = p.app.existing(screens::registration);
+        auto* registration =
+            qobject_cast<RegistrationScreen*>(p.app.existing(screens::registration));
         QVERIFY(registration && registration->isShown());
-        QCOMPARE(registration->text(QStringLiteral("Text8")), QStringLiteral("7"));
+        QCOMPARE(registration->handedCode(), std::optional<qint32>(7));
         QCOMPARE(registration->text(QStringLiteral("Text1")), QStringLiteral("7"));
         QCOMPARE(registration->text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
     }
