@@ -3,6 +3,7 @@
 #include "registry/registrationprogram.h"
 
 #include "registry/masterfile.h"
+#include "registry/registrationscreen.h"
 
 #include <QTest>
 
@@ -481,8 +482,8 @@ private Q_SLOTS:
         QCOMPARE(p.app.existing(screens::registration), form);
         QCOMPARE(form->text(QStringLiteral("Text3")),
                  calledUp ? QStringLiteral("十二物産") : QStringLiteral("株式会社新"));
-        QCOMPARE(form->text(QStringLiteral("Text8")),
-                 calledUp ? QStringLiteral("12") : QStringLiteral("5"));
+        QCOMPARE(static_cast<RegistrationScreen*>(form)->handedCode(),
+                 std::optional<qint32>(calledUp ? 12 : 5));
         QVERIFY(!p.home.exists(paths::masterFile(5)));
     }
 
