@@ -9,7 +9,7 @@ Handler install(Handler handler) {
 }
 
 Answer ask(const Request& request) {
-    return seam::ask<Handler>(request, Answer{});
+    return seam::ask<Handler>(request);
 }
 
 } // namespace gaikyo::columnchoice

@@ -9,7 +9,7 @@ Handler install(Handler handler) {
 }
 
 std::optional<QString> askSavePath(const SaveRequest& request) {
-    return seam::ask<Handler>(request, std::optional<QString>());
+    return seam::ask<Handler>(request);
 }
 
 OpenHandler installOpen(OpenHandler handler) {
@@ -17,7 +17,7 @@ OpenHandler installOpen(OpenHandler handler) {
 }
 
 std::optional<QString> askOpenPath(const OpenRequest& request) {
-    return seam::ask<OpenHandler>(request, std::optional<QString>());
+    return seam::ask<OpenHandler>(request);
 }
 
 } // namespace gaikyo::filechooser

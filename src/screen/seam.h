@@ -16,6 +16,17 @@ template <typename Handler> Handler install(Handler handler) {
     return std::exchange(installed<Handler>(), std::move(handler));
 }
 
+// What the installed handler answers, or an empty answer where none is installed.
+// (Built in place: handing an empty std::optional<QString> through a parameter makes
+// GCC's optimiser warn of a value that may be used uninitialised.)
+template <typename Handler, typename Request>
+auto ask(const Request& request) -> decltype(std::declval<const Handler&>()(request)) {
+    const Handler& handler = installed<Handler>();
+    if (handler)
+        return handler(request);
+    return {};
+}
+
 // What the installed handler answers, or `otherwise` where none is installed.
 template <typename Handler, typename Request, typename Answer>
 Answer ask(const Request& request, Answer otherwise) {
