@@ -14,8 +14,7 @@ class Screen;
 // A box of a screen that shows a field of the company header. Each screen lists its
 // boxes in its own table; what a field is (its kind, its line) comes from companyFields.
 struct CompanyBox {
-    CompanyBox(QString box, CompanyMember member, QString caption = {},
-               bool zeroShownEmpty = false)
+    CompanyBox(QString box, CompanyMember member, QString caption = {}, bool zeroShownEmpty = false)
         : box(std::move(box)), member(member), caption(std::move(caption)),
           zeroShownEmpty(zeroShownEmpty) {}
 
