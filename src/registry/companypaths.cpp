@@ -49,4 +49,8 @@ QString monthOrderFile(qint32 code) {
     return numberedFile(statementFolder() + QStringLiteral("月"), code);
 }
 
+QString keptYearsFolder(qint32 code) {
+    return dataFolder() + QStringLiteral("過年度\\") + plainDecimal(code) + QStringLiteral("\\");
+}
+
 } // namespace gaikyo::paths

@@ -18,5 +18,8 @@ bool hasSectionFiles(qint32 code);
 // The section record file; the code must have section files.
 QString sectionFile(qint32 code, int section);
 QString monthOrderFile(qint32 code);
+// The folder that keeps a company's filed years, one folder of copies for each year
+// rolled forward: never changed by the program once made.
+QString keptYearsFolder(qint32 code);
 
 } // namespace gaikyo::paths
