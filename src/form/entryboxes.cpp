@@ -5,6 +5,7 @@
 // as our drawing's rules stand to the A4 entries.
 #include "entryboxes.h"
 
+#include "mainaccountgrid.h"
 #include "pageparts.h"
 
 #include <QHash>
@@ -208,20 +209,18 @@ void front(QList<EntryBox>& boxes) {
     r.mark(26, 2, 190, 146);
 
     // 7 主要科目: a row of nine digit boxes a line.
-    const QList<double> profit = rowBounds({152, 158, 165, 171, 177, 184, 190, 196, 202, 208, 214,
-                                            221, 227, 233, 239, 246, 252, 258, 264},
-                                           150.9, 268.9);
-    for (int row = 0; row < 19; ++row)
-        r.add(field(30, 1 + row), insideDigits({104, 98, 93, 88, 83, 78, 73, 68, 63},
-                                               rowEdge(profit, row, medium, medium),
-                                               rowEdge(profit, row + 1, medium, medium)));
-    const QList<double> balance =
-        rowBounds({152, 158, 165, 171, 177, 184, 190, 196, 202, 208, 214, 221, 227, 233, 239, 245},
-                  150.9, 249.9);
-    for (int row = 0; row < 16; ++row)
-        r.add(field(30, 20 + row), insideDigits({192, 187, 182, 177, 172, 167, 161, 156, 152},
-                                                rowEdge(balance, row, medium, medium),
-                                                rowEdge(balance, row + 1, medium, medium)));
+    const QList<double> profit = rowBounds(mainaccountgrid::profitRowYs(), mainaccountgrid::top,
+                                           mainaccountgrid::profitBottom);
+    for (qsizetype row = 0; row + 1 < profit.size(); ++row)
+        r.add(field(30, 1 + int(row)),
+              insideDigits(mainaccountgrid::profitDigitXs(), rowEdge(profit, row, medium, medium),
+                           rowEdge(profit, row + 1, medium, medium)));
+    const QList<double> balance = rowBounds(mainaccountgrid::balanceRowYs(), mainaccountgrid::top,
+                                            mainaccountgrid::balanceBottom);
+    for (qsizetype row = 0; row + 1 < balance.size(); ++row)
+        r.add(field(30, 20 + int(row)),
+              insideDigits(mainaccountgrid::balanceDigitXs(), rowEdge(balance, row, medium, medium),
+                           rowEdge(balance, row + 1, medium, medium)));
     // 8 and 9: 有 and 無, ticked by a number.
     r.mark(30, 43, 135, 258);
     r.mark(30, 44, 145, 258);

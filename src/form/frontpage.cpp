@@ -1,3 +1,4 @@
+#include "mainaccountgrid.h"
 #include "pagedrawings.h"
 #include "pageparts.h"
 
@@ -295,14 +296,13 @@ void sectionsFiveAndSix(Drawing& d) {
 
 // 7 主要科目, 8, 9 and 10.
 void sectionsSevenToTen(Drawing& d) {
-    const double top = 150.9, bottom = 268.9, split = 108;
+    const double top = mainaccountgrid::top, bottom = mainaccountgrid::profitBottom, split = 108;
     d.verticalText(QRectF(left, top + 1, 5.5, 30), s("7 主要科目"), 8);
     d.verticalText(QRectF(left, 240, 5.5, 26), s("単位 千円"), 6, Face::Mincho);
     d.vline(17.5, top, bottom);
     d.vline(split, top, bottom, Pen::Medium);
 
-    const QList<double> profitYs{152, 158, 165, 171, 177, 184, 190, 196, 202, 208,
-                                 214, 221, 227, 233, 239, 246, 252, 258, 264};
+    const QList<double> profitYs = mainaccountgrid::profitRowYs();
     const QStringList profit{s("売上（収入）高"),
                              s("上記のうち兼業売上（収入）高"),
                              s("売上（収入）原価"),
@@ -330,7 +330,7 @@ void sectionsSevenToTen(Drawing& d) {
             d.hline(inner && ((i >= 4 && i <= 9) || (i >= 12 && i <= 15)) ? 22.0 : 17.5, split,
                     pb[i]);
         d.text(QRectF(cx, pb[i], 61.2 - cx, pb[i + 1] - pb[i]), profit[i], 6.5);
-        digitBoxes(d, {104, 98, 93, 88, 83, 78, 73, 68, 63}, pb[i], pb[i + 1]);
+        digitBoxes(d, mainaccountgrid::profitDigitXs(), pb[i], pb[i + 1]);
     }
     d.vline(22.0, pb[3], pb[10]);
     d.verticalText(QRectF(17.5, pb[3] + 0.5, 4.5, pb[10] - pb[3] - 1), s("売上原価の内訳"), 5.5,
@@ -339,8 +339,7 @@ void sectionsSevenToTen(Drawing& d) {
     d.verticalText(QRectF(17.5, pb[11] + 0.5, 4.5, pb[16] - pb[11] - 1),
                    s("販売費・一般管理費の内訳"), 5.5, Face::Mincho);
 
-    const QList<double> balanceYs{152, 158, 165, 171, 177, 184, 190, 196,
-                                  202, 208, 214, 221, 227, 233, 239, 245};
+    const QList<double> balanceYs = mainaccountgrid::balanceRowYs();
     const QStringList balance{s("資産の部合計"),
                               s("現金預金"),
                               s("受取手形"),
@@ -357,7 +356,7 @@ void sectionsSevenToTen(Drawing& d) {
                               s("個人借入金"),
                               s("その他借入金"),
                               s("純資産の部合計")};
-    const double balanceBottom = 249.9;
+    const double balanceBottom = mainaccountgrid::balanceBottom;
     const QList<double> bb = rowBounds(balanceYs, top, balanceBottom);
     for (qsizetype i = 0; i < balanceYs.size(); ++i) {
         const bool inner = (i >= 1 && i <= 9) || (i >= 11 && i <= 14);
@@ -365,7 +364,7 @@ void sectionsSevenToTen(Drawing& d) {
         if (i > 0)
             d.hline(inner && i != 1 && i != 11 ? split + 4.5 : split, right, bb[i]);
         d.text(QRectF(cx, bb[i], 150.1 - cx, bb[i + 1] - bb[i]), balance[i], 6.5);
-        digitBoxes(d, {192, 187, 182, 177, 172, 167, 161, 156, 152}, bb[i], bb[i + 1]);
+        digitBoxes(d, mainaccountgrid::balanceDigitXs(), bb[i], bb[i + 1]);
     }
     d.vline(split + 4.5, bb[1], bb[10]);
     d.verticalText(QRectF(split, bb[1] + 0.5, 4.5, bb[10] - bb[1] - 1), s("資産の部の内訳"), 5.5,

@@ -2,21 +2,28 @@
 // paper under the picture of the form. Each row holds the official X (or box Xs) and Y,
 // then the A4 X (or box Xs) and Y.
 #include "datafile/itemfields.h"
+#include "form/mainaccountgrid.h"
 #include "layoutrows.h"
 
 namespace gaikyo::pagelayouts {
 
 using namespace rows;
+namespace mainaccountgrid = formpictures::mainaccountgrid;
 
 namespace {
 
-// Section 7: one 9-box amount a line, from the first account down.
+// Section 7: one 9-box amount a line, from the first account down. On A4 the amounts
+// stand where our drawing of the form has its rows.
 void mainAccounts(LayoutPart& part, MainAccount first, const QList<float>& officialBoxes,
-                  const QList<float>& officialY, const QList<float>& a4Boxes,
-                  const QList<float>& a4Y) {
+                  const QList<float>& officialY, const QList<double>& a4Boxes,
+                  const QList<double>& a4Y) {
+    Q_ASSERT(officialY.size() == a4Y.size());
+    QList<float> a4X;
+    for (const double x : a4Boxes)
+        a4X.append(float(x));
     for (qsizetype i = 0; i < officialY.size(); ++i)
         part.append(boxes(field(30, static_cast<int>(first) + int(i)), officialBoxes, officialY[i],
-                          a4Boxes, a4Y[i]));
+                          a4X, float(a4Y[i])));
 }
 
 LayoutPart makeFirstHalf() {
@@ -57,9 +64,7 @@ LayoutPart makeFirstHalf() {
     mainAccounts(p, MainAccount::Sales, {102, 96, 91, 86, 81, 76, 71, 66, 61},
                  {152, 158, 165, 171, 177, 184, 190, 196, 203, 209, 215, 222, 228, 235, 241, 248,
                   254, 260, 266},
-                 {104, 98, 93, 88, 83, 78, 73, 68, 63},
-                 {152, 158, 165, 171, 177, 184, 190, 196, 202, 208, 214, 221, 227, 233, 239, 246,
-                  252, 258, 264});
+                 mainaccountgrid::profitDigitXs(), mainaccountgrid::profitRowYs());
     return p;
 }
 
@@ -107,8 +112,7 @@ LayoutPart makeSecondHalf() {
     // 7 主要科目, right column.
     mainAccounts(p, MainAccount::Assets, {190, 185, 180, 175, 170, 165, 160, 155, 150},
                  {152, 158, 165, 171, 177, 184, 190, 196, 202, 209, 216, 222, 228, 235, 241, 247},
-                 {192, 187, 182, 177, 172, 167, 161, 156, 152},
-                 {152, 158, 165, 171, 177, 184, 190, 196, 202, 208, 214, 221, 227, 233, 239, 245});
+                 mainaccountgrid::balanceDigitXs(), mainaccountgrid::balanceRowYs());
     // 10 代表者に対する報酬等の金額: seven boxes 5 mm apart from the rightmost.
     const struct {
         int field;

@@ -1,0 +1,22 @@
+#include "mainaccountgrid.h"
+
+namespace gaikyo::formpictures::mainaccountgrid {
+
+QList<double> profitRowYs() {
+    return {152, 158, 165, 171, 177, 184, 190, 196, 202, 208,
+            214, 221, 227, 233, 239, 246, 252, 258, 264};
+}
+
+QList<double> balanceRowYs() {
+    return {152, 158, 165, 171, 177, 184, 190, 196, 202, 208, 214, 221, 227, 233, 239, 245};
+}
+
+QList<double> profitDigitXs() {
+    return {104, 98, 93, 88, 83, 78, 73, 68, 63};
+}
+
+QList<double> balanceDigitXs() {
+    return {192, 187, 182, 177, 172, 167, 161, 156, 152};
+}
+
+} // namespace gaikyo::formpictures::mainaccountgrid
