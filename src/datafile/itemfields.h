@@ -43,7 +43,7 @@ enum class MainAccount : int {
     PersonalBorrowings = 33,
     OtherBorrowings = 34,
     NetAssets = 35, // 純資産の部合計
-    // Item 8: dealings with the representative.
+    // Item 10: dealings with the representative.
     RepresentativePay = 36,
     RepresentativeInterest = 37,
     RepresentativeRent = 38,
@@ -51,7 +51,7 @@ enum class MainAccount : int {
     BorrowedFromRepresentative = 40,
     AdvancedToRepresentative = 41,
     ReceivedFromRepresentative = 42,
-    // Items 9 and 10: marks.
+    // Items 8 and 9: marks, 有 then 無.
     InternetBankingYes = 44,
     InternetBankingNo = 45,
     FirmBankingYes = 46,
@@ -59,6 +59,13 @@ enum class MainAccount : int {
     OfficerChangeYes = 48,
     OfficerChangeNo = 49,
 };
+
+// The field of section file 30 that holds an account's box: the code box Text43 has
+// none, so every box after it is kept in the field before its number.
+constexpr int sectionField(MainAccount account) {
+    const int box = static_cast<int>(account);
+    return box < 43 ? box : box - 1;
+}
 
 // Item 17's monthly table: 14 rows by 9 columns, cell (row, column) numbered
 // (column − 1) × 14 + row, column by column as the file keeps them.

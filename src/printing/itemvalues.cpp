@@ -4,55 +4,38 @@
 #include "datafile/numbers.h"
 #include "printdata.h"
 #include "printvalues.h"
+#include "registry/companyfields.h"
 
 namespace gaikyo {
 
 namespace {
 
+// A header line as the form prints it; lines the header does not have print as 0.
+const CompanyField* headerField(int line) {
+    const std::span<const CompanyField> fields = companyFields();
+    if (line < 1 || line > qsizetype(fields.size()))
+        return nullptr;
+    return &fields[line - 1];
+}
+
 qint32 headerInteger(const CompanyRecord& c, int line) {
-    switch (line) {
-    case 1:
-        return c.code;
-    case 6:
-        // The form's year boxes hold the year in the era of the date, as the era word
-        // printed before them reads.
-        return erayear::fromStored(c.startYear, c.startMonth).year;
-    case 7:
-        return c.startMonth;
-    case 8:
-        return c.startDay;
-    case 9:
-        return erayear::fromStored(c.endYear, c.endMonth).year;
-    case 10:
-        return c.endMonth;
-    case 11:
-        return c.endDay;
-    case 14:
-        return c.referenceNumber;
-    default:
+    const CompanyField* field = headerField(line);
+    const auto* member = field ? std::get_if<qint32 CompanyRecord::*>(&field->member) : nullptr;
+    if (!member)
         return 0;
-    }
+    // The form's year boxes hold the year in the era of the date, as the era word
+    // printed before them reads.
+    if (field->kind == CompanyField::Kind::Year)
+        return erayear::fromStored(c.**member, c.*monthOfYear(field->member)).year;
+    return c.**member;
 }
 
 QString headerText(const CompanyRecord& c, int line) {
-    switch (line) {
-    case 2:
-        return c.furigana;
-    case 3:
-        return c.name;
-    case 4:
-        return c.address;
-    case 5:
-        return c.telephone;
-    case 12:
-        return c.homePage;
-    case 13:
-        return c.respondent;
-    case 15:
-        return c.representative;
-    default:
-        return plainDecimal(headerInteger(c, line));
-    }
+    const CompanyField* field = headerField(line);
+    if (const auto* member =
+            field ? std::get_if<QString CompanyRecord::*>(&field->member) : nullptr)
+        return c.**member;
+    return plainDecimal(headerInteger(c, line));
 }
 
 } // namespace

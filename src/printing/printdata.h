@@ -19,9 +19,9 @@ public:
     virtual qint32 integer(int section, int field) const = 0;
 };
 
-// Item 7 stands in section file 30, each account under its box's number.
+// Items 7 to 10 stand in section file 30.
 inline qint32 mainAccount(const PrintData& data, MainAccount account) {
-    return data.integer(30, static_cast<int>(account));
+    return data.integer(30, sectionField(account));
 }
 
 // Item 17's table stands in section file 60 after the file's nine texts.

@@ -15,9 +15,8 @@ struct DateOfYear {
 };
 
 DateOfYear dateOf(const CompanyMember& year) {
-    if (year == CompanyMember(&CompanyRecord::startYear))
-        return {erabox::yearStart(), &CompanyRecord::startMonth};
-    return {erabox::yearEnd(), &CompanyRecord::endMonth};
+    const bool start = year == CompanyMember(&CompanyRecord::startYear);
+    return {start ? erabox::yearStart() : erabox::yearEnd(), monthOfYear(year)};
 }
 
 } // namespace

@@ -40,4 +40,10 @@ const CompanyField& companyField(const CompanyMember& member) {
     return *field;
 }
 
+qint32 CompanyRecord::*monthOfYear(const CompanyMember& year) {
+    Q_ASSERT(companyField(year).kind == Kind::Year);
+    return year == CompanyMember(&CompanyRecord::startYear) ? &CompanyRecord::startMonth
+                                                            : &CompanyRecord::endMonth;
+}
+
 } // namespace gaikyo

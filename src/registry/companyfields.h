@@ -30,5 +30,7 @@ struct CompanyField {
 std::span<const CompanyField> companyFields();
 // The field a member holds.
 const CompanyField& companyField(const CompanyMember& member);
+// The month of a year's date, which decides the era the year is shown and printed in.
+qint32 CompanyRecord::*monthOfYear(const CompanyMember& year);
 
 } // namespace gaikyo

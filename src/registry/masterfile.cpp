@@ -5,7 +5,7 @@
 #include "datafile/filechannel.h"
 #include "datafile/valuefile.h"
 
-#include <array>
+#include <vector>
 
 namespace gaikyo::masterfile {
 
@@ -13,7 +13,7 @@ FileLoad load(qint32 code, int lastLine, CompanyRecord& record, TextFields texts
     QByteArray bytes;
     FileLoad result = readDataFile(paths::masterFile(code), bytes);
     if (result.loaded()) {
-        const int wanted = qBound(0, lastLine, 15);
+        const int wanted = qBound(0, lastLine, int(companyFields().size()));
         qsizetype cutLine = 0;
         const qsizetype read = decode(bytes, wanted, record, texts, &cutLine);
         settleDecoded(result, read == wanted, read, cutLine);
@@ -27,14 +27,15 @@ bool read(qint32 code, int lastLine, CompanyRecord& record, TextFields texts) {
 
 qsizetype decode(const QByteArray& bytes, int lastLine, CompanyRecord& record, TextFields texts,
                  qsizetype* cutLine) {
-    std::array<ValueReader::Field, 15> lines;
+    // One value a line of the header, in the order its field table gives.
     const std::span<const CompanyField> fields = companyFields();
+    std::vector<ValueReader::Field> lines(fields.size());
     for (std::size_t i = 0; i < lines.size(); ++i)
         std::visit([&](auto member) { lines[i] = &(record.*member); }, fields[i].member);
     if (texts == TextFields::NameOnly)
         ValueReader::keepOnlyText(lines, &record.name);
     ValueReader reader(bytes);
-    reader.readFields(std::span(lines).first(qBound(0, lastLine, 15)));
+    reader.readFields(std::span(lines).first(std::size_t(qBound(0, lastLine, int(lines.size())))));
     if (cutLine)
         *cutLine = reader.firstCutValue();
     return reader.valuesRead();
