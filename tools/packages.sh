@@ -29,6 +29,10 @@ build_project() {
         target=(--target "$2")
         shift 3
     fi
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAIKYO_WERROR=ON "$@" >/dev/null
+    # ccache, where installed, keeps the compiled files of earlier builds and clones.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAIKYO_WERROR=ON \
+        "${launcher[@]}" "$@" >/dev/null
     cmake --build build -j2 "${target[@]}"
 }
