@@ -4,6 +4,7 @@
 #include "bookfigures.h"
 #include "datafile/filechannel.h"
 #include "registry/companypaths.h"
+#include "standardaccounts.h"
 
 #include <QRegularExpression>
 
@@ -174,7 +175,94 @@ bool isExclusion(const QString& target) {
            key == QStringLiteral("取込まない");
 }
 
+
+StatementPart partOfPlace(const QString& place) {
+    using P = StatementPart;
+    static const QHash<QString, P> parts = {
+        {QStringLiteral("流動資産"), P::Assets},
+        {QStringLiteral("固定資産"), P::Assets},
+        {QStringLiteral("繰延資産"), P::Assets},
+        {QStringLiteral("流動負債"), P::Liabilities},
+        {QStringLiteral("固定負債"), P::Liabilities},
+        {QStringLiteral("純資産"), P::NetAssets},
+        {QStringLiteral("売上高"), P::Sales},
+        {QStringLiteral("売上原価"), P::CostOfSales},
+        {QStringLiteral("原価報告書"), P::Manufacturing},
+        {QStringLiteral("販売費及び一般管理費"), P::Expenses},
+        {QStringLiteral("営業外収益"), P::NonOperatingIncome},
+        {QStringLiteral("営業外費用"), P::NonOperatingExpenses},
+        {QStringLiteral("特別利益"), P::SpecialGains},
+        {QStringLiteral("特別損失"), P::SpecialLosses},
+        {QStringLiteral("法人税等"), P::Taxes},
+    };
+    return parts.value(place.section(QLatin1Char('/'), 0, 0), P::Unknown);
+}
+
+// The item 17 box an item 7 box's accounts go into, where they go into one: sales,
+// purchases, outsourcing and pay. 労務費's 法定福利費 and 福利厚生費 are no pay.
+std::optional<int> monthlyBoxOf(int mainBox, const QString& key) {
+    if (mainBox == fieldId(Sales))
+        return monthlytable::SalesFirst;
+    if (mainBox == fieldId(Purchases))
+        return monthlytable::PurchasesFirst;
+    if (mainBox == fieldId(Subcontracting))
+        return monthlytable::Subcontracting;
+    if (mainBox == fieldId(OfficersPay) || mainBox == fieldId(StaffPay) ||
+        (mainBox == fieldId(Labour) && !names(notPay).contains(key) &&
+         key != QStringLiteral("労務費")))
+        return monthlytable::Labour;
+    return std::nullopt;
+}
+
+// A group of a cost report's other costs (経費, 製造経費, 工事経費): the employer's social
+// insurance listed there is one of them, no labour cost.
+bool isOtherCostsGroup(const QString& key) {
+    return key.endsWith(QStringLiteral("経費")) && key != QStringLiteral("人件費");
+}
+
 } // namespace
+
+const QList<AccountMapping::StandardAccount>& AccountMapping::standardAccounts() {
+    static const QList<StandardAccount> accounts = [] {
+        QList<StandardAccount> list;
+        const QStringList lines = QString::fromUtf8(standardaccounts::table()).split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines.at(i).trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QStringList cells = line.split(QLatin1Char(','));
+            if (cells.size() != 4)
+                continue; // standardaccountstest names such a line
+            StandardAccount a{cells.at(0), cells.at(1), cells.at(2), 1, cells.at(3), i + 1};
+            if (a.name.startsWith(QLatin1Char('-'))) {
+                a.sign = -1;
+                a.name.remove(0, 1);
+            }
+            if (a.box == QStringLiteral("-"))
+                a.box.clear();
+            list.append(a);
+        }
+        return list;
+    }();
+    return accounts;
+}
+
+AccountSection AccountMapping::sectionOfPlace(const QString& place) {
+    switch (partOfPlace(place)) {
+    case StatementPart::CostOfSales:
+    case StatementPart::Manufacturing:
+        return Section::CostOfSales;
+    case StatementPart::Expenses:
+        return Section::Other;
+    default:
+        return Section::Any;
+    }
+}
+
+QStringList AccountMapping::groupsOfPlace(const QString& place) {
+    const QString group = place.section(QLatin1Char('/'), 1);
+    return group.isEmpty() ? QStringList() : QStringList{group};
+}
 
 AccountMapping AccountMapping::builtIn(Kind kind) {
     AccountMapping mapping;
@@ -215,6 +303,32 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
         for (const GroupDefinition& g : monthlyGroups)
             addGroup(g);
     }
+    // The standard account lists, after the definitions above, which name the same boxes.
+    QHash<QString, StatementPart> parts;
+    QSet<QString> partsDiffer;
+    const std::optional<AccountMapping> items7 =
+        kind == Kind::MonthlyTable ? std::optional(builtIn(Kind::TrialBalance)) : std::nullopt;
+    for (const StandardAccount& a : standardAccounts()) {
+        const QString key = bookfigures::accountKey(a.name);
+        const StatementPart part = partOfPlace(a.place);
+        if (parts.contains(key) && parts.value(key) != part)
+            partsDiffer.insert(key);
+        parts.insert(key, part);
+        if (a.box.isEmpty() || !groupsOfPlace(a.place).isEmpty())
+            continue;
+        std::optional<int> id = mapping.fieldNamed(a.box);
+        if (kind == Kind::MonthlyTable) {
+            const std::optional<int> main = items7->fieldNamed(a.box);
+            id = main ? monthlyBoxOf(*main, key) : std::nullopt;
+        }
+        if (!id)
+            continue;
+        mapping.m_entries.append({key, *id, a.sign, sectionOfPlace(a.place), false});
+        mapping.m_known.insert(key);
+    }
+    for (auto it = parts.cbegin(); it != parts.cend(); ++it)
+        if (!partsDiffer.contains(it.key()))
+            mapping.m_parts.insert(it.key(), it.value());
     return mapping;
 }
 
@@ -251,7 +365,7 @@ AccountMapping::match(const QString& key, AccountSection section, const QStringL
     for (const Entry& e : m_userEntries)
         if (e.key == key)
             return Match{e.field, e.sign, e.excluded, true};
-    for (const QString& group : groups)
+    for (const QString& group : groups) {
         for (const Group& g : m_groups)
             if (g.key == group) {
                 if (g.excludedKeys.contains(key))
@@ -260,6 +374,11 @@ AccountMapping::match(const QString& key, AccountSection section, const QStringL
                                : byName(key, section);
                 return Match{g.field, 1, false, false};
             }
+        if (m_kind == Kind::TrialBalance && isOtherCostsGroup(group)) {
+            const std::optional<Match> m = byName(key, section);
+            return m && m->field == fieldId(Labour) ? std::nullopt : m;
+        }
+    }
     return byName(key, section);
 }
 
@@ -279,6 +398,10 @@ std::optional<int> AccountMapping::groupOf(const QString& key) const {
 
 bool AccountMapping::knows(const QString& key) const {
     return m_known.contains(key);
+}
+
+StatementPart AccountMapping::partOf(const QString& key) const {
+    return m_parts.value(key, StatementPart::Unknown);
 }
 
 std::optional<int> AccountMapping::fieldNamed(const QString& name) const {
