@@ -175,7 +175,6 @@ bool isExclusion(const QString& target) {
            key == QStringLiteral("取込まない");
 }
 
-
 StatementPart partOfPlace(const QString& place) {
     using P = StatementPart;
     static const QHash<QString, P> parts = {
@@ -314,6 +313,8 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
         if (parts.contains(key) && parts.value(key) != part)
             partsDiffer.insert(key);
         parts.insert(key, part);
+        if (part == StatementPart::CostOfSales || part == StatementPart::Manufacturing)
+            mapping.m_costNames.insert(key);
         if (a.box.isEmpty() || !groupsOfPlace(a.place).isEmpty())
             continue;
         std::optional<int> id = mapping.fieldNamed(a.box);

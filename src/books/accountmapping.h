@@ -65,14 +65,16 @@ public:
     // The part of the statements the standard account lists give the name, where they give
     // it one part only (前払費用: the assets); Unknown otherwise.
     StatementPart partOf(const QString& key) const;
+    // Whether the lists name the account among the costs of sales or of a cost report.
+    bool listedAsCost(const QString& key) const { return m_costNames.contains(key); }
 
     // An account of the standard account lists (standardaccounts.txt).
     struct StandardAccount {
         QString industry;
         QString place; // 流動資産, 売上原価, 原価報告書/経費 …
         QString name;
-        int sign = 1;  // -1: taken off its box (売上値引高)
-        QString box;   // the caption of its box; empty: no box
+        int sign = 1; // -1: taken off its box (売上値引高)
+        QString box;  // the caption of its box; empty: no box
         qsizetype line = 0;
     };
     static const QList<StandardAccount>& standardAccounts();
@@ -109,8 +111,9 @@ private:
     QList<Entry> m_entries;
     QList<Entry> m_totals;
     QList<Group> m_groups;
-    QSet<QString> m_known; // the accounts' names, looked up for each row
+    QSet<QString> m_known;                 // the accounts' names, looked up for each row
     QHash<QString, StatementPart> m_parts; // by the standard account lists
+    QSet<QString> m_costNames;
 };
 
 } // namespace gaikyo

@@ -108,10 +108,19 @@ bool equalAmounts(const Amounts& a, const Amounts& b) {
     return true;
 }
 
+// A cost report: 製造原価報告書, 完成工事原価報告書, 運送原価報告書, 役務原価報告書 … Its
+// accounts are costs of sales whatever their names (租税公課, 減価償却費 …).
+bool isCostReport(const QString& key) {
+    return key.contains(QStringLiteral("製造")) || key.contains(QStringLiteral("原価報告書")) ||
+           key.contains(QStringLiteral("原価明細"));
+}
+
 AccountSection statementSection(const QString& statement, AccountSection current) {
     const QString key = bookfigures::accountKey(statement);
-    if (key.contains(QStringLiteral("製造")))
+    if (isCostReport(key))
         return AccountSection::Manufacturing;
+    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("工事原価")))
+        return AccountSection::CostOfSales;
     if (key.contains(QStringLiteral("損益")) || key.contains(QStringLiteral("貸借")))
         return AccountSection::Other;
     return current;
@@ -179,11 +188,45 @@ private:
         return !isDifferenceLine(key) && !baseOfTotal(key);
     }
 
+    // A printout saved as text repeats its page heading on every page: the heading row
+    // again (each amount cell its column's own heading), with the title lines above it.
+    // Neither is a row of the books.
+    QSet<int> pageHeadings() const {
+        QSet<int> skipped;
+        const QList<Row>& rows = m_book.rows;
+        for (int r = 0; r < rows.size(); ++r) {
+            const Row& row = rows.at(r);
+            if (!row.amounts.isEmpty() || row.unreadable.isEmpty())
+                continue;
+            const bool repeated = std::all_of(
+                row.unreadable.cbegin(), row.unreadable.cend(), [](const booktable::Unreadable& u) {
+                    return !u.text.isEmpty() &&
+                           bookfigures::accountKey(u.text) == bookfigures::accountKey(u.column);
+                });
+            if (!repeated)
+                continue;
+            skipped.insert(r);
+            // The page's title lines: rows without figures just above it that name no
+            // section of the statements.
+            for (int t = r - 1; t >= 0 && r - t <= 4; --t) {
+                const Row& title = rows.at(t);
+                if (!title.amounts.isEmpty() || title.bracketed || isKnownHeading(title.key) ||
+                    m_known(title.key))
+                    break;
+                skipped.insert(t);
+            }
+        }
+        return skipped;
+    }
+
     void buildTree() {
         QList<int> stack;
         const QList<Row>& rows = m_book.rows;
         m_s.nodes.reserve(rows.size());
+        m_skipped = pageHeadings();
         for (int r = 0; r < rows.size(); ++r) {
+            if (m_skipped.contains(r))
+                continue;
             const Row& row = rows.at(r);
             if (row.subAccount && !row.account.isEmpty()) {
                 // "普通預金 | Ａ銀行": the account is named on the row itself.
@@ -774,9 +817,10 @@ private:
     }
 
     void unreadableNotes() {
-        for (const Row& row : m_book.rows)
-            for (const booktable::Unreadable& u :
-                 row.cut ? QList<booktable::Unreadable>() : row.unreadable)
+        for (int r = 0; r < m_book.rows.size(); ++r)
+            for (const Row& row = m_book.rows.at(r);
+                 const booktable::Unreadable& u :
+                 row.cut || m_skipped.contains(r) ? QList<booktable::Unreadable>() : row.unreadable)
                 m_s.notes.append(
                     QStringLiteral("%1行目「%2」の%3「%4」は金額として読めないため、取り込みに"
                                    "使いません。")
@@ -810,6 +854,7 @@ private:
     Structure m_s;
     QList<int> m_roots;
     QList<Place> m_places; // beside each node, by its index
+    QSet<int> m_skipped;   // rows of a page heading repeated
 };
 
 } // namespace
@@ -889,10 +934,9 @@ bool isContraAccount(const QString& key) {
 AccountSection sectionAfter(const QString& key, AccountSection current) {
     if (isDifferenceLine(key) || baseOfTotal(key))
         return current;
-    if (key.contains(QStringLiteral("製造")) || key == QStringLiteral("材料費") ||
-        key == QStringLiteral("労務費"))
+    if (isCostReport(key) || key == QStringLiteral("材料費") || key == QStringLiteral("労務費"))
         return AccountSection::Manufacturing;
-    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("完成工事原価")))
+    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("工事原価")))
         return AccountSection::CostOfSales;
     static const QStringList others = [] {
         QStringList list;
@@ -925,10 +969,12 @@ StatementPart partAfter(const QString& key, StatementPart current) {
         using P = StatementPart;
         // In this order: 製造原価 before 原価, 営業外収益 before 収益, 純資産 before 資産.
         add("製造", false, P::Manufacturing);
+        add("原価報告書", false, P::Manufacturing);
+        add("原価明細", false, P::Manufacturing);
         add("材料費", true, P::Manufacturing);
         add("労務費", true, P::Manufacturing);
         add("売上原価", false, P::CostOfSales);
-        add("完成工事原価", false, P::CostOfSales);
+        add("工事原価", false, P::CostOfSales);
         add("販売", false, P::Expenses);
         add("管理費", false, P::Expenses);
         add("販管費", false, P::Expenses);
@@ -945,6 +991,7 @@ StatementPart partAfter(const QString& key, StatementPart current) {
         add("負債", false, P::Liabilities);
         add("資産", false, P::Assets);
         add("売上高", false, P::Sales);
+        add("完成工事高", true, P::Sales);
         add("売上", true, P::Sales);
         add("営業収益", true, P::Sales);
         add("収益", true, P::Sales);
