@@ -56,7 +56,7 @@ constexpr const char* employeesPay =
 const Definition trialBalanceDefinitions[] = {
     {fieldId(Sales), "売上（収入）高", true, false, false, Section::Any, sales, salesTotals},
     {fieldId(CostOfSales), "売上（収入）原価", false, false, false, Section::Any, "",
-     "売上原価|売上原価合計|売上原価計|完成工事原価"},
+     "売上原価|売上原価合計|売上原価計|完成工事原価|完成工事原価合計|完成工事原価計"},
     {fieldId(OpeningStock), "期首棚卸高", false, false, false, Section::Any,
      "期首商品棚卸高|期首製品棚卸高|期首棚卸高|期首商品棚卸", ""},
     // 原材料費（仕入高）: the materials a manufacturer used (the rows of 材料費, below)
@@ -81,7 +81,8 @@ const Definition trialBalanceDefinitions[] = {
     {fieldId(CostRentAndTaxes), "地代家賃・租税公課（売上原価）", false, false, false,
      Section::CostOfSales, "地代家賃|租税公課", ""},
     {fieldId(GrossProfit), "売上（収入）総利益", true, false, false, Section::Any, "",
-     "売上総利益|売上総利益金額|売上総損益|売上総損益金額|-売上総損失"},
+     "売上総利益|売上総利益金額|売上総損益|売上総損益金額|-売上総損失|完成工事総利益|"
+     "-完成工事総損失"},
     {fieldId(OfficersPay), "役員報酬", false, false, false, Section::Any, officersPay, ""},
     // 従業員給料: what employees are paid among 販売費及び一般管理費, 雑給 (part-time
     // staff) and 賞与 (bonuses) included.
@@ -307,6 +308,17 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
     QSet<QString> partsDiffer;
     const std::optional<AccountMapping> items7 =
         kind == Kind::MonthlyTable ? std::optional(builtIn(Kind::TrialBalance)) : std::nullopt;
+    // An account whose box is the same wherever the lists place it (期首未成工事支出金)
+    // goes into it in any section; one whose box depends on its place (減価償却費) only in
+    // the section of that place.
+    QHash<QString, QString> boxes;
+    QSet<QString> boxesDiffer;
+    for (const StandardAccount& a : standardAccounts()) {
+        const QString key = bookfigures::accountKey(a.name);
+        if (boxes.contains(key) && boxes.value(key) != a.box)
+            boxesDiffer.insert(key);
+        boxes.insert(key, a.box);
+    }
     for (const StandardAccount& a : standardAccounts()) {
         const QString key = bookfigures::accountKey(a.name);
         const StatementPart part = partOfPlace(a.place);
@@ -324,7 +336,9 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
         }
         if (!id)
             continue;
-        mapping.m_entries.append({key, *id, a.sign, sectionOfPlace(a.place), false});
+        mapping.m_entries.append(
+            {key, *id, a.sign, boxesDiffer.contains(key) ? sectionOfPlace(a.place) : Section::Any,
+             false});
         mapping.m_known.insert(key);
     }
     for (auto it = parts.cbegin(); it != parts.cend(); ++it)

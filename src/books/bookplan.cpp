@@ -226,8 +226,9 @@ public:
         };
         const bool costOfSales = node.section == AccountSection::CostOfSales &&
                                  node.part != StatementPart::Manufacturing;
-        if (node.part == StatementPart::Sales && !costOfSales &&
-            node.section != AccountSection::Manufacturing)
+        const bool underSales =
+            node.part == StatementPart::Sales || node.groups.contains(QStringLiteral("売上高"));
+        if (underSales && !costOfSales && node.section != AccountSection::Manufacturing)
             return boxOf(QStringLiteral("売上高"));
         if (m_mapping.kind() != AccountMapping::Kind::TrialBalance)
             return std::nullopt;

@@ -188,45 +188,11 @@ private:
         return !isDifferenceLine(key) && !baseOfTotal(key);
     }
 
-    // A printout saved as text repeats its page heading on every page: the heading row
-    // again (each amount cell its column's own heading), with the title lines above it.
-    // Neither is a row of the books.
-    QSet<int> pageHeadings() const {
-        QSet<int> skipped;
-        const QList<Row>& rows = m_book.rows;
-        for (int r = 0; r < rows.size(); ++r) {
-            const Row& row = rows.at(r);
-            if (!row.amounts.isEmpty() || row.unreadable.isEmpty())
-                continue;
-            const bool repeated = std::all_of(
-                row.unreadable.cbegin(), row.unreadable.cend(), [](const booktable::Unreadable& u) {
-                    return !u.text.isEmpty() &&
-                           bookfigures::accountKey(u.text) == bookfigures::accountKey(u.column);
-                });
-            if (!repeated)
-                continue;
-            skipped.insert(r);
-            // The page's title lines: rows without figures just above it that name no
-            // section of the statements.
-            for (int t = r - 1; t >= 0 && r - t <= 4; --t) {
-                const Row& title = rows.at(t);
-                if (!title.amounts.isEmpty() || title.bracketed || isKnownHeading(title.key) ||
-                    m_known(title.key))
-                    break;
-                skipped.insert(t);
-            }
-        }
-        return skipped;
-    }
-
     void buildTree() {
         QList<int> stack;
         const QList<Row>& rows = m_book.rows;
         m_s.nodes.reserve(rows.size());
-        m_skipped = pageHeadings();
         for (int r = 0; r < rows.size(); ++r) {
-            if (m_skipped.contains(r))
-                continue;
             const Row& row = rows.at(r);
             if (row.subAccount && !row.account.isEmpty()) {
                 // "普通預金 | Ａ銀行": the account is named on the row itself.
@@ -684,7 +650,8 @@ private:
             return;
         ctx.section = AccountSection::Other;
         ctx.guessed = false;
-        if (costTotal || node.key.startsWith(QStringLiteral("売上総")))
+        if (costTotal || node.key.startsWith(QStringLiteral("売上総")) ||
+            node.key.startsWith(QStringLiteral("完成工事総")))
             ctx.part = StatementPart::Expenses;
         else if (node.key.startsWith(QStringLiteral("税引前")))
             ctx.part = StatementPart::Taxes;
@@ -817,10 +784,9 @@ private:
     }
 
     void unreadableNotes() {
-        for (int r = 0; r < m_book.rows.size(); ++r)
-            for (const Row& row = m_book.rows.at(r);
-                 const booktable::Unreadable& u :
-                 row.cut || m_skipped.contains(r) ? QList<booktable::Unreadable>() : row.unreadable)
+        for (const Row& row : m_book.rows)
+            for (const booktable::Unreadable& u :
+                 row.cut ? QList<booktable::Unreadable>() : row.unreadable)
                 m_s.notes.append(
                     QStringLiteral("%1行目「%2」の%3「%4」は金額として読めないため、取り込みに"
                                    "使いません。")
@@ -854,7 +820,6 @@ private:
     Structure m_s;
     QList<int> m_roots;
     QList<Place> m_places; // beside each node, by its index
-    QSet<int> m_skipped;   // rows of a page heading repeated
 };
 
 } // namespace
@@ -863,9 +828,9 @@ bool isDifferenceLine(const QString& key) {
     if (!key.endsWith(QStringLiteral("利益")) && !key.endsWith(QStringLiteral("損失")) &&
         !key.endsWith(QStringLiteral("損益")) && !key.endsWith(QStringLiteral("金額")))
         return false;
-    static const QRegularExpression profit(
-        QStringLiteral("^(売上総|営業|経常|税引前当期純?|税引前|税引後当期純?|当期純?|差引)"
-                       "(利益|損失|損益)(金額)?$"));
+    static const QRegularExpression profit(QStringLiteral(
+        "^(売上総|完成工事総|営業|経常|税引前当期純?|税引前|税引後当期純?|当期純?|差引)"
+        "(利益|損失|損益)(金額)?$"));
     return profit.match(key).hasMatch();
 }
 
@@ -879,6 +844,8 @@ bool isGroupName(const QString& key) {
                                  "当期製造原価",
                                  "製品製造原価",
                                  "完成工事原価",
+                                 "当期工事原価",
+                                 "当期完成工事原価",
                                  "材料費",
                                  "労務費",
                                  "製造経費",
@@ -922,7 +889,9 @@ bool isGroupName(const QString& key) {
 }
 
 bool isContraAccount(const QString& key) {
-    if (key.startsWith(QStringLiteral("期末")) && key.endsWith(QStringLiteral("棚卸高")))
+    // 期末商品棚卸高, 期末未成工事支出金: the closing stock is taken off the costs.
+    if (key.startsWith(QStringLiteral("期末")) &&
+        (key.endsWith(QStringLiteral("棚卸高")) || key.endsWith(QStringLiteral("未成工事支出金"))))
         return true;
     for (const char* part : {"他勘定振替", "値引", "戻り", "戻し", "割戻"})
         if (key.contains(QString::fromUtf8(part)))
