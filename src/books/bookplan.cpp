@@ -232,7 +232,8 @@ public:
             return boxOf(QStringLiteral("売上高"));
         if (m_mapping.kind() != AccountMapping::Kind::TrialBalance)
             return std::nullopt;
-        if (node.groups.contains(QStringLiteral("棚卸資産")))
+        if (node.groups.contains(QStringLiteral("棚卸資産")) &&
+            partOf(node) == StatementPart::Assets)
             return boxOf(QStringLiteral("商品"));
         if (costOfSales && node.key.endsWith(QStringLiteral("棚卸高"))) {
             if (node.key.startsWith(QStringLiteral("期首")))

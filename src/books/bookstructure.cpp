@@ -701,6 +701,8 @@ private:
             node.section = ctx.section;
             node.part = ctx.part;
             node.sectionGuessed = ctx.guessed;
+            // The headings it stands under (経費 of a cost report, 棚卸資産 …).
+            node.groups = ctx.groups;
             m_places[n].statement = ctx.statement;
             // Rows that repeat their outer names stand under them as under headings.
             if (const Row* row = rowOf(n))
@@ -710,6 +712,12 @@ private:
                     node.part = partAfter(key, node.part);
                     node.groups.prepend(key);
                 }
+            // The total of a heading's name closes the heading: the rows after it stand
+            // under it no longer (棚卸資産, its accounts, 棚卸資産小計, then 前払費用).
+            if (const std::optional<QString> base = baseOfTotal(node.key);
+                base && node.role == Role::Total && !ctx.groups.isEmpty() &&
+                ctx.groups.first() == *base)
+                ctx.groups.removeFirst();
             passLine(ctx, n);
         }
     }
