@@ -1919,7 +1919,7 @@ def d_no_profit_lines(c):
     return '\r\n'.join(rows) + '\r\n'
 
 
-def d_pca_standard(c):
+def d_pca_standard(c, subtotals_only=False):
     """D, PCA会計's 合計残高試算表 in its 標準形式 (accounts above their 集計科目, not
     indented), code page 932: 科目コード, 勘定科目, 前期繰越, 借方, 貸方, 残高; subtotals of
     the file's own (現預金小計, 棚卸資産小計) below their accounts."""
@@ -1933,14 +1933,52 @@ def d_pca_standard(c):
         if isinstance(node, Group):
             for ch in node.children:
                 emit(ch)
-            if node.total:
-                rows.append(f',{node.total},,,,{money(node.yen)}')
+            total = node.total
+            if subtotals_only and node.name in ('流動資産', '固定資産', '流動負債', '固定負債'):
+                total = None
+            if subtotals_only and total and total.endswith('の部合計'):
+                total = total.replace('の部合計', '合計')
+            if total:
+                rows.append(f',{total},,,,{money(node.yen)}')
             return
         code[0] += 1
         rows.append(f'{code[0]},{node.name},0,{money(node.yen)},0,{money(node.yen)}')
 
     for g in c.bs.children + c.pl.children:
         emit(g)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def c_category_columns(c):
+    """C, a 区分 column and a 中区分 column naming each account's place (流動資産 …
+    完成工事原価報告書, 経費 within it), as マネーフォワード クラウド会計's 分類 does; no
+    totals, the profit lines with no 区分."""
+    rows = ['区分,中区分,勘定科目,残高']
+
+    def emit(node, outer):
+        if isinstance(node, Diff):
+            rows.append(f',,{node.name},{money(node.fn())}')
+            return
+        if isinstance(node, Group):
+            inner = outer
+            if node.name in ('流動資産', '固定資産', '流動負債', '固定負債', '純資産の部',
+                             '完成工事原価報告書', '売上高', '完成工事原価',
+                             '販売費及び一般管理費', '営業外収益', '営業外費用', '法人税等'):
+                inner = (node.name, '')
+            elif node.name == '経費':
+                inner = (outer[0], '経費')
+            for ch in node.children:
+                emit(ch, inner)
+            return
+        if node.name == '当期工事原価':
+            return
+        rows.append(f'{outer[0]},{outer[1]},{node.name},{money(node.yen)}')
+
+    for ch in c.bs.children:
+        emit(ch, ('', ''))
+    emit(c.made, ('', ''))
+    for ch in c.pl.children:
+        emit(ch, ('', ''))
     return '\r\n'.join(rows) + '\r\n'
 
 
@@ -1968,8 +2006,18 @@ def make_c_d():
                             True) if u.startswith('繰越利益剰余金') else u
                      for u in unmapped_main(c, used, made_first, credit_of=cd_credit(c))])
 
+    write('c_trialbalance_category', 'books.csv', c_category_columns(c))
+    expected('c_trialbalance_category', 'C: 区分 and 中区分 columns name each account\'s place '
+             '(完成工事原価報告書, 経費), no totals', 'mainAccounts', 4, 'books.csv', boxes,
+             unmapped_main(c, used, made_first))
+
     boxes, used = cd_expected(d)
     order = [acct for _, acct in leaves(d)]
+    write('d_trialbalance_subtotals', 'books.csv', d_pca_standard(d, subtotals_only=True))
+    expected('d_trialbalance_subtotals', 'D: PCA会計 標準形式 with the file\'s own subtotals '
+             '(現預金小計, 棚卸資産小計) and 資産合計 straight after the accounts, no '
+             '流動資産合計', 'mainAccounts', 1, 'books.csv', boxes,
+             unmapped_main(d, used, order))
     write('d_trialbalance_freee', 'books.csv', d_freee(d), encoding='utf-8')
     expected('d_trialbalance_freee', 'D: freee 試算表 CSV (UTF-8), 期首残高 / 借方金額 / 貸方金額 '
              '/ 期末残高 / 構成比, 売上総損益金額 … 当期純損益金額', 'mainAccounts', 1,
