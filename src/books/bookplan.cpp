@@ -426,7 +426,8 @@ public:
                     compute(
                         CostOfSales,
                         {{1, yen(OpeningStock)}, {1, made}, {1, bought}, {-1, yen(ClosingStock)}},
-                        QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
+                        QStringLiteral("計算：期首棚卸高＋原価報告書の合計（当期製品製造原価、当期"
+                                       "工事原価）＋仕入高－期末棚卸高"));
                 else
                     compute(CostOfSales,
                             {{1, yen(OpeningStock)}, {1, bought}, {-1, yen(ClosingStock)}},

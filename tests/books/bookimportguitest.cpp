@@ -121,10 +121,12 @@ private Q_SLOTS:
     // of each dialog.
     void shapesThroughTheDialog_data() {
         QTest::addColumn<QString>("folder");
-        for (const char* name : {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
-                                 "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
-                                 "b_trialbalance_departments", "b_trialbalance_plonly",
-                                 "a_monthly_sigma", "a_monthly_transposed"})
+        for (const char* name :
+             {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
+              "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
+              "b_trialbalance_departments", "b_trialbalance_plonly", "a_monthly_sigma",
+              "a_monthly_transposed", "c_trialbalance_printout", "c_trialbalance_category",
+              "d_trialbalance_noprofit", "d_trialbalance_subtotals"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void shapesThroughTheDialog() {
