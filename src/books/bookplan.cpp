@@ -438,6 +438,7 @@ public:
             compute(GrossProfit, {{1, yen(Sales)}, {-1, yen(CostOfSales)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
         workOutTotals(has, yen);
+        pretaxFromNetProfit(has);
         netAssetsBeforeProfit(has, yen);
         if (!has(NetAssets) && has(Assets) && has(Liabilities))
             compute(NetAssets, {{1, yen(Assets)}, {-1, yen(Liabilities)}},
@@ -550,6 +551,37 @@ public:
                 open ? byBalance : QStringLiteral("（資産＝負債＋純資産で確認）");
             workedOut(Assets, assets, QStringLiteral("資産の科目の合計"), checked);
             workedOut(Liabilities, liabilities, QStringLiteral("負債の科目の合計"), checked);
+        }
+    }
+
+    // 税引前当期損益 where the accounts cannot give it: the file's own 当期純損益 with the
+    // taxes on income added back, where the file lists them and they can be read. Never the
+    // profit after tax by itself.
+    template <typename Has> void pretaxFromNetProfit(const Has& has) {
+        if (has(PretaxProfit) || parts.accounts.value(StatementPart::Taxes) == 0)
+            return;
+        for (const Node& node : m_s.nodes)
+            if (node.role == Role::Account && partOf(node) == StatementPart::Taxes &&
+                !node.unreadableKeys.isEmpty())
+                return;
+        for (const Node& node : m_s.nodes) {
+            if (node.role != Role::Difference || !node.key.startsWith(QStringLiteral("当期純")) ||
+                !node.amounts.contains(booktable::balanceKey) || !node.unreadableKeys.isEmpty())
+                continue;
+            qint64 net = node.amounts.value(booktable::balanceKey);
+            if (m_book.debitMinusCredit)
+                net = -net;
+            else if (node.key.endsWith(QStringLiteral("損失")) && net > 0)
+                net = -net;
+            qint64 pretax = net;
+            if (!bookfigures::addTo(pretax, parts.sums.value(StatementPart::Taxes)))
+                overflow = true;
+            Gathered& g = boxes[fieldId(PretaxProfit)];
+            g.computed = Amounts{{booktable::balanceKey, pretax}};
+            g.computedHow = QStringLiteral("計算：ファイルの「%1」（%2行目）＋法人税等の科目")
+                                .arg(node.name)
+                                .arg(node.line);
+            return;
         }
     }
 

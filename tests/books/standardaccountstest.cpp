@@ -201,14 +201,28 @@ private Q_SLOTS:
     // 税引前当期損益 is the profit before the taxes on income, wherever the file lists them
     // (here straight after 特別損失, with no heading of their own): never the profit after
     // tax.
+    void pretaxNeverAfterTax_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("pretax");
+        // Worked out from the accounts and checked by the file's 当期純利益.
+        QTest::newRow("taxes after 特別損失")
+            << QByteArray("勘定科目,残高\n[売上高]\n売上高,10000000\n[販売費及び一般管理費]\n"
+                          "給料手当,6000000\n[特別損失]\n固定資産除却損,500000\n"
+                          "法人税、住民税及び事業税,1000000\n当期純利益,2500000\n")
+            << 3500;
+        // An account of no known part: the file's 当期純利益 with the taxes added back.
+        QTest::newRow("from 当期純利益 and the taxes")
+            << QByteArray("勘定科目,残高\n売上高,10000000\n給料手当,6000000\n特殊経費,500000\n"
+                          "法人税等,1000000\n当期純利益,2500000\n")
+            << 3500;
+    }
     void pretaxNeverAfterTax() {
-        const bookplan::Plan plan = planOf(QByteArray(
-            "勘定科目,残高\n[売上高]\n売上高,10000000\n[販売費及び一般管理費]\n給料手当,6000000\n"
-            "[特別損失]\n固定資産除却損,500000\n法人税、住民税及び事業税,1000000\n"
-            "当期純利益,2500000\n"));
-        const bookplan::Fill* pretax = fillOf(plan, MainAccount::PretaxProfit);
-        QVERIFY2(pretax, qPrintable(plan.notes.join(u'\n')));
-        QCOMPARE(pretax->value, 3500);
+        QFETCH(QByteArray, file);
+        QFETCH(int, pretax);
+        const bookplan::Plan plan = planOf(file);
+        const bookplan::Fill* fill = fillOf(plan, MainAccount::PretaxProfit);
+        QVERIFY2(fill, qPrintable(plan.notes.join(u'\n')));
+        QCOMPARE(fill->value, pretax);
     }
 
     // 法定福利費 under a cost report's 経費 is one of its other costs, not 労務費; under its
