@@ -103,6 +103,10 @@ public:
     Amounts costOutside;
     QStringList costUnplaced;
     QStringList costUnreadable;
+    // The same of a cost report's accounts, which count only where the file has no total
+    // of the report (当期製品製造原価) to take instead.
+    QStringList madeUnplaced;
+    QStringList madeUnreadable;
     bool overflow = false;
     QString workedOutWhyNot; // why the totals the file lacks cannot be worked out
     // The year's profit after tax as the accounts of the profit and loss give it.
@@ -321,13 +325,11 @@ public:
         } else if (!stock) {
             add(costOutside, costAmounts(node));
         }
-        if (made && manufacturingRow)
-            return;
         const bool known = (match && !match->excluded) || m_mapping.listedAsCost(node.key);
         if (!known && !node.amounts.isEmpty())
-            costUnplaced.append(rowName(node, m_book));
+            (made ? madeUnplaced : costUnplaced).append(rowName(node, m_book));
         if (!node.unreadableKeys.isEmpty())
-            costUnreadable.append(rowName(node, m_book));
+            (made ? madeUnreadable : costUnreadable).append(rowName(node, m_book));
     }
 
     static bool isManufacturingTotal(const QString& key) {
@@ -401,6 +403,11 @@ public:
             // 売上原価 only from all its parts: where an account of the cost of sales goes
             // nowhere, or a figure of one cannot be read, the sum would be short.
             QStringList unreadable = costUnreadable;
+            QStringList unplaced = costUnplaced;
+            if (!manufacturingRow) {
+                unreadable += madeUnreadable;
+                unplaced += madeUnplaced;
+            }
             for (const MainAccount term : {OpeningStock, ClosingStock})
                 if (gathered(term).partsUnreadable.contains(booktable::balanceKey) ||
                     gathered(term).totalUnreadable.contains(booktable::balanceKey))
@@ -411,12 +418,12 @@ public:
                     QStringLiteral("「%1」は、売上原価の科目（%2）の金額が読めないため、"
                                    "計算できませんでした。")
                         .arg(caption, joinedNames(unreadable)));
-            } else if (!costUnplaced.isEmpty()) {
+            } else if (!unplaced.isEmpty()) {
                 plan.notes.append(
                     QStringLiteral("「%1」は、ファイルに合計の行がなく、売上原価の科目"
                                    "（%2）がどの欄のものかわからないため、計算"
                                    "できませんでした。")
-                        .arg(caption, joinedNames(costUnplaced)));
+                        .arg(caption, joinedNames(unplaced)));
             } else {
                 const qint64 made = manufacturingRow
                                         ? manufacturingRow->value(booktable::balanceKey)

@@ -1982,6 +1982,41 @@ def c_category_columns(c):
     return '\r\n'.join(rows) + '\r\n'
 
 
+def d_months(d):
+    """D's profit and loss month by month: the opening stock in the first month, the
+    closing stock and 賞与's second half with the closing entries of the last."""
+    rnd = random.Random(20240102)
+    for _, acct in walk(d.pl):
+        if acct.name == '期首原材料棚卸高':
+            acct.months, acct.closing = [acct.yen] + [0] * 11, 0
+        elif acct.name == '期末原材料棚卸高':
+            acct.months, acct.closing = [0] * 12, acct.yen
+        else:
+            weights = [rnd.uniform(0.8, 1.2) for _ in range(12)]
+            months = [int(acct.yen * w / sum(weights)) for w in weights]
+            months[-1] += acct.yen - sum(months)
+            acct.months, acct.closing = months, 0
+
+
+def d_monthly_expected(d):
+    """Item 17 for D: 売上, 仕入 and 人件費 (pay, officers included) month by month."""
+    columns = {1: ['店内売上高', 'テイクアウト売上高', 'ケータリング売上高'], 3: ['仕入高'],
+               6: ['役員報酬', '給与手当', '雑給', '賞与']}
+    boxes = {}
+    used = set()
+    for column, names in columns.items():
+        accts = [d.acct(n) for n in names]
+        used.update(id(a) for a in accts)
+        total = 0
+        for row in range(12):
+            shown = thousands(sum(a.months[row] + (a.closing if row == 11 else 0)
+                                  for a in accts))
+            boxes[month_box(row + 1, column)] = grouped(shown)
+            total += shown
+        boxes[month_box(13, column)] = grouped(total)
+    return boxes, used
+
+
 def make_c_d():
     c = c_books()
     d = d_books()
@@ -2034,6 +2069,19 @@ def make_c_d():
     expected('d_trialbalance_pca', 'D: PCA会計 標準形式, 科目コード, 現預金小計 and 棚卸資産小計 '
              'below their accounts', 'mainAccounts', 1, 'books.csv', boxes,
              unmapped_main(d, used, order))
+
+    # D, a monthly profit and loss (月次推移表) for item 17.
+    d_months(d)
+    boxes, used = d_monthly_expected(d)
+    heading = '勘定科目,' + ','.join(month_names(1, 'western')) + ',合計'
+    rows = month_rows(d, lambda n, f: csv_row(n, f) if f else n + ',' * 13, False,
+                      heading_style='[]')
+    write('d_monthly_western', 'books.csv',
+          '\r\n'.join(['月次推移表', f'{d.name}（単位：円）', heading] + rows) + '\r\n')
+    expected('d_monthly_western', 'D: 月次推移表, 2024年1月 … 2024年12月 and 合計, [] headings, '
+             'totals below: 売上 from 店内売上高, テイクアウト売上高 and ケータリング売上高, '
+             '人件費 from 役員報酬, 給与手当, 雑給 and 賞与', 'monthlyTable', 1, 'books.csv',
+             boxes, monthly_unmapped(d, used))
 
     with open(os.path.join(OUT, 'books.txt'), 'a', encoding='utf-8') as out:
         for co in (c, d):

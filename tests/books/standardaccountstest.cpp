@@ -183,6 +183,13 @@ private Q_SLOTS:
             << QByteArray("勘定科目,残高\n[売上高]\n売上高,5000000\n[売上原価]\n期首商品棚卸高,"
                           "300000\n仕入高,2000000\n仕入諸掛,150000\n期末商品棚卸高,400000\n")
             << QString() << QStringLiteral("仕入諸掛");
+        // An account of a cost report that goes nowhere is in the report's own total.
+        QTest::newRow("a cost report with its total")
+            << QByteArray("勘定科目,残高\n[売上高]\n製品売上高,9000000\n[製造原価報告書]\n"
+                          "材料仕入高,3000000\n特殊加工費,500000\n当期製品製造原価,3500000\n"
+                          "[売上原価]\n期首製品棚卸高,200000\n当期製品製造原価,3500000\n"
+                          "期末製品棚卸高,300000\n")
+            << QStringLiteral("3,400") << QString();
         QTest::newRow("仕入高 unreadable, no stock")
             << QByteArray("勘定科目,残高\n[売上高]\n売上高,5000000\n[売上原価]\n仕入高,#REF!\n")
             << QString() << QStringLiteral("読めないため、計算できませんでした");
@@ -223,6 +230,37 @@ private Q_SLOTS:
         const bookplan::Fill* fill = fillOf(plan, MainAccount::PretaxProfit);
         QVERIFY2(fill, qPrintable(plan.notes.join(u'\n')));
         QCOMPARE(fill->value, pretax);
+    }
+
+    // The accounts of a cost report stay in it whatever their names (租税公課 is also a
+    // selling cost), however the file marks the report.
+    void costReportKeepsItsAccounts_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("a heading")
+            << QByteArray("勘定科目,残高\n[売上高]\n完成工事高,9000000\n[完成工事原価報告書]\n"
+                          "材料費,3000000\n租税公課,50000\n[販売費及び一般管理費]\n"
+                          "役員報酬,2000000\n");
+        QTest::newRow("a 区分 column")
+            << QByteArray("区分,勘定科目,残高\n売上高,完成工事高,9000000\n運送原価報告書,"
+                          "燃料費,3000000\n運送原価報告書,租税公課,50000\n"
+                          "販売費及び一般管理費,役員報酬,2000000\n");
+        QTest::newRow("an 出力帳票 column")
+            << QByteArray("出力帳票,勘定科目,残高\n損益計算書,売上高,9000000\n"
+                          "役務原価報告書,外注費,3000000\n役務原価報告書,租税公課,50000\n"
+                          "損益計算書,役員報酬,2000000\n");
+        QTest::newRow("a table of its own")
+            << QByteArray("勘定科目,残高\n[売上高]\n完成工事高,9000000\n"
+                          "[販売費及び一般管理費]\n役員報酬,2000000\n\n完成工事原価報告書\n"
+                          "勘定科目,残高\n材料費,3000000\n租税公課,50000\n");
+    }
+    void costReportKeepsItsAccounts() {
+        QFETCH(QByteArray, file);
+        const bookplan::Plan plan = planOf(file);
+        const bookplan::Fill* cost = fillOf(plan, MainAccount::CostRentAndTaxes);
+        QVERIFY2(cost, qPrintable(plan.notes.join(u'\n')));
+        QCOMPARE(cost->value, 50);
+        QVERIFY(!fillOf(plan, MainAccount::SellingRentAndTaxes));
+        QVERIFY(fillOf(plan, MainAccount::OfficersPay));
     }
 
     // 法定福利費 under a cost report's 経費 is one of its other costs, not 労務費; under its
