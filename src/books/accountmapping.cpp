@@ -344,6 +344,9 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
     for (auto it = parts.cbegin(); it != parts.cend(); ++it)
         if (!partsDiffer.contains(it.key()))
             mapping.m_parts.insert(it.key(), it.value());
+    // Looked up for every row of a file that may have a hundred thousand.
+    for (qsizetype i = 0; i < mapping.m_entries.size(); ++i)
+        mapping.m_entriesByKey[mapping.m_entries.at(i).key].append(i);
     return mapping;
 }
 
@@ -364,10 +367,13 @@ std::optional<AccountMapping::Match> AccountMapping::byName(const QString& key,
     const Section wanted = section == Section::Manufacturing ? Section::CostOfSales
                            : section == Section::Any         ? Section::Other
                                                              : section;
+    const auto at = m_entriesByKey.constFind(key);
+    if (at == m_entriesByKey.cend())
+        return std::nullopt;
     for (const bool exact : {true, false})
-        for (const Entry& e : m_entries) {
-            const bool fits = exact ? e.section == wanted : e.section == Section::Any;
-            if (fits && e.key == key)
+        for (const qsizetype i : *at) {
+            const Entry& e = m_entries.at(i);
+            if (exact ? e.section == wanted : e.section == Section::Any)
                 return Match{e.field, e.sign, false, false};
         }
     return std::nullopt;

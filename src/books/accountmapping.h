@@ -109,6 +109,7 @@ private:
     QList<FormField> m_fields;
     QList<Entry> m_userEntries; // looked at first
     QList<Entry> m_entries;
+    QHash<QString, QList<qsizetype>> m_entriesByKey; // m_entries by key, in their order
     QList<Entry> m_totals;
     QList<Group> m_groups;
     QSet<QString> m_known;                 // the accounts' names, looked up for each row
