@@ -4,6 +4,7 @@
 #include "bookfigures.h"
 #include "datafile/filechannel.h"
 #include "registry/companypaths.h"
+#include "standardaccounts.h"
 
 #include <QRegularExpression>
 
@@ -55,7 +56,7 @@ constexpr const char* employeesPay =
 const Definition trialBalanceDefinitions[] = {
     {fieldId(Sales), "売上（収入）高", true, false, false, Section::Any, sales, salesTotals},
     {fieldId(CostOfSales), "売上（収入）原価", false, false, false, Section::Any, "",
-     "売上原価|売上原価合計|売上原価計|完成工事原価"},
+     "売上原価|売上原価合計|売上原価計|完成工事原価|完成工事原価合計|完成工事原価計"},
     {fieldId(OpeningStock), "期首棚卸高", false, false, false, Section::Any,
      "期首商品棚卸高|期首製品棚卸高|期首棚卸高|期首商品棚卸", ""},
     // 原材料費（仕入高）: the materials a manufacturer used (the rows of 材料費, below)
@@ -80,7 +81,8 @@ const Definition trialBalanceDefinitions[] = {
     {fieldId(CostRentAndTaxes), "地代家賃・租税公課（売上原価）", false, false, false,
      Section::CostOfSales, "地代家賃|租税公課", ""},
     {fieldId(GrossProfit), "売上（収入）総利益", true, false, false, Section::Any, "",
-     "売上総利益|売上総利益金額|売上総損益|売上総損益金額|-売上総損失"},
+     "売上総利益|売上総利益金額|売上総損益|売上総損益金額|-売上総損失|完成工事総利益|"
+     "-完成工事総損失"},
     {fieldId(OfficersPay), "役員報酬", false, false, false, Section::Any, officersPay, ""},
     // 従業員給料: what employees are paid among 販売費及び一般管理費, 雑給 (part-time
     // staff) and 賞与 (bonuses) included.
@@ -174,7 +176,93 @@ bool isExclusion(const QString& target) {
            key == QStringLiteral("取込まない");
 }
 
+StatementPart partOfPlace(const QString& place) {
+    using P = StatementPart;
+    static const QHash<QString, P> parts = {
+        {QStringLiteral("流動資産"), P::Assets},
+        {QStringLiteral("固定資産"), P::Assets},
+        {QStringLiteral("繰延資産"), P::Assets},
+        {QStringLiteral("流動負債"), P::Liabilities},
+        {QStringLiteral("固定負債"), P::Liabilities},
+        {QStringLiteral("純資産"), P::NetAssets},
+        {QStringLiteral("売上高"), P::Sales},
+        {QStringLiteral("売上原価"), P::CostOfSales},
+        {QStringLiteral("原価報告書"), P::Manufacturing},
+        {QStringLiteral("販売費及び一般管理費"), P::Expenses},
+        {QStringLiteral("営業外収益"), P::NonOperatingIncome},
+        {QStringLiteral("営業外費用"), P::NonOperatingExpenses},
+        {QStringLiteral("特別利益"), P::SpecialGains},
+        {QStringLiteral("特別損失"), P::SpecialLosses},
+        {QStringLiteral("法人税等"), P::Taxes},
+    };
+    return parts.value(place.section(QLatin1Char('/'), 0, 0), P::Unknown);
+}
+
+// The item 17 box an item 7 box's accounts go into, where they go into one: sales,
+// purchases, outsourcing and pay. 労務費's 法定福利費 and 福利厚生費 are no pay.
+std::optional<int> monthlyBoxOf(int mainBox, const QString& key) {
+    if (mainBox == fieldId(Sales))
+        return monthlytable::SalesFirst;
+    if (mainBox == fieldId(Purchases))
+        return monthlytable::PurchasesFirst;
+    if (mainBox == fieldId(Subcontracting))
+        return monthlytable::Subcontracting;
+    if (mainBox == fieldId(OfficersPay) || mainBox == fieldId(StaffPay) ||
+        (mainBox == fieldId(Labour) && !names(notPay).contains(key) &&
+         key != QStringLiteral("労務費")))
+        return monthlytable::Labour;
+    return std::nullopt;
+}
+
+// A group of a cost report's other costs (経費, 製造経費, 工事経費): the employer's social
+// insurance listed there is one of them, no labour cost.
+bool isOtherCostsGroup(const QString& key) {
+    return key.endsWith(QStringLiteral("経費")) && key != QStringLiteral("人件費");
+}
+
 } // namespace
+
+const QList<AccountMapping::StandardAccount>& AccountMapping::standardAccounts() {
+    static const QList<StandardAccount> accounts = [] {
+        QList<StandardAccount> list;
+        const QStringList lines = QString::fromUtf8(standardaccounts::table()).split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines.at(i).trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QStringList cells = line.split(QLatin1Char(','));
+            if (cells.size() != 4)
+                continue; // standardaccountstest names such a line
+            StandardAccount a{cells.at(0), cells.at(1), cells.at(2), 1, cells.at(3), i + 1};
+            if (a.name.startsWith(QLatin1Char('-'))) {
+                a.sign = -1;
+                a.name.remove(0, 1);
+            }
+            if (a.box == QStringLiteral("-"))
+                a.box.clear();
+            list.append(a);
+        }
+        return list;
+    }();
+    return accounts;
+}
+
+AccountSection AccountMapping::sectionOfPlace(const QString& place) {
+    switch (partOfPlace(place)) {
+    case StatementPart::CostOfSales:
+    case StatementPart::Manufacturing:
+        return Section::CostOfSales;
+    case StatementPart::Expenses:
+        return Section::Other;
+    default:
+        return Section::Any;
+    }
+}
+
+QStringList AccountMapping::groupsOfPlace(const QString& place) {
+    const QString group = place.section(QLatin1Char('/'), 1);
+    return group.isEmpty() ? QStringList() : QStringList{group};
+}
 
 AccountMapping AccountMapping::builtIn(Kind kind) {
     AccountMapping mapping;
@@ -215,6 +303,50 @@ AccountMapping AccountMapping::builtIn(Kind kind) {
         for (const GroupDefinition& g : monthlyGroups)
             addGroup(g);
     }
+    // The standard account lists, after the definitions above, which name the same boxes.
+    QHash<QString, StatementPart> parts;
+    QSet<QString> partsDiffer;
+    const std::optional<AccountMapping> items7 =
+        kind == Kind::MonthlyTable ? std::optional(builtIn(Kind::TrialBalance)) : std::nullopt;
+    // An account whose box is the same wherever the lists place it (期首未成工事支出金)
+    // goes into it in any section; one whose box depends on its place (減価償却費) only in
+    // the section of that place.
+    QHash<QString, QString> boxes;
+    QSet<QString> boxesDiffer;
+    for (const StandardAccount& a : standardAccounts()) {
+        const QString key = bookfigures::accountKey(a.name);
+        if (boxes.contains(key) && boxes.value(key) != a.box)
+            boxesDiffer.insert(key);
+        boxes.insert(key, a.box);
+    }
+    for (const StandardAccount& a : standardAccounts()) {
+        const QString key = bookfigures::accountKey(a.name);
+        const StatementPart part = partOfPlace(a.place);
+        if (parts.contains(key) && parts.value(key) != part)
+            partsDiffer.insert(key);
+        parts.insert(key, part);
+        if (part == StatementPart::CostOfSales || part == StatementPart::Manufacturing)
+            mapping.m_costNames.insert(key);
+        if (a.box.isEmpty() || !groupsOfPlace(a.place).isEmpty())
+            continue;
+        std::optional<int> id = mapping.fieldNamed(a.box);
+        if (kind == Kind::MonthlyTable) {
+            const std::optional<int> main = items7->fieldNamed(a.box);
+            id = main ? monthlyBoxOf(*main, key) : std::nullopt;
+        }
+        if (!id)
+            continue;
+        mapping.m_entries.append(
+            {key, *id, a.sign, boxesDiffer.contains(key) ? sectionOfPlace(a.place) : Section::Any,
+             false});
+        mapping.m_known.insert(key);
+    }
+    for (auto it = parts.cbegin(); it != parts.cend(); ++it)
+        if (!partsDiffer.contains(it.key()))
+            mapping.m_parts.insert(it.key(), it.value());
+    // Looked up for every row of a file that may have a hundred thousand.
+    for (qsizetype i = 0; i < mapping.m_entries.size(); ++i)
+        mapping.m_entriesByKey[mapping.m_entries.at(i).key].append(i);
     return mapping;
 }
 
@@ -235,10 +367,13 @@ std::optional<AccountMapping::Match> AccountMapping::byName(const QString& key,
     const Section wanted = section == Section::Manufacturing ? Section::CostOfSales
                            : section == Section::Any         ? Section::Other
                                                              : section;
+    const auto at = m_entriesByKey.constFind(key);
+    if (at == m_entriesByKey.cend())
+        return std::nullopt;
     for (const bool exact : {true, false})
-        for (const Entry& e : m_entries) {
-            const bool fits = exact ? e.section == wanted : e.section == Section::Any;
-            if (fits && e.key == key)
+        for (const qsizetype i : *at) {
+            const Entry& e = m_entries.at(i);
+            if (exact ? e.section == wanted : e.section == Section::Any)
                 return Match{e.field, e.sign, false, false};
         }
     return std::nullopt;
@@ -251,7 +386,7 @@ AccountMapping::match(const QString& key, AccountSection section, const QStringL
     for (const Entry& e : m_userEntries)
         if (e.key == key)
             return Match{e.field, e.sign, e.excluded, true};
-    for (const QString& group : groups)
+    for (const QString& group : groups) {
         for (const Group& g : m_groups)
             if (g.key == group) {
                 if (g.excludedKeys.contains(key))
@@ -260,6 +395,11 @@ AccountMapping::match(const QString& key, AccountSection section, const QStringL
                                : byName(key, section);
                 return Match{g.field, 1, false, false};
             }
+        if (m_kind == Kind::TrialBalance && isOtherCostsGroup(group)) {
+            const std::optional<Match> m = byName(key, section);
+            return m && m->field == fieldId(Labour) ? std::nullopt : m;
+        }
+    }
     return byName(key, section);
 }
 
@@ -279,6 +419,10 @@ std::optional<int> AccountMapping::groupOf(const QString& key) const {
 
 bool AccountMapping::knows(const QString& key) const {
     return m_known.contains(key);
+}
+
+StatementPart AccountMapping::partOf(const QString& key) const {
+    return m_parts.value(key, StatementPart::Unknown);
 }
 
 std::optional<int> AccountMapping::fieldNamed(const QString& name) const {

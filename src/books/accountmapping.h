@@ -3,6 +3,7 @@
 #include "bookstructure.h"
 #include "datafile/itemfields.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -61,6 +62,25 @@ public:
     std::optional<int> groupOf(const QString& key) const;
     // Whether the table knows the name as an account (not as a total of the file).
     bool knows(const QString& key) const;
+    // The part of the statements the standard account lists give the name, where they give
+    // it one part only (前払費用: the assets); Unknown otherwise.
+    StatementPart partOf(const QString& key) const;
+    // Whether the lists name the account among the costs of sales or of a cost report.
+    bool listedAsCost(const QString& key) const { return m_costNames.contains(key); }
+
+    // An account of the standard account lists (standardaccounts.txt).
+    struct StandardAccount {
+        QString industry;
+        QString place; // 流動資産, 売上原価, 原価報告書/経費 …
+        QString name;
+        int sign = 1; // -1: taken off its box (売上値引高)
+        QString box;  // the caption of its box; empty: no box
+        qsizetype line = 0;
+    };
+    static const QList<StandardAccount>& standardAccounts();
+    // The section and the groups an account of the lists stands in by its place.
+    static AccountSection sectionOfPlace(const QString& place);
+    static QStringList groupsOfPlace(const QString& place);
 
     // Adds the lines of a user mapping file; returns a note for each line it cannot use.
     QStringList addUserLines(const QString& text);
@@ -89,9 +109,12 @@ private:
     QList<FormField> m_fields;
     QList<Entry> m_userEntries; // looked at first
     QList<Entry> m_entries;
+    QHash<QString, QList<qsizetype>> m_entriesByKey; // m_entries by key, in their order
     QList<Entry> m_totals;
     QList<Group> m_groups;
-    QSet<QString> m_known; // the accounts' names, looked up for each row
+    QSet<QString> m_known;                 // the accounts' names, looked up for each row
+    QHash<QString, StatementPart> m_parts; // by the standard account lists
+    QSet<QString> m_costNames;
 };
 
 } // namespace gaikyo

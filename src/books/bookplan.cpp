@@ -34,6 +34,8 @@ struct Gathered {
     QStringList unknownGroups;
     // Some of its accounts stand in their section by the order of the statement alone.
     bool guessed = false;
+    // Some of its accounts go into it by the section they stand in, not by their names.
+    bool bySection = false;
     // An account that may belong here stands in a section the reader cannot tell: the
     // box stays empty, for this reason.
     QString blocked;
@@ -94,6 +96,17 @@ public:
     // Purchases outside the manufacturing costs (a merchant's 仕入高).
     Amounts purchasesOutside;
     bool anyPurchasesOutside = false;
+    // The accounts of the cost of sales besides the opening and closing stock and the
+    // manufacturing costs' total (仕入高, 外注費 …), debit minus credit; those placed in no
+    // box and unknown to the account lists, and whether a figure of one cannot be read:
+    // 売上原価 is worked out only from all its parts.
+    Amounts costOutside;
+    QStringList costUnplaced;
+    QStringList costUnreadable;
+    // The same of a cost report's accounts, which count only where the file has no total
+    // of the report (当期製品製造原価) to take instead.
+    QStringList madeUnplaced;
+    QStringList madeUnreadable;
     bool overflow = false;
     QString workedOutWhyNot; // why the totals the file lacks cannot be worked out
     // The year's profit after tax as the accounts of the profit and loss give it.
@@ -149,19 +162,30 @@ public:
     }
 
     // An account's balance as debit minus credit, whichever way the file shows it.
-    qint64 debitMinusCredit(const Node& node) const {
+    qint64 debitMinusCredit(const Node& node, StatementPart part) const {
         qint64 v = node.amounts.value(booktable::balanceKey);
         if (m_book.debitMinusCredit)
             return v;
         if (bookstructure::isContraAccount(node.key) && v > 0)
             v = -v;
-        return bookstructure::isCreditPart(node.part) ? -v : v;
+        return bookstructure::isCreditPart(part) ? -v : v;
+    }
+
+    // The part an account counts in: where the statements' headings leave it open, the
+    // one the standard account lists give its name; taxes on income are always taxes,
+    // wherever a file lists them, so that a profit before tax never includes them.
+    StatementPart partOf(const Node& node) const {
+        const StatementPart listed = m_mapping.partOf(node.key);
+        if (node.part == StatementPart::Unknown || listed == StatementPart::Taxes)
+            return listed;
+        return node.part;
     }
 
     void countPart(const Node& node) {
         if (!node.amounts.contains(booktable::balanceKey))
             return;
-        if (node.part == StatementPart::Unknown) {
+        const StatementPart part = partOf(node);
+        if (part == StatementPart::Unknown) {
             // A few are named; more would only lengthen the note.
             if (node.amounts.value(booktable::balanceKey) != 0 && parts.unplaced.size() < 9)
                 parts.unplaced.append(rowName(node, m_book));
@@ -171,9 +195,9 @@ public:
         // the table knows as a box's whole figure (純売上高) repeats its accounts.
         if ((isManufacturingTotal(node.key) && anyManufacturing) || m_mapping.totalOf(node.key))
             return;
-        if (!bookfigures::addTo(parts.sums[node.part], debitMinusCredit(node)))
+        if (!bookfigures::addTo(parts.sums[part], debitMinusCredit(node, part)))
             overflow = true;
-        ++parts.accounts[node.part];
+        ++parts.accounts[part];
     }
 
     // An account under a heading that leaves its section open: where the section decides
@@ -196,25 +220,61 @@ public:
         return true;
     }
 
+    // The box an account goes into by the section it stands in, where its name says
+    // nothing: every account under 売上高 is a sale, every account under 棚卸資産 is
+    // stock, and 期首…棚卸高 / 期末…棚卸高 in the cost of sales are its opening and closing
+    // stock.
+    std::optional<AccountMapping::Match> bySection(const Node& node) const {
+        const auto boxOf = [&](const QString& name) {
+            return m_mapping.match(name, AccountSection::Any);
+        };
+        const bool costOfSales = node.section == AccountSection::CostOfSales &&
+                                 node.part != StatementPart::Manufacturing;
+        const bool underSales =
+            node.part == StatementPart::Sales || node.groups.contains(QStringLiteral("売上高"));
+        if (underSales && !costOfSales && node.section != AccountSection::Manufacturing)
+            return boxOf(QStringLiteral("売上高"));
+        if (m_mapping.kind() != AccountMapping::Kind::TrialBalance)
+            return std::nullopt;
+        if (node.groups.contains(QStringLiteral("棚卸資産")) &&
+            partOf(node) == StatementPart::Assets)
+            return boxOf(QStringLiteral("商品"));
+        if (costOfSales && node.key.endsWith(QStringLiteral("棚卸高"))) {
+            if (node.key.startsWith(QStringLiteral("期首")))
+                return boxOf(QStringLiteral("期首棚卸高"));
+            if (node.key.startsWith(QStringLiteral("期末")))
+                return boxOf(QStringLiteral("期末棚卸高"));
+        }
+        return std::nullopt;
+    }
+
+    // An amount as the cost of sales counts it: debit minus credit, what reduces it
+    // (期末棚卸高, 仕入値引) below zero.
+    Amounts costAmounts(const Node& node) const {
+        Amounts value = node.amounts;
+        if (!m_book.debitMinusCredit && bookstructure::isContraAccount(node.key))
+            for (auto it = value.begin(); it != value.end(); ++it)
+                it.value() = it.value() > 0 ? -it.value() : it.value();
+        return value;
+    }
+
     void account(const Node& node) {
         if (node.section == AccountSection::Unknown && blockedBySection(node))
             return;
-        if (node.section == AccountSection::Manufacturing) {
-            anyManufacturing = true;
-            Amounts signedAmounts = node.amounts;
-            if (!m_book.debitMinusCredit && bookstructure::isContraAccount(node.key))
-                for (auto it = signedAmounts.begin(); it != signedAmounts.end(); ++it)
-                    it.value() = it.value() > 0 ? -it.value() : it.value();
-            add(manufacturingRows, signedAmounts);
-        }
         if (isManufacturingTotal(node.key) && !manufacturingRow)
             manufacturingRow = node.amounts;
         if (const std::optional<int> id = m_mapping.totalOf(node.key)) {
             fileTotal(node, *id);
             return;
         }
-        const std::optional<AccountMapping::Match> match =
+        std::optional<AccountMapping::Match> match =
             m_mapping.match(node.key, node.section, node.groups);
+        bool placedBySection = false;
+        if (!match) {
+            match = bySection(node);
+            placedBySection = match.has_value();
+        }
+        costPart(node, match);
         qint64 sum = 0;
         for (const qint64 yen : node.amounts)
             if (!bookfigures::addTo(sum, yen))
@@ -236,6 +296,7 @@ public:
         add(g.parts, value);
         g.partNames.append(rowName(node, m_book));
         g.guessed = g.guessed || node.sectionGuessed;
+        g.bySection = g.bySection || placedBySection;
         for (const int key : node.unreadableKeys)
             g.partsUnreadable.insert(key);
         if (field.id == fieldId(Purchases) &&
@@ -246,10 +307,37 @@ public:
         }
     }
 
+    // What an account of the cost of sales or of a cost report adds to 売上原価.
+    void costPart(const Node& node, const std::optional<AccountMapping::Match>& match) {
+        const bool made = node.section == AccountSection::Manufacturing;
+        if ((!made && node.section != AccountSection::CostOfSales) ||
+            m_mapping.kind() != AccountMapping::Kind::TrialBalance ||
+            isManufacturingTotal(node.key))
+            return;
+        const bool stock =
+            match && !match->excluded &&
+            (match->field == fieldId(OpeningStock) || match->field == fieldId(ClosingStock));
+        if (made) {
+            anyManufacturing = true;
+            // 期首・期末未成工事支出金 in a cost report are the opening and closing stock.
+            if (!stock)
+                add(manufacturingRows, costAmounts(node));
+        } else if (!stock) {
+            add(costOutside, costAmounts(node));
+        }
+        const bool known = (match && !match->excluded) || m_mapping.listedAsCost(node.key);
+        if (!known && !node.amounts.isEmpty())
+            (made ? madeUnplaced : costUnplaced).append(rowName(node, m_book));
+        if (!node.unreadableKeys.isEmpty())
+            (made ? madeUnreadable : costUnreadable).append(rowName(node, m_book));
+    }
+
     static bool isManufacturingTotal(const QString& key) {
         return key == QStringLiteral("当期製品製造原価") || key == QStringLiteral("当期製造原価") ||
-               key == QStringLiteral("製品製造原価") || key == QStringLiteral("製造原価") ||
-               key == QStringLiteral("製造原価合計") || key == QStringLiteral("製造原価計");
+               key == QStringLiteral("当期工事原価") || key == QStringLiteral("当期完成工事原価") ||
+               key == QStringLiteral("当期工事費用") || key == QStringLiteral("製品製造原価") ||
+               key == QStringLiteral("製造原価") || key == QStringLiteral("製造原価合計") ||
+               key == QStringLiteral("製造原価計");
     }
 
     void total(const Node& node) {
@@ -312,21 +400,52 @@ public:
         };
         const bool manufacturing = manufacturingRow || anyManufacturing;
         if (!has(CostOfSales) && (manufacturing || anyPurchasesOutside)) {
-            const qint64 made = manufacturingRow ? manufacturingRow->value(booktable::balanceKey)
-                                                 : manufacturingRows.value(booktable::balanceKey);
-            const qint64 bought = purchasesOutside.value(booktable::balanceKey);
-            if (manufacturing)
-                compute(CostOfSales,
+            // 売上原価 only from all its parts: where an account of the cost of sales goes
+            // nowhere, or a figure of one cannot be read, the sum would be short.
+            QStringList unreadable = costUnreadable;
+            QStringList unplaced = costUnplaced;
+            if (!manufacturingRow) {
+                unreadable += madeUnreadable;
+                unplaced += madeUnplaced;
+            }
+            for (const MainAccount term : {OpeningStock, ClosingStock})
+                if (gathered(term).partsUnreadable.contains(booktable::balanceKey) ||
+                    gathered(term).totalUnreadable.contains(booktable::balanceKey))
+                    unreadable.append(m_mapping.field(fieldId(term)).caption);
+            const QString caption = m_mapping.field(fieldId(CostOfSales)).caption;
+            if (!unreadable.isEmpty()) {
+                plan.notes.append(
+                    QStringLiteral("「%1」は、売上原価の科目（%2）の金額が読めないため、"
+                                   "計算できませんでした。")
+                        .arg(caption, joinedNames(unreadable)));
+            } else if (!unplaced.isEmpty()) {
+                plan.notes.append(
+                    QStringLiteral("「%1」は、ファイルに合計の行がなく、売上原価の科目"
+                                   "（%2）がどの欄のものかわからないため、計算"
+                                   "できませんでした。")
+                        .arg(caption, joinedNames(unplaced)));
+            } else {
+                const qint64 made = manufacturingRow
+                                        ? manufacturingRow->value(booktable::balanceKey)
+                                        : manufacturingRows.value(booktable::balanceKey);
+                const qint64 bought = costOutside.value(booktable::balanceKey);
+                if (manufacturing)
+                    compute(
+                        CostOfSales,
                         {{1, yen(OpeningStock)}, {1, made}, {1, bought}, {-1, yen(ClosingStock)}},
-                        QStringLiteral("計算：期首棚卸高＋当期製品製造原価＋仕入高－期末棚卸高"));
-            else
-                compute(CostOfSales, {{1, yen(OpeningStock)}, {1, bought}, {-1, yen(ClosingStock)}},
-                        QStringLiteral("計算：期首棚卸高＋仕入高－期末棚卸高"));
+                        QStringLiteral("計算：期首棚卸高＋原価報告書の合計（当期製品製造原価、当期"
+                                       "工事原価）＋仕入高－期末棚卸高"));
+                else
+                    compute(CostOfSales,
+                            {{1, yen(OpeningStock)}, {1, bought}, {-1, yen(ClosingStock)}},
+                            QStringLiteral("計算：期首棚卸高＋仕入高－期末棚卸高"));
+            }
         }
         if (!has(GrossProfit) && has(Sales) && has(CostOfSales))
             compute(GrossProfit, {{1, yen(Sales)}, {-1, yen(CostOfSales)}},
                     QStringLiteral("計算：売上（収入）高－売上（収入）原価"));
         workOutTotals(has, yen);
+        pretaxFromNetProfit(has);
         netAssetsBeforeProfit(has, yen);
         if (!has(NetAssets) && has(Assets) && has(Liabilities))
             compute(NetAssets, {{1, yen(Assets)}, {-1, yen(Liabilities)}},
@@ -439,6 +558,37 @@ public:
                 open ? byBalance : QStringLiteral("（資産＝負債＋純資産で確認）");
             workedOut(Assets, assets, QStringLiteral("資産の科目の合計"), checked);
             workedOut(Liabilities, liabilities, QStringLiteral("負債の科目の合計"), checked);
+        }
+    }
+
+    // 税引前当期損益 where the accounts cannot give it: the file's own 当期純損益 with the
+    // taxes on income added back, where the file lists them and they can be read. Never the
+    // profit after tax by itself.
+    template <typename Has> void pretaxFromNetProfit(const Has& has) {
+        if (has(PretaxProfit) || parts.accounts.value(StatementPart::Taxes) == 0)
+            return;
+        for (const Node& node : m_s.nodes)
+            if (node.role == Role::Account && partOf(node) == StatementPart::Taxes &&
+                !node.unreadableKeys.isEmpty())
+                return;
+        for (const Node& node : m_s.nodes) {
+            if (node.role != Role::Difference || !node.key.startsWith(QStringLiteral("当期純")) ||
+                !node.amounts.contains(booktable::balanceKey) || !node.unreadableKeys.isEmpty())
+                continue;
+            qint64 net = node.amounts.value(booktable::balanceKey);
+            if (m_book.debitMinusCredit)
+                net = -net;
+            else if (node.key.endsWith(QStringLiteral("損失")) && net > 0)
+                net = -net;
+            qint64 pretax = net;
+            if (!bookfigures::addTo(pretax, parts.sums.value(StatementPart::Taxes)))
+                overflow = true;
+            Gathered& g = boxes[fieldId(PretaxProfit)];
+            g.computed = Amounts{{booktable::balanceKey, pretax}};
+            g.computedHow = QStringLiteral("計算：ファイルの「%1」（%2行目）＋法人税等の科目")
+                                .arg(node.name)
+                                .arg(node.line);
+            return;
         }
     }
 
@@ -570,6 +720,8 @@ public:
             sources = g.partNames;
             if (g.guessed)
                 sources.append(QStringLiteral("（区分は見出しの並びから推定）"));
+            if (g.bySection)
+                sources.append(QStringLiteral("（欄は科目の区分から判断）"));
             return g.parts.value(key);
         }
         if (g.computed && g.computed->contains(key)) {

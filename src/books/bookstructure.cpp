@@ -108,10 +108,19 @@ bool equalAmounts(const Amounts& a, const Amounts& b) {
     return true;
 }
 
+// A cost report: 製造原価報告書, 完成工事原価報告書, 運送原価報告書, 役務原価報告書 … Its
+// accounts are costs of sales whatever their names (租税公課, 減価償却費 …).
+bool isCostReport(const QString& key) {
+    return key.contains(QStringLiteral("製造")) || key.contains(QStringLiteral("原価報告書")) ||
+           key.contains(QStringLiteral("原価明細"));
+}
+
 AccountSection statementSection(const QString& statement, AccountSection current) {
     const QString key = bookfigures::accountKey(statement);
-    if (key.contains(QStringLiteral("製造")))
+    if (isCostReport(key))
         return AccountSection::Manufacturing;
+    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("工事原価")))
+        return AccountSection::CostOfSales;
     if (key.contains(QStringLiteral("損益")) || key.contains(QStringLiteral("貸借")))
         return AccountSection::Other;
     return current;
@@ -641,7 +650,8 @@ private:
             return;
         ctx.section = AccountSection::Other;
         ctx.guessed = false;
-        if (costTotal || node.key.startsWith(QStringLiteral("売上総")))
+        if (costTotal || node.key.startsWith(QStringLiteral("売上総")) ||
+            node.key.startsWith(QStringLiteral("完成工事総")))
             ctx.part = StatementPart::Expenses;
         else if (node.key.startsWith(QStringLiteral("税引前")))
             ctx.part = StatementPart::Taxes;
@@ -691,6 +701,8 @@ private:
             node.section = ctx.section;
             node.part = ctx.part;
             node.sectionGuessed = ctx.guessed;
+            // The headings it stands under (経費 of a cost report, 棚卸資産 …).
+            node.groups = ctx.groups;
             m_places[n].statement = ctx.statement;
             // Rows that repeat their outer names stand under them as under headings.
             if (const Row* row = rowOf(n))
@@ -700,6 +712,12 @@ private:
                     node.part = partAfter(key, node.part);
                     node.groups.prepend(key);
                 }
+            // The total of a heading's name closes the heading: the rows after it stand
+            // under it no longer (棚卸資産, its accounts, 棚卸資産小計, then 前払費用).
+            if (const std::optional<QString> base = baseOfTotal(node.key);
+                base && node.role == Role::Total && !ctx.groups.isEmpty() &&
+                ctx.groups.first() == *base)
+                ctx.groups.removeFirst();
             passLine(ctx, n);
         }
     }
@@ -818,9 +836,9 @@ bool isDifferenceLine(const QString& key) {
     if (!key.endsWith(QStringLiteral("利益")) && !key.endsWith(QStringLiteral("損失")) &&
         !key.endsWith(QStringLiteral("損益")) && !key.endsWith(QStringLiteral("金額")))
         return false;
-    static const QRegularExpression profit(
-        QStringLiteral("^(売上総|営業|経常|税引前当期純?|税引前|税引後当期純?|当期純?|差引)"
-                       "(利益|損失|損益)(金額)?$"));
+    static const QRegularExpression profit(QStringLiteral(
+        "^(売上総|完成工事総|営業|経常|税引前当期純?|税引前|税引後当期純?|当期純?|差引)"
+        "(利益|損失|損益)(金額)?$"));
     return profit.match(key).hasMatch();
 }
 
@@ -834,6 +852,8 @@ bool isGroupName(const QString& key) {
                                  "当期製造原価",
                                  "製品製造原価",
                                  "完成工事原価",
+                                 "当期工事原価",
+                                 "当期完成工事原価",
                                  "材料費",
                                  "労務費",
                                  "製造経費",
@@ -877,7 +897,9 @@ bool isGroupName(const QString& key) {
 }
 
 bool isContraAccount(const QString& key) {
-    if (key.startsWith(QStringLiteral("期末")) && key.endsWith(QStringLiteral("棚卸高")))
+    // 期末商品棚卸高, 期末未成工事支出金: the closing stock is taken off the costs.
+    if (key.startsWith(QStringLiteral("期末")) &&
+        (key.endsWith(QStringLiteral("棚卸高")) || key.endsWith(QStringLiteral("未成工事支出金"))))
         return true;
     for (const char* part : {"他勘定振替", "値引", "戻り", "戻し", "割戻"})
         if (key.contains(QString::fromUtf8(part)))
@@ -889,10 +911,9 @@ bool isContraAccount(const QString& key) {
 AccountSection sectionAfter(const QString& key, AccountSection current) {
     if (isDifferenceLine(key) || baseOfTotal(key))
         return current;
-    if (key.contains(QStringLiteral("製造")) || key == QStringLiteral("材料費") ||
-        key == QStringLiteral("労務費"))
+    if (isCostReport(key) || key == QStringLiteral("材料費") || key == QStringLiteral("労務費"))
         return AccountSection::Manufacturing;
-    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("完成工事原価")))
+    if (key.contains(QStringLiteral("売上原価")) || key.contains(QStringLiteral("工事原価")))
         return AccountSection::CostOfSales;
     static const QStringList others = [] {
         QStringList list;
@@ -925,10 +946,12 @@ StatementPart partAfter(const QString& key, StatementPart current) {
         using P = StatementPart;
         // In this order: 製造原価 before 原価, 営業外収益 before 収益, 純資産 before 資産.
         add("製造", false, P::Manufacturing);
+        add("原価報告書", false, P::Manufacturing);
+        add("原価明細", false, P::Manufacturing);
         add("材料費", true, P::Manufacturing);
         add("労務費", true, P::Manufacturing);
         add("売上原価", false, P::CostOfSales);
-        add("完成工事原価", false, P::CostOfSales);
+        add("工事原価", false, P::CostOfSales);
         add("販売", false, P::Expenses);
         add("管理費", false, P::Expenses);
         add("販管費", false, P::Expenses);
@@ -945,6 +968,7 @@ StatementPart partAfter(const QString& key, StatementPart current) {
         add("負債", false, P::Liabilities);
         add("資産", false, P::Assets);
         add("売上高", false, P::Sales);
+        add("完成工事高", true, P::Sales);
         add("売上", true, P::Sales);
         add("営業収益", true, P::Sales);
         add("収益", true, P::Sales);

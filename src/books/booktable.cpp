@@ -556,6 +556,30 @@ Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizety
     book.columns.monthColumns = columns.months;
     const Reader reader(columns, kind, unitYen, csvRows.at(headerAt));
     book.rows.reserve(csvRows.size() - headerAt);
+    // A printout saved as text repeats its page heading on every page: the heading row
+    // again, and above it the title lines the file begins with (the table's name, the
+    // company, the date). Neither is a row of the books.
+    QSet<qsizetype> pageTitle;
+    {
+        const auto text = [](const QStringList& cells) {
+            QStringList filled;
+            for (const QString& c : cells)
+                if (!c.trimmed().isEmpty())
+                    filled.append(c.trimmed());
+            return filled.join(QChar(0x1f));
+        };
+        QSet<QString> titles;
+        for (qsizetype i = 0; i < headerAt; ++i)
+            if (const QString t = text(csvRows.at(i)); !t.isEmpty())
+                titles.insert(t);
+        for (qsizetype i = headerAt + 1; i < csvRows.size() && !titles.isEmpty(); ++i)
+            if (reader.isHeadingAgain(csvRows.at(i)))
+                for (qsizetype t = i - 1; t > headerAt && t >= i - 3; --t) {
+                    if (!titles.contains(text(csvRows.at(t))))
+                        break;
+                    pageTitle.insert(t);
+                }
+    }
     for (qsizetype i = headerAt + 1; i < csvRows.size(); ++i) {
         if (progress && i % 4096 == 0 && !progress(i, csvRows.size())) {
             book.cancelled = true;
@@ -563,7 +587,7 @@ Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizety
         }
         const QStringList& cells = csvRows.at(i);
         const qsizetype line = i < lines.size() ? lines.at(i) : i + 1;
-        if (reader.isHeadingAgain(cells))
+        if (reader.isHeadingAgain(cells) || pageTitle.contains(i))
             continue;
         std::optional<Row> row = reader.row(cells, line);
         if (!row) {

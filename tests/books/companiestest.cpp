@@ -96,8 +96,12 @@ private Q_SLOTS:
                 wrong.append(QStringLiteral("%1 %2 (expected %3)").arg(box, got, want));
         }
         qInfo("%s: %d of %d boxes right", qPrintable(QDir(folder).dirName()), right, toFill);
+        if (!wrong.isEmpty())
+            qInfo("notes: %s", qPrintable(asked.notes.join(u'\n')));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
         QVERIFY2(asked.disagreements.isEmpty(), qPrintable(asked.disagreements.join(u'\n')));
+        if (asked.unmapped != c.unmapped)
+            qInfo("unmapped: %s", qPrintable(asked.unmapped.join(u'|')));
         QCOMPARE(asked.unmapped, c.unmapped);
         for (const QString& note : c.notes)
             QVERIFY2(asked.notes.join(u'\n').contains(note), qPrintable(asked.notes.join(u'\n')));

@@ -1479,5 +1479,621 @@ def make():
                                              for k, v in sorted(boxes.items())) + '\n')
 
 
+
+# C and D: a builder and a restaurant ---------------------------------------------------
+# 株式会社あおば建設 (C): a construction firm with a 完成工事原価報告書, business year
+# 令和6年4月1日～令和7年3月31日, a profit. 株式会社ことり食堂 (D): a restaurant, business year
+# 令和6年1月1日～令和6年12月31日, a profit.
+
+def c_books():
+    made = Group('完成工事原価報告書', [
+        Acct('材料費', 28400000),
+        Acct('労務費', 14200000),
+        Acct('外注費', 38700000),
+        Group('経費', [
+            Acct('法定福利費', 1850000),
+            Acct('福利厚生費', 320000),
+            Acct('減価償却費', 1600000),
+            Acct('地代家賃', 960000),
+            Acct('租税公課', 380000),
+            Acct('動力用水光熱費', 540000),
+            Acct('機械等経費', 1240000),
+            Acct('保険料', 410000),
+            Acct('雑費', 186000),
+        ], total='経費計', section='manufacturing'),
+    ], total='当期工事原価', section='manufacturing')
+    sales = Group('売上高', [Acct('完成工事高', 121450000)], total='売上高合計', side='C',
+                  section='revenue')
+    transfer = Acct('当期工事原価', made.yen)
+    cost = Group('完成工事原価', [
+        Acct('期首未成工事支出金', 3980000),
+        transfer,
+        Acct('期末未成工事支出金', 4320000, contra=True),
+    ], total='完成工事原価合計', section='cost')
+    expenses = Group('販売費及び一般管理費', [
+        Acct('役員報酬', 9600000),
+        Acct('給料手当', 7200000),
+        Acct('賞与', 1200000),
+        Acct('法定福利費', 1450000),
+        Acct('福利厚生費', 240000),
+        Acct('広告宣伝費', 380000),
+        Acct('旅費交通費', 620000),
+        Acct('接待交際費', 760000),
+        Acct('通信費', 310000),
+        Acct('減価償却費', 540000),
+        Acct('地代家賃', 1440000),
+        Acct('租税公課', 290000),
+        Acct('支払手数料', 210000),
+        Acct('雑費', 88000),
+    ], total='販売費及び一般管理費合計', section='expenses')
+    income = Group('営業外収益', [Acct('受取利息', 3200), Acct('雑収入', 150000)],
+                   total='営業外収益合計', side='C', section='revenue')
+    charges = Group('営業外費用', [Acct('支払利息', 420000)], total='営業外費用合計',
+                    section='expenses')
+    taxes = Group('法人税等', [Acct('法人税、住民税及び事業税', 2150000)], section='expenses')
+    gross = Diff('完成工事総利益', lambda: sales.yen - cost.yen)
+    operating = Diff('営業利益', lambda: gross.fn() - expenses.yen)
+    ordinary = Diff('経常利益', lambda: operating.fn() + income.yen - charges.yen)
+    pretax = Diff('税引前当期純利益', lambda: ordinary.fn())
+    net = Diff('当期純利益', lambda: pretax.fn() - taxes.yen)
+    pl = Group('損益計算書', [sales, cost, gross, expenses, operating, income, charges, ordinary,
+                          pretax, taxes, net], side='C')
+    assets = Group('資産の部', [
+        Group('流動資産', [
+            Group('現金預金', [
+                Acct('現金', 85200),
+                Acct('普通預金', 9876000),
+                Acct('当座預金', 3210000),
+            ], total='現預金小計'),
+            Acct('受取手形', 2400000),
+            Acct('完成工事未収入金', 18650000),
+            Acct('未成工事支出金', 4320000),
+            Acct('材料貯蔵品', 380000),
+            Acct('前払費用', 120000),
+        ], total='流動資産合計'),
+        Group('固定資産', [
+            Acct('建物', 8500000),
+            Acct('構築物', 600000),
+            Acct('機械装置', 5400000),
+            Acct('車両運搬具', 3200000),
+            Acct('工具器具備品', 450000),
+            Acct('土地', 12000000),
+            Acct('差入保証金', 300000),
+        ], total='固定資産合計'),
+    ], total='資産の部合計', side='D')
+    liabilities = Group('負債の部', [
+        Group('流動負債', [
+            Acct('支払手形', 1800000),
+            Acct('工事未払金', 7650000),
+            Acct('短期借入金', 6000000),
+            Acct('未払金', 980000),
+            Acct('未払法人税等', 1250000),
+            Acct('未成工事受入金', 3400000),
+            Acct('預り金', 420000),
+        ], total='流動負債合計'),
+        Group('固定負債', [
+            Acct('長期借入金', 15000000),
+            Acct('役員借入金', 2000000),
+        ], total='固定負債合計'),
+    ], total='負債の部合計', side='C')
+    equity = Group('純資産の部', [
+        Acct('資本金', 10000000),
+        Acct('繰越利益剰余金', assets.yen - liabilities.yen - 10000000),
+    ], total='純資産の部合計', side='C')
+    bs = Group('貸借対照表', [assets, liabilities, equity])
+    return Company('C', '株式会社あおば建設', 4, bs, pl, made)
+
+
+def d_books():
+    sales = Group('売上高', [
+        Acct('店内売上高', 52300000),
+        Acct('テイクアウト売上高', 8760000),
+        # A sales account of the restaurant's own chart: a sale by the section it stands in.
+        Acct('ケータリング売上高', 1240000),
+    ], total='売上高合計', side='C', section='revenue')
+    cost = Group('売上原価', [
+        Acct('期首原材料棚卸高', 480000),
+        Acct('仕入高', 18900000),
+        Acct('期末原材料棚卸高', 540000, contra=True),
+    ], total='売上原価合計', section='cost')
+    expenses = Group('販売費及び一般管理費', [
+        Acct('役員報酬', 4800000),
+        Acct('給与手当', 9600000),
+        Acct('雑給', 7850000),
+        Acct('賞与', 600000),
+        Acct('法定福利費', 1520000),
+        Acct('福利厚生費', 260000),
+        Acct('地代家賃', 4200000),
+        Acct('水道光熱費', 2350000),
+        Acct('消耗品費', 980000),
+        Acct('広告宣伝費', 420000),
+        Acct('支払手数料', 1180000),
+        Acct('減価償却費', 1100000),
+        Acct('租税公課', 160000),
+        Acct('修繕費', 310000),
+        Acct('衛生費', 140000),
+        Acct('雑費', 95000),
+    ], total='販売費及び一般管理費合計', section='expenses')
+    income = Group('営業外収益', [Acct('雑収入', 80000)], total='営業外収益合計', side='C',
+                   section='revenue')
+    charges = Group('営業外費用', [Acct('支払利息', 160000)], total='営業外費用合計',
+                    section='expenses')
+    taxes = Group('法人税等', [Acct('法人税、住民税及び事業税', 1830000)], section='expenses')
+    gross = Diff('売上総利益', lambda: sales.yen - cost.yen)
+    operating = Diff('営業利益', lambda: gross.fn() - expenses.yen)
+    ordinary = Diff('経常利益', lambda: operating.fn() + income.yen - charges.yen)
+    pretax = Diff('税引前当期純利益', lambda: ordinary.fn())
+    net = Diff('当期純利益', lambda: pretax.fn() - taxes.yen)
+    pl = Group('損益計算書', [sales, cost, gross, expenses, operating, income, charges, ordinary,
+                          pretax, taxes, net], side='C')
+    assets = Group('資産の部', [
+        Group('流動資産', [
+            Group('現金預金', [
+                Acct('現金', 420000),
+                Acct('普通預金', 5630000),
+            ], total='現預金小計'),
+            Acct('売掛金', 380000),
+            Group('棚卸資産', [
+                Acct('原材料', 540000),
+                Acct('貯蔵品', 60000),
+            ], total='棚卸資産小計'),
+            Acct('従業員貸付金', 200000),
+            Acct('前払費用', 90000),
+        ], total='流動資産合計'),
+        Group('固定資産', [
+            Acct('建物附属設備', 6800000),
+            Acct('工具器具備品', 1250000),
+            Acct('車両運搬具', 900000),
+            Acct('敷金', 1200000),
+        ], total='固定資産合計'),
+    ], total='資産の部合計', side='D')
+    liabilities = Group('負債の部', [
+        Group('流動負債', [
+            Acct('買掛金', 1150000),
+            Acct('未払金', 640000),
+            Acct('未払費用', 520000),
+            Acct('預り金', 180000),
+            Acct('未払法人税等', 1830000),
+        ], total='流動負債合計'),
+        Group('固定負債', [
+            Acct('長期借入金', 8000000),
+            Acct('代表者借入金', 1500000),
+        ], total='固定負債合計'),
+    ], total='負債の部合計', side='C')
+    equity = Group('純資産の部', [
+        Acct('資本金', 3000000),
+        Acct('繰越利益剰余金', assets.yen - liabilities.yen - 3000000),
+    ], total='純資産の部合計', side='C')
+    bs = Group('貸借対照表', [assets, liabilities, equity])
+    return Company('D', '株式会社ことり食堂', 1, bs, pl, None)
+
+
+def cd_main_accounts(c):
+    """Item 7 in yen for C or D by the form's definitions, with the accounts it takes."""
+    a = c.acct
+    boxes = {}
+    used = set()
+
+    def take(box, *names, within=None, sign=1):
+        total = 0
+        for n in names:
+            acct = a(n, within)
+            used.add(id(acct))
+            total += (-acct.yen if acct.contra else acct.yen) * sign
+        boxes[box] = boxes.get(box, 0) + total
+
+    if c.key == 'C':
+        take(1, '完成工事高')
+        boxes[3] = c.group('完成工事原価').yen
+        take(4, '期首未成工事支出金')
+        take(5, '材料費')
+        # 労務費 as the report states it; 法定福利費 under 経費 is one of the other costs.
+        take(6, '労務費')
+        take(7, '外注費')
+        take(8, '期末未成工事支出金', sign=-1)
+        take(9, '減価償却費', within='完成工事原価報告書')
+        take(10, '地代家賃', '租税公課', within='完成工事原価報告書')
+        take(13, '給料手当', '賞与')
+        take(14, '接待交際費')
+        take(15, '減価償却費', within='販売費及び一般管理費')
+        take(16, '地代家賃', '租税公課', within='販売費及び一般管理費')
+        take(21, '現金', '普通預金', '当座預金')
+        take(22, '受取手形')
+        take(23, '完成工事未収入金')
+        take(24, '未成工事支出金', '材料貯蔵品')
+        take(26, '建物')
+        take(27, '機械装置')
+        take(28, '車両運搬具')
+        take(29, '土地')
+        take(31, '支払手形')
+        take(32, '工事未払金')
+        take(33, '役員借入金')
+        take(34, '短期借入金', '長期借入金')
+        used.add(id(a('当期工事原価', '完成工事原価')))
+        boxes[11] = c.diff('完成工事総利益')
+    else:
+        take(1, '店内売上高', 'テイクアウト売上高', 'ケータリング売上高')
+        boxes[3] = c.group('売上原価').yen
+        take(4, '期首原材料棚卸高')
+        take(5, '仕入高')
+        take(8, '期末原材料棚卸高', sign=-1)
+        # 従業員給料: 給与手当 (給料手当 by another name), 雑給 and 賞与.
+        take(13, '給与手当', '雑給', '賞与')
+        take(15, '減価償却費')
+        take(16, '地代家賃', '租税公課')
+        take(21, '現金', '普通預金')
+        take(23, '売掛金')
+        take(24, '原材料', '貯蔵品')
+        take(25, '従業員貸付金')
+        take(26, '建物附属設備')
+        take(28, '車両運搬具')
+        take(32, '買掛金')
+        take(33, '代表者借入金')
+        take(34, '長期借入金')
+        boxes[11] = c.diff('売上総利益')
+    take(12, '役員報酬')
+    take(18, '支払利息')
+    boxes[17] = c.diff('営業利益')
+    boxes[19] = c.diff('税引前当期純利益')
+    boxes[20] = c.group('資産の部').yen
+    boxes[30] = c.group('負債の部').yen
+    boxes[35] = c.group('純資産の部').yen
+    return boxes, used
+
+
+def cd_expected(c, drop=()):
+    boxes, used = cd_main_accounts(c)
+    return {f'Text{b}': grouped(thousands(y)) for b, y in boxes.items() if b not in drop}, used
+
+
+def cd_credit(c):
+    paths = {id(acct): path for path, acct in leaves(c)}
+    return lambda acct: side_of(c, paths[id(acct)], acct)
+
+
+def c_report_column(c):
+    """C, as 弥生 / ジョブカン会計 write 試算表(期間) as text: a first line naming the table,
+    its period, 税抜 and the unit; every cell in double quotes; an 出力帳票 column
+    (貸借対照表 / 完成工事原価報告書 / 損益計算書); 科目区分 rows as totals below their
+    accounts; 完成工事総利益."""
+    q = lambda cells: ','.join(f'"{x}"' for x in cells)
+    rows = [q(['試算表(期間)', '令和6年4月～令和7年3月', '税抜', '円']),
+            q(['出力帳票', '勘定科目', '前月繰越', '借方', '貸方', '残高'])]
+
+    def emit(statement, node):
+        if isinstance(node, Diff):
+            rows.append(q([statement, node.name, '', '', '', money(node.fn(), quote=False)]))
+            return
+        if isinstance(node, Group):
+            for ch in node.children:
+                emit(statement, ch)
+            if node.total:
+                rows.append(q([statement, node.total, '', '', '', money(node.yen, quote=False)]))
+            return
+        rows.append(q([statement, node.name, money(node.yen, quote=False), '0', '0',
+                       money(node.yen, quote=False)]))
+
+    for statement, root in (('貸借対照表', c.bs), ('完成工事原価報告書', c.made),
+                            ('損益計算書', c.pl)):
+        for ch in root.children:
+            emit(statement, ch)
+        if root.total:
+            rows.append(q([statement, root.total, '', '', '', money(root.yen, quote=False)]))
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def c_pca_tree(c):
+    """C, as PCA会計 shows 合計残高試算表 in its ツリー形式: every 集計科目 above its
+    accounts, which are indented below it (two half-width spaces a level); 科目コード,
+    勘定科目, 前期繰越, 借方, 貸方, 残高; 完成工事原価報告書 heads its own accounts."""
+    rows = [f'合計残高試算表,{c.name}', '科目コード,勘定科目,前期繰越,借方,貸方,残高']
+    code = [1000]
+
+    def emit(node, depth):
+        pad = '  ' * depth
+        if isinstance(node, Diff):
+            rows.append(f',{pad}{node.name},,,,{money(node.fn())}')
+            return
+        if isinstance(node, Group):
+            if node.name == '法人税等':  # one account, no 集計科目 of its own
+                for ch in node.children:
+                    emit(ch, depth)
+                return
+            rows.append(f',{pad}{node.name},,,,{money(node.yen)}')
+            for ch in node.children:
+                emit(ch, depth + 1)
+            return
+        code[0] += 1
+        rows.append(f'{code[0]},{pad}{node.name},0,{money(node.yen)},0,{money(node.yen)}')
+
+    for ch in c.bs.children:
+        emit(ch, 0)
+    emit(c.made, 0)
+    for ch in c.pl.children:
+        emit(ch, 0)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def c_printout(c):
+    """C, 勘定奉行's 合計残高試算表 printed and saved as CSV: 借方残高 / 借方合計 / 勘定科目 /
+    貸方合計 / 貸方残高, 【】 headings and totals below, 現預金小計; every 40 lines the page
+    heading again (title, company and period, the column headings)."""
+    paths = {id(acct): path for path, acct in leaves(c)}
+    heading = '借方残高,借方合計,勘定科目,貸方合計,貸方残高'
+    title = ['合計残高試算表,,,,', f'{c.name},,令和7年3月31日現在,,']
+    body = []
+    rnd = random.Random(11)
+    net = c.diff('当期純利益')
+
+    def line(name, yen, credit):
+        moved = rnd.randrange(100000, 3000000)
+        if credit:
+            return f',{money(moved)},{name},{money(moved + yen)},{money(yen)}'
+        return f'{money(yen)},{money(moved + yen)},{name},{money(moved)},'
+
+    def emit(node, path, top):
+        if isinstance(node, Diff):
+            return
+        if isinstance(node, Group):
+            if top or node.name in ('経費',):
+                body.append(f',,【{node.name}】,,')
+            for ch in node.children:
+                emit(ch, path + (node.name,), False)
+            if node.total:
+                credit = any(p in {'負債の部', '純資産の部', '売上高', '営業外収益'}
+                             for p in path + (node.name,))
+                # The net assets before the year's profit is closed into them.
+                yen = node.yen - (net if node.name == '純資産の部' else 0)
+                body.append(line(node.total, yen, credit))
+            return
+        yen = node.yen - (net if node.name == '繰越利益剰余金' else 0)
+        body.append(line(node.name, yen, side_of(c, paths[id(node)], node)))
+
+    for g in c.bs.children:
+        emit(g, (), True)
+    emit(c.made, (), True)
+    for g in c.pl.children:
+        emit(g, (), True)
+    rows = title + [heading]
+    for i, r in enumerate(body):
+        if i and i % 40 == 0:
+            rows += title + [heading]
+        rows.append(r)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def d_freee(c):
+    """D, as freee exports 試算表 in CSV (UTF-8): 勘定科目, 期首残高, 借方金額, 貸方金額,
+    期末残高, 構成比; groups named on a row of their own with their total below; the
+    profit lines as freee names them (売上総損益金額 … 当期純損益金額)."""
+    names = {'売上総利益': '売上総損益金額', '営業利益': '営業損益金額',
+             '経常利益': '経常損益金額', '税引前当期純利益': '税引前当期純損益金額',
+             '当期純利益': '当期純損益金額'}
+    rows = ['"勘定科目","期首残高","借方金額","貸方金額","期末残高","構成比"']
+
+    def emit(node):
+        if isinstance(node, Diff):
+            rows.append(f'"{names[node.name]}","","","","{node.fn()}",""')
+            return
+        if isinstance(node, Group):
+            rows.append(f'"{node.name}","","","","",""')
+            for ch in node.children:
+                emit(ch)
+            if node.total:
+                rows.append(f'"{node.total}","","","","{node.yen}",""')
+            return
+        rows.append(f'"{node.name}","0","{node.yen}","0","{node.yen}","1.00"')
+
+    for g in c.bs.children + c.pl.children:
+        emit(g)
+    return '\n'.join(rows) + '\n'
+
+
+def d_no_profit_lines(c):
+    """D, 弥生会計's 残高試算表 as text with [売上高] [売上原価] [販売管理費] … headings and
+    no totals or profit lines in the profit and loss; the year's profit not yet closed into
+    繰越利益剰余金; 法人税、住民税及び事業税 straight after the 営業外費用."""
+    rows = ['残高試算表', f'{c.name}', '（単位：円）', '勘定科目,前期繰越,借方発生,貸方発生,期末残高']
+    net = c.diff('当期純利益')
+
+    def emit(node, top, pl):
+        if isinstance(node, Diff):
+            return
+        if isinstance(node, Group):
+            if top and node.name != '法人税等':
+                rows.append(f'[{pl_heading(node)}],,,,')
+            for ch in node.children:
+                emit(ch, False, pl)
+            if node.total and not pl:
+                # The net assets before the year's profit is closed into them.
+                yen = node.yen - (net if node.name == '純資産の部' else 0)
+                rows.append(f'{node.total},,,,{money(yen)}')
+            return
+        yen = node.yen - (net if node.name == '繰越利益剰余金' else 0)
+        rows.append(f'{node.name},0,{money(yen)},0,{money(yen)}')
+
+    for g in c.bs.children:
+        emit(g, True, False)
+    for g in c.pl.children:
+        emit(g, True, True)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def d_pca_standard(c, subtotals_only=False):
+    """D, PCA会計's 合計残高試算表 in its 標準形式 (accounts above their 集計科目, not
+    indented), code page 932: 科目コード, 勘定科目, 前期繰越, 借方, 貸方, 残高; subtotals of
+    the file's own (現預金小計, 棚卸資産小計) below their accounts."""
+    rows = [f'{c.name}　合計残高試算表（令和6年12月31日）', '科目コード,勘定科目,前期繰越,借方,貸方,残高']
+    code = [100]
+
+    def emit(node):
+        if isinstance(node, Diff):
+            rows.append(f',{node.name},,,,{money(node.fn())}')
+            return
+        if isinstance(node, Group):
+            for ch in node.children:
+                emit(ch)
+            total = node.total
+            if subtotals_only and node.name in ('流動資産', '固定資産', '流動負債', '固定負債'):
+                total = None
+            if subtotals_only and total and total.endswith('の部合計'):
+                total = total.replace('の部合計', '合計')
+            if total:
+                rows.append(f',{total},,,,{money(node.yen)}')
+            return
+        code[0] += 1
+        rows.append(f'{code[0]},{node.name},0,{money(node.yen)},0,{money(node.yen)}')
+
+    for g in c.bs.children + c.pl.children:
+        emit(g)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def c_category_columns(c):
+    """C, a 区分 column and a 中区分 column naming each account's place (流動資産 …
+    完成工事原価報告書, 経費 within it), as マネーフォワード クラウド会計's 分類 does; no
+    totals, the profit lines with no 区分."""
+    rows = ['区分,中区分,勘定科目,残高']
+
+    def emit(node, outer):
+        if isinstance(node, Diff):
+            rows.append(f',,{node.name},{money(node.fn())}')
+            return
+        if isinstance(node, Group):
+            inner = outer
+            if node.name in ('流動資産', '固定資産', '流動負債', '固定負債', '純資産の部',
+                             '完成工事原価報告書', '売上高', '完成工事原価',
+                             '販売費及び一般管理費', '営業外収益', '営業外費用', '法人税等'):
+                inner = (node.name, '')
+            elif node.name == '経費':
+                inner = (outer[0], '経費')
+            for ch in node.children:
+                emit(ch, inner)
+            return
+        if node.name == '当期工事原価':
+            return
+        rows.append(f'{outer[0]},{outer[1]},{node.name},{money(node.yen)}')
+
+    for ch in c.bs.children:
+        emit(ch, ('', ''))
+    emit(c.made, ('', ''))
+    for ch in c.pl.children:
+        emit(ch, ('', ''))
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def d_months(d):
+    """D's profit and loss month by month: the opening stock in the first month, the
+    closing stock and 賞与's second half with the closing entries of the last."""
+    rnd = random.Random(20240102)
+    for _, acct in walk(d.pl):
+        if acct.name == '期首原材料棚卸高':
+            acct.months, acct.closing = [acct.yen] + [0] * 11, 0
+        elif acct.name == '期末原材料棚卸高':
+            acct.months, acct.closing = [0] * 12, acct.yen
+        else:
+            weights = [rnd.uniform(0.8, 1.2) for _ in range(12)]
+            months = [int(acct.yen * w / sum(weights)) for w in weights]
+            months[-1] += acct.yen - sum(months)
+            acct.months, acct.closing = months, 0
+
+
+def d_monthly_expected(d):
+    """Item 17 for D: 売上, 仕入 and 人件費 (pay, officers included) month by month."""
+    columns = {1: ['店内売上高', 'テイクアウト売上高', 'ケータリング売上高'], 3: ['仕入高'],
+               6: ['役員報酬', '給与手当', '雑給', '賞与']}
+    boxes = {}
+    used = set()
+    for column, names in columns.items():
+        accts = [d.acct(n) for n in names]
+        used.update(id(a) for a in accts)
+        total = 0
+        for row in range(12):
+            shown = thousands(sum(a.months[row] + (a.closing if row == 11 else 0)
+                                  for a in accts))
+            boxes[month_box(row + 1, column)] = grouped(shown)
+            total += shown
+        boxes[month_box(13, column)] = grouped(total)
+    return boxes, used
+
+
+def make_c_d():
+    c = c_books()
+    d = d_books()
+
+    boxes, used = cd_expected(c)
+    made_first = [acct for root in (c.bs, c.made, c.pl) for _, acct in walk(root)
+                  if acct.name != '当期工事原価']
+    order = [acct for _, acct in leaves(c) if acct.name != '当期工事原価']
+    write('c_trialbalance_reportcolumn', 'books.csv', c_report_column(c))
+    expected('c_trialbalance_reportcolumn', 'C: 試算表(期間) as 弥生 / ジョブカン会計 write it, '
+             'every cell quoted, an 出力帳票 column naming 完成工事原価報告書, 完成工事総利益',
+             'mainAccounts', 4, 'books.csv', boxes,
+             unmapped_main(c, used, made_first))
+    write('c_trialbalance_pcatree', 'books.csv', c_pca_tree(c))
+    expected('c_trialbalance_pcatree', 'C: PCA会計 ツリー形式, every 集計科目 above its indented '
+             'accounts, the cost report heading its own', 'mainAccounts', 4, 'books.csv',
+             boxes, unmapped_main(c, used, made_first))
+    write('c_trialbalance_printout', 'books.csv', c_printout(c))
+    expected('c_trialbalance_printout', 'C: 勘定奉行 合計残高試算表 printed to CSV, the page '
+             'heading repeated every 40 lines, 現預金小計', 'mainAccounts', 4, 'books.csv',
+             boxes, [listed('繰越利益剰余金', -(c.acct('繰越利益剰余金').yen - c.diff('当期純利益')),
+                            True) if u.startswith('繰越利益剰余金') else u
+                     for u in unmapped_main(c, used, made_first, credit_of=cd_credit(c))])
+
+    write('c_trialbalance_category', 'books.csv', c_category_columns(c))
+    expected('c_trialbalance_category', 'C: 区分 and 中区分 columns name each account\'s place '
+             '(完成工事原価報告書, 経費), no totals', 'mainAccounts', 4, 'books.csv', boxes,
+             unmapped_main(c, used, made_first))
+
+    boxes, used = cd_expected(d)
+    order = [acct for _, acct in leaves(d)]
+    write('d_trialbalance_subtotals', 'books.csv', d_pca_standard(d, subtotals_only=True))
+    expected('d_trialbalance_subtotals', 'D: PCA会計 標準形式 with the file\'s own subtotals '
+             '(現預金小計, 棚卸資産小計) and 資産合計 straight after the accounts, no '
+             '流動資産合計', 'mainAccounts', 1, 'books.csv', boxes,
+             unmapped_main(d, used, order))
+    write('d_trialbalance_freee', 'books.csv', d_freee(d), encoding='utf-8')
+    expected('d_trialbalance_freee', 'D: freee 試算表 CSV (UTF-8), 期首残高 / 借方金額 / 貸方金額 '
+             '/ 期末残高 / 構成比, 売上総損益金額 … 当期純損益金額', 'mainAccounts', 1,
+             'books.csv', boxes, unmapped_main(d, used, order))
+    write('d_trialbalance_noprofit', 'books.csv', d_no_profit_lines(d))
+    net = d.diff('当期純利益')
+    expected('d_trialbalance_noprofit', 'D: 弥生 残高試算表, [] headings, no totals or profit '
+             'lines in the profit and loss, the year not closed, taxes straight after '
+             '営業外費用', 'mainAccounts', 1, 'books.csv', boxes,
+             [listed('繰越利益剰余金', d.acct('繰越利益剰余金').yen - net)
+              if u.startswith('繰越利益剰余金') else u
+              for u in unmapped_main(d, used, order)])
+    write('d_trialbalance_pca', 'books.csv', d_pca_standard(d))
+    expected('d_trialbalance_pca', 'D: PCA会計 標準形式, 科目コード, 現預金小計 and 棚卸資産小計 '
+             'below their accounts', 'mainAccounts', 1, 'books.csv', boxes,
+             unmapped_main(d, used, order))
+
+    # D, a monthly profit and loss (月次推移表) for item 17.
+    d_months(d)
+    boxes, used = d_monthly_expected(d)
+    heading = '勘定科目,' + ','.join(month_names(1, 'western')) + ',合計'
+    rows = month_rows(d, lambda n, f: csv_row(n, f) if f else n + ',' * 13, False,
+                      heading_style='[]')
+    write('d_monthly_western', 'books.csv',
+          '\r\n'.join(['月次推移表', f'{d.name}（単位：円）', heading] + rows) + '\r\n')
+    expected('d_monthly_western', 'D: 月次推移表, 2024年1月 … 2024年12月 and 合計, [] headings, '
+             'totals below: 売上 from 店内売上高, テイクアウト売上高 and ケータリング売上高, '
+             '人件費 from 役員報酬, 給与手当, 雑給 and 賞与', 'monthlyTable', 1, 'books.csv',
+             boxes, monthly_unmapped(d, used))
+
+    with open(os.path.join(OUT, 'books.txt'), 'a', encoding='utf-8') as out:
+        for co in (c, d):
+            out.write(f'{co.name}\n')
+            for path, acct in leaves(co):
+                out.write(f'  {"/".join(path)}/{acct.name}: {acct.yen:,}'
+                          f'{" (taken off)" if acct.contra else ""}\n')
+            boxes, _ = cd_main_accounts(co)
+            out.write('  item 7: ' + ', '.join(f'Text{k}={thousands(v):,}'
+                                             for k, v in sorted(boxes.items())) + '\n')
+
+
 if __name__ == '__main__':
     make()
+    make_c_d()
