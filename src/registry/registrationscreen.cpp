@@ -363,6 +363,10 @@ void RegistrationScreen::rollYearForward() {
         return;
     }
 
+    const std::optional<YearEndStep> yearEnd = beginYearEnd(*next.start, *next.end);
+    if (!yearEnd)
+        return;
+
     const QStringList boxes = dateBoxes();
     QStringList before;
     for (const QString& box : boxes)
@@ -373,9 +377,12 @@ void RegistrationScreen::rollYearForward() {
 
     // A refused save puts the old year back, so that pressing again after the user has
     // mended the box rolls forward by one year, not two.
-    if (!save())
+    if (!save()) {
         for (qsizetype i = 0; i < before.size(); ++i)
             setText(boxes.at(i), before.at(i));
+        return;
+    }
+    finishYearEnd(*yearEnd);
 }
 
 std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {
