@@ -254,34 +254,22 @@ QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
     return {{amount(diff.first), amount(diff.second)}};
 }
 
-// 17's 計 of a column summed from its months (源泉徴収税額 among them), where a file
-// holds another figure: a 計 typed by hand, or saved by an earlier version.
-QList<QStringList> totalsAgainstMonths(const ItemValues& values) {
+// 17's 源泉徴収税額: a 計 that is not the sum of its months, as files kept it while that
+// 計 was typed by hand (the money columns' 計 has always been worked out on saving).
+QList<QStringList> withholdingTotalAgainstMonths(const ItemValues& values) {
     using namespace monthlytable;
-    static const char* const names[summedColumns] = {"売上（収入）金額の1列目",
-                                                     "売上（収入）金額の2列目",
-                                                     "仕入金額の1列目",
-                                                     "仕入金額の2列目",
-                                                     "外注費",
-                                                     "人件費",
-                                                     "源泉徴収税額"};
     const PrintData& d = values.data();
-    QList<QStringList> found;
-    for (int column = 1; column <= summedColumns; ++column) {
-        qint64 sum = 0;
-        bool hasMonths = false;
-        for (int row = 1; row <= monthRows; ++row) {
-            const qint32 month = d.integer(60, monthlyTableField(row, column));
-            sum += month;
-            hasMonths = hasMonths || month != 0;
-        }
-        const qint32 total = d.integer(60, monthlyTableField(totalRow, column));
-        if (hasMonths && total != sum)
-            found.append(
-                {QString::fromUtf8(names[column - 1]), amount(total), amount(sum),
-                 column == WithholdingTax ? QStringLiteral("円") : QStringLiteral("千円")});
+    qint64 sum = 0;
+    bool hasMonths = false;
+    for (int row = 1; row <= monthRows; ++row) {
+        const qint32 month = d.integer(60, monthlyTableField(row, WithholdingTax));
+        sum += month;
+        hasMonths = hasMonths || month != 0;
     }
-    return found;
+    const qint32 total = d.integer(60, monthlyTableField(totalRow, WithholdingTax));
+    if (!hasMonths || total == sum)
+        return {};
+    return {{amount(total), amount(sum)}};
 }
 
 QList<QStringList> balanceSheet(const ItemValues& values) {
@@ -370,9 +358,9 @@ const QList<Rule>& rules() {
                         "主要科目】売上（収入）高 %2 千円と合いません。"),
          salesAgainstMonthlyTotal},
         {Pages::Back,
-         QStringLiteral(
-             "【17 月別の売上高等の状況】%1の計 %2 %4が、各月の合計 %3 %4と合いません。"),
-         totalsAgainstMonths},
+         QStringLiteral("【17 月別の売上高等の状況】源泉徴収税額の計 %1 円が、各月の合計 %2 円と"
+                        "合いません。"),
+         withholdingTotalAgainstMonths},
         {Pages::Front,
          QStringLiteral("【7 主要科目】資産の部合計 %1 千円が、負債の部合計 %2 千円と純資産の部"
                         "合計 %3 千円の和 %4 千円と合いません。"),
