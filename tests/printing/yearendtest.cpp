@@ -1,0 +1,409 @@
+// The year's end from the print screen's "次年度繰越" through "翌期更新": the question
+// naming both years, the year kept byte for byte with its PDF, the new year's figures
+// begun only when the user says so, and what the print screen does with the kept years.
+#include "datafile/drivec.h"
+#include "printing/keptyears.h"
+#include "printprogram.h"
+#include "registry/masterfile.h"
+#include "screen/filechooser.h"
+#include "statement/recordscreen.h"
+#include "statement/sectionfile.h"
+#include "support/pdfwords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+using namespace gaikyo;
+using Answer = MessageBox::Answer;
+
+namespace {
+
+constexpr qint32 code = 7;
+const QString closingYear = QStringLiteral("令和7年4月1日～令和8年3月31日");
+
+// A builder's year, 令和7年4月1日 to 令和8年3月31日 (the files count 37 and 38).
+QByteArray master() {
+    QStringList lines{"7",
+                      "\"ミホン\"",
+                      "\"株式会社見本\"",
+                      "\"東京都千代田区\"",
+                      "\"03-1\"",
+                      "37",
+                      "4",
+                      "1",
+                      "38",
+                      "3",
+                      "31",
+                      "\"\"",
+                      "\"山田\"",
+                      "12345",
+                      "\"山田一郎\""};
+    for (int i = 2; i <= 12; ++i)
+        lines.append(QStringLiteral("\"予備%1\"").arg(i));
+    return test::crlfFile(lines);
+}
+
+QByteArray encoded(int section, const SectionRecord& record) {
+    QByteArray bytes;
+    const Status status = sectionfile::encode(layouts::section(section), record, bytes);
+    Q_ASSERT(status.ok());
+    return bytes;
+}
+
+// Every file of the company, as drive C: names it, with its bytes.
+QMap<QString, QByteArray> companyFiles() {
+    QMap<QString, QByteArray> files;
+    files.insert(paths::masterFile(code), master());
+    const auto texts = [](int section, std::initializer_list<std::pair<int, const char*>> set) {
+        SectionRecord r = SectionRecord::emptyFor(layouts::section(section));
+        for (const auto& [field, text] : set)
+            r.texts[field - 1] = QString::fromUtf8(text);
+        return r;
+    };
+    files.insert(paths::sectionFile(code, 21),
+                 encoded(21, texts(21, {{1, "建設業（土木工事）"}, {2, "住宅の設計・施工"}})));
+    files.insert(paths::sectionFile(code, 26), encoded(26, texts(26, {{2, "○"}})));
+    files.insert(paths::sectionFile(code, 40),
+                 encoded(40, texts(40, {{14, "本社事務所　１棟"}, {15, "ダンプカー　３台"}})));
+    files.insert(paths::sectionFile(code, 50),
+                 encoded(50, texts(50, {{23, "税理士　佐藤花子"}, {24, "東京都港区"}})));
+    // Item 7 and 10: figures in every box; 8 and 9 ticked.
+    SectionRecord accounts = SectionRecord::emptyFor(layouts::section(30));
+    for (int field = 1; field <= 42; ++field)
+        accounts.integers[field - 1] = field * 1000 + 7;
+    accounts.integers[42] = 1; // インターネットバンキング 有
+    accounts.integers[47] = 1; // 役員又は役員報酬額の異動 無
+    files.insert(paths::sectionFile(code, 30), encoded(30, accounts));
+    // Item 17: twelve months in every column, 計, and last year's 前期の実績; item 18.
+    SectionRecord table = SectionRecord::emptyFor(layouts::section(60));
+    table.texts[0] = QStringLiteral("工事");
+    table.texts[6] = QStringLiteral("公共工事が増えた");
+    for (int column = 1; column <= 9; ++column) {
+        qint32 total = 0;
+        for (int row = 1; row <= 12; ++row) {
+            const qint32 value = column * 100 + row;
+            table.integers[monthlytable::cell(row, column) - 1] = value;
+            total += value;
+        }
+        table.integers[monthlytable::cell(13, column) - 1] = column == 9 ? 12 : total;
+        table.integers[monthlytable::cell(14, column) - 1] = 900 + column;
+    }
+    files.insert(paths::sectionFile(code, 60), encoded(60, table));
+    files.insert(paths::monthOrderFile(code),
+                 test::crlfFile({"4",         "5",          "6",          "7",         "8",
+                                 "9",         "10",         "11",         "12",        "1",
+                                 "2",         "3",          "\"予備1\"",  "\"予備2\"", "\"予備3\"",
+                                 "\"予備4\"", "\"予備5\"",  "\"予備6\"",  "\"予備7\"", "\"予備8\"",
+                                 "\"予備9\"", "\"予備10\"", "\"予備11\"", "\"予備12\""}));
+    return files;
+}
+
+SectionRecord load(int section) {
+    SectionRecord r = SectionRecord::emptyFor(layouts::section(section));
+    sectionfile::load(code, layouts::section(section), r);
+    return r;
+}
+
+QString fileName(const QString& windowsPath) {
+    return windowsPath.mid(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+QByteArray readHost(const QString& hostPath) {
+    QFile file(hostPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The company's files written, its print screen open.
+struct YearEndProgram : test::PrintProgram {
+    QMap<QString, QByteArray> before = companyFiles();
+
+    YearEndProgram() {
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            home.write(it.key(), it.value());
+    }
+
+    // "次年度繰越", then "翌期更新" with the answers given.
+    void roll(const QList<Answer>& answers) {
+        PrintScreen& print = open();
+        print.click(QStringLiteral("Command18"));
+        Screen* registration = app.existing(screens::registration);
+        QVERIFY(registration && registration->isShown());
+        QCOMPARE(registration->text(QStringLiteral("Text3")), QStringLiteral("株式会社見本"));
+        for (Answer answer : answers)
+            messages.answerNext(answer);
+        registration->click(QStringLiteral("Command13"));
+    }
+
+    QString keptFolder(const QString& name = closingYear) const {
+        return paths::keptYearsFolder(code) + name + QLatin1Char('\\');
+    }
+};
+
+} // namespace
+
+class YearEndTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void roll_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<bool>("rolled");
+        QTest::addColumn<bool>("begun");
+        QTest::newRow("いいえ to the roll") << QList<Answer>{Answer::No} << false << false;
+        QTest::newRow("はい, いいえ to the new figures")
+            << QList<Answer>{Answer::Yes, Answer::No} << true << false;
+        QTest::newRow("はい, はい to the new figures")
+            << QList<Answer>{Answer::Yes, Answer::Yes} << true << true;
+    }
+    void roll() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(bool, rolled);
+        QFETCH(bool, begun);
+        YearEndProgram p;
+        // What 「PDFに保存」 makes of the year before the roll, to hold the kept PDF to.
+        const QString savedPdf = p.home.path() + QStringLiteral("/saved.pdf");
+        const filechooser::Handler previous = filechooser::install(
+            [&savedPdf](const filechooser::SaveRequest&) { return std::optional(savedPdf); });
+        p.open().click(QStringLiteral("Command21"));
+        filechooser::install(previous);
+        p.messages.clear();
+
+        p.roll(answers);
+
+        // The question names both years in their era, old before new.
+        const QList<MessageBox>& shown = p.messages.shown();
+        QCOMPARE(shown.size(), answers.size());
+        QCOMPARE(shown.first().title, QStringLiteral("翌期更新"));
+        QCOMPARE(shown.first().buttons, MessageBox::Buttons::YesNo);
+        QVERIFY2(
+            shown.first().text.startsWith(
+                closingYear +
+                QStringLiteral(" を 令和8年4月1日～令和9年3月31日 に更新します。よろしいですか？")),
+            qPrintable(shown.first().text));
+
+        if (!rolled) {
+            for (auto it = p.before.cbegin(); it != p.before.cend(); ++it)
+                QCOMPARE(p.home.read(it.key()), it.value());
+            QVERIFY(!QFileInfo::exists(drivec::hostPath(paths::keptYearsFolder(code))));
+            QVERIFY(p.app.existing(screens::registration)->isShown());
+            return;
+        }
+
+        // The new year in the master file, the rest of it as it was.
+        CompanyRecord company;
+        QVERIFY(masterfile::read(code, 15, company));
+        QCOMPARE((QList<qint32>{company.startYear, company.startMonth, company.startDay,
+                                company.endYear, company.endMonth, company.endDay}),
+                 (QList<qint32>{38, 4, 1, 39, 3, 31}));
+        QCOMPARE(company.name, QStringLiteral("株式会社見本"));
+
+        // The year kept: every file byte for byte as before the roll, and its PDF.
+        const QString kept = p.keptFolder();
+        QDir keptDir(drivec::hostPath(kept));
+        QVERIFY(keptDir.exists());
+        for (auto it = p.before.cbegin(); it != p.before.cend(); ++it)
+            QCOMPARE(readHost(keptDir.filePath(fileName(it.key()))), it.value());
+        const QStringList pdfs = keptDir.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs, QStringList{QStringLiteral("7_株式会社見本_FB1005.pdf")});
+        QCOMPARE(keptDir.entryList(QDir::Files).size(), p.before.size() + 1);
+        const QByteArray pdf = readHost(keptDir.filePath(pdfs.first()));
+        QCOMPARE(test::pdfPageCount(pdf), 2);
+        const QList<test::PdfWord> keptWords = test::pdfWords(pdf);
+        QVERIFY(test::hasWordAt(keptWords, 1, QStringLiteral("株式会社見本"), 26, 34, 1));
+        // Word for word where 「PDFに保存」 put them before the roll.
+        const QList<test::PdfWord> savedWords = test::pdfWords(readHost(savedPdf));
+        QCOMPARE(keptWords.size(), savedWords.size());
+        for (qsizetype i = 0; i < keptWords.size(); ++i) {
+            QCOMPARE(keptWords.at(i).page, savedWords.at(i).page);
+            QCOMPARE(keptWords.at(i).text, savedWords.at(i).text);
+            QVERIFY(qAbs(keptWords.at(i).x - savedWords.at(i).x) < 0.01);
+            QVERIFY(qAbs(keptWords.at(i).y - savedWords.at(i).y) < 0.01);
+        }
+
+        // Where it went, then the question about the new year's figures.
+        const MessageBox& figures = shown.last();
+        QCOMPARE(figures.title, QStringLiteral("翌期更新"));
+        QVERIFY(figures.noByDefault);
+        QVERIFY2(figures.text.contains(QDir::toNativeSeparators(drivec::hostPath(kept))),
+                 qPrintable(figures.text));
+        QVERIFY(figures.text.contains(QStringLiteral("新しい年度の数字の入力を始めますか？")));
+
+        // The standing facts and the month order stay whatever the answer.
+        for (int section : {21, 22, 23, 24, 25, 26, 40, 50})
+            QCOMPARE(p.home.exists(paths::sectionFile(code, section)),
+                     p.before.contains(paths::sectionFile(code, section)));
+        for (const QString& file : {paths::sectionFile(code, 21), paths::sectionFile(code, 26),
+                                    paths::sectionFile(code, 40), paths::sectionFile(code, 50),
+                                    paths::monthOrderFile(code)})
+            QCOMPARE(p.home.read(file), p.before.value(file));
+
+        const SectionRecord accounts = load(30), table = load(60);
+        if (!begun) {
+            QCOMPARE(p.home.read(paths::sectionFile(code, 30)),
+                     p.before.value(paths::sectionFile(code, 30)));
+            QCOMPARE(p.home.read(paths::sectionFile(code, 60)),
+                     p.before.value(paths::sectionFile(code, 60)));
+            return;
+        }
+        // Items 7 and 10 empty, 8 and 9 as ticked.
+        for (int field = 1; field <= 42; ++field)
+            QCOMPARE(accounts.integers.at(field - 1), 0);
+        QCOMPARE(accounts.integers.mid(42), (QList<qint32>{1, 0, 0, 0, 0, 1}));
+        // 前期の実績 is last year's 計; the months and 計 are empty; headings and item 18
+        // stay.
+        SectionRecord last = SectionRecord::emptyFor(layouts::section(60));
+        QVERIFY(sectionfile::decode(p.before.value(paths::sectionFile(code, 60)),
+                                    layouts::section(60), last) > 0);
+        for (int column = 1; column <= 9; ++column) {
+            QCOMPARE(table.integers.at(monthlytable::cell(14, column) - 1),
+                     last.integers.at(monthlytable::cell(13, column) - 1));
+            for (int row = 1; row <= 13; ++row)
+                QCOMPARE(table.integers.at(monthlytable::cell(row, column) - 1), 0);
+        }
+        QCOMPARE(table.texts, last.texts);
+    }
+
+    // A kept year is never written over: the same year kept again with other files keeps
+    // both; with the same files it is the one already kept.
+    void keptYearsAreNeverOverwritten() {
+        YearEndProgram p;
+        p.roll({Answer::Yes, Answer::No});
+        const QString first = drivec::hostPath(p.keptFolder());
+        QVERIFY(QDir(first).exists());
+        QCOMPARE(QDir(first).entryList(QDir::Files).size(), p.before.size() + 1);
+
+        // The year put back by hand and rolled again, its files as they were: nothing new.
+        p.home.write(paths::masterFile(code), master());
+        p.roll({Answer::Yes, Answer::No});
+        QCOMPARE(QDir(drivec::hostPath(paths::keptYearsFolder(code)))
+                     .entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{closingYear});
+        QVERIFY2(p.messages.shown().last().text.contains(QDir::toNativeSeparators(first)),
+                 qPrintable(p.messages.shown().last().text));
+
+        // Once more with another figure: a second folder, the first untouched.
+        p.home.write(paths::masterFile(code), master());
+        SectionRecord accounts = load(30);
+        accounts.integers[0] = 1;
+        p.home.write(paths::sectionFile(code, 30), encoded(30, accounts));
+        p.roll({Answer::Yes, Answer::No});
+        const QString second = drivec::hostPath(p.keptFolder(closingYear + QStringLiteral(" (2)")));
+        QCOMPARE(readHost(second + QStringLiteral("/7030.txt")), encoded(30, accounts));
+        for (auto it = p.before.cbegin(); it != p.before.cend(); ++it)
+            QCOMPARE(readHost(first + u'/' + fileName(it.key())), it.value());
+    }
+
+    // A year whose files cannot all be read is not kept, and not rolled.
+    void unreadableFileStopsTheRoll() {
+        YearEndProgram p;
+        QVERIFY(QFile::remove(drivec::hostPath(paths::sectionFile(code, 40))));
+        QVERIFY(QDir().mkdir(drivec::hostPath(paths::sectionFile(code, 40))));
+        p.roll({Answer::Yes});
+        QCOMPARE(p.messages.shown().size(), 2);
+        QVERIFY(p.messages.shown().last().text.contains(QStringLiteral("翌期更新はしていません")));
+        QCOMPARE(p.home.read(paths::masterFile(code)), master());
+        QVERIFY(QDir(drivec::hostPath(paths::keptYearsFolder(code)))
+                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                    .isEmpty());
+    }
+
+    // The print screen lists the kept years, opens a kept PDF with the desktop's viewer
+    // and prints a kept year again from its own files.
+    void printScreenKeptYears() {
+        YearEndProgram p;
+        p.roll({Answer::Yes, Answer::Yes});
+        auto& print = *qobject_cast<PrintScreen*>(p.app.existing(screens::print));
+        QCOMPARE(print.items(QStringLiteral("List1")), QStringList{closingYear});
+        QCOMPARE(print.selectedRow(QStringLiteral("List1")), 0);
+
+        print.click(QStringLiteral("Command23"));
+        QCOMPARE(p.platform.opened.size(), 1);
+        const QUrl opened(p.platform.opened.first());
+        QVERIFY(opened.isLocalFile());
+        QCOMPARE(QFileInfo(opened.toLocalFile()).canonicalFilePath(),
+                 QFileInfo(drivec::hostPath(p.keptFolder()) + u'/' +
+                           QStringLiteral("7_株式会社見本_FB1005.pdf"))
+                     .canonicalFilePath());
+
+        // The new year's files hold no figures; the kept year prints last year's.
+        p.printers.jobs.clear();
+        print.click(QStringLiteral("Command24"));
+        QCOMPARE(p.printers.jobs.size(), 2);
+        QVERIFY(!p.printers.jobs.at(0).filter(QStringLiteral("\"建設業（土木工事）\"")).isEmpty());
+        QVERIFY(!p.printers.jobs.at(1).filter(QStringLiteral("公共工事が増えた")).isEmpty());
+        // Printing a kept year asks nothing and says nothing.
+        QCOMPARE(p.messages.shown().size(), 2);
+
+        // Another company has no kept years; both buttons say so.
+        p.home.write(paths::masterFile(8), test::companyMaster());
+        PrintScreen& other = p.open(QStringLiteral("8"));
+        QVERIFY(other.items(QStringLiteral("List1")).isEmpty());
+        other.click(QStringLiteral("Command23"));
+        other.click(QStringLiteral("Command24"));
+        QCOMPARE(p.messages.shown().size(), 4);
+        QVERIFY(p.messages.shown().last().text.contains(QStringLiteral("年度の控えがありません")));
+        QCOMPARE(p.platform.opened.size(), 1);
+        QCOMPARE(p.printers.jobs.size(), 2);
+    }
+
+    // 印刷前の確認 names the items whose figures are last year's, cell for cell.
+    void sameAsLastYear_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QString>("typed"); // a first figure of the new year, in 売上
+        QTest::addColumn<QStringList>("named");
+        const QStringList both{QStringLiteral("【7 主要科目】前年と同じ数字です。"),
+                               QStringLiteral("【17 月別の売上高等の状況】前年と同じ数字です。")};
+        QTest::newRow("figures left as they were")
+            << QList<Answer>{Answer::Yes, Answer::No} << QString() << both;
+        QTest::newRow("one figure of item 7 changed")
+            << QList<Answer>{Answer::Yes, Answer::No} << QStringLiteral("2,000") << both.mid(1);
+        QTest::newRow("new figures begun")
+            << QList<Answer>{Answer::Yes, Answer::Yes} << QString() << QStringList{};
+        QTest::newRow("new figures begun, the first typed")
+            << QList<Answer>{Answer::Yes, Answer::Yes} << QStringLiteral("2,000") << QStringList{};
+    }
+    void sameAsLastYear() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, named);
+        YearEndProgram p;
+        p.roll(answers);
+        if (!typed.isEmpty()) {
+            p.app.handOver(code, screens::mainAccounts, QStringLiteral("Text43"),
+                           {QStringLiteral("Command1"), QStringLiteral("Command2")});
+            auto* accounts = qobject_cast<RecordScreen*>(p.app.existing(screens::mainAccounts));
+            accounts->typeText(QStringLiteral("Text1"), typed);
+            accounts->click(RecordScreen::saveButton);
+        }
+        PrintScreen& print = p.open();
+        p.checks.answerNext(false);
+        print.click(QStringLiteral("Command22")); // 印刷プレビュー: both pages
+        QStringList found;
+        for (const checklist::Request& request : p.checks.shown())
+            for (const QString& line : request.lines)
+                for (const QString& item :
+                     {QStringLiteral("【7 主要科目】前年と同じ数字です。"),
+                      QStringLiteral("【17 月別の売上高等の状況】前年と同じ数字です。")})
+                    if (line.startsWith(item)) {
+                        found.append(item);
+                        QVERIFY(line.contains(closingYear));
+                    }
+        QCOMPARE(found, named);
+    }
+
+    // Screens open on the company's old figures show the new year's once begun.
+    void openScreensFollow() {
+        YearEndProgram p;
+        p.app.handOver(code, screens::mainAccounts, QStringLiteral("Text43"),
+                       {QStringLiteral("Command1"), QStringLiteral("Command2")});
+        Screen* accounts = p.app.existing(screens::mainAccounts);
+        QCOMPARE(accounts->text(QStringLiteral("Text1")), QStringLiteral("1,007"));
+        p.roll({Answer::Yes, Answer::Yes});
+        QCOMPARE(accounts->text(QStringLiteral("Text1")), QString());
+        QCOMPARE(accounts->text(QStringLiteral("Text44")), QStringLiteral("○"));
+    }
+};
+
+QTEST_MAIN(YearEndTest)
+#include "yearendtest.moc"
