@@ -382,6 +382,7 @@ void RegistrationScreen::rollYearForward() {
             setText(boxes.at(i), before.at(i));
         return;
     }
+    // The save has closed the screen: the last step uses nothing of it after asking.
     finishYearEnd(*yearEnd);
 }
 

@@ -59,7 +59,10 @@ RegistrationScreen::beginYearEnd(const businessyear::Date& newStart,
 }
 
 void RegistrationScreen::finishYearEnd(const YearEndStep& step) {
-    if (!m_yearEnd)
+    // The roll's save has closed this screen: it may be gone once a message box has run
+    // its own event loop, so nothing of it is used after the first question.
+    const std::shared_ptr<YearEnd> steps = m_yearEnd;
+    if (!steps)
         return;
     QString text = QStringLiteral("事業年度を %1 に更新しました。\n")
                        .arg(shownYear(step.newStart, step.newEnd));
@@ -75,12 +78,13 @@ void RegistrationScreen::finishYearEnd(const YearEndStep& step) {
         "、"
         "税理士などはそのまま残ります。\n"
         "「いいえ」：どのファイルもそのままにします。");
+    const qint32 code = step.code;
     MessageBox question{rollTitle, text, MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
     // Emptying a year's figures is the step to take deliberately.
     question.noByDefault = true;
     if (messages::show(question) != MessageBox::Answer::Yes)
         return;
-    const Status started = m_yearEnd->startNewFigures(step.code);
+    const Status started = steps->startNewFigures(code);
     if (!started.ok())
         messages::warn(rollTitle, started.message());
 }
