@@ -22,6 +22,9 @@ public:
     // The company's kept years in List1, the latest first (printscreenkept.cpp).
     void showKeptYears();
     const QList<keptyears::KeptYear>& keptYears() const { return m_keptYears; }
+    // After the company's year was rolled forward: its header boxes show the new year,
+    // unless they hold values typed and not saved (the next save merges those).
+    void showNewYear(qint32 code);
 
 protected:
     QString saveButtonFor(const QStringList& changed) const override;

@@ -51,6 +51,13 @@ void PrintScreen::showKeptYears() {
     setSelectedRow(keptList, row);
 }
 
+void PrintScreen::showNewYear(qint32 code) {
+    if (m_loadedCode == code && changedBoxes().isEmpty())
+        click(QStringLiteral("Command1"));
+    else
+        showKeptYears();
+}
+
 const keptyears::KeptYear* PrintScreen::chosenKeptYear(const QString& title) {
     const int row = selectedRow(keptList);
     if (m_keptYears.isEmpty()) {

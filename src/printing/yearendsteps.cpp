@@ -17,6 +17,11 @@ YearEnd::Kept YearEndSteps::keepYear(qint32 code) {
     return kept;
 }
 
+void YearEndSteps::yearRolled(qint32 code) {
+    if (auto* print = qobject_cast<PrintScreen*>(m_app.existing(screens::print)))
+        print->showNewYear(code);
+}
+
 Status YearEndSteps::startNewFigures(qint32 code) {
     const Status started = newyearfigures::start(code);
     if (!started.ok())

@@ -14,6 +14,7 @@ public:
     explicit YearEndSteps(Application& app) : m_app(app) {}
 
     Kept keepYear(qint32 code) override;
+    void yearRolled(qint32 code) override;
     Status startNewFigures(qint32 code) override;
 
 private:

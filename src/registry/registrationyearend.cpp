@@ -64,6 +64,7 @@ void RegistrationScreen::finishYearEnd(const YearEndStep& step) {
     const std::shared_ptr<YearEnd> steps = m_yearEnd;
     if (!steps)
         return;
+    steps->yearRolled(step.code);
     QString text = QStringLiteral("事業年度を %1 に更新しました。\n")
                        .arg(shownYear(step.newStart, step.newEnd));
     if (!step.kept.nothingToKeep)

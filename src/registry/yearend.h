@@ -23,6 +23,8 @@ public:
     // Keeps the company's files of the year about to close, as they are now, and the PDF
     // of both pages, in a folder of their own that the program never changes.
     virtual Kept keepYear(qint32 code) = 0;
+    // The master file holds the new year now: screens that show the old one follow.
+    virtual void yearRolled(qint32 code) = 0;
     // Begins the new year's figures in the company's section files: what was last
     // year's 計 becomes 前期の実績, and the year's amounts are emptied.
     virtual Status startNewFigures(qint32 code) = 0;

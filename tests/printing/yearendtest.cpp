@@ -124,6 +124,10 @@ private Q_SLOTS:
                                 company.endYear, company.endMonth, company.endDay}),
                  (QList<qint32>{38, 4, 1, 39, 3, 31}));
         QCOMPARE(company.name, QStringLiteral("株式会社見本"));
+        // The print screen the roll started from shows the new year.
+        Screen* print = p.app.existing(screens::print);
+        QCOMPARE(print->text(QStringLiteral("Text13")), QStringLiteral("8"));
+        QCOMPARE(print->text(QStringLiteral("Text17")), QStringLiteral("9"));
 
         // The year kept: every file byte for byte as before the roll, and its PDF.
         const QString kept = p.keptFolder();
