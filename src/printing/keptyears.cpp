@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <tuple>
 
 namespace gaikyo::keptyears {
 

@@ -43,8 +43,10 @@ RegistrationScreen::beginYearEnd(const businessyear::Date& newStart,
     if (m_yearEnd)
         question += QStringLiteral("\n\n更新の前に、今の年度のデータと印刷した形（PDF）を控えとして"
                                    "保存します。");
-    if (messages::show({rollTitle, question, MessageBox::Icon::Question,
-                        MessageBox::Buttons::YesNo}) != MessageBox::Answer::Yes)
+    MessageBox ask{rollTitle, question, MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
+    // Every date that prints changes: only a deliberate はい rolls.
+    ask.noByDefault = true;
+    if (messages::show(ask) != MessageBox::Answer::Yes)
         return std::nullopt;
 
     if (m_yearEnd) {

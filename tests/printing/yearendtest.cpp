@@ -103,6 +103,7 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), answers.size());
         QCOMPARE(shown.first().title, QStringLiteral("翌期更新"));
         QCOMPARE(shown.first().buttons, MessageBox::Buttons::YesNo);
+        QVERIFY(shown.first().noByDefault);
         QVERIFY2(
             shown.first().text.startsWith(
                 closingYear +
