@@ -38,7 +38,7 @@ RegistrationScreen::beginYearEnd(const businessyear::Date& newStart,
     step.newEnd = newEnd;
 
     QString question =
-        QStringLiteral("%1 を %2 に更新します。よろしいですか？")
+        QStringLiteral("%1 を\n%2 に更新します。よろしいですか？")
             .arg(shownYear(step.oldStart, step.oldEnd), shownYear(step.newStart, step.newEnd));
     if (m_yearEnd)
         question += QStringLiteral("\n\n更新の前に、今の年度のデータと印刷した形（PDF）を控えとして"

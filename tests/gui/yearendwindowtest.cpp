@@ -40,7 +40,8 @@ QString picturesFolder() {
 // and text.
 class Answers : public QObject {
 public:
-    explicit Answers(QList<QMessageBox::StandardButton> answers) : m_answers(std::move(answers)) {
+    Answers(const QString& picture, QList<QMessageBox::StandardButton> answers)
+        : m_picture(picture), m_answers(std::move(answers)) {
         m_timer.setInterval(50);
         m_timer.callOnTimeout(this, [this] { answer(); });
         m_timer.start();
@@ -55,12 +56,13 @@ private:
         if (!box || !box->isVisible() || m_answers.isEmpty())
             return;
         const int n = int(texts.size()) + 1;
-        box->grab().save(picturesFolder() + u"/question-%1.png"_s.arg(n));
+        box->grab().save(picturesFolder() + u"/%1-%2.png"_s.arg(m_picture).arg(n));
         texts.append(box->text());
         defaults.append(box->defaultButton() ? box->defaultButton()->text() : QString());
         box->button(m_answers.takeFirst())->click();
     }
 
+    QString m_picture;
     QList<QMessageBox::StandardButton> m_answers;
     QTimer m_timer;
 };
@@ -106,11 +108,11 @@ private Q_SLOTS:
 
         // 翌期更新: はい to the roll, はい to the new year's figures.
         {
-            Answers answers({QMessageBox::Yes, QMessageBox::Yes});
+            Answers answers(u"roll-question"_s, {QMessageBox::Yes, QMessageBox::Yes});
             QTest::mouseClick(child<QPushButton>(registration, u"Command13"_s), Qt::LeftButton);
             QTRY_COMPARE(answers.texts.size(), 2);
             QVERIFY(answers.texts.at(0).startsWith(
-                u"令和7年4月1日～令和8年3月31日 を 令和8年4月1日～令和9年3月31日 に更新します。よろしいですか？"_s));
+                u"令和7年4月1日～令和8年3月31日 を\n令和8年4月1日～令和9年3月31日 に更新します。よろしいですか？"_s));
             QVERIFY(answers.texts.at(1).contains(u"新しい年度の数字の入力を始めますか？"_s));
             // Neither the roll nor emptying the year's figures is the default.
             for (const QString& defaultButton : answers.defaults)
@@ -153,6 +155,21 @@ private Q_SLOTS:
         SectionRecord saved = SectionRecord::emptyFor(layouts::section(30));
         QVERIFY(sectionfile::load(7, layouts::section(30), saved).loaded());
         QCOMPARE(saved.integers.at(0), 12345);
+
+        // A mark the box does not take is refused by name, and nothing is saved.
+        {
+            Answers answers(u"mark-refused"_s, {QMessageBox::Ok});
+            QLineEdit* bankingNo = child<QLineEdit>(accounts, u"Text45"_s);
+            test::typeInto(bankingNo, u"×"_s);
+            QTest::mouseClick(child<QPushButton>(accounts, u"Command9"_s), Qt::LeftButton);
+            QTRY_COMPARE(answers.texts.size(), 1);
+            QVERIFY(answers.texts.first().contains(
+                u"「インターネットバンキング 無」の「×」は印として使えません"_s));
+            QCOMPARE(bankingNo->text(), u"×"_s);
+            bankingNo->clear();
+        }
+        QVERIFY(sectionfile::load(7, layouts::section(30), saved).loaded());
+        QCOMPARE(saved.integers.at(43), 0);
 
         // 概況書５: last year's 計 in 前期の実績.
         QTest::mouseClick(child<QPushButton>(menu, u"Command5"_s), Qt::LeftButton);

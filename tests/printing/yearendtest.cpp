@@ -104,11 +104,11 @@ private Q_SLOTS:
         QCOMPARE(shown.first().title, QStringLiteral("翌期更新"));
         QCOMPARE(shown.first().buttons, MessageBox::Buttons::YesNo);
         QVERIFY(shown.first().noByDefault);
-        QVERIFY2(
-            shown.first().text.startsWith(
-                closingYear +
-                QStringLiteral(" を 令和8年4月1日～令和9年3月31日 に更新します。よろしいですか？")),
-            qPrintable(shown.first().text));
+        QVERIFY2(shown.first().text.startsWith(
+                     closingYear +
+                     QStringLiteral(
+                         " を\n令和8年4月1日～令和9年3月31日 に更新します。よろしいですか？")),
+                 qPrintable(shown.first().text));
 
         if (!rolled) {
             for (auto it = p.before.cbegin(); it != p.before.cend(); ++it)
