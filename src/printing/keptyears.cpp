@@ -85,6 +85,10 @@ QString yearName(const CompanyRecord& c) {
 }
 
 YearEnd::Kept keep(qint32 code) {
+    // An occupied channel reads every file as missing: nothing would be kept.
+    if (FileChannel::instance().isOpen())
+        return failed(QStringLiteral("「%1」が開かれたままのため、ファイルを読めません。")
+                          .arg(FileChannel::instance().openPath()));
     QList<Copy> copies;
     for (const QString& file : companyFiles(code)) {
         const wholefile::Read read = FileChannel::instance().readFile(file);

@@ -423,9 +423,9 @@ void PrintScreen::carryOver() {
 
 QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
     SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
-    // Without a month order file the months follow the business year's first month.
     if (sectionfile::load(code, layouts::monthOrder(), order).loaded())
         return formpdf::months(order, m_data.company().startMonth);
+    // Without a month order file the months follow the business year's first month.
     return formpdf::months(std::nullopt, m_data.company().startMonth);
 }
 

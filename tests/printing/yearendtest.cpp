@@ -2,6 +2,7 @@
 // naming both years, the year kept byte for byte with its PDF, the new year's figures
 // begun only when the user says so, and what the print screen does with the kept years.
 #include "datafile/drivec.h"
+#include "datafile/filechannel.h"
 #include "printing/keptyears.h"
 #include "printprogram.h"
 #include "registry/masterfile.h"
@@ -227,11 +228,29 @@ private Q_SLOTS:
     }
 
     // A year whose files cannot all be read is not kept, and not rolled.
+    void unreadableFileStopsTheRoll_data() {
+        QTest::addColumn<bool>("occupied");
+        QTest::newRow("a folder in a file's place") << false;
+        QTest::newRow("the file channel occupied") << true;
+    }
     void unreadableFileStopsTheRoll() {
+        QFETCH(bool, occupied);
         YearEndProgram p;
         QVERIFY(QFile::remove(drivec::hostPath(paths::sectionFile(code, 40))));
         QVERIFY(QDir().mkdir(drivec::hostPath(paths::sectionFile(code, 40))));
-        p.roll({Answer::Yes});
+        if (occupied) {
+            QVERIFY(QDir().rmdir(drivec::hostPath(paths::sectionFile(code, 40))));
+            p.home.write(paths::sectionFile(code, 40),
+                         p.before.value(paths::sectionFile(code, 40)));
+            p.open().click(QStringLiteral("Command18"));
+            // A file left open reads every other file as missing: nothing would be kept.
+            FileChannel::instance().occupyForTest(paths::sectionFile(code, 21));
+            p.messages.answerNext(Answer::Yes);
+            p.app.existing(screens::registration)->click(QStringLiteral("Command13"));
+            FileChannel::instance().close();
+        } else {
+            p.roll({Answer::Yes});
+        }
         QCOMPARE(p.messages.shown().size(), 2);
         QVERIFY(p.messages.shown().last().text.contains(QStringLiteral("翌期更新はしていません")));
         QCOMPARE(p.home.read(paths::masterFile(code)), master());
