@@ -7,6 +7,7 @@
 #include "printprogram.h"
 #include "registry/masterfile.h"
 #include "screen/filechooser.h"
+#include "statement/newyearfigures.h"
 #include "statement/recordscreen.h"
 #include "statement/sectionfile.h"
 #include "support/pdfwords.h"
@@ -16,6 +17,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace gaikyo;
 using Answer = MessageBox::Answer;
@@ -342,6 +348,45 @@ private Q_SLOTS:
                     }
         QCOMPARE(found, named);
     }
+
+#ifdef Q_OS_UNIX
+    // The new year's figures change both files or neither: when file 60 cannot be written
+    // (here a disk that takes no file as long as it), file 30 is put back as it was.
+    void newFiguresBothOrNeither() {
+        YearEndProgram p;
+        // Item 18 written out at length makes file 60 the longest by far.
+        SectionRecord table = load(60);
+        for (int line = 6; line <= 8; ++line)
+            table.texts[line] = QString(45, QChar(0x3042));
+        const QByteArray table60 = encoded(60, table);
+        p.home.write(paths::sectionFile(code, 60), table60);
+        const QByteArray accounts30 = p.before.value(paths::sectionFile(code, 30));
+        const qsizetype newTable = encoded(60, newyearfigures::monthlyTable(table)).size();
+        const qsizetype limit =
+            qMax(accounts30.size(), encoded(30, newyearfigures::mainAccounts(load(30))).size()) + 1;
+        QVERIFY(limit < newTable);
+
+        Status started;
+        {
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limited = old;
+            limited.rlim_cur = rlim_t(limit);
+            setrlimit(RLIMIT_FSIZE, &limited);
+            started = newyearfigures::start(code);
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+        QVERIFY(!started.ok());
+        // File 30 was written, file 60 was not, and file 30 went back.
+        QVERIFY2(started.message().contains(QStringLiteral("7060.txt")) &&
+                     started.message().contains(QStringLiteral("新しい年度の数字は始めていません")),
+                 qPrintable(started.message()));
+        QCOMPARE(p.home.read(paths::sectionFile(code, 30)), accounts30);
+        QCOMPARE(p.home.read(paths::sectionFile(code, 60)), table60);
+    }
+#endif
 
     // Screens open on the company's old figures show the new year's once begun.
     void openScreensFollow() {
