@@ -86,6 +86,8 @@ constexpr int columns = 9;
 constexpr int monthRows = 12;
 constexpr int totalRow = 13;    // 計
 constexpr int previousRow = 14; // 前期の実績
+// The columns whose 計 is the sum of the months: the money columns and 源泉徴収税額.
+constexpr int summedColumns = WithholdingTax;
 
 constexpr int cell(int row, int column) {
     return (column - 1) * rows + row;

@@ -122,10 +122,10 @@ Drawing form3() {
     return d;
 }
 
-// Form4: items 11 and 12 of the back page, numbered 9 and 10 on this picture.
+// Form4: items 11 and 12 of the back page, numbered as the paper numbers them.
 Drawing form4() {
     Drawing d = screen(694, 318);
-    d.verticalText(QRectF(0, 4, 22, 120), s("9 事業形態"), 9);
+    d.verticalText(QRectF(0, 4, 22, 120), s("11 事業形態"), 9);
     d.vline(22, 0, 317);
     caption(d, QRectF(48, 2, 177, 20), "（兼業種目）", 8, centred);
     caption(d, QRectF(240, 2, 121, 20), "（兼業割合）", 8, centred);
@@ -157,7 +157,7 @@ Drawing form4() {
     caption(d, QRectF(355, 288, 13, 19), "%", 8, centred);
 
     d.vline(374, 0, 317, Pen::Medium);
-    d.verticalText(QRectF(375, 4, 16, 200), s("10 主な設備等の状況"), 8.5);
+    d.verticalText(QRectF(375, 4, 16, 200), s("12 主な設備等の状況"), 8.5);
     d.vline(391, 0, 317);
     for (int k = 0; k < 12; ++k) {
         d.answerArea(QRectF(392, 16 + 24 * k, 289, 19));
@@ -167,11 +167,11 @@ Drawing form4() {
     return d;
 }
 
-// Form5: items 13 to 16 of the back page, numbered 11 to 14 on this picture.
+// Form5: items 13 to 16 of the back page, numbered as the paper numbers them.
 Drawing form5() {
     Drawing d = screen(702, 297);
-    // 11 決済日の状況.
-    d.verticalText(QRectF(0, 3, 22, 96), s("11 決済日の状況"), 8);
+    // 13 決済日の状況.
+    d.verticalText(QRectF(0, 3, 22, 96), s("13 決済日の状況"), 8);
     d.vline(22, 0, 102);
     const char* rows[] = {"売上", "仕入", "外注費", "給料"};
     for (int r = 0; r < 4; ++r) {
@@ -187,8 +187,8 @@ Drawing form5() {
     d.vline(86, 0, 102);
     d.hline(0, 379, 102, Pen::Medium);
 
-    // 12 帳簿類の備付状況.
-    d.verticalText(QRectF(0, 106, 30, 188), s("12 帳簿類の備付状況"), 8);
+    // 14 帳簿類の備付状況.
+    d.verticalText(QRectF(0, 106, 30, 188), s("14 帳簿類の備付状況"), 8);
     d.vline(30, 102, 296);
     caption(d, QRectF(32, 104, 169, 22), "帳簿書類の名称", 8, centred);
     caption(d, QRectF(208, 104, 169, 22), "帳簿書類の名称", 8, centred);
@@ -202,8 +202,8 @@ Drawing form5() {
     }
     d.vline(379, 0, 296, Pen::Medium);
 
-    // 13 税理士の関与状況.
-    d.verticalText(QRectF(380, 3, 18, 142), s("13 税理士の関与状況"), 7.5);
+    // 15 税理士の関与状況.
+    d.verticalText(QRectF(380, 3, 18, 142), s("15 税理士の関与状況"), 7.5);
     d.vline(398, 0, 296);
     caption(d, QRectF(400, 8, 62, 19), "(1)氏名", 7.5);
     caption(d, QRectF(400, 29, 62, 24), "(2)事務所\n所在地", 7);
@@ -237,8 +237,8 @@ Drawing form5() {
     }
     d.hline(379, 702, 149, Pen::Medium);
 
-    // 14 加入組合等の状況.
-    d.verticalText(QRectF(380, 152, 18, 142), s("14 加入組合等の状況"), 7.5);
+    // 16 加入組合等の状況.
+    d.verticalText(QRectF(380, 152, 18, 142), s("16 加入組合等の状況"), 7.5);
     d.answerArea(QRectF(400, 152, 297, 19));
     d.answerArea(QRectF(464, 176, 233, 19));
     d.answerArea(QRectF(400, 200, 297, 19));

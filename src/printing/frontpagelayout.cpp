@@ -129,7 +129,7 @@ LayoutPart makeSecondHalf() {
         }
         p << boxes(field(30, payment.field), official, payment.y, a4, payment.y - 2);
     }
-    // 8 and 9: 有 then 無, each ticked by a number; an unticked box stays blank.
+    // 8 and 9: 有 then 無, a ticked box printing ○; an unticked box stays blank.
     p << tick(field(30, 43), 134, 260, 135, 258) << tick(field(30, 44), 144, 260, 145, 258)
       << tick(field(30, 45), 177, 260, 178, 258) << tick(field(30, 46), 187, 260, 188, 258)
       << tick(field(30, 47), 177, 266, 178, 264) << tick(field(30, 48), 187, 266, 188, 264);

@@ -5,6 +5,7 @@
 #include "printdata.h"
 #include "printvalues.h"
 #include "registry/companyfields.h"
+#include "statement/markbox.h"
 
 namespace gaikyo {
 
@@ -77,7 +78,10 @@ QString ItemValues::printedText(const LayoutItem& item) const {
     case Kind::MonthNumber:
         return printvalues::number(*value);
     case Kind::Tick:
-        return *value == 0 ? QString() : printvalues::number(*value);
+        // A box ticked prints the mark the form asks for.
+        return *value == 1   ? markbox::shown(*value)
+               : *value == 0 ? QString()
+                             : printvalues::number(*value);
     case Kind::Grouped:
     case Kind::Amount:
         return groupedDisplay(*value);

@@ -13,7 +13,7 @@ struct LayoutItem {
     enum class Kind {
         Text,        // as stored
         Number,      // a space or minus, then the digits
-        Tick,        // a 有/無 box ticked with a number: as a number, blank for 0
+        Tick,        // a 有/無 box: ○ for 1, blank for 0, another number as it stands
         DigitBoxes,  // one character per box; xs from box 1, the rightmost
         DigitSplit,  // one digit per box as a number; xs from the left
         Grouped,     // commas every three digits; zero prints nothing

@@ -254,6 +254,24 @@ QList<QStringList> salesAgainstMonthlyTotal(const ItemValues& values) {
     return {{amount(diff.first), amount(diff.second)}};
 }
 
+// 17's 源泉徴収税額: a 計 that is not the sum of its months, as files kept it while that
+// 計 was typed by hand (the money columns' 計 has always been worked out on saving).
+QList<QStringList> withholdingTotalAgainstMonths(const ItemValues& values) {
+    using namespace monthlytable;
+    const PrintData& d = values.data();
+    qint64 sum = 0;
+    bool hasMonths = false;
+    for (int row = 1; row <= monthRows; ++row) {
+        const qint32 month = d.integer(60, monthlyTableField(row, WithholdingTax));
+        sum += month;
+        hasMonths = hasMonths || month != 0;
+    }
+    const qint32 total = d.integer(60, monthlyTableField(totalRow, WithholdingTax));
+    if (!hasMonths || total == sum)
+        return {};
+    return {{amount(total), amount(sum)}};
+}
+
 QList<QStringList> balanceSheet(const ItemValues& values) {
     const PrintData& d = values.data();
     const Difference diff = balanceDifference(d);
@@ -339,6 +357,10 @@ const QList<Rule>& rules() {
          QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円が、【7 "
                         "主要科目】売上（収入）高 %2 千円と合いません。"),
          salesAgainstMonthlyTotal},
+        {Pages::Back,
+         QStringLiteral("【17 月別の売上高等の状況】源泉徴収税額の計 %1 円が、各月の合計 %2 円と"
+                        "合いません。"),
+         withholdingTotalAgainstMonths},
         {Pages::Front,
          QStringLiteral("【7 主要科目】資産の部合計 %1 千円が、負債の部合計 %2 千円と純資産の部"
                         "合計 %3 千円の和 %4 千円と合いません。"),

@@ -25,6 +25,8 @@ public:
     QList<FileLoad> loadSections(qint32 code);
     // No company: an empty header and every section empty.
     void clear();
+    // One section as read from elsewhere (a kept year's copy of its file).
+    void setSection(int section, const SectionRecord& record) { m_sections[section] = record; }
 
 private:
     CompanyRecord m_company;

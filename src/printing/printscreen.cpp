@@ -2,7 +2,7 @@
 
 #include "datafile/numbers.h"
 #include "form/formpictures.h"
-#include "pdfexport.h"
+#include "formpdf.h"
 #include "printcheck.h"
 #include "printerservice.h"
 #include "registry/companyboxes.h"
@@ -17,7 +17,6 @@
 #include "screen/screennames.h"
 #include "statement/sectionfile.h"
 
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace gaikyo {
@@ -65,9 +64,10 @@ const QStringList& headerBoxes() {
 } // namespace
 
 PrintScreen::PrintScreen(Application& app)
-    : Screen(app, screens::print, title, QSize(9030, 5565), Unit::Twips),
+    : Screen(app, screens::print, title, QSize(9030, 6915), Unit::Twips),
       m_backPicture(formpictures::backPage()) {
     addControls();
+    addKeptYearControls();
 
     // Hidden steps, run by the hand-over and by the print buttons.
     onClick(QStringLiteral("Command1"), [this] { loadHeader(); });
@@ -256,6 +256,7 @@ void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
     m_loadedCode.reset();
     m_loadedHeader = {};
     m_damagedFiles.clear();
+    showKeptYears();
     const QString what = load.outcome == FileLoad::Outcome::Missing
                              ? QStringLiteral("会社コード%1の会社のファイル「%2」がありません。")
                                    .arg(plainDecimal(code), load.windowsPath)
@@ -291,6 +292,7 @@ void PrintScreen::fillHeader() {
     m_loadedCode = *code;
     showHeader(record);
     m_loadedHeader = {*code, true, record, headerFromBoxes(record)};
+    showKeptYears();
     if (load.damaged())
         messages::warn(title, load.shownInPartMessage());
 }
@@ -421,18 +423,10 @@ void PrintScreen::carryOver() {
 
 QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
     SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
-    QList<std::optional<qint32>> months;
-    if (sectionfile::load(code, layouts::monthOrder(), order).loaded()) {
-        for (qint32 month : order.integers)
-            months.append(month);
-        return months;
-    }
+    if (sectionfile::load(code, layouts::monthOrder(), order).loaded())
+        return formpdf::months(order, m_data.company().startMonth);
     // Without a month order file the months follow the business year's first month.
-    const qint32 first = m_data.company().startMonth;
-    for (int row = 0; row < 12; ++row)
-        months.append(first >= 1 && first <= 12 ? std::optional<qint32>((first - 1 + row) % 12 + 1)
-                                                : std::nullopt);
-    return months;
+    return formpdf::months(std::nullopt, m_data.company().startMonth);
 }
 
 bool PrintScreen::prepare() {
@@ -461,6 +455,8 @@ bool PrintScreen::checkBeforePrinting(printcheck::Pages pages) const {
         lines.append(damaged.problem() +
                      QStringLiteral("このファイルの項目は、読み取れた値だけが印刷されます。"));
     lines += printcheck::lines(values, pages);
+    lines += keptyears::sameAsLastYear(m_data, pages != printcheck::Pages::Back,
+                                       pages != printcheck::Pages::Front);
     if (lines.isEmpty())
         return true;
     return checklist::proceed(
@@ -510,24 +506,17 @@ void PrintScreen::print(bool front, PagePrinter::Sheet sheet) {
 void PrintScreen::saveAsPdf() {
     if (!prepare() || !checkBeforePrinting(printcheck::Pages::Both))
         return;
-    const CompanyRecord& company = m_data.company();
-    QString name =
-        QStringLiteral("%1_%2_FB1005.pdf").arg(plainDecimal(company.code), company.name.trimmed());
-    // Characters a file name cannot hold on any desktop.
-    static const QRegularExpression unsafe(QStringLiteral("[\\/:*?\"<>|]"));
-    name.replace(unsafe, QStringLiteral("_"));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> path =
-        filechooser::askSavePath({QStringLiteral("PDFに保存"), folder + QLatin1Char('/') + name,
+        filechooser::askSavePath({QStringLiteral("PDFに保存"),
+                                  folder + QLatin1Char('/') + formpdf::fileName(m_data.company()),
                                   QStringLiteral("PDF (*.pdf)")});
     if (!path)
         return;
-    const Status status =
-        writePdf(*path, QStringLiteral("法人事業概況説明書 FB1005 ") + company.name, 2,
-                 [this](PrintSurface& surface) {
-                     return drawPage(surface, true, PagePrinter::Sheet::A4) &&
-                            drawPage(surface, false, PagePrinter::Sheet::A4);
-                 });
+    // The pages a year kept at its end holds are drawn by the same steps.
+    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const Status status = formpdf::write(
+        *path, {m_data, referenceNumber(), months(code.value_or(m_data.company().code))});
     if (!status.ok())
         messages::warn(QStringLiteral("PDFに保存"), status.message());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptyears.h"
 #include "pageprinter.h"
 #include "printcheck.h"
 #include "printrecords.h"
@@ -17,6 +18,13 @@ public:
     void load() override;
 
     const PrintRecords& printData() const { return m_data; }
+
+    // The company's kept years in List1, the latest first (printscreenkept.cpp).
+    void showKeptYears();
+    const QList<keptyears::KeptYear>& keptYears() const { return m_keptYears; }
+    // After the company's year was rolled forward: its header boxes show the new year,
+    // unless they hold values typed and not saved (the next save merges those).
+    void showNewYear(qint32 code);
 
 protected:
     QString saveButtonFor(const QStringList& changed) const override;
@@ -47,6 +55,12 @@ private:
     void print(bool front, PagePrinter::Sheet sheet);
     void saveAsPdf();   // "PDFに保存": both pages as the A4 prints draw them
     void showPreview(); // "印刷プレビュー": the four prints as they will come out
+    // "過年度の控え": the list of kept years, the buttons that open a kept PDF with the
+    // system's viewer and print a kept year again from its files.
+    void addKeptYearControls();
+    const keptyears::KeptYear* chosenKeptYear(const QString& title);
+    void openKeptPdf();
+    void printKeptYear();
     // The header saved and every file read again, as before every print. False when
     // there is no company to print (the user has been told).
     bool prepare();
@@ -67,6 +81,7 @@ private:
     // The damaged or short section files of the last load of the print data.
     QList<FileLoad> m_damagedFiles;
     QImage m_backPicture;
+    QList<keptyears::KeptYear> m_keptYears;
 };
 
 } // namespace gaikyo

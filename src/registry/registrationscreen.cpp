@@ -363,6 +363,10 @@ void RegistrationScreen::rollYearForward() {
         return;
     }
 
+    const std::optional<YearEndStep> yearEnd = beginYearEnd(*next.start, *next.end);
+    if (!yearEnd)
+        return;
+
     const QStringList boxes = dateBoxes();
     QStringList before;
     for (const QString& box : boxes)
@@ -373,9 +377,13 @@ void RegistrationScreen::rollYearForward() {
 
     // A refused save puts the old year back, so that pressing again after the user has
     // mended the box rolls forward by one year, not two.
-    if (!save())
+    if (!save()) {
         for (qsizetype i = 0; i < before.size(); ++i)
             setText(boxes.at(i), before.at(i));
+        return;
+    }
+    // The save has closed the screen: the last step uses nothing of it after asking.
+    finishYearEnd(*yearEnd);
 }
 
 std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {

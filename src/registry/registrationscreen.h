@@ -4,8 +4,10 @@
 #include "companyrecord.h"
 #include "loadedcompany.h"
 #include "screen/screen.h"
+#include "yearend.h"
 
 #include <QSet>
+#include <memory>
 #include <optional>
 
 namespace gaikyo {
@@ -37,6 +39,10 @@ public:
     // ("ファイルが見つかりません。"); empty when it showed one.
     const QString& callUpFailure() const { return m_callUpFailure; }
 
+    // The steps of a year's end beyond the master file: keeping the year, starting the new
+    // one's figures. Without them "翌期更新" rolls the master file alone.
+    void setYearEnd(std::shared_ptr<YearEnd> steps) { m_yearEnd = std::move(steps); }
+
 protected:
     QString saveButtonFor(const QStringList& changed) const override;
     QString boxCaption(const QString& box) const override;
@@ -55,7 +61,20 @@ private:
     // A date of the business year, its year in the era it falls in.
     void showDate(const EraDateBoxes& date, const businessyear::Date& shown);
     void rollYearForward(); // Command13 "翌期更新"
-    bool save();            // Command12 "法人税の事業概況書に登録する"
+    // Before the roll (registrationyearend.cpp): the question naming both years, then the
+    // year kept. Nothing: the user said いいえ, or the year could not be kept (told why);
+    // nothing has changed then.
+    struct YearEndStep {
+        qint32 code = 0;
+        businessyear::Date oldStart, oldEnd, newStart, newEnd;
+        YearEnd::Kept kept;
+    };
+    std::optional<YearEndStep> beginYearEnd(const businessyear::Date& newStart,
+                                            const businessyear::Date& newEnd);
+    // After the roll: says where the year went and asks whether to begin the new year's
+    // figures.
+    void finishYearEnd(const YearEndStep& step);
+    bool save(); // Command12 "法人税の事業概況書に登録する"
     // The record the boxes hold over the one called up; nothing when a number box does
     // not hold a number (the user is told which when `warn`).
     std::optional<CompanyRecord> typedRecord(bool warn);
@@ -76,6 +95,7 @@ private:
     qint32 m_registryValue2 = 0;
     QString m_registryValues12to15[4];
     QString m_callUpFailure;
+    std::shared_ptr<YearEnd> m_yearEnd;
 };
 
 } // namespace gaikyo

@@ -4,6 +4,7 @@
 #include "mainmenu.h"
 #include "printing/printerscreen.h"
 #include "printing/printscreen.h"
+#include "printing/yearendsteps.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
 #include "statement/businessformscreen.h"
@@ -19,7 +20,11 @@ void registerAll(Application& app) {
     app.registerScreen(disclaimer, [](Application& a) { return new DisclaimerScreen(a); });
     app.registerScreen(print, [](Application& a) { return new PrintScreen(a); });
     app.registerScreen(printers, [](Application& a) { return new PrinterScreen(a); });
-    app.registerScreen(registration, [](Application& a) { return new RegistrationScreen(a); });
+    app.registerScreen(registration, [](Application& a) {
+        auto* screen = new RegistrationScreen(a);
+        screen->setYearEnd(std::make_shared<YearEndSteps>(a));
+        return screen;
+    });
     app.registerScreen(sections, [](Application& a) { return new SectionsScreen(a); });
     app.registerScreen(mainAccounts, [](Application& a) { return new MainAccountsScreen(a); });
     app.registerScreen(businessForm, [](Application& a) { return new BusinessFormScreen(a); });

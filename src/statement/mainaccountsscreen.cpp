@@ -3,7 +3,10 @@
 #include "books/bookimport.h"
 #include "datafile/itemfields.h"
 #include "datafile/numbers.h"
+#include "markbox.h"
+#include "recordsaving.h"
 #include "screen/boxnames.h"
+#include "screen/messages.h"
 #include "screen/screennames.h"
 
 namespace gaikyo {
@@ -92,7 +95,40 @@ MainAccountsScreen::MainAccountsScreen(Application& app)
 const QString MainAccountsScreen::importButton = QStringLiteral("Command10");
 
 QString MainAccountsScreen::shownInteger(const QString& name, qint32 value) const {
-    return isYesNoBox(name) ? plainDecimal(value) : groupedDisplay(value);
+    return isYesNoBox(name) ? markbox::shown(value) : groupedDisplay(value);
+}
+
+qint32 MainAccountsScreen::typedInteger(const QString& name, const QString& typed) const {
+    if (!isYesNoBox(name))
+        return RecordScreen::typedInteger(name, typed);
+    // A text that is no mark saves nothing (the save refuses it); a number a file held
+    // and the box shows as it stands reads as that number.
+    return markbox::read(typed).value_or(readInteger(typed));
+}
+
+QString MainAccountsScreen::savedForm(const QString& name, const QString& typed,
+                                      const QString& saved) const {
+    if (!isYesNoBox(name))
+        return RecordScreen::savedForm(name, typed, saved);
+    const std::optional<qint32> mark = markbox::read(typed);
+    return mark ? plainDecimal(*mark) : typed;
+}
+
+bool MainAccountsScreen::completeRecord(SectionRecord& record) {
+    Q_UNUSED(record);
+    QStringList refused;
+    for (const RecordField& field : layout().integers) {
+        if (!isYesNoBox(field.box))
+            continue;
+        const QString typed = text(field.box);
+        if (!markbox::read(typed))
+            refused.append(markbox::refusal(field.caption, typed));
+    }
+    if (refused.isEmpty())
+        return true;
+    messages::warn(recordsaving::saveTitle(),
+                   refused.join(QLatin1Char('\n')) + QStringLiteral("\n今回は登録していません。"));
+    return false;
 }
 
 } // namespace gaikyo

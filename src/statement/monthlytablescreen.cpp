@@ -24,8 +24,8 @@ using monthlytable::monthRows;
 using monthlytable::rows;
 using monthlytable::totalRow;
 
-constexpr int moneyColumns =
-    monthlytable::Labour; // 売上 ×2, 仕入 ×2, 外注費, 人件費: their 計 is a sum
+// 売上 ×2, 仕入 ×2, 外注費, 人件費 and 源泉徴収税額: their 計 is a sum.
+constexpr int moneyColumns = monthlytable::summedColumns;
 
 // The columns whose 計 is summed, as a message names them.
 QString moneyColumnName(int column) {
@@ -34,7 +34,8 @@ QString moneyColumnName(int column) {
                                                     "仕入金額の1列目",
                                                     "仕入金額の2列目",
                                                     "外注費",
-                                                    "人件費"};
+                                                    "人件費",
+                                                    "源泉徴収税額"};
     return QString::fromUtf8(names[column - 1]);
 }
 
@@ -149,10 +150,13 @@ bool MonthlyTableScreen::completeRecord(SectionRecord& record) {
         return record.integers[cell(r, c) - 1];
     };
     qint64 totals[moneyColumns] = {};
+    bool hasMonths[moneyColumns] = {};
     QStringList tooLarge;
     for (int c = 1; c <= moneyColumns; ++c) {
-        for (int r = 1; r <= monthRows; ++r)
+        for (int r = 1; r <= monthRows; ++r) {
             totals[c - 1] += field(r, c);
+            hasMonths[c - 1] = hasMonths[c - 1] || field(r, c) != 0;
+        }
         if (totals[c - 1] < std::numeric_limits<qint32>::min() ||
             totals[c - 1] > std::numeric_limits<qint32>::max())
             tooLarge.append(QStringLiteral("「%1」").arg(moneyColumnName(c)));
@@ -164,10 +168,12 @@ bool MonthlyTableScreen::completeRecord(SectionRecord& record) {
                            .arg(tooLarge.join(QStringLiteral("、"))));
         return false;
     }
-    // 源泉徴収税額, the untitled column and 従事員数 keep the 計 typed; 前期の実績 is
-    // never computed.
+    // The untitled column and 従事員数 keep the 計 typed; 前期の実績 is never computed.
+    // A column without a figure for any month keeps the 計 typed as well: the year's
+    // total may be all the user knows, and it is never thrown away for an empty sum.
     for (int c = 1; c <= moneyColumns; ++c)
-        field(totalRow, c) = static_cast<qint32>(totals[c - 1]);
+        if (hasMonths[c - 1])
+            field(totalRow, c) = static_cast<qint32>(totals[c - 1]);
     return true;
 }
 

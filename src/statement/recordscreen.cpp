@@ -130,8 +130,19 @@ void RecordScreen::showRecord() {
     });
 }
 
+qint32 RecordScreen::typedInteger(const QString& box, const QString& text) const {
+    Q_UNUSED(box);
+    return readInteger(text);
+}
+
 SectionRecord RecordScreen::typedRecord() const {
-    return recordboxes::typed(*this, m_layout);
+    SectionRecord record = recordboxes::typed(*this, m_layout);
+    for (qsizetype i = 0; i < m_layout.integers.size(); ++i) {
+        const QString& box = m_layout.integers.at(i).box;
+        if (!box.isEmpty())
+            record.integers[i] = typedInteger(box, text(box));
+    }
+    return record;
 }
 
 void RecordScreen::saveRecord() {

@@ -52,6 +52,8 @@ protected:
     virtual void clearBoxes();
     // How an integer field shows in its box; grouped display unless told otherwise.
     virtual QString shownInteger(const QString& box, qint32 value) const;
+    // The number an integer field's box saves; integer reading unless told otherwise.
+    virtual qint32 typedInteger(const QString& box, const QString& text) const;
     // Runs after "ＤＡＴＡ" has shown a fully read file.
     virtual void afterLoad() {}
     // Completes the record typed into the boxes before it is written. Returning false

@@ -248,7 +248,7 @@ private Q_SLOTS:
             << names("Text1 Text3 Text13-15 Text17-19 Text5 Text12 Text4 Text2 Command9 Text7 "
                      "Text8 Command11 Command13 Command12 Command14 Command21 Command22 Command2 "
                      "Command6 Command3 Command18 Command7 Command8 Command5 Command4 Command15 "
-                     "Command19 Command20");
+                     "Command19 Command20 List1 Command23 Command24");
         // プリンター
         QTest::newRow("Form10") << QStringLiteral("Form10") << names("List1 Command1 Command2");
         // 使用上の注意

@@ -2,6 +2,7 @@
 // default printer, the print screen's buttons are clicked in real windows, and the page
 // that comes out of the queue is read back word by word with pdftotext. On Windows the
 // queue is reached through Windows' own printer list and printer driver.
+#include "datafile/drivec.h"
 #include "gui/screenwindow.h"
 #include "gui/systemprinters.h"
 #include "gui/windowmanager.h"
@@ -15,7 +16,9 @@
 #include "support/recordingplatform.h"
 #include "support/scriptedmessages.h"
 #include "support/testhome.h"
+#include "support/typing.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPageLayout>
@@ -30,6 +33,7 @@
 #include <optional>
 
 using namespace gaikyo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -125,6 +129,25 @@ private:
     // from its first use.
     std::unique_ptr<test::TestHome> m_home;
 
+    // The printer screen makes the test queue the default printer.
+    void chooseTestPrinter(WindowManager& windows, ScreenWindow* menu) {
+        QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command27")),
+                          Qt::LeftButton);
+        ScreenWindow* printerWindow = windows.window(screens::printers);
+        auto* list = printerWindow->findChild<QListWidget*>(QStringLiteral("List1"));
+        const QList<QListWidgetItem*> found = list->findItems(m_printer, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        // Chosen with the keyboard, as a user does; the queue may be anywhere in the list.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int step = 0; step < list->count() && list->currentItem() != found.first(); ++step)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentItem(), found.first());
+        QTest::mouseClick(printerWindow->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(QPrinterInfo::defaultPrinterName(), m_printer);
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         if (m_printer.isEmpty() || m_port == 0)
@@ -179,22 +202,9 @@ private Q_SLOTS:
         QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
         ScreenWindow* menu = windows.window(screens::mainMenu);
 
-        // The printer screen makes the test queue the default printer.
-        QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command27")),
-                          Qt::LeftButton);
-        ScreenWindow* printerWindow = windows.window(screens::printers);
-        auto* list = printerWindow->findChild<QListWidget*>(QStringLiteral("List1"));
-        const QList<QListWidgetItem*> found = list->findItems(m_printer, Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        // Chosen with the keyboard, as a user does; the queue may be anywhere in the list.
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Home);
-        for (int step = 0; step < list->count() && list->currentItem() != found.first(); ++step)
-            QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->currentItem(), found.first());
-        QTest::mouseClick(printerWindow->findChild<QPushButton*>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
-        QCOMPARE(QPrinterInfo::defaultPrinterName(), m_printer);
+        chooseTestPrinter(windows, menu);
+        if (QTest::currentTestFailed())
+            return;
 
         // The print screen for company 7, offsets 3 right and 2 up.
         menu->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QString());
@@ -263,6 +273,111 @@ private Q_SLOTS:
                 QVERIFY2(qAbs(w.x - printable.left() - (x - 5)) > 0.3 ||
                              qAbs(w.y - printable.top() - y) > 0.3,
                          qPrintable(w.text + QStringLiteral(" in the tens box")));
+#endif
+    }
+
+    // The 有/無 boxes of items 8 and 9 typed with marks in the real window of 概況書２:
+    // each mark is saved as 1, shows ○, and the page from the spooler has ○ in its box.
+    // A text that is no mark is refused by name, and nothing is saved.
+    void marksThroughTheSpooler_data() {
+        QTest::addColumn<QStringList>("typed"); // into Text44 … Text49
+        QTest::addColumn<QString>("refused");   // the box named, empty when all are marks
+        QTest::newRow("○ 〇 レ ✓ 1 １")
+            << QStringList{u"○"_s, u"〇"_s, u"レ"_s, u"✓"_s, u"1"_s, u"１"_s} << QString();
+        QTest::newRow("￮ ◯ ﾚ ✔, two left empty")
+            << QStringList{u"￮"_s, QString(), u"◯"_s, u"ﾚ"_s, QString(), u"✔"_s} << QString();
+        QTest::newRow("× refused")
+            << QStringList{u"○"_s, u"×"_s, QString(), QString(), QString(), QString()}
+            << u"インターネットバンキング 無"_s;
+    }
+    void marksThroughTheSpooler() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, refused);
+        test::TestHome& home = *m_home;
+        home.write(paths::masterFile(7), master());
+        home.write(paths::statementFolder() + QStringLiteral("keep"), {});
+        QFile::remove(drivec::hostPath(paths::sectionFile(7, 30)));
+
+        test::RecordingPlatform platform;
+        test::ScriptedMessages messages;
+        SystemPrinters printers;
+        Application app(platform);
+        app.setPrinters(&printers);
+        screens::registerAll(app);
+        WindowManager windows(app);
+        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
+        ScreenWindow* menu = windows.window(screens::mainMenu);
+        chooseTestPrinter(windows, menu);
+        if (QTest::currentTestFailed())
+            return;
+        menu->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QString());
+        QTest::keyClicks(menu->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("7"));
+
+        // 概況書２: the marks typed, then 登録実行.
+        QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command19")),
+                          Qt::LeftButton);
+        ScreenWindow* accounts = windows.window(screens::mainAccounts);
+        QVERIFY(accounts && accounts->isVisible());
+        for (int i = 0; i < 6; ++i)
+            test::typeInto(accounts->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(44 + i)),
+                           typed.at(i));
+        QTest::mouseClick(accounts->findChild<QPushButton*>(QStringLiteral("Command9")),
+                          Qt::LeftButton);
+        if (!refused.isEmpty()) {
+            QCOMPARE(messages.shown().size(), 1);
+            QVERIFY2(messages.shown().first().text.contains(
+                         u"「%1」の「×」は印として使えません"_s.arg(refused)),
+                     qPrintable(messages.shown().first().text));
+            QVERIFY(!home.exists(paths::sectionFile(7, 30)));
+            QCOMPARE(accounts->findChild<QLineEdit*>(QStringLiteral("Text45"))->text(), u"×"_s);
+            return;
+        }
+        QVERIFY2(messages.shown().isEmpty(), qPrintable(messages.shown().value(0).text));
+        const QList<QByteArray> lines = home.read(paths::sectionFile(7, 30)).split('\n');
+        for (int i = 0; i < 6; ++i) {
+            const bool ticked = !typed.at(i).isEmpty();
+            QCOMPARE(lines.at(42 + i), QByteArray(ticked ? "1\r" : "0\r"));
+            QCOMPARE(accounts->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(44 + i))->text(),
+                     ticked ? u"○"_s : QString());
+        }
+
+        // The front page on A4 copy paper, through the spooler.
+        QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command3")),
+                          Qt::LeftButton);
+        ScreenWindow* print = windows.window(screens::print);
+        QVERIFY(print && print->isVisible());
+        PrinterPort port(m_port);
+        QVERIFY(port.listening());
+        QTest::mouseClick(print->findChild<QPushButton*>(QStringLiteral("Command13")),
+                          Qt::LeftButton);
+        QVERIFY2(messages.shown().isEmpty(), qPrintable(messages.shown().value(0).text));
+        const QByteArray job = port.nextJob();
+#ifndef Q_OS_WIN
+        QVERIFY2(job.startsWith("%PDF"), job.left(40).constData());
+        QPrinter printer(QPrinterInfo::printerInfo(m_printer), QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        const QList<test::PdfWord> words = test::pdfWords(job);
+        // 有 and 無 of 8 (1), 8 (2) and 9, where the A4 page prints them.
+        const QPointF places[] = {{135, 258}, {145, 258}, {178, 258},
+                                  {188, 258}, {178, 264}, { 188, 264 }};
+        int circles = 0;
+        for (const test::PdfWord& w : words) {
+            if (w.text == u"1"_s || w.text == u"１"_s)
+                QVERIFY2(qAbs(w.y - printable.top() - 258) > 1 &&
+                             qAbs(w.y - printable.top() - 264) > 1,
+                         "a tick printed as a number");
+            if (w.text == u"○"_s)
+                ++circles;
+        }
+        for (int i = 0; i < 6; ++i) {
+            const QPointF at = places[i] + printable.topLeft();
+            QCOMPARE(test::hasWordAt(words, 1, u"○"_s, at.x(), at.y(), 0.5),
+                     !typed.at(i).isEmpty());
+        }
+        QCOMPARE(circles, int(typed.size() - typed.count(QString())));
+#else
+        QVERIFY2(job.startsWith("%!PS"), job.left(40).constData());
 #endif
     }
 };

@@ -181,8 +181,8 @@ private Q_SLOTS:
         }
     }
 
-    // Items 8 and 9 are ticked by a number: 0 leaves the box blank, anything else prints
-    // as a number, on both sheets.
+    // Items 8 and 9 are kept as numbers: 0 leaves the box blank, 1 prints ○, anything
+    // else prints as a number, on both sheets.
     void ticks_data() {
         QTest::addColumn<int>("sheet");
         QTest::addColumn<int>("value");
@@ -190,7 +190,9 @@ private Q_SLOTS:
         for (const auto& [sheet, name] : {std::pair{PagePrinter::Sheet::Official, "official"},
                                           std::pair{PagePrinter::Sheet::A4, "A4"}}) {
             QTest::addRow("%s 0", name) << int(sheet) << 0 << QString();
-            QTest::addRow("%s 1", name) << int(sheet) << 1 << QStringLiteral(" 1");
+            // A ticked box, saved as 1, prints the mark the form asks for; another number a
+            // file was given by hand prints as it stands.
+            QTest::addRow("%s 1", name) << int(sheet) << 1 << QStringLiteral("○");
             QTest::addRow("%s 2", name) << int(sheet) << 2 << QStringLiteral(" 2");
         }
     }

@@ -103,6 +103,20 @@ private Q_SLOTS:
             << QList<Entry>{{60, 22, 7001}} << 12345
             << QStringList{"【17 月別の売上高等の状況】売上（収入）金額の計 10,001 千円が、【7 "
                            "主要科目】売上（収入）高 10,000 千円と合いません。"};
+        // 源泉徴収税額 (in 円): its months from field 94, its 計 in field 106.
+        QList<Entry> withheld;
+        for (int row = 1; row <= 12; ++row)
+            withheld.append({60, 93 + row, 1000});
+        withheld.append({60, 106, 12000});
+        QTest::newRow("源泉徴収税額, 計 the sum of its months")
+            << withheld << 12345 << QStringList{};
+        withheld.last() = {60, 106, 5000};
+        QTest::newRow("源泉徴収税額, 計 typed otherwise")
+            << withheld << 12345
+            << QStringList{"【17 月別の売上高等の状況】源泉徴収税額の計 5,000 円が、各月の合計 "
+                           "12,000 円と合いません。"};
+        QTest::newRow("源泉徴収税額, only a 計")
+            << QList<Entry>{{60, 106, 5000}} << 12345 << QStringList{};
         QTest::newRow("balance sheet")
             << QList<Entry>{{30, 20, 5100}} << 12345
             << QStringList{"【7 主要科目】資産の部合計 5,100 千円が、負債の部合計 3,000 "

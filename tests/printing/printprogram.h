@@ -24,6 +24,7 @@ namespace gaikyo::test {
 class RecordingPrinters : public PrinterService {
 public:
     QStringList operations;
+    QList<QStringList> jobs; // every page printed, in order; operations is the last
     bool available = true;
     int failAfter = -1;
 
@@ -58,7 +59,10 @@ private:
         explicit Forwarding(RecordingPrinters& owner) : m_owner(owner) {
             failAfter(owner.failAfter);
         }
-        ~Forwarding() override { m_owner.operations = operations(); }
+        ~Forwarding() override {
+            m_owner.operations = operations();
+            m_owner.jobs.append(operations());
+        }
 
     private:
         RecordingPrinters& m_owner;

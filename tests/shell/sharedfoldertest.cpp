@@ -407,11 +407,13 @@ private Q_SLOTS:
         Screen& registration = carryOver ? *office.a->app.existing(screens::registration)
                                          : other.open(screens::registration);
         QCOMPARE(registration.text(u"Text13"_s), u"15"_s);
-        registration.click(u"Command13"_s); // 翌期更新
+        office.messages.answerNext(MessageBox::Answer::Yes); // the roll, not the new figures
+        registration.click(u"Command13"_s);                  // 翌期更新
         CompanyRecord rolled;
         QVERIFY(masterfile::read(7, 15, rolled));
         QCOMPARE(rolled.startYear, 16);
         const QByteArray afterRoll = office.home.read(paths::masterFile(7));
+        office.messages.clear();
 
         printScreen.click(print);
 
@@ -425,6 +427,7 @@ private Q_SLOTS:
     void printHeaderChangeAndNewYearBothKept() {
         Office office;
         Screen& printScreen = office.a->open(screens::print);
+        office.messages.answerNext(MessageBox::Answer::Yes);
         office.b->open(screens::registration).click(u"Command13"_s);
         printScreen.typeText(u"Text2"_s, u"佐藤花子"_s);
         printScreen.click(u"Command11"_s);

@@ -50,12 +50,13 @@ Figure mainAccountsFigure(int k) {
         {20, {" 2147483647 ", "2,147,483,647"}},
         {30, {"-1,234,567", "-1,234,567"}},
         {35, {"99999999999", ""}},
-        {44, {"○", "0"}},
-        {45, {"1", "1"}},
-        {46, {"", "0"}},
-        {47, {"2", "2"}},
-        {48, {"1,000", "1000"}},
-        {49, {"-1", "-1"}},
+        // The 有/無 boxes: marks stored as 1 and shown as ○, an empty box or 0 as 0.
+        {44, {"○", "○"}},
+        {45, {"1", "○"}},
+        {46, {"", ""}},
+        {47, {"レ", "○"}},
+        {48, {"１", "○"}},
+        {49, {"0", ""}},
     };
     if (special.contains(k))
         return special.value(k);
@@ -336,22 +337,20 @@ private Q_SLOTS:
                                      << "0"
                                      << "0"
                                      << "";
+        // The 有/無 boxes take a mark, stored as the file's own 1 and shown as ○ (see
+        // marks()).
         QTest::newRow("mark in 有") << "Text44"
                                     << "○"
-                                    << "0"
-                                    << "0";
+                                    << "1"
+                                    << "○";
         QTest::newRow("1 in 有") << "Text44"
                                  << "1"
                                  << "1"
-                                 << "1";
+                                 << "○";
         QTest::newRow("empty 無") << "Text49"
                                   << ""
                                   << "0"
-                                  << "0";
-        QTest::newRow("thousand in 無") << "Text47"
-                                        << "1000"
-                                        << "1000"
-                                        << "1000";
+                                  << "";
     }
     void mainAccountsFigures() {
         QFETCH(QString, box);
@@ -374,7 +373,86 @@ private Q_SLOTS:
                  QString());
         QCOMPARE(form.text(box == QStringLiteral("Text45") ? QStringLiteral("Text46")
                                                            : QStringLiteral("Text45")),
-                 QStringLiteral("0"));
+                 QString());
+    }
+
+    // The 有/無 boxes of items 8 and 9: every mark people tick a box with is stored as 1,
+    // the file's own number, and shows as ○; anything else is refused, naming the box,
+    // and nothing is written.
+    void marks_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line"); // empty: refused
+        const struct {
+            const char* name;
+            const char* box;
+            const char* typed;
+            const char* line;
+        } rows[] = {
+            {"○", "Text44", "○", "1"},
+            {"half-width ○", "Text45", "￮", "1"},
+            {"〇 (kanji zero)", "Text46", "〇", "1"},
+            {"◯ (large circle)", "Text47", "◯", "1"},
+            {"レ", "Text48", "レ", "1"},
+            {"half-width ﾚ", "Text49", "ﾚ", "1"},
+            {"✓", "Text44", "✓", "1"},
+            {"✔", "Text45", "✔", "1"},
+            {"1", "Text46", "1", "1"},
+            {"full-width １", "Text47", "１", "1"},
+            {"○ between spaces", "Text48", " ○　", "1"},
+            {"0 unticks", "Text49", "0", "0"},
+            {"full-width ０ unticks", "Text44", "０", "0"},
+            {"spaces untick", "Text45", "　 ", "0"},
+            {"×", "Text46", "×", ""},
+            {"2", "Text47", "2", ""},
+            {"thousand", "Text47", "1000", ""},
+            {"a word", "Text48", "あり", ""},
+            {"two marks", "Text49", "○○", ""},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << QString::fromUtf8(row.box) << QString::fromUtf8(row.typed)
+                                    << QString::fromUtf8(row.line);
+    }
+    void marks() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        test::EntryProgram program;
+        RecordScreen& form = program.handOver(form3, 7);
+        form.typeText(QStringLiteral("Text1"), QStringLiteral("500"));
+        form.typeText(box, typed);
+        // Typed into an empty box, a mark is a change the close of the screen asks about.
+        if (line == QStringLiteral("1"))
+            QVERIFY(form.changedBoxes().contains(box));
+        form.click(QStringLiteral("Command9"));
+        const QString file = paths::sectionFile(7, 30);
+        const qsizetype field = fieldBoxes(form.layout()).indexOf(box);
+        if (line.isEmpty()) {
+            QCOMPARE(program.messages.shown().size(), 1);
+            const MessageBox& message = program.messages.shown().first();
+            QCOMPARE(message.title, QStringLiteral("登録実行"));
+            const QString caption = layouts::captionOf(form.layout(), box);
+            QVERIFY2(message.text.contains(
+                         QStringLiteral("「%1」の「%2」は印として使えません").arg(caption, typed)),
+                     qPrintable(message.text));
+            QVERIFY(!program.home.exists(file));
+            QCOMPARE(form.text(box), typed);
+            QCOMPARE(form.text(QStringLiteral("Text1")), QStringLiteral("500"));
+            return;
+        }
+        QVERIFY2(program.messages.shown().isEmpty(),
+                 qPrintable(program.messages.shown().value(0).text));
+        const QStringList lines = test::fileLines(program.home.read(file));
+        QCOMPARE(lines.at(field), line);
+        const QString shown = line == QStringLiteral("1") ? QStringLiteral("○") : QString();
+        QCOMPARE(form.text(box), shown);
+        QVERIFY(form.changedBoxes().isEmpty());
+
+        // A file holding 1, from this program or an earlier one, shows ○ in a new window.
+        form.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RecordScreen& again = program.handOver(form3, 7);
+        QCOMPARE(again.text(box), shown);
     }
 
     // Form4 and Form5 store their texts as typed: spaces, percent signs, 末日, 翌月10日.

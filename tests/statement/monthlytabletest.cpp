@@ -120,8 +120,9 @@ private Q_SLOTS:
                  test::fixture(QStringLiteral("statement/goldenmonth4.txt")));
     }
 
-    // File 60 byte for byte: the 計 of the six money columns is the sum of the months,
-    // whatever was typed; the other columns keep the 計 typed; 前期の実績 is as typed.
+    // File 60 byte for byte: the 計 of the six money columns and of 源泉徴収税額 is the
+    // sum of the months, whatever was typed; the other columns keep the 計 typed; 前期の
+    // 実績 is as typed.
     void golden() {
         test::EntryProgram program;
         program.registerCompany(7, 4);
@@ -148,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(test::fileLines(saved).at(9 + 12), QStringLiteral("7800"));
         QCOMPARE(form.text(cell(13, 1)), QStringLiteral("7,800"));
         QCOMPARE(form.text(cell(13, 9)), QStringLiteral("25"));
-        QCOMPARE(form.text(cell(13, 7)), QStringLiteral("77"));
+        QCOMPARE(form.text(cell(13, 7)), QStringLiteral("84,078"));
         QCOMPARE(form.text(cell(13, 8)), QString());
         QCOMPARE(form.text(cell(14, 1)), QStringLiteral("10,000"));
         QCOMPARE(form.text(cell(1, 2)), QStringLiteral("1,500"));
@@ -223,6 +224,9 @@ private Q_SLOTS:
         QTest::newRow("人件費, too small") << 6 << "-2147483648"
                                            << "-100,000"
                                            << "人件費";
+        QTest::newRow("源泉徴収税額, too large") << 7 << "2147483647"
+                                                 << "1"
+                                                 << "源泉徴収税額";
     }
     void totalOutOfRange() {
         QFETCH(int, column);
@@ -248,18 +252,47 @@ private Q_SLOTS:
         QCOMPARE(form.record(), loaded);
     }
 
-    // Large months whose sum still fits are summed, and a column beyond 6 is never.
+    // Large months whose sum still fits are summed, and a column beyond 7 is never.
     void totalAtTheLimit() {
         test::EntryProgram program;
         RecordScreen& form = program.handOver(screens::monthlyTable, 7);
         form.typeText(cell(1, 2), QStringLiteral("2147483000"));
         form.typeText(cell(2, 2), QStringLiteral("647"));
-        form.typeText(cell(1, 7), QStringLiteral("2147483647"));
-        form.typeText(cell(2, 7), QStringLiteral("1"));
+        form.typeText(cell(1, 8), QStringLiteral("2147483647"));
+        form.typeText(cell(2, 8), QStringLiteral("1"));
         form.click(QStringLiteral("Command9"));
         QVERIFY(program.messages.shown().isEmpty());
         QCOMPARE(form.text(cell(13, 2)), QStringLiteral("2,147,483,647"));
-        QCOMPARE(form.text(cell(13, 7)), QString());
+        QCOMPARE(form.text(cell(13, 8)), QString());
+    }
+
+    // A summed column whose months are all empty keeps the 計 typed: the year's total may
+    // be all the user has, and an empty sum never replaces it. One month typed sums.
+    void totalWithoutMonths_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("源泉徴収税額, only 計") << 7 << ""
+                                               << "1,234,567";
+        QTest::newRow("売上, only 計") << 1 << ""
+                                       << "9,000";
+        QTest::newRow("源泉徴収税額, one month") << 7 << "300"
+                                                 << "300";
+    }
+    void totalWithoutMonths() {
+        QFETCH(int, column);
+        QFETCH(QString, month);
+        QFETCH(QString, total);
+        test::EntryProgram program;
+        program.registerCompany(7, 4);
+        RecordScreen& form = program.handOver(screens::monthlyTable, 7);
+        form.typeText(cell(13, column), QStringLiteral("1234567"));
+        if (column == 1)
+            form.typeText(cell(13, column), QStringLiteral("9000"));
+        form.typeText(cell(5, column), month);
+        form.click(QStringLiteral("Command9"));
+        QVERIFY(program.messages.shown().isEmpty());
+        QCOMPARE(form.text(cell(13, column)), total);
     }
 
     // "月表示" without a readable master file leaves the labels and the month order

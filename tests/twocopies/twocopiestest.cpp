@@ -249,9 +249,10 @@ private Q_SLOTS:
         QTest::newRow("1 印刷は翌期更新を戻さない")
             << master
             << (openPrint + registrationB +
-                QStringList{u"B click Form9 Command13"_s, u"A click Form8 Command22"_s,
-                            u"A expect Form8 Text13 16"_s, u"A expect Form8 Text17 17"_s})
-            << QStringList{u"6:16"_s, u"9:17"_s} << 0;
+                QStringList{u"B answer yes"_s, u"B click Form9 Command13"_s,
+                            u"A click Form8 Command22"_s, u"A expect Form8 Text13 16"_s,
+                            u"A expect Form8 Text17 17"_s})
+            << QStringList{u"6:16"_s, u"9:17"_s} << 2; // the roll, the new year's figures
         QTest::newRow("1 印刷は会社登録の変更を戻さない")
             << master
             << (openPrint + registrationB +
