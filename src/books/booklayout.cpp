@@ -170,11 +170,12 @@ std::optional<BalanceReading> bySum(const QStringList& heading, const Figures& f
 bool isComparisonHeading(const QString& cell) {
     const QString key = keyOf(cell);
     for (const char* part : {"前年", "昨年", "前期比", "前月比", "差額", "差異", "増減", "対比",
-                             "比率", "構成比", "予算", "達成率", "比較", "%", "前期実績"})
+                             "比率", "構成比", "予算", "達成率", "比較", "%", "前期実績", "前々期"})
         if (key.contains(QString::fromUtf8(part)))
             return true;
+    // 売上高比, 対前年比: a ratio.
     return key == QStringLiteral("前期") || key == QStringLiteral("前期金額") ||
-           key == QStringLiteral("比");
+           key.endsWith(QStringLiteral("比"));
 }
 
 std::optional<BalanceReading> balanceByContent(const QStringList& heading,

@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace gaikyo;
 
@@ -185,7 +186,8 @@ private Q_SLOTS:
     }
 
     // Where the reader cannot tell the columns apart, the user marks them with the
-    // keyboard alone: Tab to the balance list, ↑ to 実績, Enter; the choice is kept.
+    // keyboard alone: Tab to the balance list, ↓ to 見込 and ↑ back to 実績, Enter; the
+    // choice is kept.
     void columnChoiceByKeyboard() {
         test::ImportProgram program;
         WindowManager windows(program.app);
@@ -204,27 +206,78 @@ private Q_SLOTS:
                 return table->horizontalHeaderItem(column)->text();
             };
             focusPath.append(focused());
-            headers.append(header(3));
-            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Up}) {
+            headers.append(header(1));
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Down}) {
                 QTest::keyClick(QApplication::focusWidget(), key);
                 focusPath.append(focused());
             }
+            headers.append(header(2));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
             headers.append(header(1));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
                           Qt::LeftButton);
-        // The reader guessed the last column of figures, 計画.
-        QCOMPARE(headers, (QStringList{QStringLiteral("D\n残高"), QStringLiteral("B\n残高")}));
+        // The reader guessed the column of the actual figures, 実績, not the plan.
+        QCOMPARE(headers, (QStringList{QStringLiteral("B\n残高"), QStringLiteral("C\n残高"),
+                                       QStringLiteral("B\n残高")}));
         QCOMPARE(focusPath,
                  (QStringList{QStringLiteral("headingRow"), QStringLiteral("nameColumn"),
-                              QStringLiteral("balanceColumn"), QStringLiteral("balanceColumn"),
-                              QStringLiteral("balanceColumn")}));
+                              QStringLiteral("balanceColumn"), QStringLiteral("balanceColumn")}));
         QCOMPARE(program.answers.confirmations.size(), 1);
         QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
                  QStringLiteral("98,765"));
         QCOMPARE(test::fileLines(program.home.read(columnmemory::file())).value(1),
                  QStringLiteral("試算表,3,1,2,勘定科目,実績,見込,計画"));
+    }
+
+    // 実績 beside 見込 and 計画: Enter on the question imports the actual figures, and
+    // Enter on the confirmation fills the boxes with them.
+    void actualFiguresWithEnter() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        columnchoice::install(&askQtColumnChoice);
+        importconfirmation::install(&askQtImportConfirmation);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        program.offerFile(test::fixture(QStringLiteral("bookimport/compared_2026_cp932.csv")));
+        QString balanceShown;
+        bool confirmed = false;
+        const QByteArray shots = qgetenv("GAIKYO_SHOTS");
+        QObject guard; // its timers go with it
+        int tries = 0;
+        std::function<void()> answer;
+        answer = [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<ColumnChoiceDialog*>(modal)) {
+                if (!QTest::qWaitForWindowActive(dialog))
+                    return;
+                balanceShown =
+                    widget<QComboBox>(dialog, QStringLiteral("balanceColumn"))->currentText();
+                if (!shots.isEmpty())
+                    dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                        QStringLiteral("/actual_question.png"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTimer::singleShot(0, &guard, answer);
+            } else if (auto* confirmation = qobject_cast<ImportConfirmationDialog*>(modal)) {
+                confirmed = true;
+                if (!QTest::qWaitForWindowActive(confirmation))
+                    return;
+                if (!shots.isEmpty())
+                    confirmation->grab().save(QString::fromLocal8Bit(shots) +
+                                              QStringLiteral("/actual_confirmation.png"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            } else if (++tries < 500) {
+                QTimer::singleShot(10, &guard, answer);
+            }
+        };
+        QTimer::singleShot(0, &guard, answer);
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        QCOMPARE(balanceShown, QStringLiteral("B列　実績"));
+        QVERIFY(confirmed);
+        QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
+                 QStringLiteral("98,765"));
     }
 
     // The dialog starts from the guess: Enter takes it as it stands, Esc takes nothing.
