@@ -122,10 +122,14 @@ private Q_SLOTS:
     // of each dialog.
     void shapesThroughTheDialog_data() {
         QTest::addColumn<QString>("folder");
-        for (const char* name : {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
-                                 "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
-                                 "b_trialbalance_departments", "b_trialbalance_plonly",
-                                 "a_monthly_sigma", "a_monthly_transposed"})
+        for (const char* name :
+             {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
+              "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
+              "b_trialbalance_departments", "b_trialbalance_plonly", "a_monthly_sigma",
+              "a_monthly_transposed", "a_monthly_cumulative", "b_monthly_cumulative",
+              "a_trialbalance_threeyears", "b_trialbalance_threeyears", "a_trialbalance_taxviews",
+              "b_trialbalance_closingviews", "a_trialbalance_plmonthnamed",
+              "a_trialbalance_monthnamed"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void shapesThroughTheDialog() {
@@ -144,6 +148,8 @@ private Q_SLOTS:
             boxesInBooks += line.startsWith(QStringLiteral("Text")) ? 1 : 0;
         const bool monthly = setting(QStringLiteral("screen")) == QStringLiteral("monthlyTable");
         test::ImportProgram program(setting(QStringLiteral("start")).toInt());
+        if (const QString end = setting(QStringLiteral("end")); !end.isEmpty())
+            program.setBusinessYear(QDate::fromString(end + QStringLiteral("-01"), Qt::ISODate));
         WindowManager windows(program.app);
         importconfirmation::install(&askQtImportConfirmation);
         const QString screenName = monthly ? screens::monthlyTable : screens::mainAccounts;
