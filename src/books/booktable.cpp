@@ -116,16 +116,25 @@ int viewRank(const columnheadings::View& v, const Context& context) {
     return (v.cumulative ? 0 : 100) + (v.adjusted + 1) * 10 + taxed;
 }
 
-QString viewWords(const columnheadings::View& v, const Context& context) {
+// What the view taken is, in the ways in which the views of the file differ.
+QString viewWords(const columnheadings::View& v, const QList<columnheadings::View>& all,
+                  const Context& context) {
+    const auto differ = [&all](auto member) {
+        return std::any_of(all.cbegin(), all.cend(), [&](const columnheadings::View& o) {
+            return o.*member != all.first().*member;
+        });
+    };
     QStringList words;
-    if (v.adjusted > 0)
-        words.append(QStringLiteral("決算整理後の金額"));
-    if (v.taxed != 0)
+    if (differ(&columnheadings::View::cumulative))
+        words.append(v.cumulative ? QStringLiteral("累計") : QStringLiteral("月ごとの金額"));
+    if (differ(&columnheadings::View::adjusted))
+        words.append(v.adjusted > 0   ? QStringLiteral("決算整理後の金額")
+                     : v.adjusted < 0 ? QStringLiteral("決算整理前の金額")
+                                      : QStringLiteral("決算整理の前後を言わない列"));
+    if (differ(&columnheadings::View::taxed))
         words.append(context.taxExcluded
                          ? QStringLiteral("帳簿の税抜経理（仮払・仮受消費税の科目があるため）")
                          : QStringLiteral("帳簿の税込経理（仮払・仮受消費税の科目がないため）"));
-    if (!v.cumulative)
-        words.append(QStringLiteral("月ごとの金額"));
     return words.join(QStringLiteral("、"));
 }
 
@@ -146,6 +155,9 @@ int oneView(const QStringList& cells, const QList<int>& columns, const Context& 
         return columns.value(0, -1);
     int best = columns.first();
     int bestRank = -1;
+    QList<columnheadings::View> views;
+    for (const int column : columns)
+        views.append(columnheadings::viewOf(cells.at(column)));
     for (const int column : columns) {
         const int rank = viewRank(columnheadings::viewOf(cells.at(column)), context);
         if (rank > bestRank) {
@@ -160,7 +172,7 @@ int oneView(const QStringList& cells, const QList<int>& columns, const Context& 
     notes.append(QStringLiteral("同じ金額が%1にも書かれています。足し合わせず、%2の「%3」の列だけを"
                                 "読みました。")
                      .arg(others.join(QStringLiteral("・")),
-                          viewWords(columnheadings::viewOf(cells.at(best)), context),
+                          viewWords(columnheadings::viewOf(cells.at(best)), views, context),
                           cells.at(best).trimmed()));
     return best;
 }
@@ -331,13 +343,16 @@ Columns columnsOf(const QStringList& cells, Kind kind, const Context& context = 
             const int first = taken.first();
             const QString sample = cells.at(first).trimmed();
             QStringList others;
+            QList<columnheadings::View> views;
+            for (auto it = rankColumns.cbegin(); it != rankColumns.cend(); ++it)
+                views.append(columnheadings::viewOf(cells.at(it->first())));
             for (auto it = rankColumns.cbegin(); it != std::prev(rankColumns.cend()); ++it)
                 others.append(QStringLiteral("「%1」").arg(cells.at(it->first()).trimmed()));
             c.notes.append(
                 QStringLiteral("同じ月の金額が%1などの列にも書かれています。足し合わせず、"
                                "%2の「%3」などの列だけを読みました。")
                     .arg(others.join(QStringLiteral("・")),
-                         viewWords(columnheadings::viewOf(sample), context), sample));
+                         viewWords(columnheadings::viewOf(sample), views, context), sample));
         } else if (rankColumns.size() > 1) {
             taken = monthOf.keys();
         }
@@ -726,7 +741,7 @@ void monthsFromRunningTotals(Book& book, const QList<int>& monthKeys, bool saidS
     }
     QString why;
     if (saidSo)
-        why = QStringLiteral("見出しに「累計」とある");
+        why = QStringLiteral("表題か見出しに「累計」とある");
     else if (totalled >= 3 && lastIsTotal * 10 >= totalled * 9)
         why = QStringLiteral("どの科目も最後の月の金額が合計の列と同じ");
     else if (withMonths >= 5 && rising * 10 >= withMonths * 9)

@@ -86,9 +86,14 @@ QListWidget* list(const QString& name, const QStringList& lines, QWidget* parent
     if (background.isValid())
         for (int i = 0; i < widget->count(); ++i)
             widget->item(i)->setBackground(background);
+    // A long line wraps: the list is as high as its first lines take on the dialog's
+    // width, up to listRowsShown lines.
     const int rowHeight = widget->fontMetrics().height() + 4;
-    widget->setFixedHeight(rowHeight *
-                               std::min<int>(std::max<int>(widget->count(), 1), listRowsShown) +
+    constexpr int textWidth = 720;
+    int shown = 0;
+    for (int i = 0; i < widget->count() && shown < listRowsShown; ++i)
+        shown += 1 + widget->fontMetrics().horizontalAdvance(widget->item(i)->text()) / textWidth;
+    widget->setFixedHeight(rowHeight * std::clamp(shown, 1, listRowsShown) +
                            2 * widget->frameWidth() + 4);
     return widget;
 }
