@@ -169,8 +169,7 @@ int oneView(const QStringList& cells, const QList<int>& columns, const Context& 
     for (const int column : columns)
         if (column != best)
             others.append(QStringLiteral("「%1」").arg(cells.at(column).trimmed()));
-    notes.append(QStringLiteral("同じ金額が%1にも書かれています。足し合わせず、%2の「%3」の列だけを"
-                                "読みました。")
+    notes.append(QStringLiteral("同じ科目の金額の%1の列は足さずに、%2の「%3」の列を読みました。")
                      .arg(others.join(QStringLiteral("・")),
                           viewWords(columnheadings::viewOf(cells.at(best)), views, context),
                           cells.at(best).trimmed()));
@@ -348,11 +347,11 @@ Columns columnsOf(const QStringList& cells, Kind kind, const Context& context = 
                 views.append(columnheadings::viewOf(cells.at(it->first())));
             for (auto it = rankColumns.cbegin(); it != std::prev(rankColumns.cend()); ++it)
                 others.append(QStringLiteral("「%1」").arg(cells.at(it->first()).trimmed()));
-            c.notes.append(
-                QStringLiteral("同じ月の金額が%1などの列にも書かれています。足し合わせず、"
-                               "%2の「%3」などの列だけを読みました。")
-                    .arg(others.join(QStringLiteral("・")),
-                         viewWords(columnheadings::viewOf(sample), views, context), sample));
+            c.notes.append(QStringLiteral("同じ月の金額の%1などの列は足さずに、%2の「%3」などの列を"
+                                          "読みました。")
+                               .arg(others.join(QStringLiteral("・")),
+                                    viewWords(columnheadings::viewOf(sample), views, context),
+                                    sample));
         } else if (rankColumns.size() > 1) {
             taken = monthOf.keys();
         }
