@@ -316,6 +316,16 @@ Columns columnsOf(const QStringList& cells, Kind kind, const Context& context = 
     }
     if (c.balance < 0 && (c.debit < 0 || c.credit < 0))
         c.balance = amountColumn({"金額", "当期金額", "当期"});
+    if (kind == Kind::Balances && c.balance < 0 && (c.debit < 0 || c.credit < 0)) {
+        // Columns headed by their view alone (税込, 税抜, 決算整理後): the balance in each.
+        QList<int> viewsOnly;
+        for (int i = 0; i < bases.size(); ++i)
+            if (!nameColumns.contains(i) && bases.at(i).isEmpty() && !c.keys.at(i).isEmpty() &&
+                !booklayout::isComparisonHeading(cells.at(i)))
+                viewsOnly.append(i);
+        if (viewsOnly.size() >= 2)
+            c.balance = oneView(cells, viewsOnly, context, c.notes);
+    }
     if (kind == Kind::Balances && c.balance < 0 && (c.debit < 0 || c.credit < 0) &&
         !c.names.isEmpty())
         yearColumn(cells, c, nameColumns, context);

@@ -8,7 +8,7 @@ namespace {
 
 // Where a name in a sentence ends: a space, a quote or a bracket.
 bool endsRun(QChar c) {
-    static const QString marks = QStringLiteral("「」『』（）()【】[]、。,");
+    static const QString marks = QStringLiteral("「」『』（）()【】[]、。,＋・");
     return c.isSpace() || marks.contains(c);
 }
 

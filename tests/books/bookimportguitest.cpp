@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -284,6 +285,49 @@ private Q_SLOTS:
         QVERIFY(confirmed);
         QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
                  QStringLiteral("98,765"));
+    }
+
+    // An export of 4 MB whose one account name is 2,000,000 characters long: the
+    // confirmation opens within seconds and shows the name cut, with its length.
+    void hugeNameAnsweredInSeconds() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        importconfirmation::install(&askQtImportConfirmation);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        const QString name(2000000, QChar(u'謎'));
+        program.offerFile(*cp932::encode(QStringLiteral("勘定科目,残高\r\n現金,\"1,000,000\"\r\n") +
+                                         name + QStringLiteral(",500\r\n")));
+        QElapsedTimer clock;
+        qint64 opened = -1;
+        QStringList unmapped;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog =
+                qobject_cast<ImportConfirmationDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (!QTest::qWaitForWindowExposed(dialog))
+                return;
+            opened = clock.elapsed();
+            auto* list = widget<QListWidget>(dialog, QStringLiteral("unmappedList"));
+            for (int i = 0; i < list->count(); ++i)
+                unmapped.append(list->item(i)->text());
+            if (const QByteArray shots = qgetenv("GAIKYO_SHOTS"); !shots.isEmpty())
+                dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                    QStringLiteral("/huge_name.png"));
+            QTest::mouseClick(widget<QPushButton>(dialog, QStringLiteral("importButton")),
+                              Qt::LeftButton);
+        });
+        clock.start();
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        QVERIFY(opened >= 0);
+        QVERIFY2(opened < 5000, qPrintable(QStringLiteral("%1 ms").arg(opened)));
+        QCOMPARE(unmapped.size(), 1);
+        QCOMPARE(unmapped.first(),
+                 QString(200, QChar(u'謎')) + QStringLiteral("…（全2,000,000文字）　500円"));
+        QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text21"))->text(),
+                 QStringLiteral("1,000"));
     }
 
     // The dialog starts from the guess: Enter takes it as it stands, Esc takes nothing.
