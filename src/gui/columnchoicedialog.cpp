@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -79,7 +80,7 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
                      months ? QStringLiteral("月ごとの金額") : QStringLiteral("残高")) +
             (widest > columnsShown
                  ? QStringLiteral("（ファイルの%1列のうち、はじめの%2列を示しています。）")
-                       .arg(widest)
+                       .arg(QLocale(QLocale::Japanese).toString(widest))
                        .arg(columnsShown)
                  : QString()),
         this);

@@ -330,6 +330,52 @@ private Q_SLOTS:
                  QStringLiteral("1,000"));
     }
 
+    // A file of 100,000 columns: the question shows its first columns and says so.
+    void wideFileShowsItsFirstColumns() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        columnchoice::install(&askQtColumnChoice);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        constexpr int width = 100000;
+        QByteArray file("名前");
+        for (int c = 1; c < width; ++c)
+            file += ",x";
+        file += "\r\n";
+        for (const char* name : {"現金", "売掛金", "買掛金", "売上高"}) {
+            file += name;
+            for (int c = 1; c < width; ++c)
+                file += ",1";
+            file += "\r\n";
+        }
+        program.offerFile(file);
+        QElapsedTimer clock;
+        qint64 opened = -1;
+        int columns = -1;
+        QString explanation;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<ColumnChoiceDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !QTest::qWaitForWindowActive(dialog))
+                return;
+            opened = clock.elapsed();
+            columns = widget<QTableWidget>(dialog, QStringLiteral("rowsTable"))->columnCount();
+            explanation = widget<QLabel>(dialog, QStringLiteral("explanation"))->text();
+            if (const QByteArray shots = qgetenv("GAIKYO_SHOTS"); !shots.isEmpty())
+                dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                    QStringLiteral("/wide_file.png"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        clock.start();
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        QVERIFY(opened >= 0);
+        QVERIFY2(opened < 5000, qPrintable(QStringLiteral("%1 ms").arg(opened)));
+        QCOMPARE(columns, 256);
+        QVERIFY2(explanation.contains(QStringLiteral("ファイルの100,000列のうち、はじめの256列")),
+                 qPrintable(explanation));
+        QVERIFY(program.answers.confirmations.isEmpty());
+    }
+
     // The dialog starts from the guess: Enter takes it as it stands, Esc takes nothing.
     void columnChoiceStartsFromTheGuess_data() {
         QTest::addColumn<columnchoice::Request>("request");
