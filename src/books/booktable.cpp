@@ -714,6 +714,7 @@ void monthsFromRunningTotals(Book& book, const QList<int>& monthKeys, bool saidS
         return;
     int totalled = 0;
     int lastIsTotal = 0;
+    int addsUp = 0; // rows whose months add up to their 合計: months of their own
     int withMonths = 0;
     int rising = 0;
     for (const Row& row : book.rows) {
@@ -734,6 +735,7 @@ void monthsFromRunningTotals(Book& book, const QList<int>& monthKeys, bool saidS
                 ++totalled;
                 lastIsTotal += values.last() == *row.fileTotal ? 1 : 0;
             }
+            addsUp += fits && sum == *row.fileTotal ? 1 : 0;
         }
         if (nonZero >= 4) {
             ++withMonths;
@@ -748,6 +750,10 @@ void monthsFromRunningTotals(Book& book, const QList<int>& monthKeys, bool saidS
             rising += up && steps >= 3 ? 1 : 0;
         }
     }
+    // A title that speaks of 累計 (a table with a 累計 column) says nothing against
+    // months that add up to their 合計.
+    if (addsUp >= 3 && addsUp > totalled)
+        return;
     QString why;
     if (saidSo)
         why = QStringLiteral("表題か見出しに「累計」とある");

@@ -195,6 +195,14 @@ private Q_SLOTS:
         for (int row = 1; row <= 12; ++row)
             risingBoxes.append(MonthlyTableScreen::cellBox(row, 1) + QLatin1Char('=') +
                                QLocale(QLocale::Japanese).toString(row * 1000));
+        QTest::newRow("累計 in the title, months that add up to the 合計")
+            << monthly
+            << lines(
+                   QStringList{QStringLiteral("月次推移表（累計付き）")} +
+                   monthRows(QStringLiteral("勘定科目,") + aprilToMarch() + QStringLiteral(",累計"),
+                             flows, true, false))
+            << salesBoxes() << ""
+            << "";
         QTest::newRow("rising months that add up to the 合計")
             << monthly
             << lines(
