@@ -799,7 +799,17 @@ Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizety
     Book book;
     Context context;
     context.year = year;
-    context.taxExcluded = keepsTaxApart(csvRows);
+    // Only a file whose headings speak of the tax needs to know how its books keep it.
+    bool taxHeadings = false;
+    for (qsizetype i = 0; i < std::min(csvRows.size(), headingSearchRows) && !taxHeadings; ++i)
+        for (const QString& text : csvRows.at(i))
+            if (text.size() <= 200 &&
+                (text.contains(QStringLiteral("税込")) || text.contains(QStringLiteral("税抜")) ||
+                 text.contains(QStringLiteral("税別")))) {
+                taxHeadings = true;
+                break;
+            }
+    context.taxExcluded = taxHeadings && keepsTaxApart(csvRows);
     qsizetype headerAt = -1;
     bool nameColumnSeen = false;
     Columns columns;
