@@ -164,7 +164,7 @@ ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind
         kept.remembered || planKept || (result.book.unsure && result.book.columns.headingRow >= 0);
     if (result.remembered || !ask) {
         if (!result.book.error.isEmpty()) {
-            messages::warn(title, result.book.error);
+            messages::warn(title, shorttext::shortened(result.book.error));
             result.stop = true;
         }
         return result;
@@ -193,7 +193,7 @@ ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind
             title, result.book.error.isEmpty()
                        ? QStringLiteral("選んだ列からは金額が一つも読み取れませんでした。見出しの"
                                         "行と金額の列を選び直してください。")
-                       : result.book.error);
+                       : shorttext::shortened(result.book.error));
         request.guess = answer.choice;
     }
 }
@@ -217,7 +217,7 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
         return false;
     if (!csv.error.isEmpty()) {
         indicator.reset();
-        messages::warn(title, csv.error);
+        messages::warn(title, shorttext::shortened(csv.error));
         return false;
     }
     const booktable::Progress reading = [&](qint64 done, qint64 total) {
@@ -238,7 +238,7 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
         bookstructure::analyse(book, [&mapping](const QString& key) { return mapping.knows(key); });
     Plan plan = planner(book, structure, mapping);
     if (!plan.error.isEmpty()) {
-        messages::warn(title, plan.error);
+        messages::warn(title, shorttext::shortened(plan.error));
         return false;
     }
     QStringList first = csv.notes + mappingNotes + read.notes;

@@ -793,6 +793,56 @@ void monthsFromRunningTotals(Book& book, const QList<int>& monthKeys, bool saidS
                            .arg(why));
 }
 
+// A row as pages of the same table repeat it: its names and its figures.
+QString rowSignature(const Row& row) {
+    QString s = row.outerNames.join(QChar(0x1f)) + QChar(0x1e) + row.name + QChar(0x1e);
+    for (auto it = row.amounts.cbegin(); it != row.amounts.cend(); ++it)
+        s += QString::number(it.key()) + QLatin1Char(':') + QString::number(it.value()) +
+             QLatin1Char(';');
+    return s;
+}
+
+// The rows read so far by their signatures, made only once a heading row stands again.
+struct Signatures {
+    QList<QString> of; // of each row read
+    QMultiHash<QString, qsizetype> rows;
+    void extend(const Book& book, qsizetype upTo) {
+        while (of.size() < upTo) {
+            of.append(rowSignature(book.rows.at(of.size())));
+            rows.insert(of.last(), of.size() - 1);
+        }
+    }
+};
+
+// A page after a repeated heading row that holds the same rows, with the same figures,
+// as rows read before it is the same table printed again: it is read once.
+void dropRepeatedPage(Book& book, qsizetype pageStart, Signatures& signatures) {
+    if (pageStart < 0 || book.rows.size() - pageStart < 2)
+        return;
+    signatures.extend(book, pageStart);
+    const qsizetype size = book.rows.size() - pageStart;
+    QList<QString> page;
+    for (qsizetype k = 0; k < size; ++k)
+        page.append(rowSignature(book.rows.at(pageStart + k)));
+    for (const qsizetype at : signatures.rows.values(page.first())) {
+        if (at + size > pageStart)
+            continue;
+        bool same = true;
+        for (qsizetype k = 1; k < size && same; ++k)
+            same = signatures.of.at(at + k) == page.at(k);
+        if (!same)
+            continue;
+        book.notes.append(QStringLiteral("%1行目から%2行目までは、前にある%3行目から%4行目までと"
+                                         "同じ科目と金額の繰り返しのため、一度だけ数えました。")
+                              .arg(book.rows.at(pageStart).line)
+                              .arg(book.rows.last().line)
+                              .arg(book.rows.at(at).line)
+                              .arg(book.rows.at(at + size - 1).line));
+        book.rows.resize(pageStart);
+        return;
+    }
+}
+
 Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines,
                const Progress& progress, const std::optional<ColumnChoice>& choice,
                const columnheadings::BusinessYear& year) {
@@ -918,6 +968,9 @@ Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizety
     book.columns.balanceColumn = columns.balance;
     book.columns.monthColumns = columns.months;
     const Reader reader(columns, kind, unitYen, csvRows.at(headerAt));
+    // Where the heading row stands again, the rows after it: a page of a printout.
+    qsizetype pageStart = -1;
+    Signatures signatures;
     book.rows.reserve(csvRows.size() - headerAt);
     for (qsizetype i = headerAt + 1; i < csvRows.size(); ++i) {
         if (progress && i % 4096 == 0 && !progress(i, csvRows.size())) {
@@ -926,8 +979,11 @@ Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizety
         }
         const QStringList& cells = csvRows.at(i);
         const qsizetype line = i < lines.size() ? lines.at(i) : i + 1;
-        if (reader.isHeadingAgain(cells))
+        if (reader.isHeadingAgain(cells)) {
+            dropRepeatedPage(book, pageStart, signatures);
+            pageStart = book.rows.size();
             continue;
+        }
         std::optional<Row> row = reader.row(cells, line);
         if (!row) {
             // Figures without a name cannot be placed; say so where they are not nothing.
@@ -946,6 +1002,7 @@ Book readTable(const QList<QStringList>& csvRows, Kind kind, const QList<qsizety
                                   .arg(cells.size()));
         book.rows.append(std::move(*row));
     }
+    dropRepeatedPage(book, pageStart, signatures);
     if (kind == Kind::Months) {
         QList<int> monthKeys; // in the order of the file's columns
         for (auto it = columns.months.cbegin(); it != columns.months.cend(); ++it)

@@ -137,6 +137,21 @@ private Q_SLOTS:
                       QStringLiteral("売上高,9000000,9000000")})
             << QStringList{"Text1=9,000", "Text15=1,200", "Text21=3,000"} << "決算整理後の金額"
             << "";
+        // A printout saved as text: its second page repeats the heading and the same rows.
+        const QStringList page{QStringLiteral("勘定科目,期末残高"), QStringLiteral("現金,3000000"),
+                               QStringLiteral("売掛金,6000000"), QStringLiteral("売上高,9900000")};
+        QTest::newRow("the same page twice")
+            << accounts << lines(page + page) << third << "一度だけ数えました"
+            << "";
+        QTest::newRow("a second page of other accounts")
+            << accounts
+            << lines(page + QStringList{QStringLiteral("勘定科目,期末残高"),
+                                        QStringLiteral("受取手形,1000000"),
+                                        QStringLiteral("買掛金,2000000")})
+            << QStringList{"Text1=9,900", "Text21=3,000", "Text22=1,000", "Text23=6,000",
+                           "Text32=2,000"}
+            << ""
+            << "";
         // The balance of a one-statement trial balance headed by the month it closes, with
         // headings that hold no figures between it and the accounts.
         QTest::newRow("a balance headed 2025年3月")
@@ -186,6 +201,27 @@ private Q_SLOTS:
         }
         QTest::newRow("当月 beside 累計")
             << monthly << lines(bothRows) << salesBoxes() << "「4月累計」などの列は足さずに"
+            << "";
+        QStringList quarters{QStringLiteral("科目")};
+        int m = 0;
+        for (const int month : {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3}) {
+            quarters.append(QStringLiteral("%1月").arg(month));
+            if (++m % 3 == 0)
+                quarters.append(QStringLiteral("第%1四半期").arg(m / 3));
+        }
+        QStringList quarterRows{quarters.join(u',')};
+        for (const auto& [name, months] : flows) {
+            QStringList cells{name};
+            for (int i = 0; i < 12; ++i) {
+                cells.append(QString::number(months.at(i)));
+                if ((i + 1) % 3 == 0)
+                    cells.append(
+                        QString::number(months.at(i) + months.at(i - 1) + months.at(i - 2)));
+            }
+            quarterRows.append(cells.join(u','));
+        }
+        QTest::newRow("quarters beside months")
+            << monthly << lines(quarterRows) << salesBoxes() << ""
             << "";
         // Rising figures whose months add up to the 合計 are months of their own.
         QList<std::pair<QString, QList<qint64>>> rising = flows;
