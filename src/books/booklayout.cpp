@@ -88,6 +88,11 @@ std::optional<BalanceReading> byMovements(const QStringList& heading, const Figu
     const auto holds = [&](qsizetype a, qsizetype d, qsizetype c, qsizetype b) {
         int moving = 0;
         for (qsizetype r = 0; r < f.rows; ++r) {
+            // A profit line (営業利益 …) may give its balance alone: it neither shows nor
+            // breaks the rule.
+            if (!f.byColumn.at(d).at(r) && !f.byColumn.at(c).at(r) &&
+                (a < 0 || !f.byColumn.at(a).at(r)))
+                continue;
             const qint64 opening = a < 0 ? 0 : at(f, a, r);
             const qint64 debit = at(f, d, r);
             const qint64 credit = at(f, c, r);

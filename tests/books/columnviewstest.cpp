@@ -172,6 +172,17 @@ private Q_SLOTS:
                       QStringLiteral("売上高,8900000,0,1000000,9900000,7000000,141.4%,2900000")})
             << third << ""
             << "";
+        QTest::newRow("a monthly trial balance whose profit lines give their balance alone")
+            << accounts
+            << lines({QStringLiteral("勘定科目,前月末,借方,貸方,当月,前年同月,差額,対比"),
+                      QStringLiteral("現金,2500000,800000,300000,3000000,2000000,1000000,150.0"),
+                      QStringLiteral("売掛金,5000000,2000000,1000000,6000000,5000000,1000000,"
+                                     "120.0"),
+                      QStringLiteral("売上高,8900000,0,1000000,9900000,7000000,2900000,141.4"),
+                      QStringLiteral("売上総利益,,,,9900000,7000000,2900000,141.4"),
+                      QStringLiteral("営業利益,,,,9900000,7000000,2900000,141.4")})
+            << third << ""
+            << "";
 
         QTest::newRow("累計 in the title")
             << monthly
