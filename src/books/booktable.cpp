@@ -647,15 +647,19 @@ ColumnChoice guessedColumns(const QList<QStringList>& rows, Kind kind) {
     width = std::min<qsizetype>(width, 256);
     int actual = -1; // a column headed as the books' own figures (実績, 当期, 残高)
     int plain = -1;  // the last column of figures headed as neither plan nor comparison
+    bool plainIsPlanLike = false;
     int planned = -1;
     for (int column = 0; column < width; ++column) {
         int text = 0;
         int numbers = 0;
+        int round = 0; // figures in whole ten thousands, as plans are made
         for (qsizetype r = guess.headingRow + 1; r < sample; ++r) {
             const QString value = cell(rows.at(r), column).trimmed();
             if (value.isEmpty())
                 continue;
-            (isNumberCell(value) ? numbers : text)++;
+            const bookfigures::Figure f = bookfigures::figure(value);
+            (f.kind == Figure::Kind::Read ? numbers : text)++;
+            round += f.kind == Figure::Kind::Read && f.yen % 10000 == 0 ? 1 : 0;
         }
         if (guess.nameColumn < 0 && text > numbers) {
             guess.nameColumn = column;
@@ -676,7 +680,13 @@ ColumnChoice guessedColumns(const QList<QStringList>& rows, Kind kind) {
             if (actual < 0)
                 actual = column;
         } else {
-            plain = column; // the balance stands last, after the movements
+            // The balance stands last, after the movements; a column of round figures
+            // only is more likely a plan than the books.
+            const bool planLike = numbers >= 3 && round == numbers;
+            if (!planLike || plain < 0 || plainIsPlanLike) {
+                plain = column;
+                plainIsPlanLike = planLike;
+            }
         }
     }
     if (kind == Kind::Balances)

@@ -325,6 +325,18 @@ private Q_SLOTS:
         QCOMPARE(screen.text(QStringLiteral("Text1")), QStringLiteral("98,765"));
     }
 
+    // Headings that say nothing: the guess passes over a column of round figures only.
+    void roundFiguresAreNoGuess() {
+        test::ImportProgram program;
+        RecordScreen& screen = program.handOver(screens::mainAccounts, 7);
+        program.offerFile(lines(
+            {QStringLiteral("科目,甲,乙"), QStringLiteral("現金,1234567,1000000"),
+             QStringLiteral("売掛金,2345678,2000000"), QStringLiteral("売上高,9876543,10000000")}));
+        screen.click(MainAccountsScreen::importButton);
+        QCOMPARE(program.answers.columnRequests.size(), 1);
+        QCOMPARE(program.answers.columnRequests.first().guess, (columnchoice::Choice{0, 0, 1, {}}));
+    }
+
     // A file of kept choices far beyond any list of layouts is called too large, not
     // damaged; it stays as it is and the choice is not added to it.
     void memoryTooLarge() {
