@@ -102,6 +102,12 @@ private Q_SLOTS:
             << years("2022/04/01～2023/03/31", "自令和5年4月1日至令和6年3月31日", "R6.4.1-R7.3.31")
             << third << "R6.4.1-R7.3.31"
             << "";
+        QTest::newRow("full-width digits and 〜")
+            << accounts
+            << years("２０２２年４月〜２０２３年３月", "２０２３年４月〜２０２４年３月",
+                     "２０２４年４月〜２０２５年３月")
+            << third << "２０２４年４月〜２０２５年３月"
+            << "";
         QTest::newRow("a later year beside the one filed")
             << accounts << years("2024年3月期", "2025年3月期", "2026年3月期") << second
             << "2025年3月期"
