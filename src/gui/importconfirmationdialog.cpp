@@ -77,7 +77,6 @@ QListWidget* list(const QString& name, const QStringList& lines, QWidget* parent
     auto* widget = new QListWidget(parent);
     widget->setObjectName(name);
     widget->setWordWrap(true);
-    widget->setTextElideMode(Qt::ElideNone);
     widget->setSelectionMode(QAbstractItemView::NoSelection);
     widget->setFocusPolicy(Qt::NoFocus);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
