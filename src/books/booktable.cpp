@@ -3,9 +3,11 @@
 #include "bookfigures.h"
 #include "booklayout.h"
 
+#include <QMultiHash>
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 
 namespace gaikyo::booktable {
 
