@@ -345,6 +345,36 @@ Columns columnsOf(const QStringList& cells, Kind kind, const Context& context = 
             if (month)
                 monthOf.insert(i, *month);
         }
+        // Months of more than one year (2025年4月 … beside 2024年4月 …): the months of the
+        // business year being filed, where their headings name the year.
+        if (context.year.isValid()) {
+            QList<int> outside;
+            int inside = 0;
+            for (auto it = monthOf.cbegin(); it != monthOf.cend(); ++it) {
+                const std::optional<columnheadings::Period> p =
+                    columnheadings::periodOf(columnheadings::viewOf(cells.at(it.key())).base);
+                if (!p || !p->end)
+                    continue;
+                const QDate first(p->end->year(), p->end->month(), 1);
+                if (first < QDate(context.year.start.year(), context.year.start.month(), 1) ||
+                    first > context.year.end)
+                    outside.append(it.key());
+                else
+                    ++inside;
+            }
+            if (!outside.isEmpty() && inside >= 2) {
+                QStringList named;
+                for (const int column : outside.mid(0, 3))
+                    named.append(QStringLiteral("「%1」").arg(cells.at(column).trimmed()));
+                c.notes.append(
+                    QStringLiteral("この会社の事業年度（%1）の月の列だけを読み、%2%3の列は"
+                                   "読みませんでした。")
+                        .arg(columnheadings::yearText(context.year), named.join(u'・'),
+                             outside.size() > 3 ? QStringLiteral("など") : QString()));
+                for (const int column : outside)
+                    monthOf.remove(column);
+            }
+        }
         QMap<int, QList<int>> rankColumns; // rank → its month columns
         for (auto it = monthOf.cbegin(); it != monthOf.cend(); ++it)
             rankColumns[viewRank(columnheadings::viewOf(cells.at(it.key())), context)].append(

@@ -240,6 +240,23 @@ private Q_SLOTS:
         QTest::newRow("quarters beside months")
             << monthly << lines(quarterRows) << salesBoxes() << ""
             << "";
+        QStringList twoYears{QStringLiteral("科目")};
+        for (const int year : {2024, 2023})
+            for (int i = 0; i < 12; ++i)
+                twoYears.append(
+                    QStringLiteral("%1年%2月").arg(year + (i >= 9 ? 1 : 0)).arg((i + 3) % 12 + 1));
+        QStringList twoYearRows{twoYears.join(u',')};
+        for (const auto& [name, months] : flows) {
+            QStringList cells{name};
+            for (const qint64 m : months)
+                cells.append(QString::number(m));
+            for (const qint64 m : months)
+                cells.append(QString::number(m / 2));
+            twoYearRows.append(cells.join(u','));
+        }
+        QTest::newRow("this year's months beside last year's")
+            << monthly << lines(twoYearRows) << salesBoxes() << "「2023年4月」・「2023年5月」"
+            << "";
         // Rising figures whose months add up to the 合計 are months of their own.
         QList<std::pair<QString, QList<qint64>>> rising = flows;
         rising.first().second = {1000000, 2000000, 3000000, 4000000,  5000000,  6000000,
