@@ -13,12 +13,9 @@ using namespace gaikyo;
 
 namespace {
 
-QString cell(int row, int column) {
-    return QString::number(row * 100 + column);
-}
-
-void plan(const bookcsv::Table& table, booktable::Kind kind) {
-    const booktable::Book book = booktable::read(table.rows, kind, table.lines);
+void plan(const bookcsv::Table& table, booktable::Kind kind,
+          const columnheadings::BusinessYear& year = {}) {
+    const booktable::Book book = booktable::read(table.rows, kind, table.lines, {}, {}, year);
     if (!book.error.isEmpty()) {
         fuzz::check(book.rows.isEmpty());
         return;
@@ -33,11 +30,10 @@ void plan(const bookcsv::Table& table, booktable::Kind kind) {
     for (const bookstructure::Node& node : structure.nodes)
         for (const int member : node.members)
             fuzz::check(member >= 0 && member < structure.nodes.size());
-    const bookplan::Plan p =
-        kind == booktable::Kind::Balances
-            ? bookplan::trialBalance(book, structure, mapping)
-            : bookplan::monthlyTable(book, structure, mapping,
-                                     {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3}, &cell);
+    const bookplan::Plan p = kind == booktable::Kind::Balances
+                                 ? bookplan::trialBalance(book, structure, mapping)
+                                 : bookplan::monthlyTable(book, structure, mapping,
+                                                          {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3});
     // Sums that do not fit are refused, never filled.
     fuzz::check(!structure.overflow || !p.error.isEmpty());
 }
@@ -63,5 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     plan(table, booktable::Kind::Balances);
     plan(table, booktable::Kind::Months);
+    // A business year picks a column among several years'.
+    const columnheadings::BusinessYear year{QDate(2024, 4, 1), QDate(2025, 3, 31)};
+    plan(table, booktable::Kind::Balances, year);
+    plan(table, booktable::Kind::Months, year);
     return 0;
 }

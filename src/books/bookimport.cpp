@@ -8,6 +8,7 @@
 #include "columnmemory.h"
 #include "datafile/itemfields.h"
 #include "datafile/numbers.h"
+#include "registry/masterfile.h"
 #include "screen/boxnames.h"
 #include "screen/columnchoice.h"
 #include "screen/filechooser.h"
@@ -15,6 +16,7 @@
 #include "screen/messages.h"
 #include "screen/progress.h"
 #include "screen/screen.h"
+#include "screen/shorttext.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -28,6 +30,16 @@ namespace {
 
 using bookplan::Plan;
 using booktable::Book;
+
+// The business year in the company's master file; nothing usable where there is none.
+columnheadings::BusinessYear businessYear(std::optional<qint32> company) {
+    CompanyRecord record;
+    if (!company || !masterfile::read(*company, 13, record))
+        return {};
+    // The files count years from 平成1 = 1989.
+    return {QDate(1988 + record.startYear, record.startMonth, record.startDay),
+            QDate(1988 + record.endYear, record.endMonth, record.endDay)};
+}
 
 using Planner =
     std::function<Plan(const Book&, const bookstructure::Structure&, const AccountMapping&)>;
@@ -59,10 +71,12 @@ bool confirmAndFill(Screen& screen, const QString& title, const QString& fileNam
         QString text =
             QStringLiteral("「%1」から取り込める科目が見つかりませんでした。").arg(fileName);
         for (const QString& note : plan.notes.mid(0, 5))
-            text += QLatin1Char('\n') + note;
-        if (!plan.unmapped.isEmpty())
-            text += QStringLiteral("\n\nどの欄にも当てはまらない科目：\n") +
-                    plan.unmapped.mid(0, 10).join(QLatin1Char('\n'));
+            text += QLatin1Char('\n') + shorttext::shortened(note);
+        if (!plan.unmapped.isEmpty()) {
+            text += QStringLiteral("\n\nどの欄にも当てはまらない科目：");
+            for (const QString& account : plan.unmapped.mid(0, 10))
+                text += QLatin1Char('\n') + shorttext::shortened(account);
+        }
         text += QStringLiteral("\n\n%1 に「勘定科目,欄」の行を書き足すと、その科目も取り込めます。")
                     .arg(AccountMapping::userFile());
         messages::warn(title, text);
@@ -117,17 +131,28 @@ struct ReadBook {
 // closeProgress: the progress window goes before a message or the question shows.
 ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind kind,
                   const bookcsv::Table& csv, const booktable::Progress& progress,
-                  const std::function<void()>& closeProgress) {
+                  const std::function<void()>& closeProgress,
+                  const columnheadings::BusinessYear& year) {
     ReadBook result;
-    const columnmemory::Lookup kept = columnmemory::find(csv.rows, kind);
+    columnmemory::Lookup kept = columnmemory::find(csv.rows, kind);
     result.notes = kept.notes;
+    // A kept choice of a plan's or a comparison's column (計画, 前期) is never read again
+    // without a question: the user is asked, from the reader's own guess.
+    const bool planKept =
+        kept.remembered && booktable::choosesPlanOrComparison(csv.rows, *kept.remembered);
+    if (planKept) {
+        result.notes.append(QStringLiteral("前回選んだ列は計画や比較の列のため、その読み方は"
+                                           "使わずに、列を選び直していただきました。"));
+        kept.remembered.reset();
+        kept.fits = false;
+    }
     if (kept.remembered && kept.fits) {
-        result.book = booktable::read(csv.rows, kind, csv.lines, progress, kept.remembered);
+        result.book = booktable::read(csv.rows, kind, csv.lines, progress, kept.remembered, year);
         result.remembered =
             !result.book.cancelled && result.book.error.isEmpty() && hasFigures(result.book);
     }
     if (!result.remembered)
-        result.book = booktable::read(csv.rows, kind, csv.lines, progress);
+        result.book = booktable::read(csv.rows, kind, csv.lines, progress, {}, year);
     if (result.book.cancelled) {
         result.stop = true;
         return result;
@@ -135,10 +160,11 @@ ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind
     closeProgress();
     // A file in which the reader finds no row with figures below it has no columns to
     // choose: its message says what is missing.
-    const bool ask = kept.remembered || (result.book.unsure && result.book.columns.headingRow >= 0);
+    const bool ask =
+        kept.remembered || planKept || (result.book.unsure && result.book.columns.headingRow >= 0);
     if (result.remembered || !ask) {
         if (!result.book.error.isEmpty()) {
-            messages::warn(title, result.book.error);
+            messages::warn(title, shorttext::shortened(result.book.error));
             result.stop = true;
         }
         return result;
@@ -158,7 +184,7 @@ ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind
             return result;
         }
         const booktable::ColumnChoice chosen = fromAnswer(answer.choice);
-        result.book = booktable::read(csv.rows, kind, csv.lines, {}, chosen);
+        result.book = booktable::read(csv.rows, kind, csv.lines, {}, chosen, year);
         if (result.book.error.isEmpty() && hasFigures(result.book)) {
             result.chosen = chosen;
             return result;
@@ -167,13 +193,14 @@ ReadBook readBook(const QString& title, const QString& fileName, booktable::Kind
             title, result.book.error.isEmpty()
                        ? QStringLiteral("選んだ列からは金額が一つも読み取れませんでした。見出しの"
                                         "行と金額の列を選び直してください。")
-                       : result.book.error);
+                       : shorttext::shortened(result.book.error));
         request.guess = answer.choice;
     }
 }
 
 // The steps both buttons share: pick a file, read its table, plan, confirm, fill.
-bool run(Screen& screen, const QString& title, booktable::Kind kind, const Planner& planner) {
+bool run(Screen& screen, const QString& title, booktable::Kind kind, const Planner& planner,
+         const columnheadings::BusinessYear& year) {
     const std::optional<QString> path = chooseFile(title);
     if (!path)
         return false;
@@ -190,14 +217,15 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
         return false;
     if (!csv.error.isEmpty()) {
         indicator.reset();
-        messages::warn(title, csv.error);
+        messages::warn(title, shorttext::shortened(csv.error));
         return false;
     }
     const booktable::Progress reading = [&](qint64 done, qint64 total) {
         return !indicator ||
                indicator->update(steps / 2 + (total > 0 ? done * (steps / 2) / total : 0), steps);
     };
-    ReadBook read = readBook(title, fileName, kind, csv, reading, [&] { indicator.reset(); });
+    ReadBook read = readBook(
+        title, fileName, kind, csv, reading, [&] { indicator.reset(); }, year);
     indicator.reset();
     if (read.stop)
         return false;
@@ -210,7 +238,7 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
         bookstructure::analyse(book, [&mapping](const QString& key) { return mapping.knows(key); });
     Plan plan = planner(book, structure, mapping);
     if (!plan.error.isEmpty()) {
-        messages::warn(title, plan.error);
+        messages::warn(title, shorttext::shortened(plan.error));
         return false;
     }
     QStringList first = csv.notes + mappingNotes + read.notes;
@@ -244,11 +272,13 @@ bool run(Screen& screen, const QString& title, booktable::Kind kind, const Plann
 
 } // namespace
 
-void importTrialBalance(Screen& screen) {
-    run(screen, trialBalanceCaption, booktable::Kind::Balances, &bookplan::trialBalance);
+void importTrialBalance(Screen& screen, std::optional<qint32> company) {
+    run(screen, trialBalanceCaption, booktable::Kind::Balances, &bookplan::trialBalance,
+        businessYear(company));
 }
 
-void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row)) {
+void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row),
+                        std::optional<qint32> company) {
     using namespace monthlytable;
     // The rows follow the business year as the month labels show it.
     QList<int> rowMonths;
@@ -266,7 +296,7 @@ void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row)) {
                                       const AccountMapping& mapping) {
         return bookplan::monthlyTable(book, structure, mapping, rowMonths);
     };
-    if (!run(screen, monthlyTableCaption, booktable::Kind::Months, planner))
+    if (!run(screen, monthlyTableCaption, booktable::Kind::Months, planner, businessYear(company)))
         return;
     // 計 of the six money columns: the sum of the months as the boxes show them, as saving
     // sums it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace gaikyo {
 class Screen;
@@ -15,9 +16,11 @@ namespace gaikyo::bookimport {
 inline const QString trialBalanceCaption = QStringLiteral("試算表から取込");
 inline const QString monthlyTableCaption = QStringLiteral("推移表から取込");
 
-// The button actions.
-void importTrialBalance(Screen& screen);
+// The button actions. company: the code of the company the screen shows, whose business
+// year picks its column where a file shows several years.
+void importTrialBalance(Screen& screen, std::optional<qint32> company = {});
 // monthLabel: the box that shows the calendar month of a row of the table.
-void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row));
+void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row),
+                        std::optional<qint32> company = {});
 
 } // namespace gaikyo::bookimport

@@ -88,6 +88,11 @@ std::optional<BalanceReading> byMovements(const QStringList& heading, const Figu
     const auto holds = [&](qsizetype a, qsizetype d, qsizetype c, qsizetype b) {
         int moving = 0;
         for (qsizetype r = 0; r < f.rows; ++r) {
+            // A profit line (営業利益 …) may give its balance alone: it neither shows nor
+            // breaks the rule.
+            if (!f.byColumn.at(d).at(r) && !f.byColumn.at(c).at(r) &&
+                (a < 0 || !f.byColumn.at(a).at(r)))
+                continue;
             const qint64 opening = a < 0 ? 0 : at(f, a, r);
             const qint64 debit = at(f, d, r);
             const qint64 credit = at(f, c, r);
@@ -170,11 +175,12 @@ std::optional<BalanceReading> bySum(const QStringList& heading, const Figures& f
 bool isComparisonHeading(const QString& cell) {
     const QString key = keyOf(cell);
     for (const char* part : {"前年", "昨年", "前期比", "前月比", "差額", "差異", "増減", "対比",
-                             "比率", "構成比", "予算", "達成率", "比較", "%", "前期実績"})
+                             "比率", "構成比", "予算", "達成率", "比較", "%", "前期実績", "前々期"})
         if (key.contains(QString::fromUtf8(part)))
             return true;
+    // 売上高比, 対前年比: a ratio.
     return key == QStringLiteral("前期") || key == QStringLiteral("前期金額") ||
-           key == QStringLiteral("比");
+           key.endsWith(QStringLiteral("比"));
 }
 
 std::optional<BalanceReading> balanceByContent(const QStringList& heading,

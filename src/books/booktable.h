@@ -1,5 +1,7 @@
 #pragma once
 
+#include "columnheadings.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -81,6 +83,9 @@ struct Book {
     bool unsure = false; // no reading of the columns passes the checks: ask the user
     // The table was turned: a row's line is the number of the column it stood in.
     bool turned = false;
+    // Months: the file's month columns held the year so far (累計); the rows hold each
+    // month's own figure, worked out as the difference to the month before.
+    bool cumulative = false;
     bool cancelled = false;
 };
 
@@ -88,7 +93,13 @@ struct Book {
 using Progress = std::function<bool(qint64 done, qint64 total)>;
 
 // choice: the columns as the user chose them; without it the reader finds them itself.
+// year: the business year being filed, which picks its column among several years'.
 Book read(const QList<QStringList>& csvRows, Kind kind, const QList<qsizetype>& lines = {},
-          const Progress& progress = {}, const std::optional<ColumnChoice>& choice = {});
+          const Progress& progress = {}, const std::optional<ColumnChoice>& choice = {},
+          const columnheadings::BusinessYear& year = {});
+
+// The amount columns of a choice whose headings are of a plan or a comparison (計画,
+// 見込, 前期 …): a choice that should not be taken again without asking.
+bool choosesPlanOrComparison(const QList<QStringList>& csvRows, const ColumnChoice& choice);
 
 } // namespace gaikyo::booktable

@@ -4,8 +4,13 @@
 #include "bookfigures.h"
 #include "booklayout.h"
 #include "datafile/cp932.h"
+#include "datafile/drivec.h"
 #include "datafile/filechannel.h"
+#include "datafile/wholefile.h"
 #include "registry/companypaths.h"
+
+#include <QFileInfo>
+#include <QLocale>
 
 namespace gaikyo::columnmemory {
 
@@ -124,8 +129,22 @@ struct Loaded {
     QString unusable; // why the whole file cannot be used; empty when it can
 };
 
+// Why a file far larger than any list of layouts is not read: it is no damaged file of
+// ours, and nothing it holds is put aside or replaced.
+QString tooLarge() {
+    const QFileInfo info(drivec::hostPath(file()));
+    if (!info.isFile() || info.size() <= wholefile::sizeLimit)
+        return {};
+    return QStringLiteral("大きすぎます（%1バイト）。")
+        .arg(QLocale(QLocale::Japanese).toString(info.size()));
+}
+
 Loaded load() {
     Loaded loaded;
+    if (const QString why = tooLarge(); !why.isEmpty()) {
+        loaded.unusable = why;
+        return loaded;
+    }
     const wholefile::Read read = FileChannel::instance().readFile(file());
     if (read.outcome == wholefile::Read::Outcome::Missing)
         return loaded;
@@ -232,6 +251,8 @@ Lookup find(const QList<QStringList>& rows, Kind kind) {
 }
 
 Status remember(const QList<QStringList>& rows, Kind kind, const ColumnChoice& choice) {
+    if (const QString why = tooLarge(); !why.isEmpty())
+        return Status::failure(QStringLiteral("%1は%2そのままにしてあります。").arg(file(), why));
     const Entry entry{kind, choice, headingKey(rows.value(choice.headingRow))};
     // Read again now: someone else may have kept a choice meanwhile.
     const Loaded loaded = load();

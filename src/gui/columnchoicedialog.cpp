@@ -1,6 +1,7 @@
 #include "columnchoicedialog.h"
 
 #include "books/bookfigures.h"
+#include "screen/shorttext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -26,6 +28,9 @@ const QColor amountBackground(255, 242, 190);
 const QColor aboveHeading(150, 150, 150);
 
 constexpr int tableRowsShown = 12;
+// A table of more columns is shown up to here: no chart of accounts needs more, and a
+// cell for each of 100,000 columns would fill the memory.
+constexpr int columnsShown = 256;
 // A cell's text in a list stops here: the lists stay narrow enough for the screen.
 constexpr int cellTextShown = 16;
 
@@ -38,7 +43,7 @@ QString columnLetter(int column) {
 }
 
 QString shortened(const QString& text) {
-    const QString oneLine = text.simplified();
+    const QString oneLine = text.left(cellTextShown * 4).simplified();
     return oneLine.size() > cellTextShown ? oneLine.left(cellTextShown - 1) + QChar(u'…') : oneLine;
 }
 
@@ -62,15 +67,22 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
     setObjectName(QStringLiteral("ColumnChoiceDialog"));
     setWindowTitle(request.title);
     const bool months = request.amounts == columnchoice::Amounts::Months;
+    qsizetype widest = 0;
     for (const QStringList& row : request.rows)
-        m_columns = std::max(m_columns, static_cast<int>(row.size()));
+        widest = std::max(widest, row.size());
+    m_columns = static_cast<int>(std::min<qsizetype>(widest, columnsShown));
 
     auto* explanation = new QLabel(
         QStringLiteral("「%1」のどの列が勘定科目で、どの列が%2なのか、見分けられませんでした。"
                        "見出しの行と列を選んでください。表の色は、いま選んでいる列です。"
                        "はじめは、見分けられたところまでを選んであります。")
-            .arg(request.fileName,
-                 months ? QStringLiteral("月ごとの金額") : QStringLiteral("残高")),
+                .arg(shorttext::shortened(request.fileName),
+                     months ? QStringLiteral("月ごとの金額") : QStringLiteral("残高")) +
+            (widest > columnsShown
+                 ? QStringLiteral("（ファイルの%1列のうち、はじめの%2列を示しています。）")
+                       .arg(QLocale(QLocale::Japanese).toString(widest))
+                       .arg(columnsShown)
+                 : QString()),
         this);
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setWordWrap(true);
@@ -85,9 +97,10 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
     for (int r = 0; r < request.rows.size(); ++r)
         for (int c = 0; c < m_columns; ++c) {
             const QString text = request.rows.at(r).value(c);
-            auto* item = new QTableWidgetItem(text.simplified());
-            if (text != text.simplified())
-                item->setToolTip(text);
+            const QString shown = shorttext::shortened(text.simplified());
+            auto* item = new QTableWidgetItem(shown);
+            if (text != shown)
+                item->setToolTip(shorttext::shortened(text));
             // Figures stand to the right, as a spreadsheet shows them.
             if (bookfigures::figure(text).kind == bookfigures::Figure::Kind::Read)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,7 +110,7 @@ ColumnChoiceDialog::ColumnChoiceDialog(const columnchoice::Request& request, QWi
     m_headingRow = comboBox(QStringLiteral("headingRow"), this);
     for (int r = 0; r < request.rows.size(); ++r) {
         QStringList cells;
-        for (const QString& cell : request.rows.at(r))
+        for (const QString& cell : request.rows.at(r).mid(0, columnsShown))
             if (!cell.trimmed().isEmpty())
                 cells.append(shortened(cell));
         m_headingRow->addItem(

@@ -1,5 +1,7 @@
 #include "importconfirmationdialog.h"
 
+#include "screen/shorttext.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -39,7 +41,9 @@ QTableWidget* fillTable(const QList<importconfirmation::Line>& lines, QWidget* p
     table->verticalHeader()->hide();
     for (int row = 0; row < lines.size(); ++row) {
         const importconfirmation::Line& line = lines.at(row);
-        const QString texts[ColumnCount] = {line.field, line.amount, line.sources, line.typed};
+        const QString texts[ColumnCount] = {
+            shorttext::shortened(line.field), shorttext::shortened(line.amount),
+            shorttext::shortened(line.sources), shorttext::shortened(line.typed)};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             if (column == AmountColumn || column == TypedColumn)
@@ -77,13 +81,19 @@ QListWidget* list(const QString& name, const QStringList& lines, QWidget* parent
     widget->setFocusPolicy(Qt::NoFocus);
     widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     widget->setResizeMode(QListView::Adjust);
-    widget->addItems(lines);
+    for (const QString& line : lines)
+        widget->addItem(shorttext::shortened(line));
     if (background.isValid())
         for (int i = 0; i < widget->count(); ++i)
             widget->item(i)->setBackground(background);
+    // A long line wraps: the list is as high as its first lines take on the dialog's
+    // width, up to listRowsShown lines.
     const int rowHeight = widget->fontMetrics().height() + 4;
-    widget->setFixedHeight(rowHeight *
-                               std::min<int>(std::max<int>(widget->count(), 1), listRowsShown) +
+    constexpr int textWidth = 720;
+    int shown = 0;
+    for (int i = 0; i < widget->count() && shown < listRowsShown; ++i)
+        shown += 1 + widget->fontMetrics().horizontalAdvance(widget->item(i)->text()) / textWidth;
+    widget->setFixedHeight(rowHeight * std::clamp(shown, 1, listRowsShown) +
                            2 * widget->frameWidth() + 4);
     return widget;
 }
@@ -107,7 +117,7 @@ ImportConfirmationDialog::ImportConfirmationDialog(const importconfirmation::Req
         typed += line.typed.isEmpty() ? 0 : 1;
     layout->addWidget(wrappedLabel(
         QStringLiteral("「%1」から次の欄に取り込みます。登録実行を押すまで保存されません。")
-            .arg(request.fileName),
+            .arg(shorttext::shortened(request.fileName)),
         content));
     layout->addWidget(fillTable(request.lines, content));
 

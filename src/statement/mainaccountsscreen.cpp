@@ -76,7 +76,7 @@ MainAccountsScreen::MainAccountsScreen(Application& app)
     // balance.
     addButton(importButton, upright(bookimport::trialBalanceCaption), QRect(688, 0, 25, 119))
         .font.points = 9;
-    onClick(importButton, [this] { bookimport::importTrialBalance(*this); });
+    onClick(importButton, [this] { bookimport::importTrialBalance(*this, companyCode()); });
 
     // Item 7 down its left column, then its right one; items 8 and 9 below that; item 10
     // along the bottom, down each of its columns (賃借料 stands alone in the first).

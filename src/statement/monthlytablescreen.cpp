@@ -64,7 +64,8 @@ MonthlyTableScreen::MonthlyTableScreen(Application& app)
     addControls();
     onClick(monthButton, [this] { showMonthOrder(); });
     onClick(monthStep, [this] { click(monthButton); });
-    onClick(importButton, [this] { bookimport::importMonthlyTable(*this, &monthLabel); });
+    onClick(importButton,
+            [this] { bookimport::importMonthlyTable(*this, &monthLabel, companyCode()); });
 }
 
 void MonthlyTableScreen::addControls() {

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace gaikyo;
 
@@ -121,12 +123,27 @@ private Q_SLOTS:
     // of each dialog.
     void shapesThroughTheDialog_data() {
         QTest::addColumn<QString>("folder");
-        for (const char* name :
-             {"a_trialbalance_sgaheading", "a_trialbalance_nosubtotals",
-              "a_trialbalance_monthlycolumns", "a_trialbalance_twoblocks",
-              "b_trialbalance_departments", "b_trialbalance_plonly", "a_monthly_sigma",
-              "a_monthly_transposed", "c_trialbalance_printout", "c_trialbalance_category",
-              "d_trialbalance_noprofit", "d_trialbalance_subtotals", "d_monthly_western"})
+        for (const char* name : {"a_trialbalance_sgaheading",
+                                 "a_trialbalance_nosubtotals",
+                                 "a_trialbalance_monthlycolumns",
+                                 "a_trialbalance_twoblocks",
+                                 "b_trialbalance_departments",
+                                 "b_trialbalance_plonly",
+                                 "a_monthly_sigma",
+                                 "a_monthly_transposed",
+                                 "c_trialbalance_printout",
+                                 "c_trialbalance_category",
+                                 "d_trialbalance_noprofit",
+                                 "d_trialbalance_subtotals",
+                                 "d_monthly_western",
+                                 "a_monthly_cumulative",
+                                 "b_monthly_cumulative",
+                                 "a_trialbalance_threeyears",
+                                 "b_trialbalance_threeyears",
+                                 "a_trialbalance_taxviews",
+                                 "b_trialbalance_closingviews",
+                                 "a_trialbalance_plmonthnamed",
+                                 "a_trialbalance_monthnamed"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void shapesThroughTheDialog() {
@@ -149,6 +166,8 @@ private Q_SLOTS:
             }
         const bool monthly = setting(QStringLiteral("screen")) == QStringLiteral("monthlyTable");
         test::ImportProgram program(setting(QStringLiteral("start")).toInt());
+        if (const QString end = setting(QStringLiteral("end")); !end.isEmpty())
+            program.setBusinessYear(QDate::fromString(end + QStringLiteral("-01"), Qt::ISODate));
         WindowManager windows(program.app);
         importconfirmation::install(&askQtImportConfirmation);
         const QString screenName = monthly ? screens::monthlyTable : screens::mainAccounts;
@@ -191,7 +210,8 @@ private Q_SLOTS:
     }
 
     // Where the reader cannot tell the columns apart, the user marks them with the
-    // keyboard alone: Tab to the balance list, ↑ to 実績, Enter; the choice is kept.
+    // keyboard alone: Tab to the balance list, ↓ to 見込 and ↑ back to 実績, Enter; the
+    // choice is kept.
     void columnChoiceByKeyboard() {
         test::ImportProgram program;
         WindowManager windows(program.app);
@@ -210,27 +230,167 @@ private Q_SLOTS:
                 return table->horizontalHeaderItem(column)->text();
             };
             focusPath.append(focused());
-            headers.append(header(3));
-            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Up}) {
+            headers.append(header(1));
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Down}) {
                 QTest::keyClick(QApplication::focusWidget(), key);
                 focusPath.append(focused());
             }
+            headers.append(header(2));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
             headers.append(header(1));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
                           Qt::LeftButton);
-        // The reader guessed the last column of figures, 計画.
-        QCOMPARE(headers, (QStringList{QStringLiteral("D\n残高"), QStringLiteral("B\n残高")}));
+        // The reader guessed the column of the actual figures, 実績, not the plan.
+        QCOMPARE(headers, (QStringList{QStringLiteral("B\n残高"), QStringLiteral("C\n残高"),
+                                       QStringLiteral("B\n残高")}));
         QCOMPARE(focusPath,
                  (QStringList{QStringLiteral("headingRow"), QStringLiteral("nameColumn"),
-                              QStringLiteral("balanceColumn"), QStringLiteral("balanceColumn"),
-                              QStringLiteral("balanceColumn")}));
+                              QStringLiteral("balanceColumn"), QStringLiteral("balanceColumn")}));
         QCOMPARE(program.answers.confirmations.size(), 1);
         QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
                  QStringLiteral("98,765"));
         QCOMPARE(test::fileLines(program.home.read(columnmemory::file())).value(1),
                  QStringLiteral("試算表,3,1,2,勘定科目,実績,見込,計画"));
+    }
+
+    // 実績 beside 見込 and 計画: Enter on the question imports the actual figures, and
+    // Enter on the confirmation fills the boxes with them.
+    void actualFiguresWithEnter() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        columnchoice::install(&askQtColumnChoice);
+        importconfirmation::install(&askQtImportConfirmation);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        program.offerFile(test::fixture(QStringLiteral("bookimport/compared_2026_cp932.csv")));
+        QString balanceShown;
+        bool confirmed = false;
+        const QByteArray shots = qgetenv("GAIKYO_SHOTS");
+        QObject guard; // its timers go with it
+        int tries = 0;
+        std::function<void()> answer;
+        answer = [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<ColumnChoiceDialog*>(modal)) {
+                if (!QTest::qWaitForWindowActive(dialog))
+                    return;
+                balanceShown =
+                    widget<QComboBox>(dialog, QStringLiteral("balanceColumn"))->currentText();
+                if (!shots.isEmpty())
+                    dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                        QStringLiteral("/actual_question.png"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTimer::singleShot(0, &guard, answer);
+            } else if (auto* confirmation = qobject_cast<ImportConfirmationDialog*>(modal)) {
+                confirmed = true;
+                if (!QTest::qWaitForWindowActive(confirmation))
+                    return;
+                if (!shots.isEmpty())
+                    confirmation->grab().save(QString::fromLocal8Bit(shots) +
+                                              QStringLiteral("/actual_confirmation.png"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            } else if (++tries < 500) {
+                QTimer::singleShot(10, &guard, answer);
+            }
+        };
+        QTimer::singleShot(0, &guard, answer);
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        QCOMPARE(balanceShown, QStringLiteral("B列　実績"));
+        QVERIFY(confirmed);
+        QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text1"))->text(),
+                 QStringLiteral("98,765"));
+    }
+
+    // An export of 4 MB whose one account name is 2,000,000 characters long: the
+    // confirmation opens within seconds and shows the name cut, with its length.
+    void hugeNameAnsweredInSeconds() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        importconfirmation::install(&askQtImportConfirmation);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        const QString name(2000000, QChar(u'謎'));
+        program.offerFile(*cp932::encode(QStringLiteral("勘定科目,残高\r\n現金,\"1,000,000\"\r\n") +
+                                         name + QStringLiteral(",500\r\n")));
+        QElapsedTimer clock;
+        qint64 opened = -1;
+        QStringList unmapped;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog =
+                qobject_cast<ImportConfirmationDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (!QTest::qWaitForWindowExposed(dialog))
+                return;
+            opened = clock.elapsed();
+            auto* list = widget<QListWidget>(dialog, QStringLiteral("unmappedList"));
+            for (int i = 0; i < list->count(); ++i)
+                unmapped.append(list->item(i)->text());
+            if (const QByteArray shots = qgetenv("GAIKYO_SHOTS"); !shots.isEmpty())
+                dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                    QStringLiteral("/huge_name.png"));
+            QTest::mouseClick(widget<QPushButton>(dialog, QStringLiteral("importButton")),
+                              Qt::LeftButton);
+        });
+        clock.start();
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        QVERIFY(opened >= 0);
+        QVERIFY2(opened < 5000, qPrintable(QStringLiteral("%1 ms").arg(opened)));
+        QCOMPARE(unmapped.size(), 1);
+        QCOMPARE(unmapped.first(),
+                 QString(200, QChar(u'謎')) + QStringLiteral("…（全2,000,000文字）　500円"));
+        QCOMPARE(widget<QLineEdit>(window, QStringLiteral("Text21"))->text(),
+                 QStringLiteral("1,000"));
+    }
+
+    // A file of 100,000 columns: the question shows its first columns and says so.
+    void wideFileShowsItsFirstColumns() {
+        test::ImportProgram program;
+        WindowManager windows(program.app);
+        columnchoice::install(&askQtColumnChoice);
+        program.handOver(screens::mainAccounts, 7);
+        ScreenWindow* window = windows.window(screens::mainAccounts);
+        constexpr int width = 100000;
+        QByteArray file("名前");
+        for (int c = 1; c < width; ++c)
+            file += ",x";
+        file += "\r\n";
+        for (const char* name : {"現金", "売掛金", "買掛金", "売上高"}) {
+            file += name;
+            for (int c = 1; c < width; ++c)
+                file += ",1";
+            file += "\r\n";
+        }
+        program.offerFile(file);
+        QElapsedTimer clock;
+        qint64 opened = -1;
+        int columns = -1;
+        QString explanation;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<ColumnChoiceDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !QTest::qWaitForWindowActive(dialog))
+                return;
+            opened = clock.elapsed();
+            columns = widget<QTableWidget>(dialog, QStringLiteral("rowsTable"))->columnCount();
+            explanation = widget<QLabel>(dialog, QStringLiteral("explanation"))->text();
+            if (const QByteArray shots = qgetenv("GAIKYO_SHOTS"); !shots.isEmpty())
+                dialog->grab().save(QString::fromLocal8Bit(shots) +
+                                    QStringLiteral("/wide_file.png"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        clock.start();
+        QTest::mouseClick(widget<QPushButton>(window, MainAccountsScreen::importButton),
+                          Qt::LeftButton);
+        QVERIFY(opened >= 0);
+        QVERIFY2(opened < 5000, qPrintable(QStringLiteral("%1 ms").arg(opened)));
+        QCOMPARE(columns, 256);
+        QVERIFY2(explanation.contains(QStringLiteral("ファイルの100,000列のうち、はじめの256列")),
+                 qPrintable(explanation));
+        QVERIFY(program.answers.confirmations.isEmpty());
     }
 
     // The dialog starts from the guess: Enter takes it as it stands, Esc takes nothing.

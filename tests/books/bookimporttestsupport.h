@@ -5,6 +5,7 @@
 #include "screen/importconfirmation.h"
 #include "statement/entryscreenstestsupport.h"
 
+#include <QDate>
 #include <QFile>
 #include <optional>
 
@@ -56,6 +57,23 @@ struct ImportProgram : EntryProgram {
     ImportAnswers answers;
 
     explicit ImportProgram(int startMonth = 4) { registerCompany(7, startMonth); }
+
+    // Company 7's business year: the twelve months up to the month of `end`.
+    void setBusinessYear(const QDate& end) const {
+        const QDate last(end.year(), end.month(), end.daysInMonth());
+        const QDate first = last.addDays(1).addMonths(-12);
+        CompanyRecord company;
+        company.code = 7;
+        company.name = QStringLiteral("テスト商事");
+        company.startYear = first.year() - 1988; // the files count years from 平成1
+        company.startMonth = first.month();
+        company.startDay = first.day();
+        company.endYear = last.year() - 1988;
+        company.endMonth = last.month();
+        company.endDay = last.day();
+        if (!masterfile::write(company).ok())
+            qFatal("cannot write the master file");
+    }
 
     // Puts the bytes where the open dialog will find them.
     void offerFile(const QByteArray& bytes, const QString& name = QStringLiteral("books.csv")) {

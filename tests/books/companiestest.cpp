@@ -6,6 +6,7 @@
 #include "statement/mainaccountsscreen.h"
 #include "statement/monthlytablescreen.h"
 
+#include <QDate>
 #include <QDir>
 #include <QTest>
 
@@ -22,6 +23,8 @@ struct Case {
     QMap<QString, QString> boxes;
     QStringList unmapped;
     QStringList notes;
+    QDate end; // the last month of the business year; invalid: the test company's
+    bool answerWithGuess = false; // a column question is answered with the program's guess
 };
 
 Case readCase(const QString& folder) {
@@ -45,6 +48,10 @@ Case readCase(const QString& folder) {
             c.unmapped.append(value);
         else if (key == QStringLiteral("note"))
             c.notes.append(value);
+        else if (key == QStringLiteral("end"))
+            c.end = QDate::fromString(value + QStringLiteral("-01"), Qt::ISODate);
+        else if (key == QStringLiteral("columns"))
+            c.answerWithGuess = value == QStringLiteral("guess");
         else
             c.boxes.insert(key, value);
     }
@@ -69,6 +76,15 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         const Case c = readCase(folder);
         test::ImportProgram program(c.start);
+        if (c.end.isValid())
+            program.setBusinessYear(c.end);
+        int questions = 0;
+        columnchoice::Handler before;
+        if (c.answerWithGuess)
+            before = columnchoice::install([&questions](const columnchoice::Request& r) {
+                ++questions;
+                return columnchoice::Answer{true, r.guess};
+            });
         RecordScreen& screen = program.handOver(c.screen, 7);
         QFile books(folder + QLatin1Char('/') + c.file);
         QVERIFY(books.open(QIODevice::ReadOnly));
@@ -78,6 +94,10 @@ private Q_SLOTS:
                               : MonthlyTableScreen::importButton);
         for (const MessageBox& box : program.messages.shown())
             qWarning("%s", qPrintable(box.text));
+        if (c.answerWithGuess) {
+            columnchoice::install(before);
+            QCOMPARE(questions, 1);
+        }
         QCOMPARE(program.messages.shown().size(), 0);
         QCOMPARE(program.answers.confirmations.size(), 1);
         const importconfirmation::Request& asked = program.answers.confirmations.first();

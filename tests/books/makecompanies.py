@@ -551,8 +551,14 @@ def write(case, name, text, encoding='cp932', bom=b'', tail=b''):
         f.write(bom + text.encode(encoding) + tail)
 
 
+# The last month of each company's business year, which picks a column among years.
+YEAR_END = {'a': '2025-03', 'b': '2024-12', 'c': '2025-03', 'd': '2024-12'}
+
+
 def expected(case, title, screen, start, file, boxes, unmapped, extra=()):
     lines = [f'# {title}', f'screen={screen}', f'start={start}', f'file={file}']
+    if case.split('_')[0] in YEAR_END:
+        lines.append(f'end={YEAR_END[case.split("_")[0]]}')
     for box, text in sorted(boxes.items(), key=lambda kv: int(kv[0][4:])):
         if text:
             lines.append(f'{box}={text}')
@@ -912,14 +918,17 @@ def b_no_cost_row(c):
 # Monthly tables ---------------------------------------------------------------------------
 
 def month_rows(c, fmt, closing_column, with_half=False, ratio=False, subs=False, unit=1,
-               tree=False, heading_style='【】'):
-    """The profit-and-loss rows of a monthly table."""
+               tree=False, heading_style='【】', cumulative=False):
+    """The profit-and-loss rows of a monthly table; cumulative: each month holds the
+    year so far (累計)."""
     sales_total = [month_value(c.group('売上高'), i) for i in range(12)]
     rows = []
 
     def figures(months, closing, total):
         if not closing_column:
             months = months[:11] + [months[11] + closing]
+        if cumulative:
+            months = [sum(months[:i + 1]) for i in range(12)]
         shown = [money(m, unit=unit) for m in months]
         out = list(shown)
         if with_half:
@@ -1285,6 +1294,224 @@ def a_transposed_monthly(c):
     return '\r\n'.join(rows) + '\r\n'
 
 
+# Columns and views -----------------------------------------------------------------------
+# Exports that show the same accounts in several columns: years side by side, 税込 beside
+# 税抜, before and after the closing entries, a plan beside the actual figures, and
+# monthly tables of the year so far (累計).
+
+def scaled_rows(c, columns, heading, roots=None, top_heading='[{}]'):
+    """A trial balance of the statements with one cell for each of `columns`, each a
+    function (node, yen) -> yen giving that column's view of a figure; totals and profit
+    lines as the books give them in each view."""
+    rows = [heading]
+
+    def view(node, f):
+        if isinstance(node, Diff):
+            return None
+        if isinstance(node, Group):
+            return sum(v for v in (view(ch, f) for ch in node.children) if v is not None)
+        return -f(node, node.yen) if node.contra else f(node, node.yen)
+
+    def line(name, values):
+        return name + ',' + ','.join(money(v) for v in values)
+
+    def emit(node, top):
+        if isinstance(node, Diff):
+            rows.append(line(node.name, [int(node.fn() * f(node, 1000000) / 1000000)
+                                         for f in columns]))
+            return
+        if isinstance(node, Group):
+            if top:
+                rows.append(top_heading.format(node.name) + ',' * len(columns))
+            for ch in node.children:
+                emit(ch, False)
+            if node.total:
+                rows.append(line(node.total, [view(node, f) for f in columns]))
+            return
+        rows.append(line(node.name, [f(node, node.yen) for f in columns]))
+
+    for g in (roots if roots is not None else c.bs.children + c.pl.children):
+        emit(g, True)
+    return rows
+
+
+def a_three_years(c):
+    """A, 比較貸借対照表・比較損益計算書 of three business years, oldest first, each column
+    headed by its year (2023年3月期 …): 弥生会計's 5期比較財務諸表 and freee's 期間比較."""
+    older = [lambda n, y: int(y * 0.81), lambda n, y: int(y * 0.92), lambda n, y: y]
+    rows = [f'{c.name}　比較財務諸表', '（単位：円）']
+    rows += scaled_rows(c, older, '勘定科目,2023年3月期,2024年3月期,2025年3月期')
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def b_three_years(c):
+    """B, three business years in 令和 (令和4年度 … 令和6年度), oldest first, with 増減."""
+    older = [lambda n, y: int(y * 0.88), lambda n, y: int(y * 1.07), lambda n, y: y,
+             lambda n, y: y - int(y * 1.07)]
+    rows = [f'年度比較　{c.name}']
+    rows += scaled_rows(c, older, '科目,令和4年度,令和5年度,令和6年度,前年増減',
+                        roots=c.bs.children + [c.made] + c.pl.children)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+TAXED_GROUPS = {'売上高', '売上原価', '販売費及び一般管理費'}
+UNTAXED = {'役員報酬', '給料手当', '雑給', '賞与', '法定福利費', '退職金', '租税公課',
+           '減価償却費', '期首商品棚卸高', '期末商品棚卸高'}
+
+
+def a_tax_views(c):
+    """A, the balances 税込 and 税抜 side by side (期末残高(税込), 期末残高(税抜)): the
+    books keep their figures with the tax (no 仮払消費税 account)."""
+    paths = {id(acct): path for path, acct in leaves(c)}
+
+    def without_tax(node, yen):
+        taxable = (any(p in TAXED_GROUPS for p in paths.get(id(node), ())) and
+                   node.name not in UNTAXED)
+        return int(yen * 10 / 11) if taxable else yen
+
+    rows = ['残高試算表', f'{c.name}　令和6年4月1日～令和7年3月31日']
+    rows += scaled_rows(c, [lambda n, y: y, without_tax],
+                        '勘定科目,期末残高(税込),期末残高(税抜)')
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def b_closing_views(c):
+    """B, the balances before and after the closing entries side by side (決算整理前残高,
+    決算整理後残高): 減価償却費 and the closing stock appear only after them."""
+    def before(node, yen):
+        return yen - (getattr(node, "closing", 0) or 0)
+
+    rows = [f'{c.name}　残高試算表（決算整理前・決算整理後）']
+    rows += scaled_rows(c, [before, lambda n, y: y], '勘定科目,決算整理前残高,決算整理後残高',
+                        roots=c.bs.children + [c.made] + c.pl.children)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_month_named_pl(c):
+    """A, a trial balance of the profit and loss alone whose balance column is headed by
+    the month it closes (2025年3月), then 売上高比; [] headings with no figures."""
+    sales = c.group('売上高').yen
+    rows = [f'損益計算書　{c.name}']
+    rows += scaled_rows(c, [lambda n, y: y], '勘定科目,2025年3月', roots=c.pl.children)
+    rows[1] = rows[1] + ',売上高比'
+    out = [rows[0], rows[1]]
+    for r in rows[2:]:
+        cells = r.split(',')
+        figure = r[len(cells[0]) + 1:]
+        yen = int(figure.replace('"', '').replace(',', '')) if figure.strip() else None
+        out.append(r + ',' + (f'{100.0 * yen / sales:.1f}' if yen is not None else ''))
+    return '\r\n'.join(out) + '\r\n'
+
+
+def a_monthly_trial_balance_month_named(c):
+    """A, a monthly trial balance for March whose balance is headed by its month
+    (前月末 / 借方 / 貸方 / 2025年3月) beside the same month a year before (2024年3月),
+    差額 and 前年比."""
+    paths = {id(acct): path for path, acct in leaves(c)}
+    rows = ['月次残高試算表', '勘定科目,前月末,借方,貸方,2025年3月,2024年3月,差額,前年比']
+    rnd = random.Random(5)
+
+    def line(name, yen, credit):
+        debit = rnd.randrange(0, 900000)
+        credit_moved = rnd.randrange(0, 900000)
+        moved = credit_moved - debit if credit else debit - credit_moved
+        last_year = int(yen * rnd.uniform(0.7, 1.1))
+        ratio = f'{100.0 * yen / last_year:.1f}%' if last_year else ''
+        return (f'{name},{money(yen - moved)},{money(debit)},{money(credit_moved)},{money(yen)},'
+                f'{money(last_year)},{money(yen - last_year)},{ratio}')
+
+    def emit(node, path, top):
+        if isinstance(node, Diff):
+            rows.append(line(node.name, node.fn(), True))
+            return
+        if isinstance(node, Group):
+            if top:
+                rows.append(f'【{node.name}】,,,,,,,')
+            for ch in node.children:
+                emit(ch, path + (node.name,), False)
+            if node.total:
+                credit = any(p in {'負債の部', '純資産の部', '売上高', '営業外収益'}
+                             for p in path + (node.name,))
+                rows.append(line(node.total, node.yen, credit))
+            return
+        rows.append(line(node.name, node.yen, side_of(c, paths[id(node)], node)))
+
+    for g in c.bs.children + c.pl.children:
+        emit(g, (), True)
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def a_planned(c):
+    """A, 見積実績対比表: 実績 beside 見込 and 計画 (弥生会計's 予算設定 and 見積実績対比表,
+    マネーフォワード's 予実管理)."""
+    plans = [lambda n, y: y, lambda n, y: round(y * 1.04, -3), lambda n, y: round(y * 1.1, -4)]
+    rows = [f'{c.name}　予算実績対比表', '（単位：円）']
+    rows += scaled_rows(c, plans, '勘定科目,実績,見込,計画')
+    return '\r\n'.join(rows) + '\r\n'
+
+
+def make_views(a, b):
+    """The shapes that show the same accounts in several columns."""
+    order_a = [acct for _, acct in leaves(a)]
+    boxes, used = main_expected(a)
+    un = unmapped_main(a, used, order_a)
+    for case, text, title, extra in [
+        ('a_trialbalance_threeyears', a_three_years(a),
+         'A: three business years side by side, oldest first (2023年3月期, 2024年3月期, '
+         '2025年3月期)', ['note=この会社の事業年度']),
+        ('a_trialbalance_taxviews', a_tax_views(a),
+         'A: 期末残高(税込) beside 期末残高(税抜); the books keep the tax in (no 仮払消費税)',
+         ['note=税込経理']),
+        ('a_trialbalance_monthnamed', a_monthly_trial_balance_month_named(a),
+         'A: monthly trial balance, its balance headed 2025年3月, beside 2024年3月, 差額 and '
+         '前年比', []),
+        ('a_trialbalance_planned', a_planned(a),
+         'A: 実績 beside 見込 and 計画; the column question answered with its guess',
+         ['columns=guess']),
+    ]:
+        write(case, 'books.csv', text)
+        expected(case, title, 'mainAccounts', 4, 'books.csv', boxes, un, extra)
+
+    pl_boxes = {k: v for k, v in boxes.items() if int(k[4:]) <= 19}
+    pl_order = [acct for root in (a.pl,) for _, acct in walk(root)]
+    write('a_trialbalance_plmonthnamed', 'books.csv', a_month_named_pl(a))
+    expected('a_trialbalance_plmonthnamed', 'A: the profit and loss alone, its balance column '
+             'headed 2025年3月, then 売上高比; [] headings', 'mainAccounts', 4, 'books.csv',
+             pl_boxes, unmapped_main(a, used, pl_order))
+
+    order_b = [acct for root in (b.bs, b.made, b.pl) for _, acct in walk(root)
+               if acct.name != '当期製品製造原価']
+    boxes, used = main_expected(b)
+    un = unmapped_main(b, used, order_b)
+    write('b_trialbalance_threeyears', 'books.csv', b_three_years(b))
+    expected('b_trialbalance_threeyears', 'B: three business years in 令和 (令和4年度 … '
+             '令和6年度), oldest first, then 前年増減', 'mainAccounts', 1, 'books.csv', boxes, un,
+             ['note=この会社の事業年度'])
+    write('b_trialbalance_closingviews', 'books.csv', b_closing_views(b))
+    expected('b_trialbalance_closingviews', 'B: 決算整理前残高 beside 決算整理後残高',
+             'mainAccounts', 1, 'books.csv', boxes, un, ['note=決算整理後'])
+
+    # Monthly tables of the year so far.
+    boxes, used = monthly_expected(a, 4)
+    heading = '勘定科目,' + ','.join(month_names(4, 'plain'))
+    rows = month_rows(a, lambda n, f: csv_row(n, f[:12]) if f else n + ',' * 12, False,
+                      cumulative=True)
+    write('a_monthly_cumulative', 'books.csv',
+          '\r\n'.join(['月次推移表（累計）', f'{a.name}（単位：円）', heading] + rows) + '\r\n')
+    expected('a_monthly_cumulative', 'A: 累計: each month the year so far, said in the title; '
+             'no 合計 column', 'monthlyTable', 4, 'books.csv', boxes, monthly_unmapped(a, used),
+             ['note=期首からの累計'])
+
+    boxes, used = monthly_expected(b, 1)
+    heading = '勘定科目,' + ','.join(month_names(1, 'slash')) + ',合計'
+    rows = month_rows(b, lambda n, f: csv_row(n, f) if f else n + ',' * 13, False,
+                      heading_style='[]', cumulative=True)
+    write('b_monthly_cumulative', 'books.csv', '\r\n'.join([heading] + rows) + '\r\n')
+    expected('b_monthly_cumulative', 'B: 2024/01 … 2024/12 each holding the year so far, with '
+             'nothing in the headings to say so; 合計 is the last month', 'monthlyTable', 1,
+             'books.csv', boxes, monthly_unmapped(b, used), ['note=期首からの累計'])
+
+
 def make():
     a = a_books()
     b = b_books()
@@ -1464,6 +1691,8 @@ def make():
     expected('a_monthly_transposed', 'A: months down the rows, accounts across, Excel '
              '「Unicode テキスト」', 'monthlyTable', 4, 'books.txt', boxes,
              monthly_unmapped(a, used), ['note=縦と横を入れ替えて'])
+
+    make_views(a, b)
 
     # The books themselves, for whoever checks the figures.
     with open(os.path.join(OUT, 'books.txt'), 'w', encoding='utf-8') as out:
