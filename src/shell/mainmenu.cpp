@@ -447,7 +447,7 @@ bool MainMenu::confirmDeletion(qint32 code, const std::optional<QString>& name) 
                                  : QStringLiteral("（法人名を読み取れない会社）");
     MessageBox question{
         control(QStringLiteral("Command8")).text,
-        QStringLiteral("法人コード %1 %2の登録を削除しますか？\n\n"
+        QStringLiteral("法人コード %1%2の登録を削除しますか？\n\n"
                        "この会社の見出し・概況書・月の順・過年度の控えのファイルは、"
                        "ごみ箱に移します（ごみ箱から元に戻せます）。")
             .arg(plainDecimal(code), company),

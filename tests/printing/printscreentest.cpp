@@ -298,7 +298,8 @@ private Q_SLOTS:
                                                                "11", "12", "1", "2", "3"}));
         MainMenu& menu = *p.app.screenAs<MainMenu>(screens::mainMenu);
         menu.setText(QStringLiteral("Text1"), QStringLiteral("5"));
-        menu.click(QStringLiteral("Command8")); // 登録の削除をする
+        p.messages.answerNext(MessageBox::Answer::Yes); // the question before deleting
+        menu.click(QStringLiteral("Command8"));         // 登録の削除をする
         QVERIFY(!p.home.exists(paths::monthOrderFile(5)));
 
         menu.click(QStringLiteral("Command1")); // 会社登録

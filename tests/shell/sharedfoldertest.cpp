@@ -53,6 +53,7 @@ struct Copy {
     }
     void deleteCompany(qint32 code = 7) {
         menu().setText(u"Text1"_s, QString::number(code));
+        messages.answerNext(MessageBox::Answer::Yes); // the question before deleting
         menu().click(u"Command8"_s);
     }
 };

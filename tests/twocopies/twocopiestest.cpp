@@ -244,7 +244,8 @@ private Q_SLOTS:
         };
         const QStringList openAccounts =
             both({u"type Form1 Text1 7"_s, u"click Form1 Command19"_s});
-        const QStringList deleteB{u"B type Form1 Text1 7"_s, u"B click Form1 Command8"_s};
+        const QStringList deleteB{u"B type Form1 Text1 7"_s, u"B answer yes"_s,
+                                  u"B click Form1 Command8"_s};
 
         QTest::newRow("1 印刷は翌期更新を戻さない")
             << master
@@ -468,6 +469,7 @@ private Q_SLOTS:
             file = paths::masterFile(7);
             expected = false;
             QVERIFY(b.send({u"type"_s, u"Form1"_s, u"Text1"_s, u"7"_s}).first);
+            QVERIFY(b.send({u"answer"_s, u"yes"_s}).first);
             took.start();
             QVERIFY(b.send({u"click"_s, u"Form1"_s, u"Command8"_s}).first);
         } else {
