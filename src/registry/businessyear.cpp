@@ -19,12 +19,15 @@ constexpr qint64 lastWesternYear = 9999;
 
 // Why a date is not a day of the calendar in its era, and which part of it is wrong,
 // naming which end of the year it is ("開始", "終わり"); nothing for a real day.
-std::optional<DateProblem> problemOfDate(const Date& date, const QString& which) {
+// `withinEras`: only dates from 平成元年1月8日 on (the arithmetic of endOf() and after()
+// works on any year).
+std::optional<DateProblem> problemOfDate(const Date& date, const QString& which,
+                                         bool withinEras = true) {
     if (date.month < 1 || date.month > 12)
         return DateProblem{
             DateProblem::Part::Month,
             QStringLiteral("%1の月は1から12までの数字で入力してください。").arg(which)};
-    if (date.year < 1)
+    if (withinEras && date.year < 1)
         return DateProblem{DateProblem::Part::Year,
                            QStringLiteral("%1の年が平成元年（1989年）より前です。").arg(which)};
     if (gregorianYear(date.year) > lastWesternYear)
@@ -38,7 +41,7 @@ std::optional<DateProblem> problemOfDate(const Date& date, const QString& which)
                                .arg(date.day)
                                .arg(which)};
     // 平成 began on 8 January 1989; the days before are 昭和64年.
-    if (date.year == 1 && date.month == 1 && date.day < 8)
+    if (withinEras && date.year == 1 && date.month == 1 && date.day < 8)
         return DateProblem{DateProblem::Part::Day,
                            QStringLiteral("平成元年1月%1日はありません。平成は元年1月8日からです。"
                                           "%2の日を確かめてください。")
@@ -48,7 +51,7 @@ std::optional<DateProblem> problemOfDate(const Date& date, const QString& which)
 }
 
 QString dateProblem(const Date& date, const QString& which) {
-    const std::optional<DateProblem> problem = problemOfDate(date, which);
+    const std::optional<DateProblem> problem = problemOfDate(date, which, false);
     return problem ? problem->text : QString();
 }
 

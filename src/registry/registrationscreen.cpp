@@ -456,6 +456,14 @@ bool RegistrationScreen::save() {
             return false;
         record = plan.record;
         unchanged = plan.kind == loadedcompany::Plan::Kind::Unchanged;
+        // The dates kept from the file with those typed here must still make a year.
+        if (const std::optional<QString> problem =
+                companyboxes::yearProblem(companyBoxes(), record);
+            problem && !unchanged) {
+            messages::warn(title, *problem + QStringLiteral("\n（保存されている日付と入力した"
+                                                            "日付を合わせた事業年度です。）"));
+            return false;
+        }
     } else if (!mayReplaceMasterFile(record)) {
         return false;
     }

@@ -179,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         const QString file = folder + QStringLiteral("7021.txt");
         QString firstFolder;
-        for (const QByteArray bytes : {QByteArray("first\r\n"), QByteArray("second\r\n")}) {
+        for (const QByteArray& bytes : {QByteArray("first\r\n"), QByteArray("second\r\n")}) {
             home.write(file, bytes);
             const discard::Outcome outcome = discard::discard({file}, QStringLiteral("7 見本"));
             QCOMPARE(outcome.kept, QStringList{file});

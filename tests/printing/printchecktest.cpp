@@ -97,7 +97,10 @@ private Q_SLOTS:
         // The boxes hold the year in its era: the files' 130 is 令和100.
         QTest::newRow("事業年度 of three digits")
             << QList<Entry>{{0, 6, 130}} << 12345
-            << QStringList{"事業年度（自）の年 100 は 2 桁の欄に入りきりません。先頭の「1」が"
+            << QStringList{"【事業年度】令和100年4月1日〜平成16年3月31日 は正しい事業年度ではあり"
+                           "ません。終わりの日（平成16年3月31日）が開始の日（令和100年4月1日）より"
+                           "前です。会社登録で直してください。",
+                           "事業年度（自）の年 100 は 2 桁の欄に入りきりません。先頭の「1」が"
                            "印刷されません。"};
         QTest::newRow("monthly sales total")
             << QList<Entry>{{60, 22, 7001}} << 12345

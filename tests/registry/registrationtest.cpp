@@ -897,7 +897,7 @@ void RegistrationTest::impossibleYearIsRefused_data() {
     QTest::newRow("full-width day ３０．５") << BoxTexts{{u"Text19"_s, u"３０．５"_s}} << save
                                              << u"「事業年度（至）の日」：「３０．５」は整数"_s;
     QTest::newRow("year 7.5") << BoxTexts{{u"Text13"_s, u"R7.5"_s}} << save
-                              << u"「事業年度（自）の年」：年「7.5」は整数"_s;
+                              << u"「事業年度（自）の年」：年「R7.5」は整数"_s;
     QTest::newRow("year －７") << BoxTexts{{u"Text13"_s, u"－７"_s}} << save
                                << u"マイナスにできません"_s;
     QTest::newRow("事業年度: month 13")
@@ -953,6 +953,9 @@ void RegistrationTest::storedImpossibleYearStillLoads() {
         company.startYear = 37;
         company.startMonth = 13;
         company.startDay = 40;
+        company.endYear = 38;
+        company.endMonth = 3;
+        company.endDay = 31;
         p.home.write(paths::masterFile(9), masterfile::bytes(company, nullptr));
     } else {
         p.home.write(paths::registryFile(9),
@@ -1039,6 +1042,7 @@ void RegistrationTest::eraTypedIntoAnEmptiedBox() {
 void RegistrationTest::mergeQuestionShowsYearsInTheirEra() {
     Program p;
     CompanyRecord company = test::sampleCompany(7);
+    company.startYear = 37;
     company.endYear = 38;
     company.endMonth = 3;
     p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
@@ -1047,9 +1051,11 @@ void RegistrationTest::mergeQuestionShowsYearsInTheirEra() {
     RegistrationScreen& s = p.registration();
     s.click(QStringLiteral("Command7"));
     QCOMPARE(s.text(QStringLiteral("Text17")), QStringLiteral("8"));
+    company.startYear = 39;
     company.endYear = 40;
     p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
 
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("8"));
     s.typeText(QStringLiteral("Text17"), QStringLiteral("9"));
     s.click(QStringLiteral("Command12"));
     QCOMPARE(p.messages.shown().size(), 1);
