@@ -308,7 +308,9 @@ void RegistrationScreen::callUpTypedCode() {
                 typedRecord(false).value_or(record)};
     if (ownFile.damaged())
         messages::warn(QStringLiteral("会社呼出"), ownFile.shownInPartMessage());
-    warnOfImpossibleYear(ownFile.loaded() || ownFile.damaged());
+    // A damaged file has been named already: its missing dates are no news.
+    if (!ownFile.damaged())
+        warnOfImpossibleYear(ownFile.loaded());
 }
 
 void RegistrationScreen::warnOfImpossibleYear(bool fromOwnFile) {

@@ -166,6 +166,8 @@ private Q_SLOTS:
         screen.typeText(QStringLiteral("Text13"), QStringLiteral("R2"));
         QCOMPARE(screen.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
         QCOMPARE(screen.text(QStringLiteral("Text13")), QStringLiteral("2"));
+        // The year that follows, so that the end is not before the start.
+        screen.typeText(QStringLiteral("Text17"), QStringLiteral("R3"));
         screen.click(QStringLiteral("Command9"));
         QVERIFY(p.messages.shown().isEmpty());
         CompanyRecord saved;
