@@ -134,9 +134,25 @@ Typed parse(const QString& text, Era chosen, std::optional<qint32> month) {
         }
     }
     const Era era = typed.named.value_or(chosen);
-    const std::optional<qint32> year = s == QStringLiteral("元") ? 1 : strictInteger(s);
-    if (!year)
+    const std::optional<qint32> year = s == QStringLiteral("元") ? 1 : wholeNumber(s);
+    if (!year) {
+        // A number all the same: a fraction, which no year has.
+        if (strictInteger(s)) {
+            typed.kind = Typed::Kind::NotInEra;
+            typed.problem =
+                QStringLiteral("年「%1」は整数で入力してください。").arg(text.trimmed());
+        }
         return typed;
+    }
+    if (*year < 0) {
+        // Not a year of another era either: no suggestion.
+        typed.kind = Typed::Kind::NotInEra;
+        typed.problem =
+            QStringLiteral("年「%1」はマイナスにできません。%2の年を元年（1）から数えて入力して"
+                           "ください。")
+                .arg(text.trimmed(), name(era));
+        return typed;
+    }
     typed.yearInEra = year;
     typed.problem = notInEra(era, *year, month);
     const std::optional<qint32> stored = toStored({era, *year});

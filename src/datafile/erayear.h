@@ -48,7 +48,8 @@ struct Typed {
     enum class Kind {
         Year,       // storedYear holds the year the files keep
         NotANumber, // no year can be read from the text
-        NotInEra,   // a year the era does not have at that date; problem says why
+        NotInEra,   // a year the era does not have at that date, or no year at all (a
+                    // fraction, below zero); problem says why
     };
     Kind kind = Kind::NotANumber;
     // The era the text names (R7, 令和7, H31); none for a plain number.

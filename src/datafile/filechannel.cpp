@@ -1,5 +1,6 @@
 #include "filechannel.h"
 
+#include "discard.h"
 #include "drivec.h"
 
 #include <QCryptographicHash>
@@ -19,27 +20,29 @@ QString folderOf(const QString& windowsPath) {
 struct SetAside {
     QString hostPath; // where it is now
     bool inTrash = false;
+    QString keptIn; // the program's folder it went to, where the trash could not take it
 };
 
-// A name beside the file for a damaged copy when there is no trash.
-QString besideName(const QString& hostPath) {
-    return hostPath + QStringLiteral(".壊れていたファイル");
-}
-
-std::optional<SetAside> setAside(const QString& hostPath) {
-    QString inTrash;
-    if (QFile::moveToTrash(hostPath, &inTrash))
-        return SetAside{inTrash, true};
-    const QString beside = besideName(hostPath);
-    QFile::remove(beside);
-    if (QFile::rename(hostPath, beside))
-        return SetAside{beside, false};
-    return std::nullopt;
+// Into the trash, or where the trash cannot take it, into a folder of the program's own:
+// never deleted, and nothing else replaced.
+std::optional<SetAside> setAside(const QString& windowsPath) {
+    const discard::Outcome outcome = discard::discard(
+        {windowsPath},
+        discard::folderName({QStringLiteral("壊れていたファイル"), discard::today()}));
+    const auto at = outcome.nowAt.constFind(windowsPath);
+    if (at == outcome.nowAt.cend())
+        return std::nullopt;
+    return SetAside{*at, !outcome.inTrash.isEmpty(), outcome.keptIn};
 }
 
 void putBack(const SetAside& aside, const QString& hostPath) {
-    if (!QFile::rename(aside.hostPath, hostPath) || !aside.inTrash)
+    if (!QFile::rename(aside.hostPath, hostPath))
         return;
+    if (!aside.inTrash) {
+        // The folder made for it alone goes again.
+        QDir().rmdir(QFileInfo(aside.hostPath).absolutePath());
+        return;
+    }
     // The trash's note of where the file came from goes with it.
     const QFileInfo trashed(aside.hostPath);
     QFile::remove(
@@ -108,11 +111,11 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes,
     // A folder in the file's place is never put aside: it may hold anything.
     if (damaged != m_damaged.cend() && !damaged->isEmpty() && !QFileInfo(hostPath).isDir() &&
         *damaged == fingerprint(hostPath)) {
-        asideCopy = setAside(hostPath);
+        asideCopy = setAside(windowsPath);
         if (!asideCopy)
             return Status::failure(
-                QStringLiteral("ファイル「%1」は壊れていますが、ごみ箱に移せないため保存しません"
-                               "でした。元のファイルはそのままです。")
+                QStringLiteral("ファイル「%1」は壊れていますが、ごみ箱にもフォルダ「削除済み」にも"
+                               "移せないため保存しませんでした。元のファイルはそのままです。")
                     .arg(windowsPath));
     }
 
@@ -136,9 +139,9 @@ Status FileChannel::write(const QString& windowsPath, const QByteArray& bytes,
                            "元に戻せます。")
                 .arg(windowsPath));
     return Status::doneWithNotice(
-        QStringLiteral("壊れていたファイル「%1」は同じフォルダに「%2」として残してから保存しま"
-                       "した。")
-            .arg(windowsPath, QFileInfo(asideCopy->hostPath).fileName()));
+        QStringLiteral("壊れていたファイル「%1」はごみ箱に移せなかったため、次のフォルダに移して"
+                       "から保存しました。\n%2")
+            .arg(windowsPath, asideCopy->keptIn));
 }
 
 void settleDecoded(FileLoad& load, bool complete, qsizetype valuesRead, qsizetype cutLine) {

@@ -52,6 +52,7 @@ Cleared clearSaveLeftovers(const QString& windowsFolder, const QRegularExpressio
             found.append({file.name, *saved, written});
     }
 
+    QStringList useless;
     for (const Leftover& leftover : std::as_const(found)) {
         const wholefile::Read left = wholefile::read(folder.filePath(leftover.name));
         // What cannot be read cannot be judged: it stays as it is.
@@ -63,14 +64,19 @@ Cleared clearSaveLeftovers(const QString& windowsFolder, const QRegularExpressio
         // A save stopped part-way has written the start of what it saves: when that
         // already stands in the file, nothing is lost with it.
         if (besideBytes.startsWith(left.bytes)) {
-            if (discardFile(windowsFolder + leftover.name))
-                ++cleared.discarded;
+            useless.append(windowsFolder + leftover.name);
             continue;
         }
         const QString aside = asideName(folder, leftover.savedName, leftover.written);
         if (QFile::rename(folder.filePath(leftover.name), folder.filePath(aside)))
             cleared.keptAside.append(windowsFolder + aside);
     }
+    // Out of the way, never destroyed: where the trash cannot take them, into a folder of
+    // the program's own.
+    const discard::Outcome outcome = discard::discard(
+        useless, discard::folderName({QStringLiteral("中断された保存の残り"), discard::today()}));
+    cleared.discarded = int(outcome.inTrash.size() + outcome.kept.size());
+    cleared.moved = outcome;
     return cleared;
 }
 

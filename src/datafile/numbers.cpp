@@ -95,6 +95,16 @@ std::optional<qint32> strictInteger(const QString& text) {
     return parseInteger(folded.toLatin1());
 }
 
+std::optional<qint32> wholeNumber(const QString& text) {
+    const QString folded = foldNumberForms(text);
+    const qsizetype point = folded.indexOf(QLatin1Char('.'));
+    if (point >= 0)
+        for (qsizetype i = point + 1; i < folded.size() && folded.at(i).isDigit(); ++i)
+            if (folded.at(i) != QLatin1Char('0'))
+                return std::nullopt;
+    return strictInteger(text);
+}
+
 qint32 readInteger(const QString& text) {
     return strictInteger(text).value_or(0);
 }

@@ -14,6 +14,10 @@ namespace gaikyo {
 // their ASCII forms.
 std::optional<qint32> strictInteger(const QString& text);
 
+// A part of a date typed by the user: as strictInteger(), but a fraction other than
+// zeros is refused instead of rounded (7.5 is no month).
+std::optional<qint32> wholeNumber(const QString& text);
+
 // The data-entry screens' reading of a box: as above, but what cannot be read is 0.
 qint32 readInteger(const QString& text);
 

@@ -109,6 +109,26 @@ std::optional<QString> windowsObstacle(const QString& hostPath) {
 #endif
 }
 
+// Whether the file is marked read-only, whoever asks: Windows' read-only attribute; on
+// other systems no write permission for this user, judged from the permission bits
+// themselves for the administrator, whom the system lets write anything.
+bool isReadOnly(const QString& hostPath) {
+#ifdef Q_OS_WIN
+    const DWORD attributes = GetFileAttributesW(folderlisting::longWindowsPath(hostPath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+#else
+    const QByteArray name = QFile::encodeName(hostPath);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return false;
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    if (::geteuid() == 0)
+        return false;
+    return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+#endif
+}
+
 } // namespace
 
 #ifdef Q_OS_UNIX
@@ -285,15 +305,10 @@ std::optional<QString> write(const QString& hostPath, const QByteArray& bytes, I
         target = QFileInfo(target.symLinkTarget());
     const QString path = target.absoluteFilePath();
     const bool existed = target.exists();
-#ifdef Q_OS_WIN
-    // Windows moves a new file over a read-only one without a word; the user made it
-    // read-only to keep it as it is.
-    if (existed) {
-        const DWORD attributes = GetFileAttributesW(folderlisting::longWindowsPath(path).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            return readOnlyFile;
-    }
-#endif
+    // A new file would be put in its place without a word (the folder allows it); the
+    // user made it read-only to keep it as it is.
+    if (existed && isReadOnly(path))
+        return readOnlyFile;
 
     QFile temporary(target.dir().filePath(temporaryName(target.fileName())));
     // Unbuffered: a write that stops part-way (a full disk) reports how much it wrote,

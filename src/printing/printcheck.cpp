@@ -5,6 +5,7 @@
 #include "itemvalues.h"
 #include "printdata.h"
 #include "statement/recordlayouts.h"
+#include "yearcheck.h"
 
 #include <QLocale>
 
@@ -344,6 +345,10 @@ const QList<Rule>& rules() {
     const QString narrowerMessage =
         QStringLiteral("%1 は欄に入りきらないため、%2文字の幅を %3% に縮めて印刷されます。");
     static const QList<Rule> table = {
+        {Pages::Both,
+         QStringLiteral("【事業年度】%1〜%2 は正しい事業年度ではありません。%3"
+                        "会社登録で直してください。"),
+         impossibleBusinessYear},
         {Pages::Front,
          QStringLiteral("%1 %2 は %3 桁の欄に入りきりません。先頭の「%4」が印刷されません。"),
          digitsThatDoNotFit},

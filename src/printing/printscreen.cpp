@@ -385,6 +385,8 @@ bool PrintScreen::saveHeader() {
                                "空欄のままにしてください。"));
         return fail(QStringLiteral("「%1」に数字を入力してください。").arg(caption));
     }
+    if (const std::optional<QString> problem = companyboxes::yearProblem(headerTable(), record))
+        return fail(*problem);
 
     // Whatever another screen or computer saved to the file since the boxes were loaded
     // (a new business year, a deletion) stays, unless these boxes changed it too.

@@ -3,6 +3,7 @@
 #include "datafile/erayear.h"
 
 #include <limits>
+#include <tuple>
 
 namespace gaikyo::businessyear {
 
@@ -13,20 +14,49 @@ qint64 gregorianYear(qint32 heiseiYear) {
     return qint64(1988) + heiseiYear;
 }
 
-// Why a date is not a day of the calendar, naming which end of the year it is ("開始",
-// "終わり"); empty for a real day.
-QString dateProblem(const Date& date, const QString& which) {
+// The last Western year a business year may have: later ones are typing slips.
+constexpr qint64 lastWesternYear = 9999;
+
+// Why a date is not a day of the calendar in its era, and which part of it is wrong,
+// naming which end of the year it is ("開始", "終わり"); nothing for a real day.
+// `withinEras`: only dates from 平成元年1月8日 on (the arithmetic of endOf() and after()
+// works on any year).
+std::optional<DateProblem> problemOfDate(const Date& date, const QString& which,
+                                         bool withinEras = true) {
     if (date.month < 1 || date.month > 12)
-        return QStringLiteral("%1の月は1から12までの数字で入力してください。").arg(which);
+        return DateProblem{
+            DateProblem::Part::Month,
+            QStringLiteral("%1の月は1から12までの数字で入力してください。").arg(which)};
+    if (withinEras && date.year < 1)
+        return DateProblem{DateProblem::Part::Year,
+                           QStringLiteral("%1の年が平成元年（1989年）より前です。").arg(which)};
+    if (gregorianYear(date.year) > lastWesternYear)
+        return DateProblem{DateProblem::Part::Year,
+                           QStringLiteral("%1の年が大きすぎます。").arg(which)};
     if (date.day < 1 || date.day > daysInMonth(date.year, date.month))
-        return QStringLiteral("%1%2月には%3日がありません。%4の日を確かめてください。")
-            .arg(erayear::shownYear(date.year, date.month))
-            .arg(date.month)
-            .arg(date.day)
-            .arg(which);
-    if (date.year == std::numeric_limits<qint32>::max())
-        return QStringLiteral("%1の年が大きすぎます。").arg(which);
-    return {};
+        return DateProblem{DateProblem::Part::Day,
+                           QStringLiteral("%1%2月には%3日がありません。%4の日を確かめてください。")
+                               .arg(erayear::shownYear(date.year, date.month))
+                               .arg(date.month)
+                               .arg(date.day)
+                               .arg(which)};
+    // 平成 began on 8 January 1989; the days before are 昭和64年.
+    if (withinEras && date.year == 1 && date.month == 1 && date.day < 8)
+        return DateProblem{DateProblem::Part::Day,
+                           QStringLiteral("平成元年1月%1日はありません。平成は元年1月8日からです。"
+                                          "%2の日を確かめてください。")
+                               .arg(date.day)
+                               .arg(which)};
+    return std::nullopt;
+}
+
+QString dateProblem(const Date& date, const QString& which) {
+    const std::optional<DateProblem> problem = problemOfDate(date, which, false);
+    return problem ? problem->text : QString();
+}
+
+bool operator<(const Date& a, const Date& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
 }
 
 } // namespace
@@ -84,6 +114,34 @@ Next after(const Date& end) {
     if (!next.date) // only a start in the last year number has no end
         return {std::nullopt, std::nullopt, QStringLiteral("終わりの年が大きすぎます。")};
     return {start, next.date, {}};
+}
+
+std::optional<DateProblem> problemOf(const Date& date, const QString& which) {
+    return problemOfDate(date, which);
+}
+
+std::optional<YearProblem> problemOf(const Date& start, const Date& end) {
+    using Part = DateProblem::Part;
+    if (const std::optional<DateProblem> problem = problemOfDate(start, QStringLiteral("開始")))
+        return YearProblem{YearProblem::Side::Start, problem->part, problem->text};
+    if (const std::optional<DateProblem> problem = problemOfDate(end, QStringLiteral("終わり")))
+        return YearProblem{YearProblem::Side::End, problem->part, problem->text};
+    const QString startText = erayear::shownDate(start.year, start.month, start.day);
+    const QString endText = erayear::shownDate(end.year, end.month, end.day);
+    if (end < start)
+        return YearProblem{
+            YearProblem::Side::End, Part::Year,
+            QStringLiteral("終わりの日（%1）が開始の日（%2）より前です。").arg(endText, startText)};
+    // At most twelve months: a year starting on the given day ends by endOf() at the latest.
+    const End latest = endOf(start);
+    if (latest.date && *latest.date < end)
+        return YearProblem{
+            YearProblem::Side::End, Part::Year,
+            QStringLiteral("事業年度が12か月を超えています（%1から%2まで）。%1に始まる事業年度"
+                           "は%3までに終わります。")
+                .arg(startText, endText,
+                     erayear::shownDate(latest.date->year, latest.date->month, latest.date->day))};
+    return std::nullopt;
 }
 
 } // namespace gaikyo::businessyear

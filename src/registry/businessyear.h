@@ -41,4 +41,26 @@ struct Next {
 };
 Next after(const Date& end);
 
+// What makes a date no day of the calendar in its era: a month outside 1–12, a day the
+// month lacks, a year before 平成元年 or a day of 平成元年 before 8 January (昭和64), a
+// Western year after 9999.
+struct DateProblem {
+    enum class Part { Year, Month, Day };
+    Part part;
+    QString text; // a plain sentence for the user
+};
+// `which` names the date in the sentence ("開始", "終わり").
+std::optional<DateProblem> problemOf(const Date& date, const QString& which);
+
+// The one check of a business year, for everything that stores or prints one: both
+// dates real days of their era, the end not before the start and at most twelve months
+// after it (a first year may be shorter).
+struct YearProblem {
+    enum class Side { Start, End };
+    Side side;
+    DateProblem::Part part; // the box the user should look at
+    QString text;
+};
+std::optional<YearProblem> problemOf(const Date& start, const Date& end);
+
 } // namespace gaikyo::businessyear

@@ -1,5 +1,6 @@
 #include "companyboxes.h"
 
+#include "businessyear.h"
 #include "datafile/numbers.h"
 #include "screen/erabox.h"
 #include "screen/screen.h"
@@ -19,7 +20,35 @@ DateOfYear dateOf(const CompanyMember& year) {
     return {start ? erabox::yearStart() : erabox::yearEnd(), monthOfYear(year)};
 }
 
+bool isDatePart(const CompanyMember& member) {
+    for (const CompanyBox& box : businessYear())
+        if (box.member == member)
+            return true;
+    return false;
+}
+
 } // namespace
+
+std::optional<QString> yearProblem(std::span<const CompanyBox> boxes, const CompanyRecord& record) {
+    using Part = businessyear::DateProblem::Part;
+    const std::optional<businessyear::YearProblem> problem =
+        businessyear::problemOf({record.startYear, record.startMonth, record.startDay},
+                                {record.endYear, record.endMonth, record.endDay});
+    if (!problem)
+        return std::nullopt;
+    const bool start = problem->side == businessyear::YearProblem::Side::Start;
+    const CompanyMember member =
+        problem->part == Part::Month
+            ? (start ? &CompanyRecord::startMonth : &CompanyRecord::endMonth)
+        : problem->part == Part::Day
+            ? (start ? &CompanyRecord::startDay : &CompanyRecord::endDay)
+            : (start ? &CompanyRecord::startYear : &CompanyRecord::endYear);
+    for (const CompanyBox& box : boxes)
+        if (box.member == member)
+            return QStringLiteral("「%1」：%2").arg(caption(box), problem->text);
+    return QStringLiteral("「%1」：%2")
+        .arg(QString::fromUtf8(companyField(member).caption), problem->text);
+}
 
 QList<CompanyBox> businessYear() {
     const EraDateBoxes& start = erabox::yearStart();
@@ -85,6 +114,11 @@ CompanyRecord read(const Screen& screen, std::span<const CompanyBox> boxes,
             const erayear::Typed year = erabox::typed(screen, dateOf(field.member).boxes);
             value = year.storedYear;
             problem = year.problem;
+        } else if (isDatePart(field.member)) {
+            // A month or day is a whole number: 7.5 is refused, not rounded.
+            value = wholeNumber(typed);
+            if (!value && strictInteger(typed))
+                problem = QStringLiteral("「%1」は整数で入力してください。").arg(typed.trimmed());
         } else {
             value = box->zeroShownEmpty && typed.trimmed().isEmpty() ? 0 : strictInteger(typed);
         }

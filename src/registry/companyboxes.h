@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <span>
 #include <utility>
 
@@ -42,10 +43,15 @@ void show(Screen& screen, std::span<const CompanyBox> boxes, const CompanyRecord
 // Empties the boxes.
 void empty(Screen& screen, std::span<const CompanyBox> boxes);
 
+// What is wrong with the business year of a record (businessyear::problemOf), as a
+// message naming the box of the table to look at; nothing for a sound year.
+std::optional<QString> yearProblem(std::span<const CompanyBox> boxes, const CompanyRecord& record);
+
 // A number box whose text the record cannot keep.
 struct Unreadable {
     const CompanyBox* box = nullptr; // none: every box was read
-    QString problem;                 // a year its era does not have; empty: no number at all
+    // A year its era does not have, a fraction for a date; empty: no number at all.
+    QString problem;
 };
 // The record the boxes hold over `over`. A number box that holds no number keeps the
 // value of `over`; the first such box in the order of the header's lines is told in

@@ -1,5 +1,6 @@
 #include "companylist.h"
 
+#include "businessyear.h"
 #include "companypaths.h"
 #include "datafile/drivec.h"
 #include "datafile/erayear.h"
@@ -42,6 +43,11 @@ QString itemText(qint32 code, const QString& name, qint32 year, qint32 month, qi
     appendNumber(item, code);
     item.append(QLatin1StringView(" : "));
     item.append(name);
+    // A start that is no day of the calendar is not shown as a date.
+    if (businessyear::problemOf(businessyear::Date{year, month, day}, QString())) {
+        item.append(QStringLiteral("  [日付不正]"));
+        return item;
+    }
     // The start date in its era: "[平成15.4.1]", "[令和7.4.1]", "[令和元.5.1]".
     const erayear::EraYear inEra = erayear::fromStored(year, month);
     item.append(u"  [");

@@ -308,6 +308,21 @@ void RegistrationScreen::callUpTypedCode() {
                 typedRecord(false).value_or(record)};
     if (ownFile.damaged())
         messages::warn(QStringLiteral("会社呼出"), ownFile.shownInPartMessage());
+    // A damaged file has been named already: its missing dates are no news.
+    if (!ownFile.damaged())
+        warnOfImpossibleYear(ownFile.loaded());
+}
+
+void RegistrationScreen::warnOfImpossibleYear(bool fromOwnFile) {
+    const std::optional<QString> problem = companyboxes::yearProblem(companyBoxes(), m_record);
+    if (!problem)
+        return;
+    const QString file =
+        fromOwnFile ? paths::masterFile(m_record.code) : paths::registryFile(m_record.code);
+    messages::warn(QStringLiteral("会社呼出"),
+                   QStringLiteral("%1の事業年度は日付として正しくありません。\n%2\n"
+                                  "正しい日付に直してから登録してください。")
+                       .arg(file, *problem));
 }
 
 void RegistrationScreen::failCallUp(const QString& description) {
@@ -322,15 +337,15 @@ void RegistrationScreen::showRecord() {
 void RegistrationScreen::computeYearEnd() {
     const QString title = QStringLiteral("事業年度入力");
     const erayear::Typed year = erabox::typed(*this, erabox::yearStart());
-    const std::optional<qint32> month = strictInteger(text(erabox::yearStart().month));
-    const std::optional<qint32> day = strictInteger(text(erabox::yearStart().day));
+    const std::optional<qint32> month = wholeNumber(text(erabox::yearStart().month));
+    const std::optional<qint32> day = wholeNumber(text(erabox::yearStart().day));
     if (year.kind == erayear::Typed::Kind::NotInEra) {
         messages::warn(title, year.problem);
         return;
     }
     if (!year.storedYear || !month || !day) {
         messages::warn(title, typeMismatch + QLatin1Char('\n') +
-                                  QStringLiteral("事業年度の始まり（%1）の年・月・日を数字で"
+                                  QStringLiteral("事業年度の始まり（%1）の年・月・日を整数で"
                                                  "入力してください。")
                                       .arg(text(erabox::yearStart().word)));
         return;
@@ -349,14 +364,22 @@ void RegistrationScreen::showDate(const EraDateBoxes& date, const businessyear::
 
 void RegistrationScreen::rollYearForward() {
     const erayear::Typed endYear = erabox::typed(*this, erabox::yearEnd());
-    const std::optional<qint32> endMonth = strictInteger(text(erabox::yearEnd().month));
-    const std::optional<qint32> endDay = strictInteger(text(erabox::yearEnd().day));
+    const std::optional<qint32> endMonth = wholeNumber(text(erabox::yearEnd().month));
+    const std::optional<qint32> endDay = wholeNumber(text(erabox::yearEnd().day));
     if (endYear.kind == erayear::Typed::Kind::NotInEra) {
         messages::warn(text(QStringLiteral("Command13")), endYear.problem);
         return;
     }
     if (!endYear.storedYear || !endMonth || !endDay)
         return;
+    // The year rolled on must itself be one: its dates real and at most twelve months apart.
+    if (const std::optional<CompanyRecord> typed = typedRecord(false)) {
+        if (const std::optional<QString> problem =
+                companyboxes::yearProblem(companyBoxes(), *typed)) {
+            messages::warn(text(QStringLiteral("Command13")), *problem);
+            return;
+        }
+    }
     const businessyear::Next next = businessyear::after({*endYear.storedYear, *endMonth, *endDay});
     if (!next.start || !next.end) {
         messages::warn(text(QStringLiteral("Command13")), next.problem);
@@ -412,6 +435,10 @@ bool RegistrationScreen::save() {
     if (!typed)
         return false;
     CompanyRecord record = *typed;
+    if (const std::optional<QString> problem = companyboxes::yearProblem(companyBoxes(), record)) {
+        messages::warn(title, *problem);
+        return false;
+    }
     if (record.code < companylist::firstCode || record.code > companylist::lastCode) {
         messages::warn(title, QStringLiteral("法人コードは%1から%2までの数字で入力してください。")
                                   .arg(companylist::firstCode)
@@ -439,6 +466,14 @@ bool RegistrationScreen::save() {
             return false;
         record = plan.record;
         unchanged = plan.kind == loadedcompany::Plan::Kind::Unchanged;
+        // The dates kept from the file with those typed here must still make a year.
+        if (const std::optional<QString> problem =
+                companyboxes::yearProblem(companyBoxes(), record);
+            problem && !unchanged) {
+            messages::warn(title, *problem + QStringLiteral("\n（保存されている日付と入力した"
+                                                            "日付を合わせた事業年度です。）"));
+            return false;
+        }
     } else if (!mayReplaceMasterFile(record)) {
         return false;
     }

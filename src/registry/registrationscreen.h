@@ -56,6 +56,10 @@ private:
     void callUpHandedCode(); // Command7 "DATA"
     void callUpTypedCode();  // Command6 "会社呼出", of the code in Text1
     void failCallUp(const QString& description);
+    // After a call-up: a business year that is no year (a date the calendar lacks, an end
+    // before the start, more than twelve months) is shown as it stands and named, with
+    // the file it came from.
+    void warnOfImpossibleYear(bool fromOwnFile);
     void showRecord();
     void computeYearEnd(); // Command3 "事業年度"
     // A date of the business year, its year in the era it falls in.

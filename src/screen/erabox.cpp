@@ -19,6 +19,17 @@ void name(Screen& screen, const EraDateBoxes& boxes, Era era) {
 
 } // namespace
 
+QString insertedText(const QString& before, const QString& after) {
+    qsizetype head = 0;
+    while (head < before.size() && head < after.size() && before.at(head) == after.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
+        ++tail;
+    return after.mid(head, after.size() - head - tail);
+}
+
 const EraDateBoxes& yearStart() {
     static const EraDateBoxes boxes{QStringLiteral("Text10"), QStringLiteral("自"),
                                     QStringLiteral("Text13"), QStringLiteral("Text14"),
@@ -66,13 +77,21 @@ QString storedText(const Screen& screen, const EraDateBoxes& boxes) {
 }
 
 void follow(Screen& screen, const EraDateBoxes& boxes) {
-    // The era last named, for a word box whose era word the user took away.
-    auto last = std::make_shared<Era>(chosen(screen, boxes));
+    // The word box as last shown, so that what the user typed into it can be told apart
+    // from what stood there already.
+    auto shown = std::make_shared<QString>(screen.text(boxes.word));
     QObject::connect(
-        &screen, &Screen::textChanged, &screen, [&screen, boxes, last](const QString& changed) {
+        &screen, &Screen::textChanged, &screen, [&screen, boxes, shown](const QString& changed) {
             if (changed == boxes.word) {
-                *last = erayear::lastNamed(screen.text(boxes.word)).value_or(*last);
-                name(screen, boxes, *last);
+                const QString now = screen.text(boxes.word);
+                const Era before = erayear::lastNamed(*shown).value_or(chosen(screen, boxes));
+                // The era the new text adds names the box's era: H typed before, after or
+                // over 自令和, or into the box emptied a moment ago (which shows 自令和
+                // again at once); an era named nowhere in what was typed keeps the last.
+                const std::optional<Era> typed = erayear::lastNamed(insertedText(*shown, now));
+                const Era era = typed.value_or(erayear::lastNamed(now).value_or(before));
+                *shown = boxes.side + erayear::name(era);
+                name(screen, boxes, era);
                 return;
             }
             if (changed != boxes.year)

@@ -48,6 +48,10 @@ QString storedText(const Screen& screen, const EraDateBoxes& boxes);
 // the year alone.
 void follow(Screen& screen, const EraDateBoxes& boxes);
 
+// What a change of a text put in: the part of `after` between what it shares with
+// `before` at the start and at the end ("H" for 自令和 → 自令和H or H自令和).
+QString insertedText(const QString& before, const QString& after);
+
 } // namespace erabox
 
 } // namespace gaikyo

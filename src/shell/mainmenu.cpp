@@ -21,8 +21,11 @@
 #include "screens.h"
 #include "supportlinks.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+
 #include <QTimer>
+#include <algorithm>
 
 namespace gaikyo {
 
@@ -214,13 +217,21 @@ void MainMenu::clearSaveLeftovers() {
     const QRegularExpression sectionNames(QStringLiteral("(月)?-?[0-9]+\\.txt"));
     const QString pledgeFile = pledge::filePath();
     const qsizetype folderEnd = pledgeFile.lastIndexOf(QLatin1Char('\\')) + 1;
+    const leftovers::Cleared cleared[] = {
+        leftovers::clearSaveLeftovers(paths::masterFolder(), masterNames),
+        leftovers::clearSaveLeftovers(paths::statementFolder(), sectionNames),
+        leftovers::clearSaveLeftovers(
+            pledgeFile.left(folderEnd),
+            QRegularExpression(QRegularExpression::escape(pledgeFile.mid(folderEnd))))};
     QStringList keptAside;
-    keptAside += leftovers::clearSaveLeftovers(paths::masterFolder(), masterNames).keptAside;
-    keptAside += leftovers::clearSaveLeftovers(paths::statementFolder(), sectionNames).keptAside;
-    keptAside += leftovers::clearSaveLeftovers(
-                     pledgeFile.left(folderEnd),
-                     QRegularExpression(QRegularExpression::escape(pledgeFile.mid(folderEnd))))
-                     .keptAside;
+    for (const leftovers::Cleared& folder : cleared) {
+        keptAside += folder.keptAside;
+        // The trash could not take them: the user hears where they are.
+        const QString moved =
+            discard::message(folder.moved, QStringLiteral("中断された保存の残りのファイル"));
+        if (!moved.isEmpty())
+            messages::inform(QStringLiteral("中断された保存"), moved);
+    }
     // Told once: the copies now bear names that no later clean-up takes for its own.
     if (!keptAside.isEmpty())
         messages::inform(QStringLiteral("中断された保存"), leftovers::keptAsideMessage(keptAside));
@@ -387,16 +398,62 @@ void MainMenu::deleteCompany() {
     const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
     if (!code)
         return;
-    // Into the desktop's trash, so that a mistaken click can be undone from there.
-    discardFile(paths::masterFile(*code));
+    const QString title = control(QStringLiteral("Command8")).text;
+    QStringList files{paths::masterFile(*code)};
     if (paths::hasSectionFiles(*code))
         for (const int section : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
-            discardFile(paths::sectionFile(*code, section));
+            files.append(paths::sectionFile(*code, section));
     // The month order goes too: a new company under the same code must not print the
-    // old company's months on its back page.
-    discardFile(paths::monthOrderFile(*code));
+    // old company's months on its back page. So do the years kept of it.
+    files.append(paths::monthOrderFile(*code));
+    files.append(paths::keptYearsFolder(*code));
+    const bool anyFile = std::any_of(files.cbegin(), files.cend(), [](const QString& file) {
+        QString host = drivec::hostPath(file);
+        if (host.endsWith(QLatin1Char('/')))
+            host.chop(1);
+        return QFileInfo::exists(host);
+    });
+    if (!anyFile) {
+        messages::warn(
+            title,
+            QStringLiteral("法人コード%1の会社は登録されていません。").arg(plainDecimal(*code)));
+        return;
+    }
+    // The company is named from its own file, not from the name box, which may still
+    // show another company.
+    CompanyRecord record;
+    const bool named = masterfile::read(*code, 3, record);
+    if (!confirmDeletion(*code, named ? std::optional<QString>(record.name) : std::nullopt))
+        return;
+
+    // Into the desktop's trash, so that a mistaken click can be undone from there; where
+    // the trash cannot take them, into a folder of the program's own. Never deleted.
+    const discard::Outcome outcome = discard::discard(
+        files, discard::folderName(
+                   {plainDecimal(*code), named ? record.name : QString(), discard::today()}));
+    const QString told = discard::message(outcome, QStringLiteral("会社のファイル"));
+    if (!told.isEmpty()) {
+        if (outcome.stayed.isEmpty())
+            messages::inform(title, told);
+        else
+            messages::warn(title, told);
+    }
     // The company leaves the list at once, not only when the folder watch next looks.
     refillCompanyList();
+}
+
+bool MainMenu::confirmDeletion(qint32 code, const std::optional<QString>& name) {
+    const QString company = name ? QStringLiteral("「%1」").arg(name->trimmed())
+                                 : QStringLiteral("（法人名を読み取れない会社）");
+    MessageBox question{
+        control(QStringLiteral("Command8")).text,
+        QStringLiteral("法人コード %1%2の登録を削除しますか？\n\n"
+                       "この会社の見出し・概況書・月の順・過年度の控えのファイルは、"
+                       "ごみ箱に移します（ごみ箱から元に戻せます）。")
+            .arg(plainDecimal(code), company),
+        MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
+    question.noByDefault = true;
+    return messages::show(question) == MessageBox::Answer::Yes;
 }
 
 } // namespace gaikyo

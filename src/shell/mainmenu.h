@@ -2,6 +2,8 @@
 
 #include "screen/screen.h"
 
+#include <QString>
+
 #include <optional>
 
 namespace gaikyo {
@@ -48,6 +50,9 @@ private:
     void registerCompany();       // Command1 "会社登録"
     void clearCompanyCode();      // Command9 "会社コードクリア"
     void deleteCompany();         // Command8 "登録の削除をする"
+    // The question before a deletion, naming the company by its code and by the name in
+    // its own file (none: the file names none). True: delete.
+    bool confirmDeletion(qint32 code, const std::optional<QString>& name);
     // Fills a list anew, keeping the company selected in it (by its code) selected.
     void refillList(const QString& list, const QStringList& items);
     void watchFolders();

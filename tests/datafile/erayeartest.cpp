@@ -104,6 +104,16 @@ private Q_SLOTS:
                                << QStringList{u"平成0年4月"_qs};
         QTest::newRow("令和 too large") << u"2147483647"_qs << Era::Reiwa << 4 << Kind::NotInEra
                                         << 0 << QStringList{u"令和2147483647年"_qs};
+        // No year at all: the text says why, and suggests no other era.
+        QTest::newRow("full-width minus")
+            << u"－７"_qs << Era::Reiwa << 4 << Kind::NotInEra << 0 << QStringList{u"マイナス"_qs};
+        QTest::newRow("minus in 平成")
+            << u"-7"_qs << Era::Heisei << 4 << Kind::NotInEra << 0 << QStringList{u"マイナス"_qs};
+        QTest::newRow("a fraction") << u"7.5"_qs << Era::Reiwa << 4 << Kind::NotInEra << 0
+                                    << QStringList{u"整数"_qs, u"7.5"_qs};
+        QTest::newRow("R7.5") << u"R7.5"_qs << Era::Heisei << 4 << Kind::NotInEra << 0
+                              << QStringList{u"整数"_qs};
+        QTest::newRow("7.0 is 7") << u"7.0"_qs << Era::Reiwa << 4 << Kind::Year << 37 << none;
         // Nothing that reads as a year.
         QTest::newRow("empty") << QString() << Era::Reiwa << 4 << Kind::NotANumber << 0 << none;
         QTest::newRow("R alone") << u"R"_qs << Era::Heisei << 4 << Kind::NotANumber << 0 << none;
@@ -129,6 +139,10 @@ private Q_SLOTS:
         QCOMPARE(typed.problem.isEmpty(), kind != Kind::NotInEra);
         for (const QString& name : problemNames)
             QVERIFY2(typed.problem.contains(name), qPrintable(typed.problem));
+        // A year below zero is no year of the other era either: no suggestion of one.
+        if (typed.problem.contains(u"マイナス"_qs))
+            QVERIFY2(!typed.problem.contains(u"平成2"_qs) && !typed.problem.contains(u"H"_qs),
+                     qPrintable(typed.problem));
     }
 
     // The era a caption names: its last era word, as the user typed it after the old one.

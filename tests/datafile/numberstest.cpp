@@ -67,6 +67,27 @@ private Q_SLOTS:
         QCOMPARE(readInteger(text), value);
     }
 
+    // A part of a date: a number as above, but a fraction is refused, not rounded.
+    void wholeNumbers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<qint32>>("value");
+        QTest::newRow("plain") << QStringLiteral("12") << std::optional<qint32>(12);
+        QTest::newRow("full width") << QStringLiteral("１２") << std::optional<qint32>(12);
+        QTest::newRow("zeros after the point")
+            << QStringLiteral("7.00") << std::optional<qint32>(7);
+        QTest::newRow("half") << QStringLiteral("7.5") << std::optional<qint32>();
+        QTest::newRow("full-width half") << QStringLiteral("７．５") << std::optional<qint32>();
+        QTest::newRow("a little") << QStringLiteral("7.001") << std::optional<qint32>();
+        QTest::newRow("fraction only") << QStringLiteral(".6") << std::optional<qint32>();
+        QTest::newRow("letters") << QStringLiteral("abc") << std::optional<qint32>();
+        QTest::newRow("negative") << QStringLiteral("－７") << std::optional<qint32>(-7);
+    }
+    void wholeNumbers() {
+        QFETCH(QString, text);
+        QFETCH(std::optional<qint32>, value);
+        QCOMPARE(wholeNumber(text), value);
+    }
+
     void grouped_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");

@@ -97,7 +97,10 @@ private Q_SLOTS:
         // The boxes hold the year in its era: the files' 130 is 令和100.
         QTest::newRow("事業年度 of three digits")
             << QList<Entry>{{0, 6, 130}} << 12345
-            << QStringList{"事業年度（自）の年 100 は 2 桁の欄に入りきりません。先頭の「1」が"
+            << QStringList{"【事業年度】令和100年4月1日〜平成16年3月31日 は正しい事業年度ではあり"
+                           "ません。終わりの日（平成16年3月31日）が開始の日（令和100年4月1日）より"
+                           "前です。会社登録で直してください。",
+                           "事業年度（自）の年 100 は 2 桁の欄に入りきりません。先頭の「1」が"
                            "印刷されません。"};
         QTest::newRow("monthly sales total")
             << QList<Entry>{{60, 22, 7001}} << 12345
@@ -287,6 +290,42 @@ private Q_SLOTS:
         data.texts[{40, 24}] = line11;
         data.texts[{40, 25}] = line12;
         QCOMPARE(check(data, 12345, printcheck::Pages(pages)), expected);
+    }
+
+    // A business year the file holds that cannot be is named on either page, with the
+    // dates as they would print and why; a sound year says nothing.
+    void impossibleYear_data() {
+        QTest::addColumn<QList<int>>("dates"); // start year, month, day, end year, month, day
+        QTest::addColumn<QString>("line");     // empty: no line
+        QTest::newRow("sound") << QList<int>{37, 4, 1, 38, 3, 31} << QString();
+        QTest::newRow("7年13月40日")
+            << QList<int>{37, 13, 40, 38, 3, 31}
+            << QStringLiteral("【事業年度】令和7年13月40日〜令和8年3月31日 は正しい事業年度では"
+                              "ありません。開始の月は1から12までの数字で入力してください。会社登録"
+                              "で直してください。");
+        QTest::newRow("end before start")
+            << QList<int>{37, 4, 1, 36, 3, 31}
+            << QStringLiteral("【事業年度】令和7年4月1日〜令和6年3月31日 は正しい事業年度ではあり"
+                              "ません。終わりの日（令和6年3月31日）が開始の日（令和7年4月1日）より"
+                              "前です。会社登録で直してください。");
+    }
+    void impossibleYear() {
+        QFETCH(QList<int>, dates);
+        QFETCH(QString, line);
+        FakeData data = consistentCompany();
+        data.record.startYear = dates[0];
+        data.record.startMonth = dates[1];
+        data.record.startDay = dates[2];
+        data.record.endYear = dates[3];
+        data.record.endMonth = dates[4];
+        data.record.endDay = dates[5];
+        for (const printcheck::Pages pages : {printcheck::Pages::Front, printcheck::Pages::Back}) {
+            const QStringList found = check(data, 12345, pages);
+            QCOMPARE(found.contains(line), !line.isEmpty());
+            if (line.isEmpty())
+                QVERIFY2(!found.join(u'\n').contains(QStringLiteral("事業年度")),
+                         qPrintable(found.join(u'\n')));
+        }
     }
 
     // A print of one page hears only of what that page prints; item 17 against item 7

@@ -166,6 +166,8 @@ private Q_SLOTS:
         screen.typeText(QStringLiteral("Text13"), QStringLiteral("R2"));
         QCOMPARE(screen.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
         QCOMPARE(screen.text(QStringLiteral("Text13")), QStringLiteral("2"));
+        // The year that follows, so that the end is not before the start.
+        screen.typeText(QStringLiteral("Text17"), QStringLiteral("R3"));
         screen.click(QStringLiteral("Command9"));
         QVERIFY(p.messages.shown().isEmpty());
         CompanyRecord saved;
@@ -298,7 +300,8 @@ private Q_SLOTS:
                                                                "11", "12", "1", "2", "3"}));
         MainMenu& menu = *p.app.screenAs<MainMenu>(screens::mainMenu);
         menu.setText(QStringLiteral("Text1"), QStringLiteral("5"));
-        menu.click(QStringLiteral("Command8")); // 登録の削除をする
+        p.messages.answerNext(MessageBox::Answer::Yes); // the question before deleting
+        menu.click(QStringLiteral("Command8"));         // 登録の削除をする
         QVERIFY(!p.home.exists(paths::monthOrderFile(5)));
 
         menu.click(QStringLiteral("Command1")); // 会社登録

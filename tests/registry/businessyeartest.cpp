@@ -24,6 +24,8 @@ private Q_SLOTS:
     void nextYear();
     void endWithoutNextYear_data();
     void endWithoutNextYear();
+    void oneCheckOfTheYear_data();
+    void oneCheckOfTheYear();
 };
 
 void BusinessYearTest::endOfBusinessYear_data() {
@@ -115,6 +117,70 @@ void BusinessYearTest::endWithoutNextYear() {
     const businessyear::Next next = businessyear::after(end);
     QVERIFY(!next.start && !next.end);
     QVERIFY2(next.problem.contains(problem), qPrintable(next.problem));
+}
+
+// The check every path that stores or prints a business year runs: which date, which
+// part of it and why; nothing for a sound year (a first year may be shorter).
+void BusinessYearTest::oneCheckOfTheYear_data() {
+    using Side = businessyear::YearProblem::Side;
+    using Part = businessyear::DateProblem::Part;
+    QTest::addColumn<Date>("start");
+    QTest::addColumn<Date>("end");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("problem");
+    const auto sound = [](const char* name, Date start, Date end) {
+        QTest::newRow(name) << start << end << true << 0 << 0 << QString();
+    };
+    const auto refused = [](const char* name, Date start, Date end, Side side, Part part,
+                            const char* problem) {
+        QTest::newRow(name) << start << end << false << int(side) << int(part)
+                            << QString::fromUtf8(problem);
+    };
+    sound("令和7年4月1日–令和8年3月31日", {37, 4, 1}, {38, 3, 31});
+    sound("a short first year", {37, 10, 1}, {38, 3, 31});
+    sound("a calendar year", {37, 1, 1}, {37, 12, 31});
+    sound("from 29 February", {36, 2, 29}, {37, 2, 28});
+    sound("one day", {37, 3, 31}, {37, 3, 31});
+    sound("across the eras", {30, 5, 1}, {31, 4, 30});
+    sound("平成元年1月8日", {1, 1, 8}, {1, 12, 31});
+    refused("month 13", {37, 13, 1}, {38, 3, 31}, Side::Start, Part::Month, "1から12");
+    refused("end month 0", {37, 4, 1}, {38, 0, 31}, Side::End, Part::Month, "終わりの月は1から12");
+    refused("day 0", {37, 4, 0}, {38, 3, 31}, Side::Start, Part::Day, "0日がありません");
+    refused("2月30日", {37, 2, 30}, {38, 1, 31}, Side::Start, Part::Day,
+            "令和7年2月には30日がありません");
+    refused("3月32日", {37, 4, 1}, {38, 3, 32}, Side::End, Part::Day,
+            "令和8年3月には32日がありません");
+    refused("7年13月40日", {37, 13, 40}, {38, 12, 31}, Side::Start, Part::Month, "1から12");
+    refused("end before start", {37, 4, 1}, {36, 3, 31}, Side::End, Part::Year,
+            "終わりの日（令和6年3月31日）が開始の日（令和7年4月1日）より前です");
+    refused("a year of 31 years", {31, 4, 1}, {62, 3, 31}, Side::End, Part::Year,
+            "12か月を超えています");
+    refused("thirteen months", {37, 4, 1}, {38, 4, 30}, Side::End, Part::Year,
+            "令和8年3月31日までに終わります");
+    refused("令和2147483617", {std::numeric_limits<qint32>::max(), 4, 1},
+            {std::numeric_limits<qint32>::max(), 4, 1}, Side::Start, Part::Year, "大きすぎます");
+    refused("year 10000", {8012, 4, 1}, {8013, 3, 31}, Side::Start, Part::Year, "大きすぎます");
+    refused("昭和64年1月7日", {1, 1, 7}, {1, 12, 31}, Side::Start, Part::Day,
+            "平成は元年1月8日から");
+    refused("before 平成", {0, 4, 1}, {1, 3, 31}, Side::Start, Part::Year, "平成元年");
+}
+
+void BusinessYearTest::oneCheckOfTheYear() {
+    QFETCH(Date, start);
+    QFETCH(Date, end);
+    QFETCH(bool, sound);
+    QFETCH(int, side);
+    QFETCH(int, part);
+    QFETCH(QString, problem);
+    const std::optional<businessyear::YearProblem> found = businessyear::problemOf(start, end);
+    QCOMPARE(!found.has_value(), sound);
+    if (sound)
+        return;
+    QCOMPARE(int(found->side), side);
+    QCOMPARE(int(found->part), part);
+    QVERIFY2(found->text.contains(problem), qPrintable(found->text));
 }
 
 QTEST_GUILESS_MAIN(BusinessYearTest)

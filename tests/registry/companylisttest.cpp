@@ -47,6 +47,11 @@ private Q_SLOTS:
         QTest::newRow("平成31年4月1日") << QList<int>{31, 4, 1} << QStringLiteral("[平成31.4.1]");
         QTest::newRow("令和元年5月1日") << QList<int>{31, 5, 1} << QStringLiteral("[令和元.5.1]");
         QTest::newRow("令和7年4月1日") << QList<int>{37, 4, 1} << QStringLiteral("[令和7.4.1]");
+        // A start the calendar lacks is marked, never shown as a date.
+        QTest::newRow("令和7年13月40日") << QList<int>{37, 13, 40} << QStringLiteral("[日付不正]");
+        QTest::newRow("2月30日") << QList<int>{37, 2, 30} << QStringLiteral("[日付不正]");
+        QTest::newRow("day 0") << QList<int>{37, 4, 0} << QStringLiteral("[日付不正]");
+        QTest::newRow("year 0") << QList<int>{0, 4, 1} << QStringLiteral("[日付不正]");
     }
     void itemTextEra() {
         QFETCH(QList<int>, start);

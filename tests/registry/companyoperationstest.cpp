@@ -56,6 +56,7 @@ private Q_SLOTS:
     void registerCompany();
     void registerCompanyWithoutCode();
     void clearCode();
+    void deleteCompany_data();
     void deleteCompany();
     void deleteWithoutCode_data();
     void deleteWithoutCode();
@@ -219,9 +220,23 @@ void CompanyOperationsTest::clearCode() {
                                         u"3"_s, u"31"_s}));
 }
 
-// The master file, the section files that exist and the month order file go (into the
-// trash); the registry file and other companies stay; the list waits for a refill.
+// The deletion asks first, naming the company by its code and by the name in its own
+// file (never the name box, which may still show the company called up before), and
+// says the files go to the trash. はい: the master file, the section files that exist
+// and the month order file go (into the trash); the registry file and other companies
+// stay; the company leaves the list. いいえ: nothing changes.
+void CompanyOperationsTest::deleteCompany_data() {
+    QTest::addColumn<QString>("nameBox");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("はい") << u"株式会社見本"_s << true;
+    QTest::newRow("はい, the name box showing company 8") << u"八商事"_s << true;
+    QTest::newRow("いいえ") << u"株式会社見本"_s << false;
+    QTest::newRow("いいえ, the name box showing company 8") << u"八商事"_s << false;
+}
+
 void CompanyOperationsTest::deleteCompany() {
+    QFETCH(QString, nameBox);
+    QFETCH(bool, yes);
     Program p;
     writeCompany(p.home, 7, u"株式会社見本"_s);
     writeCompany(p.home, 8, u"八商事"_s);
@@ -235,22 +250,32 @@ void CompanyOperationsTest::deleteCompany() {
     menu.click(u"Command17"_s);
     const QStringList listed = menu.items(u"List2"_s);
     menu.typeText(u"Text1"_s, u"7"_s);
-    menu.setText(u"Text2"_s, u"株式会社見本"_s);
+    menu.setText(u"Text2"_s, nameBox);
 
+    p.messages.answerNext(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
     menu.click(u"Command8"_s);
 
-    QVERIFY(!p.home.exists(paths::masterFile(7)));
-    for (const int n : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
-        QVERIFY(!p.home.exists(paths::sectionFile(7, n)));
-    QVERIFY(!p.home.exists(paths::monthOrderFile(7)));
+    QCOMPARE(p.messages.shown().size(), 1);
+    const MessageBox& question = p.messages.shown().first();
+    QCOMPARE(question.title, u"登録の削除をする"_s);
+    QCOMPARE(question.buttons, MessageBox::Buttons::YesNo);
+    QVERIFY(question.noByDefault);
+    QVERIFY2(question.text.contains(u"法人コード 7「株式会社見本」の登録を削除しますか"_s) &&
+                 question.text.contains(u"ごみ箱に移します"_s) &&
+                 !question.text.contains(u"八商事"_s),
+             qPrintable(question.text));
+
+    QCOMPARE(p.home.exists(paths::masterFile(7)), !yes);
+    for (const int n : {21, 30, 60})
+        QCOMPARE(p.home.exists(paths::sectionFile(7, n)), !yes);
+    QCOMPARE(p.home.exists(paths::monthOrderFile(7)), !yes);
     QVERIFY(p.home.exists(paths::registryFile(7)));
     QVERIFY(p.home.exists(paths::masterFile(8)));
     QVERIFY(p.home.exists(paths::sectionFile(8, 21)));
     // The deleted company leaves the list at once; the other stays.
-    QCOMPARE(menu.items(u"List2"_s), listed.mid(1));
+    QCOMPARE(menu.items(u"List2"_s), yes ? listed.mid(1) : listed);
     QCOMPARE(menu.text(u"Text1"_s), u"7"_s);
-    QCOMPARE(menu.text(u"Text2"_s), u"株式会社見本"_s);
-    QVERIFY(p.messages.shown().isEmpty());
+    QCOMPARE(menu.text(u"Text2"_s), nameBox);
 }
 
 void CompanyOperationsTest::deleteWithoutCode_data() {

@@ -87,6 +87,12 @@ private Q_SLOTS:
     void yearNotInItsEra_data();
     void yearNotInItsEra();
     void eraFromTheKeyboard();
+    void impossibleYearIsRefused_data();
+    void impossibleYearIsRefused();
+    void storedImpossibleYearStillLoads_data();
+    void storedImpossibleYearStillLoads();
+    void eraTypedIntoAnEmptiedBox_data();
+    void eraTypedIntoAnEmptiedBox();
     void mergeQuestionShowsYearsInTheirEra();
     void clearing();
     void leavingWithoutSaving();
@@ -882,10 +888,183 @@ void RegistrationTest::eraFromTheKeyboard() {
     QCOMPARE(s.text(QStringLiteral("Text10")), QStringLiteral("自令和"));
 }
 
+using BoxTexts = QList<QPair<QString, QString>>;
+
+// Business years that cannot be: the save, 事業年度 and 翌期更新 refuse each one with a
+// message naming the box, and nothing is written or changed.
+void RegistrationTest::impossibleYearIsRefused_data() {
+    QTest::addColumn<BoxTexts>("typed"); // over company 7's 平成15年4月1日–平成16年3月31日
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    const QString save = u"Command12"_s;
+    QTest::newRow("month 13") << BoxTexts{{u"Text14"_s, u"13"_s}} << save
+                              << u"「事業年度（自）の月」：開始の月は1から12まで"_s;
+    QTest::newRow("day 0") << BoxTexts{{u"Text15"_s, u"0"_s}} << save
+                           << u"「事業年度（自）の日」：平成15年4月には0日がありません"_s;
+    QTest::newRow("2月30日") << BoxTexts{{u"Text18"_s, u"2"_s}, {u"Text19"_s, u"30"_s}} << save
+                             << u"「事業年度（至）の日」：平成16年2月には30日がありません"_s;
+    QTest::newRow("3月32日") << BoxTexts{{u"Text19"_s, u"32"_s}} << save
+                             << u"「事業年度（至）の日」：平成16年3月には32日がありません"_s;
+    QTest::newRow("end before start")
+        << BoxTexts{{u"Text13"_s, u"R7"_s}, {u"Text17"_s, u"R6"_s}} << save
+        << u"「事業年度（至）の年」：終わりの日（令和6年3月31日）が開始の日（令和7年4月1日）より前"_s;
+    QTest::newRow("a year of 31 years")
+        << BoxTexts{{u"Text13"_s, u"H31"_s}, {u"Text17"_s, u"R32"_s}} << save
+        << u"「事業年度（至）の年」：事業年度が12か月を超えています"_s;
+    QTest::newRow("令和2147483617")
+        << BoxTexts{{u"Text13"_s, u"R2147483617"_s}, {u"Text17"_s, u"R2147483617"_s}} << save
+        << u"「事業年度（自）の年」：開始の年が大きすぎます"_s;
+    QTest::newRow("month 7.5") << BoxTexts{{u"Text14"_s, u"7.5"_s}} << save
+                               << u"「事業年度（自）の月」：「7.5」は整数で"_s;
+    QTest::newRow("full-width day ３０．５") << BoxTexts{{u"Text19"_s, u"３０．５"_s}} << save
+                                             << u"「事業年度（至）の日」：「３０．５」は整数"_s;
+    QTest::newRow("year 7.5") << BoxTexts{{u"Text13"_s, u"R7.5"_s}} << save
+                              << u"「事業年度（自）の年」：年「R7.5」は整数"_s;
+    QTest::newRow("year －７") << BoxTexts{{u"Text13"_s, u"－７"_s}} << save
+                               << u"マイナスにできません"_s;
+    QTest::newRow("事業年度: month 13")
+        << BoxTexts{{u"Text14"_s, u"13"_s}} << u"Command3"_s << u"開始の月は1から12まで"_s;
+    QTest::newRow("事業年度: day 7.5")
+        << BoxTexts{{u"Text15"_s, u"7.5"_s}} << u"Command3"_s << u"整数で入力"_s;
+    QTest::newRow("事業年度: 令和2147483617")
+        << BoxTexts{{u"Text13"_s, u"R2147483617"_s}} << u"Command3"_s << u"大きすぎます"_s;
+    QTest::newRow("翌期更新: 31 years")
+        << BoxTexts{{u"Text13"_s, u"H31"_s}, {u"Text17"_s, u"R32"_s}} << u"Command13"_s
+        << u"「事業年度（至）の年」：事業年度が12か月を超えています"_s;
+    QTest::newRow("翌期更新: 2月30日") << BoxTexts{{u"Text18"_s, u"2"_s}, {u"Text19"_s, u"30"_s}}
+                                       << u"Command13"_s << u"平成16年2月には30日がありません"_s;
+}
+
+void RegistrationTest::impossibleYearIsRefused() {
+    QFETCH(BoxTexts, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    Program p;
+    RegistrationScreen& s = p.registration();
+    s.show();
+    fillCompany7(s);
+    for (const auto& [box, text] : typed)
+        s.typeText(box, text);
+    const QStringList before = entryTexts(s);
+
+    s.click(button);
+
+    QCOMPARE(p.messages.shown().size(), 1);
+    const MessageBox& shown = p.messages.shown().first();
+    QCOMPARE(shown.icon, MessageBox::Icon::Exclamation);
+    QVERIFY2(shown.text.contains(message), qPrintable(shown.text));
+    QVERIFY(!p.home.exists(paths::masterFile(7)));
+    QVERIFY(s.isShown());
+    QCOMPARE(entryTexts(s), before);
+}
+
+// A file that already holds a date that cannot be (saved by an older version, or by the
+// other program) still calls the company up, shows the numbers as they stand and names
+// the file and the box; the save then refuses until the date is mended.
+void RegistrationTest::storedImpossibleYearStillLoads_data() {
+    QTest::addColumn<bool>("ownFile");
+    QTest::newRow("own master file") << true;
+    QTest::newRow("registry file taken over") << false;
+}
+
+void RegistrationTest::storedImpossibleYearStillLoads() {
+    QFETCH(bool, ownFile);
+    Program p;
+    if (ownFile) {
+        CompanyRecord company = test::sampleCompany(9);
+        company.startYear = 37;
+        company.startMonth = 13;
+        company.startDay = 40;
+        company.endYear = 38;
+        company.endMonth = 3;
+        company.endDay = 31;
+        p.home.write(paths::masterFile(9), masterfile::bytes(company, nullptr));
+    } else {
+        p.home.write(paths::registryFile(9),
+                     test::registryFile(9, u"九商事"_s,
+                                        {u"37"_s, u"13"_s, u"40"_s, u"38"_s, u"3"_s, u"31"_s}));
+    }
+    RegistrationScreen& s = p.registration();
+    s.show();
+    s.callUp(9);
+    QCOMPARE(s.callUpFailure(), QString());
+    QCOMPARE(s.text(QStringLiteral("Text14")), QStringLiteral("13"));
+    QCOMPARE(s.text(QStringLiteral("Text15")), QStringLiteral("40"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    const QString told = p.messages.shown().first().text;
+    QVERIFY2(told.contains(ownFile ? paths::masterFile(9) : paths::registryFile(9)) &&
+                 told.contains(u"「事業年度（自）の月」"_s),
+             qPrintable(told));
+    p.messages.clear();
+    s.click(QStringLiteral("Command12"));
+    QCOMPARE(p.messages.shown().size(), 1);
+    QVERIFY(s.isShown());
+    s.typeText(QStringLiteral("Text14"), QStringLiteral("4"));
+    s.typeText(QStringLiteral("Text15"), QStringLiteral("1"));
+    p.messages.clear();
+    s.click(QStringLiteral("Command12"));
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    CompanyRecord saved;
+    QVERIFY(masterfile::read(9, 11, saved));
+    QCOMPARE(saved.startMonth, 4);
+}
+
+// The era box takes what is typed, whatever stood or was selected in it: emptied (the
+// box shows 自令和 again at once) and then H, 平成, R or 令和 typed before or after it, at
+// either width. A year typed next is saved in that era.
+void RegistrationTest::eraTypedIntoAnEmptiedBox_data() {
+    QTest::addColumn<QString>("startEra"); // the era word box before
+    QTest::addColumn<QString>("typed");    // the word box's text as the keyboard leaves it
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("storedYear"); // of 30 typed into the year box
+    QTest::newRow("H before 自令和") << u"自令和"_s << u"H自令和"_s << u"自平成"_s << 30;
+    QTest::newRow("h after 自令和") << u"自令和"_s << u"自令和h"_s << u"自平成"_s << 30;
+    QTest::newRow("Ｈ before 自令和") << u"自令和"_s << u"Ｈ自令和"_s << u"自平成"_s << 30;
+    QTest::newRow("平成 before 自令和") << u"自令和"_s << u"平成自令和"_s << u"自平成"_s << 30;
+    QTest::newRow("へいせい in the middle")
+        << u"自令和"_s << u"自へいせい令和"_s << u"自平成"_s << 30;
+    QTest::newRow("R before 自平成") << u"自平成"_s << u"R自平成"_s << u"自令和"_s << 60;
+    QTest::newRow("令和 before 自平成") << u"自平成"_s << u"令和自平成"_s << u"自令和"_s << 60;
+    QTest::newRow("ｒ over the selection") << u"自平成"_s << u"ｒ"_s << u"自令和"_s << 60;
+    QTest::newRow("7, no era") << u"自平成"_s << u"7自平成"_s << u"自平成"_s << 30;
+}
+
+void RegistrationTest::eraTypedIntoAnEmptiedBox() {
+    QFETCH(QString, startEra);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, storedYear);
+    Program p;
+    RegistrationScreen& s = p.registration();
+    s.show();
+    fillCompany7(s);
+    s.typeText(QStringLiteral("Text10"), startEra);
+    QCOMPARE(s.text(QStringLiteral("Text10")), startEra);
+    // Selected and deleted: the box names its era again at once.
+    s.typeText(QStringLiteral("Text10"), QString());
+    QCOMPARE(s.text(QStringLiteral("Text10")), startEra);
+    s.typeText(QStringLiteral("Text10"), typed);
+    QCOMPARE(s.text(QStringLiteral("Text10")), shown);
+
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("30"));
+    s.typeText(QStringLiteral("Text14"), QStringLiteral("4"));
+    s.typeText(QStringLiteral("Text15"), QStringLiteral("1"));
+    // 平成30年4月1日–平成31年3月31日, or 令和30年4月1日–令和31年3月31日.
+    s.typeText(QStringLiteral("Text18"), QStringLiteral("3"));
+    s.typeText(QStringLiteral("Text19"), QStringLiteral("31"));
+    s.typeText(QStringLiteral("Text17"), storedYear == 30 ? u"H31"_s : u"R31"_s);
+    s.click(QStringLiteral("Command12"));
+    QVERIFY2(p.messages.shown().isEmpty(), qPrintable(p.messages.shown().value(0).text));
+    CompanyRecord saved;
+    QVERIFY(masterfile::read(7, 11, saved));
+    QCOMPARE(saved.startYear, storedYear);
+}
+
 // Saved elsewhere meanwhile: the question names both years as the user knows them.
 void RegistrationTest::mergeQuestionShowsYearsInTheirEra() {
     Program p;
     CompanyRecord company = test::sampleCompany(7);
+    company.startYear = 37;
     company.endYear = 38;
     company.endMonth = 3;
     p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
@@ -894,9 +1073,11 @@ void RegistrationTest::mergeQuestionShowsYearsInTheirEra() {
     RegistrationScreen& s = p.registration();
     s.click(QStringLiteral("Command7"));
     QCOMPARE(s.text(QStringLiteral("Text17")), QStringLiteral("8"));
+    company.startYear = 39;
     company.endYear = 40;
     p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));
 
+    s.typeText(QStringLiteral("Text13"), QStringLiteral("8"));
     s.typeText(QStringLiteral("Text17"), QStringLiteral("9"));
     s.click(QStringLiteral("Command12"));
     QCOMPARE(p.messages.shown().size(), 1);

@@ -275,6 +275,8 @@ private Q_SLOTS:
         home.write(paths::monthOrderFile(7), "x");
         home.write(paths::registryFile(7), "x");
         Program program;
+        test::ScriptedMessages messages;
+        messages.answerNext(MessageBox::Answer::Yes);
         program.menu()->setText(QStringLiteral("Text1"), QStringLiteral("7"));
         program.menu()->click(QStringLiteral("Command8"));
         QVERIFY(!home.exists(paths::masterFile(7)));

@@ -53,7 +53,13 @@ struct Copy {
     }
     void deleteCompany(qint32 code = 7) {
         menu().setText(u"Text1"_s, QString::number(code));
+        // はい to the question before deleting.
+        const messages::Handler previous = messages::install([](const MessageBox& box) {
+            return box.buttons == MessageBox::Buttons::YesNo ? MessageBox::Answer::Yes
+                                                             : MessageBox::Answer::Ok;
+        });
         menu().click(u"Command8"_s);
+        messages::install(previous);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "entryscreenstestsupport.h"
 
+#include "datafile/discard.h"
+#include "datafile/drivec.h"
 #include "datafile/filechannel.h"
 #include "statement/recordlayouts.h"
 #include "statement/sectionfile.h"
@@ -629,11 +631,16 @@ private Q_SLOTS:
             QCOMPARE(trashed.size(), 1);
             keptPath = trash.filePath(trashed.first());
         } else {
-            // Wine gives programs no Recycle Bin: there the file is kept beside instead.
+            // Wine gives programs no Recycle Bin: there the file goes into the data
+            // folder's own folder 削除済み instead.
+            const QString keptFolder =
+                discard::keptFolder() +
+                discard::folderName({QStringLiteral("壊れていたファイル"), discard::today()}) +
+                QLatin1Char('\\');
             QVERIFY2(QSysInfo::productType() == QStringLiteral("windows") &&
-                         toldOnSave.contains(QStringLiteral("として残して")),
+                         toldOnSave.contains(keptFolder),
                      qPrintable(toldOnSave));
-            keptPath = drivec::hostPath(file) + QStringLiteral(".壊れていたファイル");
+            keptPath = drivec::hostPath(keptFolder + QFileInfo(drivec::hostPath(file)).fileName());
         }
         QFile kept(keptPath);
         QVERIFY(kept.open(QIODevice::ReadOnly));

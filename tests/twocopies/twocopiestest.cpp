@@ -244,7 +244,8 @@ private Q_SLOTS:
         };
         const QStringList openAccounts =
             both({u"type Form1 Text1 7"_s, u"click Form1 Command19"_s});
-        const QStringList deleteB{u"B type Form1 Text1 7"_s, u"B click Form1 Command8"_s};
+        const QStringList deleteB{u"B type Form1 Text1 7"_s, u"B answer yes"_s,
+                                  u"B click Form1 Command8"_s};
 
         QTest::newRow("1 印刷は翌期更新を戻さない")
             << master
@@ -262,7 +263,7 @@ private Q_SLOTS:
             << QStringList{u"3:\"株式会社見本商事\""_s} << 0;
         QTest::newRow("1 削除の後の印刷は会社を戻さない")
             << master << (openPrint + deleteB + QStringList{u"A click Form8 Command11"_s})
-            << QStringList{u"(no file)"_s} << 1;
+            << QStringList{u"(no file)"_s} << 2;
         QTest::newRow("2 資産の内容: 売上高と現金預金 (別々の欄)")
             << paths::sectionFile(7, 30)
             << (openAccounts +
@@ -289,7 +290,7 @@ private Q_SLOTS:
                             u"B type Form9 Text7 0"_s, u"B click Form9 Command12"_s,
                             u"B type Form1 Text1 7"_s, u"B click Form1 Command19"_s,
                             u"B expect Form3 Text1 "_s})
-            << QStringList{u"(no file)"_s} << 1;
+            << QStringList{u"(no file)"_s} << 2;
         QTest::newRow("4 月別表の月はずれない")
             << paths::sectionFile(7, 60)
             << (QStringList{u"A type Form1 Text1 7"_s, u"A click Form1 Command5"_s} +
@@ -326,7 +327,7 @@ private Q_SLOTS:
             << (QStringList{u"A type Form1 Text1 7"_s, u"A click Form1 Command15"_s} + deleteB +
                 QStringList{u"A type Form2 Text1 卸売業"_s, u"A click Form2 Command5"_s,
                             u"A expect Form2 Text1 卸売業"_s})
-            << QStringList{u"(no file)"_s} << 1;
+            << QStringList{u"(no file)"_s} << 2;
         QStringList register50;
         for (const char* copy : {"A", "B"}) {
             const QString c = QString::fromLatin1(copy);
@@ -469,6 +470,7 @@ private Q_SLOTS:
             file = paths::masterFile(7);
             expected = false;
             QVERIFY(b.send({u"type"_s, u"Form1"_s, u"Text1"_s, u"7"_s}).first);
+            QVERIFY(b.send({u"answer"_s, u"yes"_s}).first);
             took.start();
             QVERIFY(b.send({u"click"_s, u"Form1"_s, u"Command8"_s}).first);
         } else {
