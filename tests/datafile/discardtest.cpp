@@ -30,6 +30,7 @@ enum class Setup {
 
 enum class Fate { InTrash, Kept };
 
+#ifdef Q_OS_LINUX
 // Every file of a folder tree, as paths relative to it.
 QStringList filesUnder(const QString& root) {
     QStringList found;
@@ -40,7 +41,6 @@ QStringList filesUnder(const QString& root) {
     return found;
 }
 
-#ifdef Q_OS_LINUX
 // A tmpfs over drive C: for the test's life, when the test may mount one.
 class TmpfsDriveC {
 public:
@@ -87,11 +87,11 @@ private Q_SLOTS:
             << Setup::TmpfsAndNoHomeTrash << Fate::Kept;
     }
     void discardNeverDestroys() {
-        QFETCH(Setup, setup);
-        QFETCH(Fate, fate);
 #ifndef Q_OS_LINUX
         QSKIP("the trash of the desktop's rules (freedesktop.org) is Linux's");
 #else
+        QFETCH(Setup, setup);
+        QFETCH(Fate, fate);
         test::TestHome home;
         const QString trashPath = home.path() + QStringLiteral("/.local/share/Trash");
         TmpfsDriveC tmpfs;

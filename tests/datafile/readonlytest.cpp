@@ -58,14 +58,14 @@ private Q_SLOTS:
         QTest::newRow("0666, another's file") << 0666 << true << false << false;
     }
     void readOnlyIsRefused() {
-        QFETCH(int, mode);
-        QFETCH(bool, asNobody);
-        QFETCH(bool, nobodyOwns);
-        QFETCH(bool, refused);
 #ifndef Q_OS_UNIX
         QSKIP("permission bits and setpriv are the Unix systems'; Windows' read-only attribute "
               "is checked in the same place");
 #else
+        QFETCH(int, mode);
+        QFETCH(bool, asNobody);
+        QFETCH(bool, nobodyOwns);
+        QFETCH(bool, refused);
         const bool root = ::geteuid() == 0;
         if (!root && asNobody)
             QSKIP("running as another user (setpriv) needs the administrator");

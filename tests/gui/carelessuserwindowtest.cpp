@@ -123,6 +123,9 @@ private Q_SLOTS:
     // naming company 7 from its own file, and after はい says which folder of the data
     // folder now holds the files. Nothing is deleted and nothing lands in the home.
     void deleteWithoutUsableTrash() {
+#ifndef Q_OS_LINUX
+        QSKIP("the trash made unusable here is the Linux desktop's");
+#endif
         Program p;
         CompanyRecord company = test::sampleCompany(7);
         p.home.write(paths::masterFile(7), masterfile::bytes(company, nullptr));

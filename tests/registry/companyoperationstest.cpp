@@ -1,3 +1,4 @@
+#include "datafile/discard.h"
 #include "registrationprogram.h"
 
 #include "datafile/drivec.h"
@@ -255,7 +256,14 @@ void CompanyOperationsTest::deleteCompany() {
     p.messages.answerNext(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
     menu.click(u"Command8"_s);
 
-    QCOMPARE(p.messages.shown().size(), 1);
+    QVERIFY(!p.messages.shown().isEmpty());
+    if (p.messages.shown().size() > 1) {
+        // Wine gives programs no Recycle Bin: there the files go into the data folder's
+        // own folder 削除済み, which a second message names.
+        QCOMPARE(p.messages.shown().size(), 2);
+        QVERIFY(yes && QSysInfo::productType() == u"windows"_s &&
+                p.messages.shown().at(1).text.contains(discard::keptFolder()));
+    }
     const MessageBox& question = p.messages.shown().first();
     QCOMPARE(question.title, u"登録の削除をする"_s);
     QCOMPARE(question.buttons, MessageBox::Buttons::YesNo);

@@ -625,7 +625,8 @@ private Q_SLOTS:
         QCOMPARE(program.messages.shown().size(), 1);
         const QString toldOnSave = program.messages.shown().first().text;
         QString keptPath;
-        if (toldOnSave.contains(QStringLiteral("ごみ箱"))) {
+        // Both messages speak of the trash; only the one that kept the file names 削除済み.
+        if (!toldOnSave.contains(discard::keptFolder())) {
             const QDir trash(program.home.path() + QStringLiteral("/.local/share/Trash/files"));
             const QStringList trashed = trash.entryList(QDir::Files);
             QCOMPARE(trashed.size(), 1);
