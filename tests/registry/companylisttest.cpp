@@ -25,6 +25,33 @@ QByteArray master(int code, const QString& name, int year, int month, int day) {
 class CompanyListTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // First, as the program does it: the start-up thread on a fresh start.
+    void startUpListsAreTheRefillLists() {
+        test::TestHome home;
+        home.write(paths::masterFile(7), master(7, QStringLiteral("見本"), 15, 4, 1));
+        home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
+        home.write(paths::masterFile(999), master(999, QStringLiteral("末"), 30, 1, 1));
+#ifdef Q_OS_UNIX
+        // A pipe where a file should be: damaged, read by neither thread's open waiting.
+        QVERIFY(::mkfifo(QFile::encodeName(drivec::hostPath(paths::masterFile(60))).constData(),
+                         0600) == 0);
+#else
+        // No FIFOs (mkfifo) on Windows: a folder plays the damaged file.
+        QVERIFY(QDir().mkpath(drivec::hostPath(paths::masterFile(60))));
+#endif
+        home.write(paths::registryFile(45),
+                   test::fixture(QStringLiteral("registry/registry45_19values.txt")));
+        home.write(paths::registryFile(46),
+                   test::fixture(QStringLiteral("registry/registry46_18values.txt")));
+        const QStringList companies = companylist::companyItems();
+        const QStringList registry = companylist::registryItems();
+        QCOMPARE(companies.size(), 2);
+        QCOMPARE(registry.size(), 1);
+        companylist::prepareForStartUp();
+        QCOMPARE(companylist::companyItems(), companies);
+        QCOMPARE(companylist::registryItems(), registry);
+    }
+
     void itemText_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("item");
@@ -99,31 +126,6 @@ private Q_SLOTS:
     }
 
     // The lists the start-up makes on its second thread are the lists a refill makes.
-    void startUpListsAreTheRefillLists() {
-        test::TestHome home;
-        home.write(paths::masterFile(7), master(7, QStringLiteral("見本"), 15, 4, 1));
-        home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
-        home.write(paths::masterFile(999), master(999, QStringLiteral("末"), 30, 1, 1));
-#ifdef Q_OS_UNIX
-        // A pipe where a file should be: damaged, read by neither thread's open waiting.
-        QVERIFY(::mkfifo(QFile::encodeName(drivec::hostPath(paths::masterFile(60))).constData(),
-                         0600) == 0);
-#else
-        // No FIFOs (mkfifo) on Windows: a folder plays the damaged file.
-        QVERIFY(QDir().mkpath(drivec::hostPath(paths::masterFile(60))));
-#endif
-        home.write(paths::registryFile(45),
-                   test::fixture(QStringLiteral("registry/registry45_19values.txt")));
-        home.write(paths::registryFile(46),
-                   test::fixture(QStringLiteral("registry/registry46_18values.txt")));
-        const QStringList companies = companylist::companyItems();
-        const QStringList registry = companylist::registryItems();
-        QCOMPARE(companies.size(), 2);
-        QCOMPARE(registry.size(), 1);
-        companylist::prepareForStartUp();
-        QCOMPARE(companylist::companyItems(), companies);
-        QCOMPARE(companylist::registryItems(), registry);
-    }
 };
 
 QTEST_GUILESS_MAIN(CompanyListTest)
