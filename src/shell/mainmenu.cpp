@@ -19,6 +19,7 @@
 #include "screen/messages.h"
 #include "screen/platform.h"
 #include "screens.h"
+#include "statement/recordlayouts.h"
 #include "supportlinks.h"
 
 #include <QFileInfo>
@@ -401,7 +402,7 @@ void MainMenu::deleteCompany() {
     const QString title = control(QStringLiteral("Command8")).text;
     QStringList files{paths::masterFile(*code)};
     if (paths::hasSectionFiles(*code))
-        for (const int section : {21, 22, 23, 24, 25, 26, 30, 40, 50, 60})
+        for (const int section : layouts::sectionNumbers())
             files.append(paths::sectionFile(*code, section));
     // The month order goes too: a new company under the same code must not print the
     // old company's months on its back page. So do the years kept of it.
