@@ -1,34 +1,50 @@
 #include "drivec.h"
 
 #include <QDir>
+#include <mutex>
 
 namespace gaikyo::drivec {
+
+namespace {
+
+// The folder that plays drive C:, worked out again only when what it comes from changes
+// (the tests change it); the company lists ask for it thousands of times. One cache for
+// all threads, behind a lock: under MinGW's runtime a thread_local QString is freed
+// wrongly when its thread ends, which damaged the heap after the start-up lists' thread.
+struct RootCache {
+    std::mutex lock;
+    QString source;
+    QString folder;
+};
+
+RootCache& rootCache() {
+    static RootCache cache;
+    return cache;
+}
+
+} // namespace
 
 QString root() {
 #ifdef Q_OS_WIN
     // The real drive, unless the tests name a folder that plays it.
-    thread_local QString testRoot;
-    thread_local QString folder;
     const QString current = qEnvironmentVariable(testRootVariable);
-    if (folder.isEmpty() || current != testRoot) {
-        testRoot = current;
-        folder = current.isEmpty() ? QStringLiteral("c:/") : QDir::fromNativeSeparators(current);
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder.append(QLatin1Char('/'));
-    }
-    return folder;
 #else
-    // Worked out again only when the home changes (the tests change it); the company
-    // lists ask for it thousands of times.
-    thread_local QByteArray home;
-    thread_local QString folder;
-    const QByteArray current = qgetenv("HOME");
-    if (folder.isEmpty() || current != home) {
-        home = current;
-        folder = QDir::homePath() + QStringLiteral("/.local/share/gaikyo/drive_c/");
-    }
-    return folder;
+    const QString current = qEnvironmentVariable("HOME");
 #endif
+    RootCache& cache = rootCache();
+    const std::lock_guard<std::mutex> locked(cache.lock);
+    if (cache.folder.isEmpty() || current != cache.source) {
+        cache.source = current;
+#ifdef Q_OS_WIN
+        cache.folder =
+            current.isEmpty() ? QStringLiteral("c:/") : QDir::fromNativeSeparators(current);
+        if (!cache.folder.endsWith(QLatin1Char('/')))
+            cache.folder.append(QLatin1Char('/'));
+#else
+        cache.folder = QDir::homePath() + QStringLiteral("/.local/share/gaikyo/drive_c/");
+#endif
+    }
+    return cache.folder;
 }
 
 QString hostPath(const QString& windowsPath) {

@@ -54,18 +54,18 @@ struct FrameItem {
         return kind == ItemKind::Text || kind == ItemKind::Integer || kind == ItemKind::Mark;
     }
 
-    constexpr FrameItem aligned(ItemAlign a) const { return with(&FrameItem::align, a); }
-    constexpr FrameItem limitedTo(int length) const { return with(&FrameItem::maxLength, length); }
-    constexpr FrameItem inHiragana() const { return with(&FrameItem::hiragana, true); }
-    constexpr FrameItem grouped() const { return with(&FrameItem::groupsDigits, true); }
-    constexpr FrameItem tallied(Tally t) const { return with(&FrameItem::tally, t); }
-
     // A copy of the entry with one member changed.
     template <typename T> constexpr FrameItem with(T FrameItem::*member, T value) const {
         FrameItem item = *this;
         item.*member = value;
         return item;
     }
+    constexpr FrameItem aligned(ItemAlign a) const { return with(&FrameItem::align, a); }
+    constexpr FrameItem limitedTo(int length) const { return with(&FrameItem::maxLength, length); }
+    constexpr FrameItem inHiragana() const { return with(&FrameItem::hiragana, true); }
+    constexpr FrameItem grouped() const { return with(&FrameItem::groupsDigits, true); }
+    constexpr FrameItem tallied(Tally t) const { return with(&FrameItem::tally, t); }
+
 };
 
 // A field of the record file: its box, kind, place in the file and name in messages.

@@ -27,10 +27,6 @@ class CompanyListTest : public QObject {
 private Q_SLOTS:
     // First, as the program does it: the start-up thread on a fresh start.
     void startUpListsAreTheRefillLists() {
-#ifdef Q_OS_WIN
-        QSKIP("under Wine the start-up thread now and then damages the heap (a page fault in "
-              "ntdll); skipped until that is found, so that it does not decide the run");
-#endif
         test::TestHome home;
         home.write(paths::masterFile(7), master(7, QStringLiteral("見本"), 15, 4, 1));
         home.write(paths::masterFile(50), test::crlfFile({"50", "\"\""}));
