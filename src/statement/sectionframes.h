@@ -65,7 +65,6 @@ struct FrameItem {
     constexpr FrameItem inHiragana() const { return with(&FrameItem::hiragana, true); }
     constexpr FrameItem grouped() const { return with(&FrameItem::groupsDigits, true); }
     constexpr FrameItem tallied(Tally t) const { return with(&FrameItem::tally, t); }
-
 };
 
 // A field of the record file: its box, kind, place in the file and name in messages.
