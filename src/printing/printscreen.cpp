@@ -231,10 +231,16 @@ void PrintScreen::addControls() {
 }
 
 void PrintScreen::load() {
-    // Opening runs both loads before the hand-over has written a code, so both stop at
-    // once; the real loads come with the hand-over and with every print.
+    // Opening runs both loads before the screen is on a company, so both stop at once;
+    // the real loads come when it is opened on one and with every print.
     loadHeader();
     loadPrintData();
+}
+
+void PrintScreen::openOn(qint32 code) {
+    m_companyCode = code;
+    setText(codeBox, plainDecimal(code));
+    loadHeader();
 }
 
 FileLoad PrintScreen::readCompany(qint32 code, CompanyRecord& record) const {
@@ -277,7 +283,7 @@ void PrintScreen::loadHeader() {
 }
 
 void PrintScreen::fillHeader() {
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code) {
         setText(QStringLiteral("Text1"), QString());
         return;
@@ -336,7 +342,7 @@ std::optional<qint32> PrintScreen::referenceNumber() const {
 }
 
 bool PrintScreen::loadPrintData() {
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code)
         return false;
     CompanyRecord record;
@@ -359,7 +365,7 @@ bool PrintScreen::saveHeader() {
                        why + QStringLiteral("\n会社の見出しは保存されていません。"));
         return false;
     };
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code)
         return fail(
             QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び出してください。"));
@@ -416,7 +422,7 @@ void PrintScreen::carryOver() {
     if (!registration)
         return;
     registration->clear();
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code)
         return;
     registration->show();
@@ -432,7 +438,7 @@ QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
 }
 
 bool PrintScreen::prepare() {
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code) {
         messages::warn(title, QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び"
                                              "出してから印刷してください。"));
@@ -483,7 +489,7 @@ bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet
     printer.setReferenceNumber(referenceNumber());
     if (front)
         return printer.printFront(pagePicture(true));
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     printer.setMonths(months(code.value_or(m_data.company().code)));
     return printer.printBack(pagePicture(false));
 }
@@ -516,7 +522,7 @@ void PrintScreen::saveAsPdf() {
     if (!path)
         return;
     // The pages a year kept at its end holds are drawn by the same steps.
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     const Status status = formpdf::write(
         *path, {m_data, referenceNumber(), months(code.value_or(m_data.company().code))});
     if (!status.ok())

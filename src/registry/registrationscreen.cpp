@@ -259,7 +259,7 @@ void RegistrationScreen::callUpHandedCode() {
 void RegistrationScreen::callUpTypedCode() {
     m_callUpFailure.clear();
     m_calledUpCode.reset();
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(QStringLiteral("Text1"));
     if (!code) {
         failCallUp(typeMismatch);
         return;
@@ -504,7 +504,7 @@ bool RegistrationScreen::save() {
 
     close();
     if (Screen* menu = app().screen(screens::mainMenu)) {
-        menu->click(QStringLiteral("Command17"));
+        menu->companiesChanged();
         menu->show();
     }
     return true;

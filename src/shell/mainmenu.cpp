@@ -34,6 +34,8 @@ using namespace controls;
 
 namespace {
 const QSize buttonSize(1095, 375);
+// The current company's code, as the user types it or picks it from a list.
+const QString codeBox = QStringLiteral("Text1");
 
 QRect at(int left, int top) {
     return QRect(QPoint(left, top), buttonSize);
@@ -77,29 +79,8 @@ MainMenu::MainMenu(Application& app)
     onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
     onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
 
-    // The screens opened on the current company: its code goes into the screen's code box,
-    // then the screen's own buttons ("クリア", "ＤＡＴＡ" …) load it.
-    const QString clear = QStringLiteral("Command1");
-    const QString load = QStringLiteral("Command2");
-    const struct {
-        const char* button;
-        QString screen;
-        const char* codeBox;
-        QStringList actions;
-    } onCompany[] = {
-        {"Command15", screens::sections, "Text8", {clear}},
-        {"Command19", screens::mainAccounts, "Text43", {clear, load}},
-        {"Command12", screens::businessForm, "Text28", {clear, load}},
-        {"Command4", screens::taxAccountant, "Text44", {clear, load}},
-        {"Command5", screens::monthlyTable, "Text148", {clear, load, QStringLiteral("月表示")}},
-        {"Command3", screens::print, "Text43", {QStringLiteral("data")}},
-    };
-    for (const auto& target : onCompany) {
-        const QString button = QString::fromLatin1(target.button);
-        onClick(button, [this, button, screen = target.screen,
-                         codeBox = QString::fromLatin1(target.codeBox),
-                         actions = target.actions] { handOver(button, screen, codeBox, actions); });
-    }
+    for (const CompanyScreen& target : companyScreens())
+        onClick(target.button, [this, target] { openOnCurrentCompany(target); });
     onClick(QStringLiteral("Command27"), [this] {
         if (Screen* screen = this->app().screen(screens::printers))
             screen->show();
@@ -119,7 +100,7 @@ MainMenu::MainMenu(Application& app)
 
 void MainMenu::addControls() {
     const QColor cyan = entryCyan();
-    Control& code = add(textBox(QStringLiteral("Text1"), QRect(0, 0, 855, 375)));
+    Control& code = add(textBox(codeBox, QRect(0, 0, 855, 375)));
     code.alignment = Qt::AlignRight | Qt::AlignVCenter;
     add(button(QStringLiteral("Command9"), QStringLiteral("会社コードクリア"),
                QRect(0, 360, 855, 375)));
@@ -193,7 +174,7 @@ void MainMenu::addControls() {
                QRect(9240, 8160, 2655, 375)));
 
     // A code typed, Enter: on to "会社呼出" beside it, not to "会社コードクリア" below.
-    setTabOrder({QStringLiteral("Text1"), QStringLiteral("Command2")});
+    setTabOrder({codeBox, QStringLiteral("Command2")});
 }
 
 bool MainMenu::startUp() {
@@ -308,22 +289,32 @@ void MainMenu::closeBoxPressed() {
     app().quit();
 }
 
+const QList<MainMenu::CompanyScreen>& MainMenu::companyScreens() {
+    static const QList<CompanyScreen> screensOnCompany{
+        {QStringLiteral("Command15"), screens::sections},
+        {QStringLiteral("Command19"), screens::mainAccounts},
+        {QStringLiteral("Command12"), screens::businessForm},
+        {QStringLiteral("Command4"), screens::taxAccountant},
+        {QStringLiteral("Command5"), screens::monthlyTable},
+        {QStringLiteral("Command3"), screens::print},
+    };
+    return screensOnCompany;
+}
+
 std::optional<qint32> MainMenu::currentCode(const QString& operation) {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code)
         messages::warn(operation, QStringLiteral("会社コードを数字で入力してください。"));
     return code;
 }
 
-void MainMenu::handOver(const QString& button, const QString& target, const QString& codeBox,
-                        const QStringList& actions) {
-    const std::optional<qint32> code = currentCode(control(button).text);
-    if (code)
-        app().handOver(*code, target, codeBox, actions);
+void MainMenu::openOnCurrentCompany(const CompanyScreen& target) {
+    if (const std::optional<qint32> code = currentCode(control(target.button).text))
+        app().open(target.screen, *code);
 }
 
 void MainMenu::callUpCompany() {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code)
         return;
     CompanyRecord record;
@@ -341,7 +332,7 @@ void MainMenu::selectFromCompanyList() {
         companylist::codeFromItem(items(QStringLiteral("List2")).at(row));
     if (!code)
         return;
-    setText(QStringLiteral("Text1"), plainDecimal(*code));
+    setText(codeBox, plainDecimal(*code));
     click(QStringLiteral("Command2"));
 }
 
@@ -391,12 +382,12 @@ void MainMenu::registerCompany() {
 }
 
 void MainMenu::clearCompanyCode() {
-    setText(QStringLiteral("Text1"), QString());
+    setText(codeBox, QString());
     setText(QStringLiteral("Text2"), QString());
 }
 
 void MainMenu::deleteCompany() {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code)
         return;
     const QString title = control(QStringLiteral("Command8")).text;

@@ -135,6 +135,11 @@ void MonthlyTableScreen::load() {
     click(monthButton);
 }
 
+void MonthlyTableScreen::openOn(qint32 code) {
+    RecordScreen::openOn(code);
+    showMonthOrder();
+}
+
 void MonthlyTableScreen::clearBoxes() {
     RecordScreen::clearBoxes();
     for (int r = 1; r <= monthRows; ++r)

@@ -25,6 +25,8 @@ public:
     static QString monthLabel(int row);
 
     void load() override;
+    // The rows are labelled with the company's months once its file is loaded.
+    void openOn(qint32 code) override;
 
 protected:
     void clearBoxes() override;
