@@ -27,13 +27,17 @@ namespace {
 
 const QString title = QStringLiteral("印刷");
 const QString codeBox = QStringLiteral("Text43");
+const QString referenceBox = QStringLiteral("Text1");  // 整理番号
+const QString saveButton = QStringLiteral("Command9"); // "上記項目を登録"
+// The print offsets in millimetres: to the right, and down.
+const QString rightBox = QStringLiteral("Text7");
+const QString downBox = QStringLiteral("Text8");
 
 // The boxes of the header, down the form; the print offsets are never saved.
 const QList<CompanyBox>& headerTable() {
     static const QList<CompanyBox> table = [] {
-        QList<CompanyBox> boxes{
-            {QStringLiteral("Text1"), &CompanyRecord::referenceNumber, {}, true},
-            {QStringLiteral("Text3"), &CompanyRecord::name}};
+        QList<CompanyBox> boxes{{referenceBox, &CompanyRecord::referenceNumber, {}, true},
+                                {QStringLiteral("Text3"), &CompanyRecord::name}};
         const char* const dateCaptions[] = {"事業年度（自 年）", "事業年度（自 月）",
                                             "事業年度（自 日）", "事業年度（至 年）",
                                             "事業年度（至 月）", "事業年度（至 日）"};
@@ -99,7 +103,7 @@ PrintScreen::PrintScreen(Application& app)
     }
     onClick(QStringLiteral("Command15"),
             [this] { setText(QStringLiteral("Text2"), QStringLiteral("代表取締役")); });
-    onClick(QStringLiteral("Command9"), [this] { saveHeader(); });
+    onClick(saveButton, [this] { saveHeader(); });
     onClick(QStringLiteral("Command18"), [this] { carryOver(); });
     onClick(QStringLiteral("Command11"), [this] { print(true, PagePrinter::Sheet::Official); });
     onClick(QStringLiteral("Command13"), [this] { print(true, PagePrinter::Sheet::A4); });
@@ -163,8 +167,7 @@ void PrintScreen::addControls() {
     entry("Text2", 1680, 6, 3735, QString()).inputMode = InputMode::Hiragana;
     add(button(QStringLiteral("Command15"), QStringLiteral("代表者"),
                QRect(5520, row(6), 975, 375)));
-    add(button(QStringLiteral("Command9"), QStringLiteral("上記項目を登録"),
-               QRect(1680, row(7), 3000, 375)));
+    add(button(saveButton, QStringLiteral("上記項目を登録"), QRect(1680, row(7), 3000, 375)));
 
     // The print offsets in whole millimetres, with their grey unit captions.
     const QColor grey(192, 192, 192);
@@ -223,7 +226,7 @@ void PrintScreen::addControls() {
     // the buttons that empty a box come last, so that Enter in a box never empties the
     // next one.
     QStringList order = headerBoxes();
-    order << QStringLiteral("Command9") << QStringLiteral("Text7") << QStringLiteral("Text8");
+    order << saveButton << rightBox << downBox;
     for (const auto& p : prints)
         order.append(QString::fromLatin1(p.name));
     order << QStringLiteral("Command21") << QStringLiteral("Command22");
@@ -274,7 +277,7 @@ void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
 
 QString PrintScreen::saveButtonFor(const QStringList& changed) const {
     Q_UNUSED(changed);
-    return QStringLiteral("Command9");
+    return saveButton;
 }
 
 void PrintScreen::loadHeader() {
@@ -285,7 +288,7 @@ void PrintScreen::loadHeader() {
 void PrintScreen::fillHeader() {
     const std::optional<qint32> code = m_companyCode;
     if (!code) {
-        setText(QStringLiteral("Text1"), QString());
+        setText(referenceBox, QString());
         return;
     }
     CompanyRecord record;
@@ -335,7 +338,7 @@ CompanyRecord PrintScreen::headerFromBoxes(const CompanyRecord& over) const {
 
 std::optional<qint32> PrintScreen::referenceNumber() const {
     // Many companies have no 整理番号 yet: an empty box stands for 0.
-    const QString typed = text(QStringLiteral("Text1"));
+    const QString typed = text(referenceBox);
     if (typed.trimmed().isEmpty())
         return 0;
     return strictInteger(typed);
@@ -483,8 +486,7 @@ QImage PrintScreen::pagePicture(bool front) const {
 }
 
 bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const {
-    const PrintOffsets offsets{readInteger(text(QStringLiteral("Text7"))),
-                               readInteger(text(QStringLiteral("Text8")))};
+    const PrintOffsets offsets{readInteger(text(rightBox)), readInteger(text(downBox))};
     PagePrinter printer(surface, m_data, sheet, offsets);
     printer.setReferenceNumber(referenceNumber());
     if (front)
