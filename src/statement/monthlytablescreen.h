@@ -40,6 +40,10 @@ protected:
 private:
     void addControls();
     void showMonthOrder(); // "月表示"
+
+    // The calendar month of each row, from the company's business year, as the labels
+    // show them; empty while the labels are.
+    QList<int> m_rowMonths;
 };
 
 } // namespace gaikyo
