@@ -441,15 +441,12 @@ void MainMenu::deleteCompany() {
 bool MainMenu::confirmDeletion(qint32 code, const std::optional<QString>& name) {
     const QString company = name ? QStringLiteral("「%1」").arg(name->trimmed())
                                  : QStringLiteral("（法人名を読み取れない会社）");
-    MessageBox question{
+    return messages::confirm(
         control(deleteButton).text,
         QStringLiteral("法人コード %1%2の登録を削除しますか？\n\n"
                        "この会社の見出し・概況書・月の順・過年度の控えのファイルは、"
                        "ごみ箱に移します（ごみ箱から元に戻せます）。")
-            .arg(plainDecimal(code), company),
-        MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
-    question.noByDefault = true;
-    return messages::show(question) == MessageBox::Answer::Yes;
+            .arg(plainDecimal(code), company));
 }
 
 } // namespace gaikyo
