@@ -77,29 +77,10 @@ MainMenu::MainMenu(Application& app)
     onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
     onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
 
-    // The screens opened on the current company: its code goes into the screen's code box,
-    // then the screen's own buttons ("クリア", "ＤＡＴＡ" …) load it.
-    const QString clear = QStringLiteral("Command1");
-    const QString load = QStringLiteral("Command2");
-    const struct {
-        const char* button;
-        QString screen;
-        const char* codeBox;
-        QStringList actions;
-    } onCompany[] = {
-        {"Command15", screens::sections, "Text8", {clear}},
-        {"Command19", screens::mainAccounts, "Text43", {clear, load}},
-        {"Command12", screens::businessForm, "Text28", {clear, load}},
-        {"Command4", screens::taxAccountant, "Text44", {clear, load}},
-        {"Command5", screens::monthlyTable, "Text148", {clear, load, QStringLiteral("月表示")}},
-        {"Command3", screens::print, "Text43", {QStringLiteral("data")}},
-    };
-    for (const auto& target : onCompany) {
-        const QString button = QString::fromLatin1(target.button);
-        onClick(button, [this, button, screen = target.screen,
-                         codeBox = QString::fromLatin1(target.codeBox),
-                         actions = target.actions] { handOver(button, screen, codeBox, actions); });
-    }
+    for (const CompanyScreen& target : companyScreens())
+        onClick(target.button, [this, target] {
+            handOver(target.button, target.screen, target.codeBox, target.actions);
+        });
     onClick(QStringLiteral("Command27"), [this] {
         if (Screen* screen = this->app().screen(screens::printers))
             screen->show();
@@ -306,6 +287,22 @@ void MainMenu::checkPledge() {
 
 void MainMenu::closeBoxPressed() {
     app().quit();
+}
+
+const QList<MainMenu::CompanyScreen>& MainMenu::companyScreens() {
+    using namespace Qt::StringLiterals;
+    static const QList<CompanyScreen> table = {
+        {u"Command15"_s, screens::sections, u"Text8"_s, {u"Command1"_s}},
+        {u"Command19"_s, screens::mainAccounts, u"Text43"_s, {u"Command1"_s, u"Command2"_s}},
+        {u"Command12"_s, screens::businessForm, u"Text28"_s, {u"Command1"_s, u"Command2"_s}},
+        {u"Command4"_s, screens::taxAccountant, u"Text44"_s, {u"Command1"_s, u"Command2"_s}},
+        {u"Command5"_s,
+         screens::monthlyTable,
+         u"Text148"_s,
+         {u"Command1"_s, u"Command2"_s, u"月表示"_s}},
+        {u"Command3"_s, screens::print, u"Text43"_s, {u"data"_s}},
+    };
+    return table;
 }
 
 std::optional<qint32> MainMenu::currentCode(const QString& operation) {

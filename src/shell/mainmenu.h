@@ -2,7 +2,9 @@
 
 #include "screen/screen.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,6 +38,18 @@ public:
     FolderWatch* registryFolderWatch() const { return m_registryWatch; }
 
     void closeBoxPressed() override;
+
+    // A screen the main menu opens on the current company: its button, the screen, and
+    // how the company is handed over (the code into the screen's code box, then the
+    // screen's own buttons, "クリア", "ＤＡＴＡ" …, load it).
+    struct CompanyScreen {
+        QString button;
+        QString screen;
+        QString codeBox;
+        QStringList actions;
+    };
+    // Every screen opened on the current company, one for each of the menu's buttons.
+    static const QList<CompanyScreen>& companyScreens();
 
 private:
     void addControls();
