@@ -1,17 +1,14 @@
 #include "datafile/drivec.h"
 #include "datafile/folderwatch.h"
-#include "printing/printprogram.h"
+#include "printing/printscreen.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
 #include "statement/recordlayouts.h"
 #include "statement/sectionfile.h"
-#include "support/recordingplatform.h"
-#include "support/samplecompany.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/companybuilder.h"
+#include "support/testprogram.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,18 +21,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One copy of the program: its own screens, on the data folder of the test's home.
-struct Copy {
-    test::RecordingPlatform platform;
-    test::RecordingPrinters printers;
-    Application app{platform};
-
-    Copy() {
-        app.setPrinters(&printers);
-        screens::registerAll(app);
-        menu().startUp();
+struct Copy : test::TestProgram {
+    explicit Copy(test::TestHome& home, test::ScriptedMessages* messages = nullptr)
+        : TestProgram({.home = &home, .messages = messages, .recordingPrinters = true}) {
+        startUp();
     }
-    ~Copy() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    MainMenu& menu() { return *app.screenAs<MainMenu>(screens::mainMenu); }
 
     // The screen opened on a company from the main menu, as a user opens it.
     Screen& open(const QString& name, qint32 code = 7) {
@@ -70,17 +60,11 @@ struct Office {
     test::ScriptedMessages messages;
     // Before the copies start, so that they find the company at start-up.
     bool written = writeCompany(home);
-    std::unique_ptr<Copy> a = std::make_unique<Copy>();
-    std::unique_ptr<Copy> b = std::make_unique<Copy>();
+    std::unique_ptr<Copy> a = std::make_unique<Copy>(home, &messages);
+    std::unique_ptr<Copy> b = std::make_unique<Copy>(home, &messages);
 
     static bool writeCompany(const test::TestHome& home) {
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
-        for (const int section : layouts::sectionNumbers()) {
-            const RecordLayout& layout = layouts::section(section);
-            QByteArray bytes;
-            sectionfile::encode(layout, SectionRecord::emptyFor(layout), bytes);
-            home.write(paths::sectionFile(7, section), bytes);
-        }
+        test::CompanyBuilder(7).everySection().writeTo(home);
         return true;
     }
 
@@ -542,7 +526,7 @@ private Q_SLOTS:
         QVERIFY(!listed(*office.a, u"07 : "_s)); // at once
         QTRY_VERIFY(!listed(*office.b, u"07 : "_s));
 
-        office.home.write(paths::masterFile(8), masterfile::bytes(test::sampleCompany(8), nullptr));
+        test::CompanyBuilder(8).writeTo(office.home);
         QTRY_VERIFY(listed(*office.a, u"08 : "_s));
         QTRY_VERIFY(listed(*office.b, u"08 : "_s));
 
@@ -556,9 +540,9 @@ private Q_SLOTS:
     // on another computer shows.
     void listsFollowAFolderMadeLater() {
         test::TestHome home;
-        Copy copy;
+        Copy copy(home);
         QVERIFY(copy.menu().items(u"List2"_s).isEmpty());
-        home.write(paths::masterFile(9), masterfile::bytes(test::sampleCompany(9), nullptr));
+        test::CompanyBuilder(9).writeTo(home);
         // Seen by the look every few seconds at the latest.
         QTRY_COMPARE_WITH_TIMEOUT(copy.menu().items(u"List2"_s).size(), 1, 3 * FolderWatch::pollMs);
     }
@@ -594,7 +578,7 @@ private Q_SLOTS:
             {"another program's folder", paths::registryFolder() + u"7.txt"_s + ours, 120, false},
         };
         test::TestHome home;
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        test::CompanyBuilder(7).writeTo(home);
         for (const auto& f : files) {
             home.write(f.file, {});
             QFile leftover(drivec::hostPath(f.file));
@@ -603,7 +587,7 @@ private Q_SLOTS:
                                          QFileDevice::FileModificationTime));
         }
 
-        Copy copy;
+        Copy copy(home);
         for (const auto& f : files)
             QVERIFY2(home.exists(f.file), f.what); // not while the program starts
         QTest::qWait(MainMenu::leftoversDelayMs + 500);
@@ -615,7 +599,7 @@ private Q_SLOTS:
     // A look at a folder whose files did not change tells nothing.
     void folderWatchTellsOnlyChanges() {
         test::TestHome home;
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        test::CompanyBuilder(7).writeTo(home);
         FolderWatch watch(paths::masterFolder());
         QSignalSpy told(&watch, &FolderWatch::changed);
         QVERIFY(!watch.lookNow());

@@ -4,55 +4,22 @@
 #include "datafile/drivec.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "shell/screens.h"
 #include "statement/recordscreen.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
 #include <QStringList>
 
 namespace gaikyo::test {
 
-// How the main menu opens one of the picture entry screens.
-struct EntryHandOver {
-    QString screen;
-    QString codeBox;
-    QStringList actions;
-};
-
-inline EntryHandOver handOverOf(const QString& screen) {
-    const QString clear = QStringLiteral("Command1");
-    const QString data = QStringLiteral("Command2");
-    if (screen == screens::mainAccounts)
-        return {screen, QStringLiteral("Text43"), {clear, data}};
-    if (screen == screens::businessForm)
-        return {screen, QStringLiteral("Text28"), {clear, data}};
-    if (screen == screens::taxAccountant)
-        return {screen, QStringLiteral("Text44"), {clear, data}};
-    return {screen, QStringLiteral("Text148"), {clear, data, QStringLiteral("月表示")}};
-}
-
 // A program on a fresh drive C: whose statement folder exists, as after the first
 // registration of a company.
-struct EntryProgram {
-    TestHome home;
-    RecordingPlatform platform;
-    ScriptedMessages messages;
-    Application app{platform};
-
-    explicit EntryProgram(bool withFolder = true) {
-        screens::registerAll(app);
-        if (withFolder)
-            drivec::createFolder(paths::statementFolder());
-    }
+struct EntryProgram : TestProgram {
+    explicit EntryProgram(bool withFolder = true) : TestProgram({.statementFolder = withFolder}) {}
 
     // What "概況書２" … "概況書５" on the main menu do for a company.
     RecordScreen& handOver(const QString& screen, qint32 code) {
-        const EntryHandOver h = handOverOf(screen);
-        app.handOver(code, h.screen, h.codeBox, h.actions);
-        return *app.screenAs<RecordScreen>(screen);
+        return handOverAs<RecordScreen>(screen, code);
     }
 
     // A company registered with its business year starting in the given month.
