@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafile/drivec.h"
+#include "registry/companypaths.h"
 #include "shell/screens.h"
 #include "statement/sectionsscreen.h"
 #include "support/testprogram.h"
