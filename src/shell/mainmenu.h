@@ -2,6 +2,7 @@
 
 #include "screen/screen.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>

@@ -3,11 +3,10 @@
 #include "books/columnmemory.h"
 #include "gui/columnchoicedialog.h"
 #include "gui/importconfirmationdialog.h"
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "statement/mainaccountsscreen.h"
 #include "statement/monthlytablescreen.h"
 #include "support/typing.h"
+#include "support/windowed.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -84,11 +83,10 @@ class BookImportGuiTest : public QObject {
 private Q_SLOTS:
     // Form3's button runs the import; the real dialog asks, the replace box is ticked.
     void trialBalanceThroughTheWindows() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         importconfirmation::install(&askQtImportConfirmation);
         program.handOver(screens::mainAccounts, 7);
-        ScreenWindow* window = windows.window(screens::mainAccounts);
+        ScreenWindow* window = program.window(screens::mainAccounts);
         auto* first = widget<QLineEdit>(window, QStringLiteral("Text1"));
         test::typeInto(first, QStringLiteral("5"));
         program.offerFile(test::fixture(QStringLiteral("bookimport/trialbalance_cp932.csv")));
@@ -165,14 +163,13 @@ private Q_SLOTS:
                 sumBoxes += line.section(u'=', 0, 0).mid(4).toInt() % 14 == 13 ? 1 : 0;
             }
         const bool monthly = setting(QStringLiteral("screen")) == QStringLiteral("monthlyTable");
-        test::ImportProgram program(setting(QStringLiteral("start")).toInt());
+        test::Windowed<test::ImportProgram> program(setting(QStringLiteral("start")).toInt());
         if (const QString end = setting(QStringLiteral("end")); !end.isEmpty())
             program.setBusinessYear(QDate::fromString(end + QStringLiteral("-01"), Qt::ISODate));
-        WindowManager windows(program.app);
         importconfirmation::install(&askQtImportConfirmation);
         const QString screenName = monthly ? screens::monthlyTable : screens::mainAccounts;
         program.handOver(screenName, 7);
-        ScreenWindow* window = windows.window(screenName);
+        ScreenWindow* window = program.window(screenName);
         const QString file = setting(QStringLiteral("file"));
         program.offerFile(test::fixture(dir + QLatin1Char('/') + file), file);
         QStringList unsourced;
@@ -213,11 +210,10 @@ private Q_SLOTS:
     // keyboard alone: Tab to the balance list, ↓ to 見込 and ↑ back to 実績, Enter; the
     // choice is kept.
     void columnChoiceByKeyboard() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         columnchoice::install(&askQtColumnChoice);
         program.handOver(screens::mainAccounts, 7);
-        ScreenWindow* window = windows.window(screens::mainAccounts);
+        ScreenWindow* window = program.window(screens::mainAccounts);
         program.offerFile(test::fixture(QStringLiteral("bookimport/compared_2026_cp932.csv")));
         QStringList focusPath;
         QStringList headers;
@@ -258,12 +254,11 @@ private Q_SLOTS:
     // 実績 beside 見込 and 計画: Enter on the question imports the actual figures, and
     // Enter on the confirmation fills the boxes with them.
     void actualFiguresWithEnter() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         columnchoice::install(&askQtColumnChoice);
         importconfirmation::install(&askQtImportConfirmation);
         program.handOver(screens::mainAccounts, 7);
-        ScreenWindow* window = windows.window(screens::mainAccounts);
+        ScreenWindow* window = program.window(screens::mainAccounts);
         program.offerFile(test::fixture(QStringLiteral("bookimport/compared_2026_cp932.csv")));
         QString balanceShown;
         bool confirmed = false;
@@ -307,11 +302,10 @@ private Q_SLOTS:
     // An export of 4 MB whose one account name is 2,000,000 characters long: the
     // confirmation opens within seconds and shows the name cut, with its length.
     void hugeNameAnsweredInSeconds() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         importconfirmation::install(&askQtImportConfirmation);
         program.handOver(screens::mainAccounts, 7);
-        ScreenWindow* window = windows.window(screens::mainAccounts);
+        ScreenWindow* window = program.window(screens::mainAccounts);
         const QString name(2000000, QChar(u'謎'));
         program.offerFile(*cp932::encode(QStringLiteral("勘定科目,残高\r\n現金,\"1,000,000\"\r\n") +
                                          name + QStringLiteral(",500\r\n")));
@@ -349,11 +343,10 @@ private Q_SLOTS:
 
     // A file of 100,000 columns: the question shows its first columns and says so.
     void wideFileShowsItsFirstColumns() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         columnchoice::install(&askQtColumnChoice);
         program.handOver(screens::mainAccounts, 7);
-        ScreenWindow* window = windows.window(screens::mainAccounts);
+        ScreenWindow* window = program.window(screens::mainAccounts);
         constexpr int width = 100000;
         QByteArray file("名前");
         for (int c = 1; c < width; ++c)
@@ -450,11 +443,10 @@ private Q_SLOTS:
     // A monthly table still being written, cut in the middle of a row: the dialog names the
     // row and the missing line end under ご注意, and offers nothing for that account.
     void cutExportThroughTheDialog() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         importconfirmation::install(&askQtImportConfirmation);
         program.handOver(screens::monthlyTable, 7);
-        ScreenWindow* window = windows.window(screens::monthlyTable);
+        ScreenWindow* window = program.window(screens::monthlyTable);
         QStringList months;
         for (int m : {4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3})
             months.append(QStringLiteral("%1月").arg(m));
@@ -497,10 +489,9 @@ private Q_SLOTS:
 
     // Form6's button sits on the bottom row beside the screen's own buttons.
     void monthlyButton() {
-        test::ImportProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::ImportProgram> program;
         program.handOver(screens::monthlyTable, 7);
-        ScreenWindow* window = windows.window(screens::monthlyTable);
+        ScreenWindow* window = program.window(screens::monthlyTable);
         auto* button = widget<QPushButton>(window, MonthlyTableScreen::importButton);
         QVERIFY(button->isVisible());
         QCOMPARE(button->text(), QStringLiteral("推移表から取込"));

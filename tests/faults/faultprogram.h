@@ -1,20 +1,16 @@
 #pragma once
 
 #include "datafile/drivec.h"
-#include "printing/printprogram.h"
+#include "printing/printscreen.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
 #include "statement/sectionsscreen.h"
-#include "support/recordingplatform.h"
 #include "support/samplecompany.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -24,16 +20,8 @@ namespace gaikyo::test {
 // The whole program with companies 7 and 8 registered and their first sections saved,
 // on a drive C: of its own, with message boxes and printers that record. Company 8 has
 // a name and texts of its own, so that a print can tell the two apart.
-struct FaultProgram {
-    TestHome home;
-    RecordingPlatform platform;
-    ScriptedMessages messages;
-    RecordingPrinters printers;
-    Application app{platform};
-
-    FaultProgram() {
-        app.setPrinters(&printers);
-        screens::registerAll(app);
+struct FaultProgram : TestProgram {
+    FaultProgram() : TestProgram({.recordingPrinters = true}) {
         home.write(paths::masterFile(7), masterfile::bytes(sampleCompany(7), nullptr));
         home.write(paths::sectionFile(7, 21),
                    crlfFile({"\"一行目\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"予備1\""}));
@@ -43,20 +31,11 @@ struct FaultProgram {
         home.write(paths::masterFile(8), masterfile::bytes(eight, nullptr));
         home.write(paths::sectionFile(8, 21),
                    crlfFile({"\"八番の事業\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"予備1\""}));
-        menu().startUp();
+        startUp();
     }
-    ~FaultProgram() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    MainMenu& menu() { return *app.screenAs<MainMenu>(screens::mainMenu); }
-
-    // The main menu's "会社呼出" for a code as typed.
-    void callUp(const QString& code) {
-        menu().setText(QStringLiteral("Text1"), code);
-        menu().click(QStringLiteral("Command2"));
-    }
     SectionsScreen& sections(qint32 code = 7) {
-        app.open(screens::sections, code);
-        return *app.screenAs<SectionsScreen>(screens::sections);
+        return handOverAs<SectionsScreen>(screens::sections, code);
     }
     PrintScreen& print(qint32 code = 7) {
         callUp(QString::number(code));

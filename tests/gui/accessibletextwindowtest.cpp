@@ -1,7 +1,6 @@
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "statement/entryscreenstestsupport.h"
 #include "support/widgets.h"
+#include "support/windowed.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
@@ -47,8 +46,7 @@ void putText(QLineEdit* edit, Route route, const QString& text) {
 }
 
 // The program with company 7, its sections screen open in a real window.
-struct Program : test::EntryProgram {
-    WindowManager windows{app};
+struct Program : test::Windowed<test::EntryProgram> {
     ScreenWindow* window = nullptr;
     QLineEdit* box = nullptr;
 
@@ -56,7 +54,7 @@ struct Program : test::EntryProgram {
         registerCompany(7, 4);
         if (!saved.isEmpty())
             home.write(sectionFile, saved);
-        app.open(screens::sections, 7);
+        TestProgram::handOver(screens::sections, 7);
         window = windows.window(screens::sections);
         box = widget<QLineEdit>(window, line1);
     }

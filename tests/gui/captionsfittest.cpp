@@ -2,17 +2,12 @@
 #include "gui/captionbutton.h"
 #include "gui/captionlabel.h"
 #include "gui/screentour.h"
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "screen/fonts.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/samplecompany.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/companybuilder.h"
+#include "support/windowed.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -141,43 +136,33 @@ private Q_SLOTS:
     }
 
     void everyCaptionFits() {
-        test::TestHome home;
-        test::RecordingPlatform platform;
-        test::ScriptedMessages messages;
-        drivec::createFolder(paths::masterFolder());
-        drivec::createFolder(paths::statementFolder());
+        test::Windowed<> program({.statementFolder = true});
         // A business year from October: the monthly table shows 10, 11 and 12 first.
-        CompanyRecord company = test::sampleCompany(7);
-        company.startMonth = 10;
-        company.endMonth = 9;
-        company.endDay = 30;
-        QVERIFY(masterfile::write(company).ok());
-        Application app(platform);
-        screens::registerAll(app);
-        WindowManager windows(app);
+        test::CompanyBuilder(7).yearFrom(10).writeTo(program.home);
 
         QStringList faults;
         QStringList views;
         int months = 0;
-        screentour::visitAll(app, windows, 7, [&](const QString& view, ScreenWindow& window) {
-            views << view;
-            for (QWidget* w : window.findChildren<QWidget*>()) {
-                if (!w->isVisibleTo(&window) || w->objectName().isEmpty())
-                    continue;
-                if (!window.rect().contains(QRect(w->mapTo(&window, QPoint()), w->size())))
-                    faults << where(view, w) + QStringLiteral(": outside the window");
-                if (auto* label = qobject_cast<CaptionLabel*>(w))
-                    faults << captionFaults(view, label);
-                else if (auto* button = qobject_cast<CaptionButton*>(w))
-                    faults << buttonFaults(view, button);
-                else if (auto* frame = qobject_cast<QGroupBox*>(w))
-                    faults << frameFaults(view, frame);
-                else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isReadOnly()) {
-                    faults << fixedTextFaults(view, edit);
-                    months += edit->text() == QLatin1String("10");
+        screentour::visitAll(
+            program.app, program.windows, 7, [&](const QString& view, ScreenWindow& window) {
+                views << view;
+                for (QWidget* w : window.findChildren<QWidget*>()) {
+                    if (!w->isVisibleTo(&window) || w->objectName().isEmpty())
+                        continue;
+                    if (!window.rect().contains(QRect(w->mapTo(&window, QPoint()), w->size())))
+                        faults << where(view, w) + QStringLiteral(": outside the window");
+                    if (auto* label = qobject_cast<CaptionLabel*>(w))
+                        faults << captionFaults(view, label);
+                    else if (auto* button = qobject_cast<CaptionButton*>(w))
+                        faults << buttonFaults(view, button);
+                    else if (auto* frame = qobject_cast<QGroupBox*>(w))
+                        faults << frameFaults(view, frame);
+                    else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isReadOnly()) {
+                        faults << fixedTextFaults(view, edit);
+                        months += edit->text() == QLatin1String("10");
+                    }
                 }
-            }
-        });
+            });
         QCOMPARE(views.size(), 15);
         QCOMPARE(months, 1); // the monthly table's labels were filled, and then measured
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));

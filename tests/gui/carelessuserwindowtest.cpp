@@ -2,18 +2,15 @@
 #include "datafile/drivec.h"
 #include "gui/desktopprogram.h"
 #include "gui/qtmessages.h"
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
 #include "screen/application.h"
 #include "screen/messages.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
 #include "support/samplecompany.h"
-#include "support/testhome.h"
 #include "support/typing.h"
 #include "support/widgets.h"
+#include "support/windowed.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,14 +73,9 @@ private:
     messages::Handler m_previous;
 };
 
-struct Program {
-    test::TestHome home;
-    test::RecordingPlatform platform;
-    Application app{platform};
-    WindowManager windows{app};
-
-    Program() { screens::registerAll(app); }
-    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+// The program with its windows; its message boxes are the real ones.
+struct Program : test::Windowed<> {
+    Program() : Windowed({.answers = test::ScriptedMessages::Answers::PassedOn}) {}
 
     ScreenWindow* menuWindow() {
         app.screen(screens::mainMenu)->show();

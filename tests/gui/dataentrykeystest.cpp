@@ -2,10 +2,10 @@
 #include "gui/screentour.h"
 #include "gui/screenwindow.h"
 #include "gui/translations.h"
-#include "gui/windowmanager.h"
 #include "statement/entryscreenstestsupport.h"
 #include "statement/sectionframes.h"
 #include "support/widgets.h"
+#include "support/windowed.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -40,8 +40,7 @@ QStringList names(const char* list) {
     return all;
 }
 
-struct GuiProgram : test::EntryProgram {
-    WindowManager windows{app};
+struct GuiProgram : test::Windowed<test::EntryProgram> {
     GuiProgram() {
         registerCompany(7, 4);
         app.screen(screens::mainMenu)->show();

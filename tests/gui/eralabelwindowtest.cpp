@@ -1,11 +1,6 @@
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
-#include "screen/application.h"
 #include "screen/fonts.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/windowed.h"
 
 #include <QLabel>
 #include <QTest>
@@ -42,20 +37,15 @@ private Q_SLOTS:
         QFETCH(QString, year);
         QFETCH(QString, month);
         QFETCH(QString, era);
-        test::TestHome home;
-        test::RecordingPlatform platform;
-        test::ScriptedMessages messages;
-        Application app(platform);
-        screens::registerAll(app);
-        WindowManager windows(app);
-        Screen* s = app.screen(screen);
+        test::Windowed<> program;
+        Screen* s = program.app.screen(screen);
         s->show();
         for (const char* box : {"Text13", "Text17"})
             s->typeText(QString::fromLatin1(box), year);
         for (const char* box : {"Text14", "Text18"})
             s->typeText(QString::fromLatin1(box), month);
 
-        ScreenWindow* window = windows.window(screen);
+        ScreenWindow* window = program.window(screen);
         QVERIFY(window);
         for (const char* name : {"EraLabel1", "EraLabel2"}) {
             auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));

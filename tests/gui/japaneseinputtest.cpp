@@ -2,7 +2,6 @@
 #include "gui/qtmessages.h"
 #include "gui/screenwindow.h"
 #include "gui/translations.h"
-#include "gui/windowmanager.h"
 #include "printing/printerservice.h"
 #include "shell/mainmenu.h"
 #include "statement/entryscreenstestsupport.h"
@@ -13,6 +12,7 @@
 #include "support/samplecompany.h"
 #include "support/typing.h"
 #include "support/widgets.h"
+#include "support/windowed.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,9 +46,8 @@ public:
 };
 
 // The program with its windows, the main menu shown and company 7 registered.
-struct GuiProgram : test::EntryProgram {
+struct GuiProgram : test::Windowed<test::EntryProgram> {
     TwoPrinters printers;
-    WindowManager windows{app};
     GuiProgram() {
         registerCompany(7, 4);
         app.setPrinters(&printers);

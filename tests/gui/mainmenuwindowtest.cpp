@@ -1,12 +1,7 @@
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "registry/companypaths.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/windowed.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,14 +15,9 @@ using namespace gaikyo;
 
 namespace {
 
-struct Program {
-    test::RecordingPlatform platform;
-    Application app{platform};
-    WindowManager windows{app};
-    Program() {
-        screens::registerAll(app);
-        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
-    }
+// The program with its windows, started on the test's home folder.
+struct Program : test::Windowed<> {
+    explicit Program(test::TestHome& home) : Windowed({.home = &home}) { QVERIFY(startUp()); }
     ScreenWindow* menuWindow() const { return windows.window(screens::mainMenu); }
     template <class W> W* widget(const QString& name) const {
         return menuWindow()->findChild<W*>(name);
@@ -47,7 +37,7 @@ class MainMenuWindowTest : public QObject {
 private Q_SLOTS:
     void window() {
         test::TestHome home;
-        Program program;
+        Program program(home);
         ScreenWindow* w = program.menuWindow();
         QVERIFY(w->isVisible());
         QCOMPARE(w->windowTitle(), QStringLiteral("法人税事業概況書(FB1005)"));
@@ -89,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QRect, geometry);
         test::TestHome home;
-        Program program;
+        Program program(home);
         auto* button = program.widget<QPushButton>(name);
         QVERIFY(button);
         QCOMPARE(button->text(), caption);
@@ -125,7 +115,7 @@ private Q_SLOTS:
         QFETCH(QColor, background);
         QFETCH(bool, rightAligned);
         test::TestHome home;
-        Program program;
+        Program program(home);
         auto* box = program.widget<QLineEdit>(name);
         QVERIFY(box);
         QCOMPARE(box->text(), text);
@@ -136,7 +126,7 @@ private Q_SLOTS:
 
     void labelsListsAndFrame() {
         test::TestHome home;
-        Program program;
+        Program program(home);
         auto* formCode = program.widget<QLabel>(QStringLiteral("Label3"));
         QCOMPARE(formCode->text(), QStringLiteral("FB1005"));
         QCOMPARE(formCode->geometry(), px(8280, 840, 2655, 735));
@@ -168,7 +158,7 @@ private Q_SLOTS:
     // Typing goes through the screen: the box refuses what no data file can hold.
     void typingRefusesQuotes() {
         test::TestHome home;
-        Program program;
+        Program program(home);
         auto* box = program.widget<QLineEdit>(QStringLiteral("Text1"));
         QTest::keyClicks(box, QStringLiteral("1\"2"));
         QCOMPARE(box->text(), QStringLiteral("12"));
@@ -179,7 +169,7 @@ private Q_SLOTS:
     void clickingTheListCallsTheCompanyUp() {
         test::TestHome home;
         home.write(paths::masterFile(7), test::fixture(QStringLiteral("registry/master7.txt")));
-        Program program;
+        Program program(home);
         auto* list = program.widget<QListWidget>(QStringLiteral("List2"));
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->item(0)->text(), QStringLiteral("07 : 株式会社見本  [平成15.4.1]"));
@@ -192,7 +182,7 @@ private Q_SLOTS:
 
     void buttonsRunTheirActions() {
         test::TestHome home;
-        Program program;
+        Program program(home);
         QTest::mouseClick(program.widget<QPushButton>(QStringLiteral("Command10")), Qt::LeftButton);
         QCOMPARE(program.platform.beeps, 1);
         QTest::mouseClick(program.widget<QPushButton>(QStringLiteral("Command22")), Qt::LeftButton);

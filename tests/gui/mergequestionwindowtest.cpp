@@ -3,14 +3,12 @@
 #include "gui/qtmessages.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "screen/fieldmerge.h"
 #include "screen/messages.h"
 #include "shell/screens.h"
 #include "statement/sectionfile.h"
-#include "support/recordingplatform.h"
-#include "support/samplecompany.h"
-#include "support/testhome.h"
+#include "support/companybuilder.h"
+#include "support/testprogram.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,18 +97,13 @@ private Q_SLOTS:
     // message box, from the screen itself.
     void monthWarning() {
         test::TestHome home;
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
-        drivec::createFolder(paths::statementFolder());
-        test::RecordingPlatform platform;
-        Application app(platform);
-        screens::registerAll(app);
-        app.open(screens::monthlyTable, 7);
-        Screen* table = app.existing(screens::monthlyTable);
-        CompanyRecord october = test::sampleCompany(7);
-        october.startMonth = 10;
-        october.endMonth = 9;
-        october.endDay = 30;
-        home.write(paths::masterFile(7), masterfile::bytes(october, nullptr));
+        test::CompanyBuilder(7).writeTo(home);
+        // The real message boxes, answered below.
+        test::TestProgram program({.home = &home,
+                                   .answers = test::ScriptedMessages::Answers::PassedOn,
+                                   .statementFolder = true});
+        Screen* table = &program.handOver(screens::monthlyTable, 7);
+        test::CompanyBuilder(7).yearFrom(10).writeTo(home);
         table->typeText(u"Text1"_s, u"100"_s);
 
         Answering answering{u"month-warning.png"_s, Qt::Key_Return, {}, {}};

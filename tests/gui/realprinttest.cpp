@@ -7,16 +7,12 @@
 #include "gui/systemprinters.h"
 #include "gui/windowmanager.h"
 #include "registry/companypaths.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
-#include "support/longestentries.h"
 #include "support/pdftools.h"
 #include "support/pdfwords.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
 #include "support/typing.h"
+#include "support/windowed.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -192,14 +188,11 @@ private Q_SLOTS:
         settlement[4] = QStringLiteral("\"末日\"");
         home.write(paths::sectionFile(7, 50), test::crlfFile(settlement));
 
-        test::RecordingPlatform platform;
-        test::ScriptedMessages messages;
         SystemPrinters printers;
-        Application app(platform);
-        app.setPrinters(&printers);
-        screens::registerAll(app);
-        WindowManager windows(app);
-        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
+        test::Windowed<> program({.home = &home, .printers = &printers});
+        QVERIFY(program.startUp());
+        const test::ScriptedMessages& messages = program.messages;
+        WindowManager& windows = program.windows;
         ScreenWindow* menu = windows.window(screens::mainMenu);
 
         chooseTestPrinter(windows, menu);
@@ -298,14 +291,11 @@ private Q_SLOTS:
         home.write(paths::statementFolder() + QStringLiteral("keep"), {});
         QFile::remove(drivec::hostPath(paths::sectionFile(7, 30)));
 
-        test::RecordingPlatform platform;
-        test::ScriptedMessages messages;
         SystemPrinters printers;
-        Application app(platform);
-        app.setPrinters(&printers);
-        screens::registerAll(app);
-        WindowManager windows(app);
-        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
+        test::Windowed<> program({.home = &home, .printers = &printers});
+        QVERIFY(program.startUp());
+        const test::ScriptedMessages& messages = program.messages;
+        WindowManager& windows = program.windows;
         ScreenWindow* menu = windows.window(screens::mainMenu);
         chooseTestPrinter(windows, menu);
         if (QTest::currentTestFailed())

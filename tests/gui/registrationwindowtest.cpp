@@ -1,15 +1,11 @@
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
 #include "registry/registrationscreen.h"
 #include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
 #include "support/typing.h"
+#include "support/windowed.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,16 +19,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // The program with its windows, on a drive C: of its own.
-struct Program {
-    test::TestHome home;
-    test::RecordingPlatform platform;
-    test::ScriptedMessages messages;
-    Application app{platform};
-    WindowManager windows{app};
-
-    Program() { screens::registerAll(app); }
-    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
+struct Program : test::Windowed<> {
     ScreenWindow* menuWindow() {
         app.screen(screens::mainMenu)->show();
         return windows.window(screens::mainMenu);

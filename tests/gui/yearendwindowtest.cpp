@@ -4,16 +4,12 @@
 // are kept as pictures in <build>/pictures/yearend for review.
 #include "datafile/drivec.h"
 #include "gui/desktopprogram.h"
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
 #include "support/pdftools.h"
-#include "support/recordingplatform.h"
-#include "support/testhome.h"
 #include "support/typing.h"
+#include "support/windowed.h"
 #include "support/yearendcompany.h"
 
 #include <QApplication>
@@ -86,11 +82,11 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> before = test::yearend::companyFiles();
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             home.write(it.key(), it.value());
-        test::RecordingPlatform platform;
-        Application app(platform);
-        screens::registerAll(app);
-        WindowManager windows(app);
-        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
+        // The real message boxes, answered below.
+        test::Windowed<> program(
+            {.home = &home, .answers = test::ScriptedMessages::Answers::PassedOn});
+        QVERIFY(program.startUp());
+        const WindowManager& windows = program.windows;
         ScreenWindow* menu = windows.window(screens::mainMenu);
 
         // 印   刷 for company 7, then 次年度繰越.

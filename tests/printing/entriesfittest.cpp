@@ -20,8 +20,8 @@
 #include "shell/screens.h"
 #include "statement/recordlayouts.h"
 #include "support/longestentries.h"
-#include "support/recordingplatform.h"
-#include "support/testhome.h"
+#include "support/pdftools.h"
+#include "support/testprogram.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -374,11 +374,8 @@ private Q_SLOTS:
     }
     void entriesStayInTheirBoxes() {
         QFETCH(Sheet, sheet);
-        test::TestHome home;
-        test::RecordingPlatform platform;
-        Application app(platform);
-        screens::registerAll(app);
-        const test::LongestEntries longest(app);
+        test::TestProgram program;
+        const test::LongestEntries longest(program.app);
         const QStringList faults = faultsOn(sheet, sheet.widestNumbers ? withWidestNumbers(longest)
                                                                        : test::FakeData(longest));
         for (const QString& fault : faults)
@@ -390,11 +387,8 @@ private Q_SLOTS:
     // check before printing names it: each one narrower than 80% and each one cut, and
     // no other.
     void theCheckNamesWhatShrinks() {
-        test::TestHome home;
-        test::RecordingPlatform platform;
-        Application app(platform);
-        screens::registerAll(app);
-        const test::LongestEntries longest(app);
+        test::TestProgram program;
+        const test::LongestEntries longest(program.app);
         const ItemValues values = valuesOf(longest);
         const QStringList check = printcheck::lines(values, printcheck::Pages::Both);
         QStringList faults;

@@ -2,9 +2,7 @@
 #include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
 #include <QTest>
 
@@ -28,16 +26,15 @@ public:
     void showPreview(const QString&, int, const std::function<bool(PrintSurface&)>&) override {}
 };
 
-struct Program {
-    test::RecordingPlatform platform;
+// The program started on the test's home folder, with the printers given.
+struct Program : test::TestProgram {
     FakePrinters printers;
-    Application app{platform};
-    explicit Program(QStringList installed) {
+    Program(test::TestHome& home, QStringList installed, test::ScriptedMessages* messages = nullptr)
+        : TestProgram({.home = &home, .messages = messages}) {
         printers.installed = std::move(installed);
         printers.defaultPrinter = QStringLiteral("before");
         app.setPrinters(&printers);
-        screens::registerAll(app);
-        QVERIFY(app.screenAs<MainMenu>(screens::mainMenu)->startUp());
+        QVERIFY(startUp());
     }
     Screen* open() {
         app.existing(screens::mainMenu)->click(QStringLiteral("Command27"));
@@ -52,7 +49,7 @@ class PrinterScreenTest : public QObject {
 private Q_SLOTS:
     void setMakesTheFirstPrinterTheDefault() {
         test::TestHome home;
-        Program program({QStringLiteral("pdf"), QStringLiteral("office")});
+        Program program(home, {QStringLiteral("pdf"), QStringLiteral("office")});
         Screen* screen = program.open();
         QCOMPARE(screen->caption(), QStringLiteral("プリンタの変更"));
         QCOMPARE(screen->items(QStringLiteral("List1")), QStringList({"pdf", "office"}));
@@ -65,7 +62,7 @@ private Q_SLOTS:
 
     void setTheChosenPrinter() {
         test::TestHome home;
-        Program program({QStringLiteral("pdf"), QStringLiteral("office")});
+        Program program(home, {QStringLiteral("pdf"), QStringLiteral("office")});
         Screen* screen = program.open();
         screen->setSelectedRow(QStringLiteral("List1"), 1);
         screen->click(QStringLiteral("Command1"));
@@ -74,7 +71,7 @@ private Q_SLOTS:
 
     void closeLeavesTheDefault() {
         test::TestHome home;
-        Program program({QStringLiteral("pdf")});
+        Program program(home, {QStringLiteral("pdf")});
         Screen* screen = program.open();
         screen->click(QStringLiteral("Command2"));
         QCOMPARE(program.printers.defaultPrinter, QStringLiteral("before"));
@@ -84,7 +81,7 @@ private Q_SLOTS:
     // The list is made when the screen loads: hiding keeps it, closing renews it.
     void listIsBuiltOnLoadOnly() {
         test::TestHome home;
-        Program program({QStringLiteral("pdf")});
+        Program program(home, {QStringLiteral("pdf")});
         Screen* screen = program.open();
         screen->click(QStringLiteral("Command2"));
         program.printers.installed.append(QStringLiteral("new"));
@@ -104,7 +101,7 @@ private Q_SLOTS:
         QFETCH(QStringList, refused);
         test::TestHome home;
         test::ScriptedMessages messages;
-        Program program(installed);
+        Program program(home, installed, &messages);
         program.printers.refused = refused;
         Screen* screen = program.open();
         screen->click(QStringLiteral("Command1"));

@@ -10,8 +10,8 @@
 #include "screen/fonts.h"
 #include "shell/screens.h"
 #include "support/longestentries.h"
-#include "support/recordingplatform.h"
-#include "support/testhome.h"
+#include "support/pdftools.h"
+#include "support/testprogram.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -55,11 +55,8 @@ int main(int argc, char** argv) {
     }
     using namespace gaikyo;
     fonts::installSubstitutes();
-    test::TestHome home;
-    test::RecordingPlatform platform;
-    Application app(platform);
-    screens::registerAll(app);
-    const test::LongestEntries longest(app);
+    test::TestProgram program;
+    const test::LongestEntries longest(program.app);
     const QByteArray a4 =
         test::printA4Pages(longest, formpictures::frontPage(), formpictures::backPage());
     const QByteArray official = test::printOfficialPages(longest);

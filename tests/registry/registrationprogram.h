@@ -1,30 +1,15 @@
 #pragma once
 
 #include "registry/registrationscreen.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
-
-#include <QCoreApplication>
-#include <QEvent>
+#include "support/testprogram.h"
 
 namespace gaikyo::test {
 
 // The program without windows, on a drive C: of its own: every screen registered, the
 // message boxes answered and kept.
-struct Program {
-    TestHome home;
-    RecordingPlatform platform;
-    ScriptedMessages messages;
-    Application app{platform};
-
-    Program() { screens::registerAll(app); }
-    ~Program() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    MainMenu& menu() { return *app.screenAs<MainMenu>(screens::mainMenu); }
+struct Program : TestProgram {
     RegistrationScreen& registration() {
         return *app.screenAs<RegistrationScreen>(screens::registration);
     }

@@ -4,9 +4,7 @@
 #include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
 #include <QTest>
 
@@ -99,12 +97,8 @@ private Q_SLOTS:
     void screensShowTheLabels() {
         QFETCH(QString, screen);
         QFETCH(QString, prefix);
-        test::TestHome home;
-        test::RecordingPlatform platform;
-        test::ScriptedMessages messages;
-        Application app(platform);
-        screens::registerAll(app);
-        Screen* s = app.screen(screen);
+        test::TestProgram program;
+        Screen* s = program.app.screen(screen);
         QCOMPARE(s->text(QStringLiteral("EraLabel1")), QString());
         // A new date's year is typed in 令和.
         s->typeText(QStringLiteral("Text13"), QStringLiteral("8"));

@@ -5,9 +5,7 @@
 #include "screen/application.h"
 #include "shell/screens.h"
 #include "shell/supportlinks.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
 #include <QFile>
 #include <QTest>
@@ -28,20 +26,19 @@ private:
     QStringList& m_log;
 };
 
-struct Program {
-    test::RecordingPlatform platform;
-    Application app{platform};
+// The program started on the test's home folder, its screens opened on a company
+// replaced by stand-ins.
+struct Program : test::TestProgram {
     QStringList log;
-    Program() {
-        screens::registerAll(app);
+    explicit Program(test::TestHome& home, test::ScriptedMessages* messages = nullptr)
+        : TestProgram({.home = &home, .messages = messages}) {
         for (const QString& name :
              {screens::sections, screens::mainAccounts, screens::businessForm,
               screens::taxAccountant, screens::monthlyTable, screens::print, screens::printers})
             app.registerScreen(
                 name, [this, name](Application& a) { return new TargetScreen(a, name, log); });
-        QVERIFY(menu()->startUp());
+        QVERIFY(startUp());
     }
-    MainMenu* menu() { return app.screenAs<MainMenu>(screens::mainMenu); }
 };
 
 QByteArray master7() {
@@ -71,14 +68,14 @@ private Q_SLOTS:
         QFETCH(QStringList, log);
         test::TestHome home;
         test::ScriptedMessages messages;
-        Program program;
-        program.menu()->setText(QStringLiteral("Text1"), QStringLiteral(" 12 "));
-        program.menu()->click(button);
+        Program program(home, &messages);
+        program.menu().setText(QStringLiteral("Text1"), QStringLiteral(" 12 "));
+        program.menu().click(button);
         QCOMPARE(program.log, log);
         QVERIFY(program.app.existing(target)->isShown());
         // The screen is kept: a second hand-over does not create it again.
         program.log.clear();
-        program.menu()->click(button);
+        program.menu().click(button);
         QVERIFY(!program.log.contains(QStringLiteral("load")));
         QVERIFY(messages.shown().isEmpty());
     }
@@ -93,9 +90,9 @@ private Q_SLOTS:
         QFETCH(QString, code);
         test::TestHome home;
         test::ScriptedMessages messages;
-        Program program;
-        program.menu()->setText(QStringLiteral("Text1"), code);
-        program.menu()->click(QStringLiteral("Command19"));
+        Program program(home, &messages);
+        program.menu().setText(QStringLiteral("Text1"), code);
+        program.menu().click(QStringLiteral("Command19"));
         QVERIFY(program.log.isEmpty());
         QVERIFY(!program.app.existing(screens::mainAccounts));
         QCOMPARE(messages.shown().size(), 1);
@@ -104,21 +101,21 @@ private Q_SLOTS:
 
     void screensWithoutCode() {
         test::TestHome home;
-        Program program;
-        program.menu()->click(QStringLiteral("Command27"));
+        Program program(home);
+        program.menu().click(QStringLiteral("Command27"));
         QVERIFY(program.app.existing(screens::printers)->isShown());
         QCOMPARE(program.log, QStringList{"load"});
-        program.menu()->click(QStringLiteral("Command22"));
+        program.menu().click(QStringLiteral("Command22"));
         QVERIFY(program.app.existing(screens::disclaimer)->isShown());
     }
 
     void closeFileChannelBeeps() {
         test::TestHome home;
-        Program program;
+        Program program(home);
         FileChannel::instance().occupyForTest(QStringLiteral("c:\\x.txt"));
-        program.menu()->click(QStringLiteral("Command10"));
+        program.menu().click(QStringLiteral("Command10"));
         QVERIFY(!FileChannel::instance().isOpen());
-        program.menu()->click(QStringLiteral("Command10"));
+        program.menu().click(QStringLiteral("Command10"));
         QCOMPARE(program.platform.beeps, 2);
         QVERIFY(!program.app.hasEnded());
     }
@@ -131,14 +128,14 @@ private Q_SLOTS:
     void endingTheProgram() {
         QFETCH(bool, closeBox);
         test::TestHome home;
-        Program program;
-        program.menu()->setText(QStringLiteral("Text1"), QStringLiteral("1"));
-        program.menu()->click(QStringLiteral("Command19")); // another screen is open
+        Program program(home);
+        program.menu().setText(QStringLiteral("Text1"), QStringLiteral("1"));
+        program.menu().click(QStringLiteral("Command19")); // another screen is open
         FileChannel::instance().occupyForTest(QStringLiteral("c:\\x.txt"));
         if (closeBox)
-            program.menu()->closeBoxPressed();
+            program.menu().closeBoxPressed();
         else
-            program.menu()->click(QStringLiteral("Command11"));
+            program.menu().click(QStringLiteral("Command11"));
         QVERIFY(program.app.hasEnded());
         QCOMPARE(program.platform.beeps, 1);
         QCOMPARE(program.platform.ends, 1);
@@ -147,9 +144,9 @@ private Q_SLOTS:
 
     void dataButtonDoesNothing() {
         test::TestHome home;
-        Program program;
-        program.menu()->setText(QStringLiteral("Text1"), QStringLiteral("7"));
-        program.menu()->click(QStringLiteral("Command13"));
+        Program program(home);
+        program.menu().setText(QStringLiteral("Text1"), QStringLiteral("7"));
+        program.menu().click(QStringLiteral("Command13"));
         QVERIFY(program.log.isEmpty());
         QCOMPARE(program.platform.beeps, 0);
     }
@@ -166,8 +163,8 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, address);
         test::TestHome home;
-        Program program;
-        program.menu()->click(button);
+        Program program(home);
+        program.menu().click(button);
         QCOMPARE(program.platform.opened, QStringList{address});
         QVERIFY(!program.app.hasEnded());
         QVERIFY(supportlinks::forum().endsWith(QStringLiteral("/cgi-bin/tree3/wforum.cgi?")));
@@ -191,11 +188,11 @@ private Q_SLOTS:
 
     void refillCompanyList() {
         test::TestHome home;
-        Program program;
-        QVERIFY(program.menu()->items(QStringLiteral("List2")).isEmpty());
+        Program program(home);
+        QVERIFY(program.menu().items(QStringLiteral("List2")).isEmpty());
         home.write(paths::masterFile(7), master7());
-        program.menu()->click(QStringLiteral("Command17"));
-        QCOMPARE(program.menu()->items(QStringLiteral("List2")),
+        program.menu().click(QStringLiteral("Command17"));
+        QCOMPARE(program.menu().items(QStringLiteral("List2")),
                  QStringList{QStringLiteral("07 : 株式会社見本  [平成15.4.1]")});
     }
 
@@ -204,17 +201,17 @@ private Q_SLOTS:
         home.write(paths::masterFile(7), master7());
         home.write(paths::registryFile(45),
                    test::fixture(QStringLiteral("registry/registry45_19values.txt")));
-        Program program;
-        QCOMPARE(program.menu()->items(QStringLiteral("List2")).size(), 1);
-        QCOMPARE(program.menu()->items(QStringLiteral("List1")).size(), 1);
+        Program program(home);
+        QCOMPARE(program.menu().items(QStringLiteral("List2")).size(), 1);
+        QCOMPARE(program.menu().items(QStringLiteral("List1")).size(), 1);
     }
 
     void companyListClickCallsUp() {
         test::TestHome home;
         home.write(paths::masterFile(7), master7());
-        Program program;
-        program.menu()->clickItem(QStringLiteral("List2"), 0);
-        MainMenu& menu = *program.menu();
+        Program program(home);
+        program.menu().clickItem(QStringLiteral("List2"), 0);
+        MainMenu& menu = program.menu();
         QCOMPARE(menu.text(QStringLiteral("Text1")), QStringLiteral("7"));
         QCOMPARE(menu.text(QStringLiteral("Text2")), QStringLiteral("株式会社見本"));
         QStringList dates;
@@ -226,22 +223,22 @@ private Q_SLOTS:
 
     void callUpWithoutFileChangesNothing() {
         test::TestHome home;
-        Program program;
-        program.menu()->setText(QStringLiteral("Text1"), QStringLiteral("8"));
-        program.menu()->click(QStringLiteral("Command2"));
-        QCOMPARE(program.menu()->text(QStringLiteral("Text2")), QStringLiteral("　"));
+        Program program(home);
+        program.menu().setText(QStringLiteral("Text1"), QStringLiteral("8"));
+        program.menu().click(QStringLiteral("Command2"));
+        QCOMPARE(program.menu().text(QStringLiteral("Text2")), QStringLiteral("　"));
         QVERIFY(program.log.isEmpty());
     }
 
     void clearCodeKeepsDates() {
         test::TestHome home;
         home.write(paths::masterFile(7), master7());
-        Program program;
-        program.menu()->clickItem(QStringLiteral("List2"), 0);
-        program.menu()->click(QStringLiteral("Command9"));
-        QCOMPARE(program.menu()->text(QStringLiteral("Text1")), QString());
-        QCOMPARE(program.menu()->text(QStringLiteral("Text2")), QString());
-        QCOMPARE(program.menu()->text(QStringLiteral("Text13")), QStringLiteral("15"));
+        Program program(home);
+        program.menu().clickItem(QStringLiteral("List2"), 0);
+        program.menu().click(QStringLiteral("Command9"));
+        QCOMPARE(program.menu().text(QStringLiteral("Text1")), QString());
+        QCOMPARE(program.menu().text(QStringLiteral("Text2")), QString());
+        QCOMPARE(program.menu().text(QStringLiteral("Text13")), QStringLiteral("15"));
     }
 
     void deleteCompanyMovesItsFilesToTheTrash() {
@@ -251,11 +248,11 @@ private Q_SLOTS:
         home.write(paths::sectionFile(7, 60), "x");
         home.write(paths::monthOrderFile(7), "x");
         home.write(paths::registryFile(7), "x");
-        Program program;
+        Program program(home);
         test::ScriptedMessages messages;
         messages.answerNext(MessageBox::Answer::Yes);
-        program.menu()->setText(QStringLiteral("Text1"), QStringLiteral("7"));
-        program.menu()->click(QStringLiteral("Command8"));
+        program.menu().setText(QStringLiteral("Text1"), QStringLiteral("7"));
+        program.menu().click(QStringLiteral("Command8"));
         QVERIFY(!home.exists(paths::masterFile(7)));
         QVERIFY(!home.exists(paths::sectionFile(7, 21)));
         QVERIFY(!home.exists(paths::sectionFile(7, 60)));
@@ -268,16 +265,16 @@ private Q_SLOTS:
 #endif
         // The company leaves the list at once (others may share the folder and must not
         // pick it); the boxes keep their text.
-        QCOMPARE(program.menu()->items(QStringLiteral("List2")).size(), 0);
-        QCOMPARE(program.menu()->text(QStringLiteral("Text1")), QStringLiteral("7"));
+        QCOMPARE(program.menu().items(QStringLiteral("List2")).size(), 0);
+        QCOMPARE(program.menu().text(QStringLiteral("Text1")), QStringLiteral("7"));
     }
 
     void deleteWithoutCodeDoesNothing() {
         test::TestHome home;
         home.write(paths::masterFile(7), master7());
-        Program program;
-        program.menu()->setText(QStringLiteral("Text1"), QStringLiteral("abc"));
-        program.menu()->click(QStringLiteral("Command8"));
+        Program program(home);
+        program.menu().setText(QStringLiteral("Text1"), QStringLiteral("abc"));
+        program.menu().click(QStringLiteral("Command8"));
         QVERIFY(home.exists(paths::masterFile(7)));
     }
 };

@@ -4,9 +4,7 @@
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
 #include "shell/supportlinks.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
 #include <QTest>
 
@@ -14,11 +12,10 @@ using namespace gaikyo;
 
 namespace {
 
-struct Program {
-    test::RecordingPlatform platform;
-    Application app{platform};
-    Program() { screens::registerAll(app); }
-    MainMenu* menu() { return app.screenAs<MainMenu>(screens::mainMenu); }
+// The program on the test's home folder, not yet started.
+struct Program : test::TestProgram {
+    explicit Program(test::TestHome& home, test::ScriptedMessages* messages = nullptr)
+        : TestProgram({.home = &home, .messages = messages}) {}
 };
 
 const QByteArray accepted() {
@@ -36,15 +33,15 @@ private Q_SLOTS:
     void firstStartAcceptsSilently() {
         test::TestHome home;
         test::ScriptedMessages messages;
-        Program program;
-        QVERIFY(program.menu()->startUp());
-        QVERIFY(program.menu()->isShown());
+        Program program(home, &messages);
+        QVERIFY(program.menu().startUp());
+        QVERIFY(program.menu().isShown());
         QVERIFY(messages.shown().isEmpty());
         QCOMPARE(home.read(pledge::filePath()), accepted());
         // Nothing else is created at start-up.
         QVERIFY(!home.exists(paths::dataFolder()));
-        QVERIFY(program.menu()->items(QStringLiteral("List1")).isEmpty());
-        QVERIFY(program.menu()->items(QStringLiteral("List2")).isEmpty());
+        QVERIFY(program.menu().items(QStringLiteral("List1")).isEmpty());
+        QVERIFY(program.menu().items(QStringLiteral("List2")).isEmpty());
         QCOMPARE(program.platform.beeps, 0);
     }
 
@@ -73,9 +70,9 @@ private Q_SLOTS:
         test::ScriptedMessages messages;
         if (answer >= 0)
             messages.answerNext(MessageBox::Answer(answer));
-        Program program;
-        QCOMPARE(program.menu()->startUp(), starts);
-        QCOMPARE(program.menu()->isShown(), starts);
+        Program program(home, &messages);
+        QCOMPARE(program.menu().startUp(), starts);
+        QCOMPARE(program.menu().isShown(), starts);
         QCOMPARE(program.app.hasEnded(), !starts);
         QCOMPARE(program.platform.ends, starts ? 0 : 1);
         QCOMPARE(home.read(pledge::filePath()), storedAfter);
@@ -110,10 +107,10 @@ private Q_SLOTS:
         QFETCH(QStringList, opened);
         test::TestHome home;
         test::ScriptedMessages messages;
-        Program program;
-        QVERIFY(program.menu()->startUp());
-        program.menu()->hide();
-        program.menu()->click(QStringLiteral("Command22"));
+        Program program(home, &messages);
+        QVERIFY(program.menu().startUp());
+        program.menu().hide();
+        program.menu().click(QStringLiteral("Command22"));
         Screen* disclaimer = program.app.existing(screens::disclaimer);
         QVERIFY(disclaimer && disclaimer->isShown());
         disclaimer->click(button);
@@ -122,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(program.platform.beeps, 1);
         QCOMPARE(program.platform.opened, opened);
         // "承諾使用" brings the main menu back to the front.
-        QCOMPARE(program.menu()->isShown(), !ends);
+        QCOMPARE(program.menu().isShown(), !ends);
     }
 
     // A pledge file that cannot be written (here a folder in its place) is told at the
@@ -140,12 +137,12 @@ private Q_SLOTS:
         test::TestHome home;
         home.write(pledge::filePath() + QStringLiteral("\\inside.txt"), "kept");
         test::ScriptedMessages messages;
-        Program program;
-        QVERIFY(program.menu()->startUp());
+        Program program(home, &messages);
+        QVERIFY(program.menu().startUp());
         QCOMPARE(messages.shown().size(), 1);
         if (!button.isEmpty()) {
             messages.clear();
-            program.menu()->click(QStringLiteral("Command22"));
+            program.menu().click(QStringLiteral("Command22"));
             program.app.existing(screens::disclaimer)->click(button);
             QCOMPARE(messages.shown().size(), 1);
         }
@@ -164,16 +161,16 @@ private Q_SLOTS:
         test::TestHome home;
         {
             test::ScriptedMessages messages;
-            Program program;
-            QVERIFY(program.menu()->startUp());
-            program.menu()->click(QStringLiteral("Command22"));
+            Program program(home, &messages);
+            QVERIFY(program.menu().startUp());
+            program.menu().click(QStringLiteral("Command22"));
             program.app.existing(screens::disclaimer)->click(QStringLiteral("Command2"));
             QVERIFY(program.app.hasEnded());
         }
         test::ScriptedMessages messages;
         messages.answerNext(MessageBox::Answer::Yes);
-        Program program;
-        QVERIFY(program.menu()->startUp());
+        Program program(home, &messages);
+        QVERIFY(program.menu().startUp());
         QCOMPARE(messages.shown().size(), 1);
         QCOMPARE(home.read(pledge::filePath()), accepted());
     }

@@ -1,17 +1,14 @@
 #include "datafile/drivec.h"
 #include "datafile/folderwatch.h"
-#include "printing/printprogram.h"
+#include "printing/printscreen.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "shell/mainmenu.h"
 #include "shell/screens.h"
 #include "statement/recordlayouts.h"
 #include "statement/sectionfile.h"
-#include "support/recordingplatform.h"
-#include "support/samplecompany.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/companybuilder.h"
+#include "support/testprogram.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,28 +21,22 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One copy of the program: its own screens, on the data folder of the test's home.
-struct Copy {
-    test::RecordingPlatform platform;
-    test::RecordingPrinters printers;
-    Application app{platform};
-
-    Copy() {
-        app.setPrinters(&printers);
-        screens::registerAll(app);
-        menu().startUp();
+struct Copy : test::TestProgram {
+    explicit Copy(test::TestHome& home, test::ScriptedMessages* messages = nullptr)
+        : TestProgram({.home = &home, .messages = messages, .recordingPrinters = true}) {
+        startUp();
     }
-    ~Copy() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    MainMenu& menu() { return *app.screenAs<MainMenu>(screens::mainMenu); }
 
-    // The screen opened on a company from the main menu, as a user opens it.
+    // The screen opened on a company from the main menu, as a user opens it: the
+    // sections by 会社呼出, the registration by 会社登録, the others by their own button.
     Screen& open(const QString& name, qint32 code = 7) {
         menu().setText(u"Text1"_s, QString::number(code));
-        const QHash<QString, QString> buttons{
-            {screens::sections, u"Command2"_s},      {screens::mainAccounts, u"Command19"_s},
-            {screens::businessForm, u"Command12"_s}, {screens::taxAccountant, u"Command4"_s},
-            {screens::monthlyTable, u"Command5"_s},  {screens::print, u"Command3"_s},
-            {screens::registration, u"Command1"_s}};
-        menu().click(buttons.value(name));
+        if (name == screens::sections)
+            menu().click(u"Command2"_s);
+        else if (name == screens::registration)
+            menu().click(u"Command1"_s);
+        else
+            menu().click(test::handOverOf(name).button);
         Screen* screen = app.existing(name);
         if (name == screens::registration)
             screen->click(u"Command7"_s); // DATA
@@ -70,17 +61,11 @@ struct Office {
     test::ScriptedMessages messages;
     // Before the copies start, so that they find the company at start-up.
     bool written = writeCompany(home);
-    std::unique_ptr<Copy> a = std::make_unique<Copy>();
-    std::unique_ptr<Copy> b = std::make_unique<Copy>();
+    std::unique_ptr<Copy> a = std::make_unique<Copy>(home, &messages);
+    std::unique_ptr<Copy> b = std::make_unique<Copy>(home, &messages);
 
     static bool writeCompany(const test::TestHome& home) {
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
-        for (const int section : layouts::sectionNumbers()) {
-            const RecordLayout& layout = layouts::section(section);
-            QByteArray bytes;
-            sectionfile::encode(layout, SectionRecord::emptyFor(layout), bytes);
-            home.write(paths::sectionFile(7, section), bytes);
-        }
+        test::CompanyBuilder(7).everySection().writeTo(home);
         return true;
     }
 
@@ -542,7 +527,7 @@ private Q_SLOTS:
         QVERIFY(!listed(*office.a, u"07 : "_s)); // at once
         QTRY_VERIFY(!listed(*office.b, u"07 : "_s));
 
-        office.home.write(paths::masterFile(8), masterfile::bytes(test::sampleCompany(8), nullptr));
+        test::CompanyBuilder(8).writeTo(office.home);
         QTRY_VERIFY(listed(*office.a, u"08 : "_s));
         QTRY_VERIFY(listed(*office.b, u"08 : "_s));
 
@@ -556,9 +541,9 @@ private Q_SLOTS:
     // on another computer shows.
     void listsFollowAFolderMadeLater() {
         test::TestHome home;
-        Copy copy;
+        Copy copy(home);
         QVERIFY(copy.menu().items(u"List2"_s).isEmpty());
-        home.write(paths::masterFile(9), masterfile::bytes(test::sampleCompany(9), nullptr));
+        test::CompanyBuilder(9).writeTo(home);
         // Seen by the look every few seconds at the latest.
         QTRY_COMPARE_WITH_TIMEOUT(copy.menu().items(u"List2"_s).size(), 1, 3 * FolderWatch::pollMs);
     }
@@ -594,7 +579,7 @@ private Q_SLOTS:
             {"another program's folder", paths::registryFolder() + u"7.txt"_s + ours, 120, false},
         };
         test::TestHome home;
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        test::CompanyBuilder(7).writeTo(home);
         for (const auto& f : files) {
             home.write(f.file, {});
             QFile leftover(drivec::hostPath(f.file));
@@ -603,7 +588,7 @@ private Q_SLOTS:
                                          QFileDevice::FileModificationTime));
         }
 
-        Copy copy;
+        Copy copy(home);
         for (const auto& f : files)
             QVERIFY2(home.exists(f.file), f.what); // not while the program starts
         QTest::qWait(MainMenu::leftoversDelayMs + 500);
@@ -615,7 +600,7 @@ private Q_SLOTS:
     // A look at a folder whose files did not change tells nothing.
     void folderWatchTellsOnlyChanges() {
         test::TestHome home;
-        home.write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
+        test::CompanyBuilder(7).writeTo(home);
         FolderWatch watch(paths::masterFolder());
         QSignalSpy told(&watch, &FolderWatch::changed);
         QVERIFY(!watch.lookNow());

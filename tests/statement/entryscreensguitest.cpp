@@ -1,9 +1,8 @@
 #include "entryscreenstestsupport.h"
 
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "support/typing.h"
 #include "support/widgets.h"
+#include "support/windowed.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,8 +20,7 @@ void clickButton(ScreenWindow* window, const char* name) {
 
 // The program with its windows and the main menu shown, company 7 registered with a
 // business year starting in April.
-struct GuiProgram : test::EntryProgram {
-    WindowManager windows{app};
+struct GuiProgram : test::Windowed<test::EntryProgram> {
     GuiProgram() {
         registerCompany(7, 4);
         app.screen(screens::mainMenu)->show();

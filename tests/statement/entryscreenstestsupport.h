@@ -4,12 +4,9 @@
 #include "datafile/drivec.h"
 #include "registry/companypaths.h"
 #include "registry/masterfile.h"
-#include "screen/application.h"
 #include "shell/screens.h"
 #include "statement/recordscreen.h"
-#include "support/recordingplatform.h"
-#include "support/scriptedmessages.h"
-#include "support/testhome.h"
+#include "support/testprogram.h"
 
 #include <QStringList>
 
@@ -17,22 +14,12 @@ namespace gaikyo::test {
 
 // A program on a fresh drive C: whose statement folder exists, as after the first
 // registration of a company.
-struct EntryProgram {
-    TestHome home;
-    RecordingPlatform platform;
-    ScriptedMessages messages;
-    Application app{platform};
-
-    explicit EntryProgram(bool withFolder = true) {
-        screens::registerAll(app);
-        if (withFolder)
-            drivec::createFolder(paths::statementFolder());
-    }
+struct EntryProgram : TestProgram {
+    explicit EntryProgram(bool withFolder = true) : TestProgram({.statementFolder = withFolder}) {}
 
     // What "概況書２" … "概況書５" on the main menu do for a company.
     RecordScreen& handOver(const QString& screen, qint32 code) {
-        app.open(screen, code);
-        return *app.screenAs<RecordScreen>(screen);
+        return handOverAs<RecordScreen>(screen, code);
     }
 
     // A company registered with its business year starting in the given month.

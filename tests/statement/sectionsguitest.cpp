@@ -1,8 +1,7 @@
 #include "sectionstestsupport.h"
 
-#include "gui/screenwindow.h"
-#include "gui/windowmanager.h"
 #include "statement/sectionframes.h"
+#include "support/windowed.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -71,10 +70,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, afterSave);
         QFETCH(QString, afterData);
-        test::SectionsProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::SectionsProgram> program;
         program.handOver(7);
-        ScreenWindow* window = windows.window(screens::sections);
+        ScreenWindow* window = program.window(screens::sections);
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("４．電子計算機の利用状況"));
@@ -100,10 +98,9 @@ private Q_SLOTS:
     }
 
     void employeeTotal() {
-        test::SectionsProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::SectionsProgram> program;
         program.handOver(7);
-        ScreenWindow* window = windows.window(screens::sections);
+        ScreenWindow* window = program.window(screens::sections);
         clickButton(window, "Command3");
         QTest::keyClicks(widget<QLineEdit>(window, "Text87"), QStringLiteral("1200"));
         QTest::keyClicks(widget<QLineEdit>(window, "Text91"), QStringLiteral("abc"));
@@ -116,10 +113,9 @@ private Q_SLOTS:
     // What the widgets take from the description: every box of a frame inside the frame's
     // group box where its control puts it, with its limit, alignment and input mode.
     void widgetsFollowTheDescription() {
-        test::SectionsProgram program;
-        WindowManager windows(program.app);
+        test::Windowed<test::SectionsProgram> program;
         program.handOver(7);
-        ScreenWindow* window = windows.window(screens::sections);
+        ScreenWindow* window = program.window(screens::sections);
         Screen* form = program.app.screen(screens::sections);
 
         auto* line = widget<QLineEdit>(window, "Text1");

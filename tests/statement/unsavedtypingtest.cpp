@@ -47,8 +47,7 @@ struct Program : test::EntryProgram {
         registerCompany(7, 4);
         menu = app.screen(screens::mainMenu);
         if (action == otherSection) {
-            app.open(screens::sections, 7);
-            form = app.screen(screens::sections);
+            form = &TestProgram::handOver(screens::sections, 7);
             box = QStringLiteral("Text1");
             typed = QStringLiteral("abc");
             file = paths::sectionFile(7, 21);
@@ -435,8 +434,7 @@ private Q_SLOTS:
         QFETCH(QString, held);
         test::EntryProgram p;
         p.registerCompany(7, 4);
-        p.app.open(screens::sections, 7);
-        Screen* form = p.app.screen(screens::sections);
+        Screen* form = &p.TestProgram::handOver(screens::sections, 7);
         // Section 2: 総支店数 (Text18) shows plain decimals, 0 as 0; 主な所在地 (Text19) a text.
         form->click(QStringLiteral("Command2"));
         const QString box =

@@ -186,46 +186,4 @@ QByteArray printOfficialPages(const PrintData& data) {
     return printPages(data, PagePrinter::Sheet::Official, QImage(), QImage());
 }
 
-QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi) {
-    QTemporaryDir folder;
-    const QString pdfPath = folder.filePath(QStringLiteral("pages.pdf"));
-    QFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    if (!runPdfTool(QStringLiteral("pdftoppm"),
-                    {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                     QStringLiteral("-png"), pdfToolPath(pdfPath),
-                     pdfToolPath(folder.filePath(QStringLiteral("page")))},
-                    600000)
-             .succeeded)
-        return {};
-    // pdftoppm numbers the pages with as many digits as the last one needs.
-    QDir pages(folder.path());
-    const QStringList names =
-        pages.entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
-    QList<QImage> images;
-    for (const QString& name : names)
-        images.append(QImage(pages.filePath(name)));
-    return images;
-}
-
-QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {
-    QTemporaryDir folder;
-    const QString pdfPath = folder.filePath(QStringLiteral("pages.pdf"));
-    QFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    if (!runPdfTool(QStringLiteral("pdftoppm"),
-                    {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                     QStringLiteral("-png"), QStringLiteral("-f"), QString::number(page),
-                     QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
-                     pdfToolPath(pdfPath), pdfToolPath(folder.filePath(QStringLiteral("page")))},
-                    60000)
-             .succeeded)
-        return {};
-    return QImage(folder.filePath(QStringLiteral("page.png")));
-}
-
 } // namespace gaikyo::test

@@ -26,10 +26,4 @@ QByteArray printA4Pages(const PrintData& data, const QImage& front, const QImage
 // Both pages as printed on the official sheet, without offsets.
 QByteArray printOfficialPages(const PrintData& data);
 
-// One page of a PDF rendered in grey at dpi by pdftoppm (poppler-utils); null when it
-// cannot be rendered.
-QImage renderPdfPage(const QByteArray& pdf, int page, int dpi);
-// Every page, in order; empty when they cannot be rendered.
-QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi);
-
 } // namespace gaikyo::test

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -105,6 +106,35 @@ QByteArray postScriptToPdf(const QByteArray& postScript) {
         return {};
     QFile pdf(out);
     return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+}
+
+QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi, int first, int last) {
+    QTemporaryDir folder;
+    const QString pdfPath = folder.filePath(QStringLiteral("pages.pdf"));
+    QFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QStringList arguments{QStringLiteral("-r"),   QString::number(dpi), QStringLiteral("-gray"),
+                          QStringLiteral("-png"), QStringLiteral("-f"), QString::number(first)};
+    if (last > 0)
+        arguments << QStringLiteral("-l") << QString::number(last);
+    arguments << pdfToolPath(pdfPath) << pdfToolPath(folder.filePath(QStringLiteral("page")));
+    if (!runPdfTool(QStringLiteral("pdftoppm"), arguments, 600000).succeeded)
+        return {};
+    // pdftoppm numbers the pages with as many digits as the document's last one needs.
+    QDir pages(folder.path());
+    const QStringList names =
+        pages.entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    QList<QImage> images;
+    for (const QString& name : names)
+        images.append(QImage(pages.filePath(name)));
+    return images;
+}
+
+QImage renderPdfPage(const QByteArray& pdf, int page, int dpi) {
+    const QList<QImage> pages = renderPdfPages(pdf, dpi, page, page);
+    return pages.size() == 1 ? pages.first() : QImage();
 }
 
 } // namespace gaikyo::test

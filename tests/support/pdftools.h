@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,5 +25,11 @@ PdfToolRun runPdfTool(const QString& name, const QStringList& arguments, int tim
 
 // A PostScript job as a PDF (Ghostscript's ps2pdf); empty when it cannot be read.
 QByteArray postScriptToPdf(const QByteArray& postScript);
+
+// The pages first to last of a PDF (last 0: up to its end) rendered in grey at dpi by
+// pdftoppm, in order; empty when they cannot be rendered.
+QList<QImage> renderPdfPages(const QByteArray& pdf, int dpi, int first = 1, int last = 0);
+// One page; null when it cannot be rendered.
+QImage renderPdfPage(const QByteArray& pdf, int page, int dpi);
 
 } // namespace gaikyo::test

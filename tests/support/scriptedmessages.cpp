@@ -2,9 +2,11 @@
 
 namespace gaikyo::test {
 
-ScriptedMessages::ScriptedMessages() {
-    m_previous = messages::install([this](const MessageBox& box) {
+ScriptedMessages::ScriptedMessages(Answers answers) {
+    m_previous = messages::install([this, answers](const MessageBox& box) {
         m_shown.append(box);
+        if (answers == Answers::PassedOn && m_previous)
+            return m_previous(box);
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
         // A question with No: the program goes on as if it had not asked.

@@ -4,6 +4,7 @@
 #include "registry/companypaths.h"
 #include "statement/recordlayouts.h"
 #include "statement/sectionfile.h"
+#include "support/companybuilder.h"
 #include "support/testhome.h"
 
 #include <QMap>
@@ -45,43 +46,33 @@ inline QByteArray encoded(int section, const SectionRecord& record) {
 
 // Every file of the company, as drive C: names it, with its bytes.
 inline QMap<QString, QByteArray> companyFiles() {
-    QMap<QString, QByteArray> files;
-    files.insert(paths::masterFile(code), master());
-    const auto texts = [](int section, std::initializer_list<std::pair<int, const char*>> set) {
-        SectionRecord r = SectionRecord::emptyFor(layouts::section(section));
-        for (const auto& [field, text] : set)
-            r.texts[field - 1] = QString::fromUtf8(text);
-        return r;
-    };
-    files.insert(paths::sectionFile(code, 21),
-                 encoded(21, texts(21, {{1, "建設業（土木工事）"}, {2, "住宅の設計・施工"}})));
-    files.insert(paths::sectionFile(code, 26), encoded(26, texts(26, {{2, "○"}})));
-    files.insert(paths::sectionFile(code, 40),
-                 encoded(40, texts(40, {{14, "本社事務所　１棟"}, {15, "ダンプカー　３台"}})));
-    files.insert(paths::sectionFile(code, 50),
-                 encoded(50, texts(50, {{23, "税理士　佐藤花子"}, {24, "東京都港区"}})));
+    CompanyBuilder company(code);
+    company.text(21, 1, QStringLiteral("建設業（土木工事）"))
+        .text(21, 2, QStringLiteral("住宅の設計・施工"))
+        .text(26, 2, QStringLiteral("○"))
+        .text(40, 14, QStringLiteral("本社事務所　１棟"))
+        .text(40, 15, QStringLiteral("ダンプカー　３台"))
+        .text(50, 23, QStringLiteral("税理士　佐藤花子"))
+        .text(50, 24, QStringLiteral("東京都港区"));
     // Item 7 and 10: figures in every box; 8 and 9 ticked.
-    SectionRecord accounts = SectionRecord::emptyFor(layouts::section(30));
     for (int field = 1; field <= 42; ++field)
-        accounts.integers[field - 1] = field * 1000 + 7;
-    accounts.integers[42] = 1; // インターネットバンキング 有
-    accounts.integers[47] = 1; // 役員又は役員報酬額の異動 無
-    files.insert(paths::sectionFile(code, 30), encoded(30, accounts));
+        company.integer(30, field, field * 1000 + 7);
+    company.integer(30, 43, 1); // インターネットバンキング 有
+    company.integer(30, 48, 1); // 役員又は役員報酬額の異動 無
     // Item 17: twelve months in every column, 計, and last year's 前期の実績; item 18.
-    SectionRecord table = SectionRecord::emptyFor(layouts::section(60));
-    table.texts[0] = QStringLiteral("工事");
-    table.texts[6] = QStringLiteral("公共工事が増えた");
+    company.text(60, 1, QStringLiteral("工事")).text(60, 7, QStringLiteral("公共工事が増えた"));
     for (int column = 1; column <= 9; ++column) {
         qint32 total = 0;
         for (int row = 1; row <= 12; ++row) {
             const qint32 value = column * 100 + row;
-            table.integers[monthlytable::cell(row, column) - 1] = value;
+            company.integer(60, monthlytable::cell(row, column), value);
             total += value;
         }
-        table.integers[monthlytable::cell(13, column) - 1] = column == 9 ? 12 : total;
-        table.integers[monthlytable::cell(14, column) - 1] = 900 + column;
+        company.integer(60, monthlytable::cell(13, column), column == 9 ? 12 : total);
+        company.integer(60, monthlytable::cell(14, column), 900 + column);
     }
-    files.insert(paths::sectionFile(code, 60), encoded(60, table));
+    QMap<QString, QByteArray> files = company.sectionFiles();
+    files.insert(paths::masterFile(code), master());
     files.insert(paths::monthOrderFile(code),
                  crlfFile({"4",         "5",          "6",          "7",         "8",
                            "9",         "10",         "11",         "12",        "1",

@@ -9,10 +9,7 @@
 #include "datafile/cp932.h"
 #include "datafile/drivec.h"
 #include "registry/companypaths.h"
-#include "registry/masterfile.h"
-#include "statement/recordlayouts.h"
-#include "statement/sectionfile.h"
-#include "support/samplecompany.h"
+#include "support/companybuilder.h"
 #include "support/testhome.h"
 
 #include <QCryptographicHash>
@@ -97,13 +94,9 @@ void writeCompany7() {
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(path));
     };
-    write(paths::masterFile(7), masterfile::bytes(test::sampleCompany(7), nullptr));
-    for (const int section : layouts::sectionNumbers()) {
-        const RecordLayout& layout = layouts::section(section);
-        QByteArray bytes;
-        sectionfile::encode(layout, SectionRecord::emptyFor(layout), bytes);
-        write(paths::sectionFile(7, section), bytes);
-    }
+    const QMap<QString, QByteArray> files = test::CompanyBuilder(7).everySection().files();
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        write(it.key(), it.value());
 }
 
 std::optional<QByteArray> fileBytes(const QString& windowsPath) {
@@ -477,7 +470,7 @@ private Q_SLOTS:
             QFile onServer(serverDir + u"/法人税事業概況書/法人名/8.txt"_s);
             took.start();
             QVERIFY(onServer.open(QIODevice::WriteOnly));
-            onServer.write(masterfile::bytes(test::sampleCompany(8), nullptr));
+            onServer.write(test::CompanyBuilder(8).masterFile());
             onServer.close();
         }
         const QString prefix = expected ? u"08 : "_s : u"07 : "_s;
