@@ -35,6 +35,8 @@ MessageBox::Answer show(const MessageBox& box);
 void warn(const QString& title, const QString& text);
 // The same with the information icon: something the user should know, nothing wrong.
 void inform(const QString& title, const QString& text);
+// A はい/いいえ question whose safe answer is いいえ: true when the user answers はい.
+bool confirm(const QString& title, const QString& text, MessageBox::Icon icon);
 
 // A box the user emptied of a saved value: its field and the value saved.
 struct EmptiedValue {
