@@ -171,6 +171,15 @@ public:
         return bookstructure::isCreditPart(part) ? -v : v;
     }
 
+    // The balance of a profit row (当期純利益, 経常損失 …) as a profit: a file of debit
+    // minus credit shows a profit below zero, another file a 損失 row's loss above it.
+    qint64 profitOf(const Node& node) const {
+        const qint64 v = node.amounts.value(booktable::balanceKey);
+        if (m_book.debitMinusCredit)
+            return -v;
+        return node.key.endsWith(QStringLiteral("損失")) && v > 0 ? -v : v;
+    }
+
     // The part an account counts in: where the statements' headings leave it open, the
     // one the standard account lists give its name; taxes on income are always taxes,
     // wherever a file lists them, so that a profit before tax never includes them.
@@ -575,12 +584,7 @@ public:
             if (node.role != Role::Difference || !node.key.startsWith(QStringLiteral("当期純")) ||
                 !node.amounts.contains(booktable::balanceKey) || !node.unreadableKeys.isEmpty())
                 continue;
-            qint64 net = node.amounts.value(booktable::balanceKey);
-            if (m_book.debitMinusCredit)
-                net = -net;
-            else if (node.key.endsWith(QStringLiteral("損失")) && net > 0)
-                net = -net;
-            qint64 pretax = net;
+            qint64 pretax = profitOf(node);
             if (!bookfigures::addTo(pretax, parts.sums.value(StatementPart::Taxes)))
                 overflow = true;
             Gathered& g = boxes[fieldId(PretaxProfit)];
@@ -646,11 +650,7 @@ public:
         for (const Node& node : m_s.nodes) {
             if (node.role != Role::Difference || !node.amounts.contains(booktable::balanceKey))
                 continue;
-            qint64 profit = node.amounts.value(booktable::balanceKey);
-            if (m_book.debitMinusCredit)
-                profit = -profit;
-            else if (node.key.endsWith(QStringLiteral("損失")) && profit > 0)
-                profit = -profit;
+            const qint64 profit = profitOf(node);
             for (const auto& [start, value] : computed)
                 if (node.key.startsWith(start) && near(profit, value))
                     return true;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The numbered fields that other rooms address by name: item 7's accounts and items 8 to
-// 10 (section file 30), and item 17's monthly table (section file 60). The numbers are the
+// 10 (section file 30), item 12's lines (section file 40), and item 17's monthly table
+// (section file 60). The numbers are the
 // boxes' numbers on their screens (Text1 …). In section file 30 they are the fields' order
 // up to 42; the code box Text43 has no field, so box 44 is the file's field 43.
 namespace gaikyo {
@@ -66,6 +67,18 @@ constexpr int sectionField(MainAccount account) {
     const int box = static_cast<int>(account);
     return box < 43 ? box : box - 1;
 }
+
+// Item 12 主な設備等の状況 in section file 40: twelve lines on the screen, of which the
+// sheet has room for ten.
+namespace facilities {
+constexpr int lines = 12;
+constexpr int printedLines = 10;
+constexpr int firstField = 14; // line 1
+
+constexpr int field(int line) {
+    return firstField + line - 1;
+}
+} // namespace facilities
 
 // Item 17's monthly table: 14 rows by 9 columns, cell (row, column) numbered
 // (column − 1) × 14 + row, column by column as the file keeps them.

@@ -6,27 +6,37 @@
 
 namespace gaikyo {
 
+namespace {
+
+// The icon of the message box: Exclamation is Qt's Warning.
+QMessageBox::Icon qtIcon(MessageBox::Icon icon) {
+    switch (icon) {
+    case MessageBox::Icon::None:
+        return QMessageBox::NoIcon;
+    case MessageBox::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBox::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBox::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The file dialogs answer an empty path when the user cancels.
+std::optional<QString> chosen(const QString& path) {
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+} // namespace
+
 MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     QMessageBox dialog(QApplication::activeWindow());
     dialog.setWindowTitle(box.title);
     dialog.setText(box.text);
-    switch (box.icon) {
-    case MessageBox::Icon::None:
-        dialog.setIcon(QMessageBox::NoIcon);
-        break;
-    case MessageBox::Icon::Exclamation:
-        dialog.setIcon(QMessageBox::Warning);
-        break;
-    case MessageBox::Icon::Information:
-        dialog.setIcon(QMessageBox::Information);
-        break;
-    case MessageBox::Icon::Critical:
-        dialog.setIcon(QMessageBox::Critical);
-        break;
-    case MessageBox::Icon::Question:
-        dialog.setIcon(QMessageBox::Question);
-        break;
-    }
+    dialog.setIcon(qtIcon(box.icon));
     if (box.buttons == MessageBox::Buttons::YesNoCancel) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         // Enter saves, unless saving would empty a saved value; Escape and the close box
@@ -56,15 +66,6 @@ MessageBox::Answer showQtMessageBox(const MessageBox& box) {
     dialog.exec();
     return MessageBox::Answer::Ok;
 }
-
-namespace {
-
-// The file dialogs answer an empty path when the user cancels.
-std::optional<QString> chosen(const QString& path) {
-    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
-}
-
-} // namespace
 
 std::optional<QString> askQtSavePath(const filechooser::SaveRequest& request) {
     return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,

@@ -69,8 +69,9 @@ LayoutPart makeBackPage() {
         p << text(field(40, 7 + line), 26, featureY[line], 28, featureY[line] + 6);
     p << text(field(40, 26), 63, 80, 67, 83) << text(field(40, 27), 93, 80, 97, 83);
     // 12 主な設備等の状況: ten of the twelve lines.
-    for (int line = 1; line <= 10; ++line)
-        p << text(field(40, 13 + line), 115, 12 + 7 * (line - 1), 117, 15 + 7 * (line - 1));
+    for (int line = 1; line <= facilities::printedLines; ++line)
+        p << text(field(40, facilities::field(line)), 115, 12 + 7 * (line - 1), 117,
+                  15 + 7 * (line - 1));
 
     // 17 column headings.
     p << text(field(60, 1), 28, 167, 31, 167) << text(field(60, 2), 48, 167, 51, 167)

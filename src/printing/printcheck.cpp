@@ -4,6 +4,7 @@
 #include "entryfit.h"
 #include "itemvalues.h"
 #include "printdata.h"
+#include "registry/companyfields.h"
 #include "statement/recordlayouts.h"
 #include "yearcheck.h"
 
@@ -17,88 +18,28 @@ namespace {
 
 // Section 3: 常勤役員 (file 23).
 constexpr int fullTimeOfficers = 10;
+// Item 12's lines.
+constexpr int facilitiesSection = 40;
 
 QString amount(qint64 value) {
     return QLocale(QLocale::English).toString(value);
 }
 
-// The form's item a field belongs to, as its heading on the form reads.
-QString formItem(int section, int field) {
-    switch (section) {
-    case 21:
-        return QStringLiteral("1 事業内容");
-    case 22:
-        return QStringLiteral("2 支店・海外取引状況");
-    case 23:
-        return QStringLiteral("3 期末従業員等の状況");
-    case 24:
-        return QStringLiteral("4 電子計算機の利用状況");
-    case 25:
-        return QStringLiteral("5 経理の状況");
-    case 26:
-        return QStringLiteral("6 株主又は株式所有異動の有無");
-    case 30:
-        if (field <= static_cast<int>(MainAccount::NetAssets))
-            return QStringLiteral("7 主要科目");
-        if (field <= 42)
-            return QStringLiteral("10 代表者に対する報酬等の金額");
-        return field <= 46 ? QStringLiteral("8 インターネットバンキング等の利用の有無")
-                           : QStringLiteral("9 役員又は役員報酬額の異動の有無");
-    case 40:
-        return field >= 14 && field <= 25 ? QStringLiteral("12 主な設備等の状況")
-                                          : QStringLiteral("11 事業形態");
-    case 50:
-        if (field <= 8)
-            return QStringLiteral("13 決済日等の状況");
-        if (field <= 22)
-            return QStringLiteral("14 帳簿類の備付状況");
-        return field >= 26 && field <= 35 ? QStringLiteral("16 加入組合等の状況")
-                                          : QStringLiteral("15 税理士の関与状況");
-    case 60:
-        return field >= 7 && field <= 9 ? QStringLiteral("18 当期の営業成績の概要")
-                                        : QStringLiteral("17 月別の売上高等の状況");
-    default:
-        return QString();
-    }
-}
-
-QString fieldCaption(int section, int field) {
-    const RecordLayout& layout = layouts::section(section);
-    const qsizetype index = field - 1;
-    if (index < layout.texts.size())
-        return layout.texts.at(index).caption;
-    return layout.integers.at(index - layout.texts.size()).caption;
+// A field as the checks name it: 【its item's heading】its caption.
+QString captionOf(const RecordField& field) {
+    return QStringLiteral("【%1】%2").arg(field.item, field.caption);
 }
 
 QString captionOf(const LayoutItem& item) {
     switch (item.source) {
     case LayoutItem::Source::ReferenceNumber:
-        return QStringLiteral("整理番号");
-    case LayoutItem::Source::Header: {
-        switch (item.field) {
-        case 3:
-            return QStringLiteral("法人名");
-        case 4:
-            return QStringLiteral("納税地");
-        case 5:
-            return QStringLiteral("電話番号");
-        case 12:
-            return QStringLiteral("ホームページアドレス");
-        case 13:
-            return QStringLiteral("応答者氏名");
-        default:
-            break;
-        }
-        const QString ends[] = {QStringLiteral("自"), QStringLiteral("至")};
-        const QString parts[] = {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")};
-        const int index = item.field - 6; // lines 6 to 11
-        return QStringLiteral("事業年度（%1）の%2").arg(ends[index / 3], parts[index % 3]);
-    }
+        return QString::fromUtf8(companyField(&CompanyRecord::referenceNumber).caption);
+    case LayoutItem::Source::Header:
+        return QString::fromUtf8(companyFields()[item.field - 1].caption);
     case LayoutItem::Source::Field:
-        return QStringLiteral("【%1】%2")
-            .arg(formItem(item.section, item.field), fieldCaption(item.section, item.field));
+        return captionOf(layouts::section(item.section).field(item.field));
     case LayoutItem::Source::Month:
-        return QStringLiteral("【17 月別の売上高等の状況】%1行目の月").arg(item.field);
+        return captionOf(layouts::monthOrder().field(item.field));
     }
     return QString();
 }
@@ -182,23 +123,16 @@ QList<QStringList> digitsThatDoNotFit(const ItemValues& values) {
     return found;
 }
 
-// 12 主な設備等の状況 takes twelve lines on the screen; the sheet has room for ten.
-constexpr int facilitiesSection = 40;
-constexpr int firstFacilityLine = 14; // field of line 1
-constexpr int printedFacilityLines = 10;
-constexpr int facilityLines = 12;
-
+// 12 主な設備等の状況 takes twelve lines on the screen; the sheet has room for fewer.
 QList<QStringList> facilityLinesWithoutRoom(const ItemValues& values) {
     QList<QStringList> found;
-    for (int line = printedFacilityLines + 1; line <= facilityLines; ++line) {
-        const int field = firstFacilityLine + line - 1;
+    for (int line = facilities::printedLines + 1; line <= facilities::lines; ++line) {
+        const int field = facilities::field(line);
         const QString text = values.data().text(facilitiesSection, field);
         if (text.trimmed().isEmpty())
             continue;
-        found.append(
-            {QStringLiteral("【%1】%2")
-                 .arg(formItem(facilitiesSection, field), fieldCaption(facilitiesSection, field)),
-             text, QString::number(printedFacilityLines)});
+        found.append({captionOf(layouts::section(facilitiesSection).field(field)), text,
+                      QString::number(facilities::printedLines)});
     }
     return found;
 }
@@ -273,22 +207,16 @@ QList<QStringList> withholdingTotalAgainstMonths(const ItemValues& values) {
     return {{amount(total), amount(sum)}};
 }
 
-QList<QStringList> balanceSheet(const ItemValues& values) {
+// The figure, the two accounts that make what it is compared with, and what they make,
+// where the two differ by more than the cut-off.
+template <Difference (*of)(const PrintData&), MainAccount first, MainAccount second>
+QList<QStringList> disagreement(const ItemValues& values) {
     const PrintData& d = values.data();
-    const Difference diff = balanceDifference(d);
+    const Difference diff = of(d);
     if (!diff.real())
         return {};
-    return {{amount(diff.first), amount(mainAccount(d, MainAccount::Liabilities)),
-             amount(mainAccount(d, MainAccount::NetAssets)), amount(diff.second)}};
-}
-
-QList<QStringList> grossProfitOfSales(const ItemValues& values) {
-    const PrintData& d = values.data();
-    const Difference diff = grossProfitDifference(d);
-    if (!diff.real())
-        return {};
-    return {{amount(diff.first), amount(mainAccount(d, MainAccount::Sales)),
-             amount(mainAccount(d, MainAccount::CostOfSales)), amount(diff.second)}};
+    return {{amount(diff.first), amount(mainAccount(d, first)), amount(mainAccount(d, second)),
+             amount(diff.second)}};
 }
 
 // Both figures and the gap, where the cut-off alone makes it.
@@ -369,11 +297,11 @@ const QList<Rule>& rules() {
         {Pages::Front,
          QStringLiteral("【7 主要科目】資産の部合計 %1 千円が、負債の部合計 %2 千円と純資産の部"
                         "合計 %3 千円の和 %4 千円と合いません。"),
-         balanceSheet},
+         disagreement<balanceDifference, MainAccount::Liabilities, MainAccount::NetAssets>},
         {Pages::Front,
          QStringLiteral("【7 主要科目】売上（収入）総利益 %1 千円が、売上（収入）高 %2 千円から"
                         "売上（収入）原価 %3 千円を引いた %4 千円と合いません。"),
-         grossProfitOfSales},
+         disagreement<grossProfitDifference, MainAccount::Sales, MainAccount::CostOfSales>},
         {Pages::Both,
          QStringLiteral("【17 月別の売上高等の状況】売上（収入）金額の計 %1 千円と、【7 "
                         "主要科目】売上（収入）高 %2 千円の差 %3 千円は、千円未満切捨てによる差"

@@ -33,7 +33,7 @@ qint32 PrintRecords::integer(int section, int field) const {
 
 QList<FileLoad> PrintRecords::loadSections(qint32 code) {
     QList<FileLoad> damaged;
-    for (int section : {21, 22, 23, 25, 24, 26, 30, 40, 50, 60}) {
+    for (int section : layouts::sectionNumbersInFrameOrder()) {
         SectionRecord& record = m_sections[section];
         record = SectionRecord::emptyFor(layouts::section(section));
         const FileLoad load = sectionfile::load(code, layouts::section(section), record);

@@ -19,9 +19,10 @@ public:
     QString text(int section, int field) const override;
     qint32 integer(int section, int field) const override;
 
-    // Reads every section record file of the company afresh, 25 before 24. A section
-    // without a file prints empty: never what another company left behind. Returns the
-    // files that are damaged or short (those print what could be read of them).
+    // Reads every section record file of the company afresh, in the order of Form2's
+    // frames (25 before 24). A section without a file prints empty: never what another
+    // company left behind. Returns the files that are damaged or short (those print what
+    // could be read of them).
     QList<FileLoad> loadSections(qint32 code);
     // No company: an empty header and every section empty.
     void clear();

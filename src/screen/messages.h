@@ -35,7 +35,6 @@ MessageBox::Answer show(const MessageBox& box);
 void warn(const QString& title, const QString& text);
 // The same with the information icon: something the user should know, nothing wrong.
 void inform(const QString& title, const QString& text);
-
 // A yes/no question whose safe answer is いいえ (Enter and Escape choose it): true only
 // for a deliberate はい.
 bool confirm(const QString& title, const QString& text,

@@ -5,29 +5,36 @@
 #include "screen/boxnames.h"
 #include "sectionframes.h"
 
+#include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace gaikyo::layouts {
 
 namespace {
 
+// Items 17 and 18 share section file 60; the month order file belongs to 17.
+const char* const monthlyTableItem = "17 月別の売上高等の状況";
+
 using Entry = std::pair<const char*, const char*>; // box, caption
 
-QList<RecordField> fields(std::initializer_list<Entry> entries) {
-    QList<RecordField> list;
+// Fields of one item of the form.
+void append(QList<RecordField>& list, const char* item, std::initializer_list<Entry> entries) {
     for (const Entry& e : entries)
-        list.append({QString::fromUtf8(e.first), QString::fromUtf8(e.second)});
-    return list;
+        list.append(
+            {QString::fromUtf8(e.first), QString::fromUtf8(e.second), QString::fromUtf8(item)});
 }
 
 // Sections 1 to 6 of the front page: their fields as the section frames describe them.
 RecordLayout frameLayout(const sectionframes::SectionFrame& frame) {
     RecordLayout l;
     l.section = frame.section;
+    const QString heading = sectionframes::printedHeading(frame);
     for (const sectionframes::FrameItem& item : frame.items) {
         if (!item.isField())
             continue;
@@ -42,9 +49,19 @@ RecordLayout frameLayout(const sectionframes::SectionFrame& frame) {
         if (!field.box.isEmpty())
             throw std::logic_error("two fields in one place of section " +
                                    std::to_string(frame.section));
-        field = {QString::fromLatin1(item.name), QString::fromUtf8(item.message)};
+        field = {QString::fromLatin1(item.name), QString::fromUtf8(item.message), heading};
     }
     return l;
+}
+
+// The item of the form an account of section file 30 belongs to, as the form heads it.
+const char* itemOf(MainAccount account) {
+    if (account <= MainAccount::NetAssets)
+        return "7 主要科目";
+    if (account <= MainAccount::ReceivedFromRepresentative)
+        return "10 代表者に対する報酬等の金額";
+    return account <= MainAccount::FirmBankingNo ? "8 インターネットバンキング等の利用の有無"
+                                                 : "9 役員又は役員報酬額の異動の有無";
 }
 
 // 7 主要科目, 8, 9, 10: forty-eight integers, each from the box of its number (the code
@@ -104,7 +121,8 @@ RecordLayout mainAccounts() {
     RecordLayout l;
     l.section = 30;
     for (const auto& [account, caption] : accounts)
-        l.integers.append({textBox(int(account)), QString::fromUtf8(caption)});
+        l.integers.append({textBox(int(account)), QString::fromUtf8(caption),
+                           QString::fromUtf8(itemOf(account))});
     return l;
 }
 
@@ -112,16 +130,21 @@ RecordLayout mainAccounts() {
 RecordLayout businessForm() {
     RecordLayout l;
     l.section = 40;
+    const QString business = QStringLiteral("11 事業形態");
     for (int row = 1; row <= 3; ++row) {
-        l.texts.append({textBox(2 * row - 1), QStringLiteral("兼業種目 %1行目").arg(row)});
-        l.texts.append({textBox(2 * row), QStringLiteral("兼業割合 %1行目").arg(row)});
+        l.texts.append(
+            {textBox(2 * row - 1), QStringLiteral("兼業種目 %1行目").arg(row), business});
+        l.texts.append({textBox(2 * row), QStringLiteral("兼業割合 %1行目").arg(row), business});
     }
     for (int line = 1; line <= 7; ++line)
-        l.texts.append({textBox(6 + line), QStringLiteral("事業内容の特異性 %1行目").arg(line)});
-    for (int line = 1; line <= 12; ++line)
-        l.texts.append({textBox(13 + line), QStringLiteral("主な設備等の状況 %1行目").arg(line)});
-    l.texts.append({textBox(26), QStringLiteral("現金売上")});
-    l.texts.append({textBox(27), QStringLiteral("掛売上")});
+        l.texts.append(
+            {textBox(6 + line), QStringLiteral("事業内容の特異性 %1行目").arg(line), business});
+    for (int line = 1; line <= facilities::lines; ++line)
+        l.texts.append({textBox(facilities::field(line)),
+                        QStringLiteral("主な設備等の状況 %1行目").arg(line),
+                        QStringLiteral("12 主な設備等の状況")});
+    l.texts.append({textBox(26), QStringLiteral("現金売上"), business});
+    l.texts.append({textBox(27), QStringLiteral("掛売上"), business});
     return l;
 }
 
@@ -129,37 +152,34 @@ RecordLayout businessForm() {
 RecordLayout settlementAndBooks() {
     RecordLayout l;
     l.section = 50;
+    const char* const settlementItem = "13 決済日等の状況";
+    const char* const booksItem = "14 帳簿類の備付状況";
+    const char* const taxAccountantItem = "15 税理士の関与状況";
+    const auto add = [&l](const char* item, const QString& caption) {
+        l.texts.append({{}, caption, QString::fromUtf8(item)});
+    };
+    const auto addAll = [&add](const char* item, std::initializer_list<const char*> captions) {
+        for (const char* caption : captions)
+            add(item, QString::fromUtf8(caption));
+    };
     const char* const items[] = {"売上", "仕入", "外注費", "給料"};
     for (const char* item : items)
-        l.texts.append({{}, QString::fromUtf8(item) + QStringLiteral(" 締切日")});
+        add(settlementItem, QString::fromUtf8(item) + QStringLiteral(" 締切日"));
     for (const char* item : items)
-        l.texts.append({{}, QString::fromUtf8(item) + QStringLiteral(" 決済日")});
+        add(settlementItem, QString::fromUtf8(item) + QStringLiteral(" 決済日"));
     for (int row = 1; row <= 7; ++row)
-        l.texts.append({{}, QStringLiteral("帳簿書類の名称 左 %1行目").arg(row)});
+        add(booksItem, QStringLiteral("帳簿書類の名称 左 %1行目").arg(row));
     for (int row = 1; row <= 7; ++row)
-        l.texts.append({{}, QStringLiteral("帳簿書類の名称 右 %1行目").arg(row)});
-    for (const char* caption : {"税理士の氏名",
-                                "税理士の事務所所在地",
-                                "税理士の電話番号",
-                                "加入組合等の名称 1",
-                                "加入組合等の役職名 1",
-                                "加入組合等の名称 2",
-                                "加入組合等の役職名 2",
-                                "開店時刻 時",
-                                "開店時刻 分",
-                                "閉店時刻 時",
-                                "閉店時刻 分",
-                                "定休日 曜日",
-                                "定休日 毎月の日",
-                                "関与状況 申告書の作成",
-                                "関与状況 決算書の作成",
-                                "関与状況 調査立会",
-                                "関与状況 伝票の整理",
-                                "関与状況 税務相談",
-                                "関与状況 補助簿の記帳",
-                                "関与状況 総勘定元帳の記帳",
-                                "関与状況 源泉徴収関係事務"})
-        l.texts.append({{}, QString::fromUtf8(caption)});
+        add(booksItem, QStringLiteral("帳簿書類の名称 右 %1行目").arg(row));
+    addAll(taxAccountantItem, {"税理士の氏名", "税理士の事務所所在地", "税理士の電話番号"});
+    addAll("16 加入組合等の状況",
+           {"加入組合等の名称 1", "加入組合等の役職名 1", "加入組合等の名称 2",
+            "加入組合等の役職名 2", "開店時刻 時", "開店時刻 分", "閉店時刻 時", "閉店時刻 分",
+            "定休日 曜日", "定休日 毎月の日"});
+    addAll(taxAccountantItem,
+           {"関与状況 申告書の作成", "関与状況 決算書の作成", "関与状況 調査立会",
+            "関与状況 伝票の整理", "関与状況 税務相談", "関与状況 補助簿の記帳",
+            "関与状況 総勘定元帳の記帳", "関与状況 源泉徴収関係事務"});
     for (qsizetype i = 0; i < l.texts.size(); ++i)
         l.texts[i].box = textBox(int(i) + 1);
     return l;
@@ -170,15 +190,17 @@ RecordLayout settlementAndBooks() {
 RecordLayout monthlyTable() {
     RecordLayout l;
     l.section = 60;
-    l.texts = fields({{"Text130", "売上金額の見出し 1"},
-                      {"Text131", "売上金額の見出し 2"},
-                      {"Text132", "仕入金額の見出し 1"},
-                      {"Text133", "仕入金額の見出し 2"},
-                      {"Text134", "控えの値"},
-                      {"Text135", "第8列の見出し"},
-                      {"Text127", "営業成績の概要 1行目"},
-                      {"Text128", "営業成績の概要 2行目"},
-                      {"Text129", "営業成績の概要 3行目"}});
+    append(l.texts, monthlyTableItem,
+           {{"Text130", "売上金額の見出し 1"},
+            {"Text131", "売上金額の見出し 2"},
+            {"Text132", "仕入金額の見出し 1"},
+            {"Text133", "仕入金額の見出し 2"},
+            {"Text134", "控えの値"},
+            {"Text135", "第8列の見出し"}});
+    append(l.texts, "18 当期の営業成績の概要",
+           {{"Text127", "営業成績の概要 1行目"},
+            {"Text128", "営業成績の概要 2行目"},
+            {"Text129", "営業成績の概要 3行目"}});
     static const char* const columns[] = {"売上金額 1",   "売上金額 2", "仕入金額 1",
                                           "仕入金額 2",   "外注費",     "人件費",
                                           "源泉徴収税額", "第8列",      "従事員数"};
@@ -188,7 +210,8 @@ RecordLayout monthlyTable() {
                                 : r == monthlytable::previousRow ? QStringLiteral("前期の実績")
                                                                  : QStringLiteral("%1行目").arg(r);
             l.integers.append({textBox(monthlytable::cell(r, c)),
-                               QString::fromUtf8(columns[c - 1]) + QLatin1Char(' ') + row});
+                               QString::fromUtf8(columns[c - 1]) + QLatin1Char(' ') + row,
+                               QString::fromUtf8(monthlyTableItem)});
         }
     }
     return l;
@@ -198,7 +221,8 @@ RecordLayout monthlyTable() {
 RecordLayout monthOrderLayout() {
     RecordLayout l;
     for (int row = 1; row <= monthlytable::monthRows; ++row)
-        l.integers.append({{}, QStringLiteral("%1行目の月").arg(row)});
+        l.integers.append(
+            {{}, QStringLiteral("%1行目の月").arg(row), QString::fromUtf8(monthlyTableItem)});
     return l;
 }
 
@@ -219,6 +243,26 @@ const std::map<int, RecordLayout>& all() {
 
 const QList<int>& sectionNumbers() {
     static const QList<int> numbers{21, 22, 23, 24, 25, 26, 30, 40, 50, 60};
+    return numbers;
+}
+
+const QList<int>& sectionNumbersInFrameOrder() {
+    static const QList<int> numbers = [] {
+        QList<const sectionframes::SectionFrame*> frames;
+        for (const sectionframes::SectionFrame& frame : sectionframes::described())
+            frames.append(&frame);
+        // Form2 has six frames, Frame1 … Frame6: their names sort as their numbers.
+        std::ranges::stable_sort(
+            frames, std::ranges::less(),
+            [](const sectionframes::SectionFrame* f) { return std::string_view(f->frame); });
+        QList<int> ordered;
+        for (const sectionframes::SectionFrame* frame : frames)
+            ordered.append(frame->section);
+        for (const int number : sectionNumbers())
+            if (!ordered.contains(number))
+                ordered.append(number);
+        return ordered;
+    }();
     return numbers;
 }
 

@@ -6,11 +6,12 @@
 
 namespace gaikyo {
 
-// One data field of a record file: the screen box that feeds it and the field's name
-// as a message shows it to the user.
+// One data field of a record file: the screen box that feeds it, the field's name as a
+// message shows it to the user, and the heading of the form's item it belongs to.
 struct RecordField {
     QString box; // empty where no box feeds the field
     QString caption;
+    QString item; // as the printed form heads the item: "7 主要科目"
 };
 
 // The fields of one record file in file order: all texts, then all integers. Every
@@ -23,6 +24,12 @@ struct RecordLayout {
     QList<RecordField> integers;
 
     qsizetype fieldCount() const { return texts.size() + integers.size(); }
+    // A field by its number in the file, counted from 1 through the texts, then the
+    // integers.
+    const RecordField& field(int number) const {
+        const qsizetype index = number - 1;
+        return index < texts.size() ? texts.at(index) : integers.at(index - texts.size());
+    }
     qsizetype lineCount() const { return fieldCount() + fillerCount; }
     // The boxes of the fields in file order; empty where no box feeds a field.
     QStringList boxes() const {
@@ -40,6 +47,10 @@ namespace layouts {
 
 // The section numbers in the order the statement has them: 21 … 26, 30, 40, 50, 60.
 const QList<int>& sectionNumbers();
+// The same numbers with Form2's sections in the order of their frames' names (Frame1 …
+// Frame6). Sections 4 and 5 live in crossed-over frames (section 4 in Frame5), so 25
+// comes before 24; the print screen has always read the files in this order.
+const QList<int>& sectionNumbersInFrameOrder();
 // The layout of a section record file; the number must be one of sectionNumbers().
 const RecordLayout& section(int number);
 // The month order file of the monthly table.

@@ -79,6 +79,15 @@ const SectionFrame& forSection(int section) {
     throw std::out_of_range("no frame for section " + std::to_string(section));
 }
 
+QString printedHeading(const SectionFrame& frame) {
+    const QString caption = QString::fromUtf8(frame.sectionCaption);
+    const qsizetype stop = caption.indexOf(u'．');
+    QString number;
+    for (const QChar digit : caption.left(stop))
+        number += QString::number(digit.digitValue());
+    return number + QLatin1Char(' ') + caption.mid(stop + 1);
+}
+
 QList<Control> frameControls(const SectionFrame& frame) {
     const QString frameName = QString::fromLatin1(frame.frame);
     QList<Control> list;

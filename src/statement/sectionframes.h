@@ -111,6 +111,9 @@ std::span<const SectionFrame> described();
 
 const QList<SectionFrame>& all();
 const SectionFrame& forSection(int section);
+// The section's heading as the printed form writes it: "1 事業内容" for the frame's
+// "１．事業内容".
+QString printedHeading(const SectionFrame& frame);
 
 // The controls of a frame, the frame itself first.
 QList<Control> frameControls(const SectionFrame& frame);
