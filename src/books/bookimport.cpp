@@ -277,13 +277,9 @@ void importTrialBalance(Screen& screen, std::optional<qint32> company) {
         businessYear(company));
 }
 
-void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row),
+void importMonthlyTable(Screen& screen, const QList<int>& rowMonths,
                         std::optional<qint32> company) {
     using namespace monthlytable;
-    // The rows follow the business year as the month labels show it.
-    QList<int> rowMonths;
-    for (int row = 1; row <= monthRows; ++row)
-        rowMonths.append(readInteger(screen.text(monthLabel(row))));
     for (int month = 1; month <= 12; ++month)
         if (!rowMonths.contains(month)) {
             messages::warn(monthlyTableCaption,

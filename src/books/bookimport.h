@@ -19,8 +19,9 @@ inline const QString monthlyTableCaption = QStringLiteral("推移表から取込
 // The button actions. company: the code of the company the screen shows, whose business
 // year picks its column where a file shows several years.
 void importTrialBalance(Screen& screen, std::optional<qint32> company = {});
-// monthLabel: the box that shows the calendar month of a row of the table.
-void importMonthlyTable(Screen& screen, QString (*monthLabel)(int row),
+// rowMonths: the calendar month of each row of the table, as the company's business year
+// orders them (empty when the screen could not work them out).
+void importMonthlyTable(Screen& screen, const QList<int>& rowMonths,
                         std::optional<qint32> company = {});
 
 } // namespace gaikyo::bookimport

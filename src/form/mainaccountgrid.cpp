@@ -19,4 +19,21 @@ QList<double> balanceDigitXs() {
     return {192, 187, 182, 177, 172, 167, 161, 156, 152};
 }
 
+QList<double> officialProfitRowYs() {
+    return {152, 158, 165, 171, 177, 184, 190, 196, 203, 209,
+            215, 222, 228, 235, 241, 248, 254, 260, 266};
+}
+
+QList<double> officialBalanceRowYs() {
+    return {152, 158, 165, 171, 177, 184, 190, 196, 202, 209, 216, 222, 228, 235, 241, 247};
+}
+
+QList<double> officialProfitDigitXs() {
+    return {102, 96, 91, 86, 81, 76, 71, 66, 61};
+}
+
+QList<double> officialBalanceDigitXs() {
+    return {190, 185, 180, 175, 170, 165, 160, 155, 150};
+}
+
 } // namespace gaikyo::formpictures::mainaccountgrid

@@ -15,6 +15,13 @@ QList<double> balanceRowYs();
 QList<double> profitDigitXs();
 QList<double> balanceDigitXs();
 
+// The same on the official pre-printed sheet, whose rows and digit boxes stand a little
+// apart from our drawing's lower down the block.
+QList<double> officialProfitRowYs();
+QList<double> officialBalanceRowYs();
+QList<double> officialProfitDigitXs();
+QList<double> officialBalanceDigitXs();
+
 // The block's rules: its top, the bottom of the profit column and of the balance column
 // (8 and 9 stand under the balance sheet).
 inline constexpr double top = 150.9;

@@ -14,16 +14,22 @@ namespace {
 
 // Section 7: one 9-box amount a line, from the first account down. On A4 the amounts
 // stand where our drawing of the form has its rows.
-void mainAccounts(LayoutPart& part, MainAccount first, const QList<float>& officialBoxes,
-                  const QList<float>& officialY, const QList<double>& a4Boxes,
+QList<float> inFloats(const QList<double>& values) {
+    QList<float> floats;
+    for (const double value : values)
+        floats.append(float(value));
+    return floats;
+}
+
+void mainAccounts(LayoutPart& part, MainAccount first, const QList<double>& officialBoxes,
+                  const QList<double>& officialY, const QList<double>& a4Boxes,
                   const QList<double>& a4Y) {
     Q_ASSERT(officialY.size() == a4Y.size());
-    QList<float> a4X;
-    for (const double x : a4Boxes)
-        a4X.append(float(x));
+    const QList<float> officialX = inFloats(officialBoxes);
+    const QList<float> a4X = inFloats(a4Boxes);
     for (qsizetype i = 0; i < officialY.size(); ++i)
-        part.append(boxes(field(30, static_cast<int>(first) + int(i)), officialBoxes, officialY[i],
-                          a4X, float(a4Y[i])));
+        part.append(boxes(field(30, static_cast<int>(first) + int(i)), officialX,
+                          float(officialY[i]), a4X, float(a4Y[i])));
 }
 
 LayoutPart makeFirstHalf() {
@@ -61,10 +67,9 @@ LayoutPart makeFirstHalf() {
       << text(field(23, 7), 55, 139, 57, 140) << text(field(23, 8), 35, 145, 37, 146)
       << text(field(23, 9), 45, 145, 47, 146);
     // 7 主要科目, left column.
-    mainAccounts(p, MainAccount::Sales, {102, 96, 91, 86, 81, 76, 71, 66, 61},
-                 {152, 158, 165, 171, 177, 184, 190, 196, 203, 209, 215, 222, 228, 235, 241, 248,
-                  254, 260, 266},
-                 mainaccountgrid::profitDigitXs(), mainaccountgrid::profitRowYs());
+    mainAccounts(p, MainAccount::Sales, mainaccountgrid::officialProfitDigitXs(),
+                 mainaccountgrid::officialProfitRowYs(), mainaccountgrid::profitDigitXs(),
+                 mainaccountgrid::profitRowYs());
     return p;
 }
 
@@ -110,9 +115,9 @@ LayoutPart makeSecondHalf() {
     // 6 株主又は株式所有異動の有無.
     p << text(field(26, 1), 178, 145.5f, 180, 146) << text(field(26, 2), 188, 145.5f, 190, 146);
     // 7 主要科目, right column.
-    mainAccounts(p, MainAccount::Assets, {190, 185, 180, 175, 170, 165, 160, 155, 150},
-                 {152, 158, 165, 171, 177, 184, 190, 196, 202, 209, 216, 222, 228, 235, 241, 247},
-                 mainaccountgrid::balanceDigitXs(), mainaccountgrid::balanceRowYs());
+    mainAccounts(p, MainAccount::Assets, mainaccountgrid::officialBalanceDigitXs(),
+                 mainaccountgrid::officialBalanceRowYs(), mainaccountgrid::balanceDigitXs(),
+                 mainaccountgrid::balanceRowYs());
     // 10 代表者に対する報酬等の金額: seven boxes 5 mm apart from the rightmost.
     const struct {
         int field;

@@ -27,13 +27,17 @@ namespace {
 
 const QString title = QStringLiteral("印刷");
 const QString codeBox = QStringLiteral("Text43");
+const QString referenceBox = QStringLiteral("Text1");  // 整理番号
+const QString saveButton = QStringLiteral("Command9"); // "上記項目を登録"
+// The print offsets in millimetres: to the right, and down.
+const QString rightBox = QStringLiteral("Text7");
+const QString downBox = QStringLiteral("Text8");
 
 // The boxes of the header, down the form; the print offsets are never saved.
 const QList<CompanyBox>& headerTable() {
     static const QList<CompanyBox> table = [] {
-        QList<CompanyBox> boxes{
-            {QStringLiteral("Text1"), &CompanyRecord::referenceNumber, {}, true},
-            {QStringLiteral("Text3"), &CompanyRecord::name}};
+        QList<CompanyBox> boxes{{referenceBox, &CompanyRecord::referenceNumber, {}, true},
+                                {QStringLiteral("Text3"), &CompanyRecord::name}};
         const char* const dateCaptions[] = {"事業年度（自 年）", "事業年度（自 月）",
                                             "事業年度（自 日）", "事業年度（至 年）",
                                             "事業年度（至 月）", "事業年度（至 日）"};
@@ -99,7 +103,7 @@ PrintScreen::PrintScreen(Application& app)
     }
     onClick(QStringLiteral("Command15"),
             [this] { setText(QStringLiteral("Text2"), QStringLiteral("代表取締役")); });
-    onClick(QStringLiteral("Command9"), [this] { saveHeader(); });
+    onClick(saveButton, [this] { saveHeader(); });
     onClick(QStringLiteral("Command18"), [this] { carryOver(); });
     onClick(QStringLiteral("Command11"), [this] { print(true, PagePrinter::Sheet::Official); });
     onClick(QStringLiteral("Command13"), [this] { print(true, PagePrinter::Sheet::A4); });
@@ -163,8 +167,7 @@ void PrintScreen::addControls() {
     entry("Text2", 1680, 6, 3735, QString()).inputMode = InputMode::Hiragana;
     add(button(QStringLiteral("Command15"), QStringLiteral("代表者"),
                QRect(5520, row(6), 975, 375)));
-    add(button(QStringLiteral("Command9"), QStringLiteral("上記項目を登録"),
-               QRect(1680, row(7), 3000, 375)));
+    add(button(saveButton, QStringLiteral("上記項目を登録"), QRect(1680, row(7), 3000, 375)));
 
     // The print offsets in whole millimetres, with their grey unit captions.
     const QColor grey(192, 192, 192);
@@ -223,7 +226,7 @@ void PrintScreen::addControls() {
     // the buttons that empty a box come last, so that Enter in a box never empties the
     // next one.
     QStringList order = headerBoxes();
-    order << QStringLiteral("Command9") << QStringLiteral("Text7") << QStringLiteral("Text8");
+    order << saveButton << rightBox << downBox;
     for (const auto& p : prints)
         order.append(QString::fromLatin1(p.name));
     order << QStringLiteral("Command21") << QStringLiteral("Command22");
@@ -231,10 +234,16 @@ void PrintScreen::addControls() {
 }
 
 void PrintScreen::load() {
-    // Opening runs both loads before the hand-over has written a code, so both stop at
-    // once; the real loads come with the hand-over and with every print.
+    // Opening runs both loads before the screen is on a company, so both stop at once;
+    // the real loads come when it is opened on one and with every print.
     loadHeader();
     loadPrintData();
+}
+
+void PrintScreen::openOn(qint32 code) {
+    m_companyCode = code;
+    setText(codeBox, plainDecimal(code));
+    loadHeader();
 }
 
 FileLoad PrintScreen::readCompany(qint32 code, CompanyRecord& record) const {
@@ -268,7 +277,7 @@ void PrintScreen::forgetCompany(qint32 code, const FileLoad& load) {
 
 QString PrintScreen::saveButtonFor(const QStringList& changed) const {
     Q_UNUSED(changed);
-    return QStringLiteral("Command9");
+    return saveButton;
 }
 
 void PrintScreen::loadHeader() {
@@ -277,9 +286,9 @@ void PrintScreen::loadHeader() {
 }
 
 void PrintScreen::fillHeader() {
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code) {
-        setText(QStringLiteral("Text1"), QString());
+        setText(referenceBox, QString());
         return;
     }
     CompanyRecord record;
@@ -329,14 +338,14 @@ CompanyRecord PrintScreen::headerFromBoxes(const CompanyRecord& over) const {
 
 std::optional<qint32> PrintScreen::referenceNumber() const {
     // Many companies have no 整理番号 yet: an empty box stands for 0.
-    const QString typed = text(QStringLiteral("Text1"));
+    const QString typed = text(referenceBox);
     if (typed.trimmed().isEmpty())
         return 0;
     return strictInteger(typed);
 }
 
 bool PrintScreen::loadPrintData() {
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code)
         return false;
     CompanyRecord record;
@@ -359,7 +368,7 @@ bool PrintScreen::saveHeader() {
                        why + QStringLiteral("\n会社の見出しは保存されていません。"));
         return false;
     };
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code)
         return fail(
             QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び出してください。"));
@@ -416,7 +425,7 @@ void PrintScreen::carryOver() {
     if (!registration)
         return;
     registration->clear();
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code)
         return;
     registration->show();
@@ -432,7 +441,7 @@ QList<std::optional<qint32>> PrintScreen::months(qint32 code) const {
 }
 
 bool PrintScreen::prepare() {
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     if (!code) {
         messages::warn(title, QStringLiteral("会社が選ばれていません。メインメニューで会社を呼び"
                                              "出してから印刷してください。"));
@@ -477,13 +486,12 @@ QImage PrintScreen::pagePicture(bool front) const {
 }
 
 bool PrintScreen::drawPage(PrintSurface& surface, bool front, PagePrinter::Sheet sheet) const {
-    const PrintOffsets offsets{readInteger(text(QStringLiteral("Text7"))),
-                               readInteger(text(QStringLiteral("Text8")))};
+    const PrintOffsets offsets{readInteger(text(rightBox)), readInteger(text(downBox))};
     PagePrinter printer(surface, m_data, sheet, offsets);
     printer.setReferenceNumber(referenceNumber());
     if (front)
         return printer.printFront(pagePicture(true));
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     printer.setMonths(months(code.value_or(m_data.company().code)));
     return printer.printBack(pagePicture(false));
 }
@@ -516,7 +524,7 @@ void PrintScreen::saveAsPdf() {
     if (!path)
         return;
     // The pages a year kept at its end holds are drawn by the same steps.
-    const std::optional<qint32> code = strictInteger(text(codeBox));
+    const std::optional<qint32> code = m_companyCode;
     const Status status = formpdf::write(
         *path, {m_data, referenceNumber(), months(code.value_or(m_data.company().code))});
     if (!status.ok())

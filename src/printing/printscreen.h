@@ -16,6 +16,8 @@ class PrintScreen : public Screen {
 public:
     explicit PrintScreen(Application& app);
     void load() override;
+    // Shows the company's code in the hidden Text43 and its header, as "data" does.
+    void openOn(qint32 code) override;
 
     const PrintRecords& printData() const { return m_data; }
 
@@ -73,6 +75,8 @@ private:
     QImage pagePicture(bool front) const;
 
     PrintRecords m_data;
+    // The company the screen is opened on.
+    std::optional<qint32> m_companyCode;
     // The company whose master file the header boxes and the print data hold.
     std::optional<qint32> m_loadedCode;
     // What the header boxes were last loaded from (or saved to): a save writes only the

@@ -30,9 +30,8 @@ Status YearEndSteps::startNewFigures(qint32 code) {
     // one holding typed values keeps them, and its save merges with the new files.
     for (const QString& name : {screens::mainAccounts, screens::monthlyTable}) {
         auto* screen = qobject_cast<RecordScreen*>(m_app.existing(name));
-        if (screen && strictInteger(screen->text(screen->codeBox())) == code &&
-            screen->changedBoxes().isEmpty())
-            screen->click(RecordScreen::dataButton);
+        if (screen && screen->companyCode() == code && screen->changedBoxes().isEmpty())
+            screen->reload();
     }
     return started;
 }

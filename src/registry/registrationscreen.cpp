@@ -25,6 +25,10 @@ using namespace controls;
 namespace {
 
 const QString typeMismatch = QStringLiteral("型が一致しません。");
+// The code of the company being registered, as typed or handed over.
+const QString codeBox = QStringLiteral("Text1");
+const QString saveButton = QStringLiteral("Command12");        // "登録実行"
+const QString yearForwardButton = QStringLiteral("Command13"); // "翌期更新"
 
 // The keyboard order of the screen: the boxes down the form, then the save, so that Enter
 // in a box always goes on to the next one (never to a button that empties or replaces
@@ -52,7 +56,7 @@ QString readFailure(const QString& windowsPath) {
 // The boxes of the company header, down the form.
 const QList<CompanyBox>& companyBoxes() {
     static const QList<CompanyBox> boxes = [] {
-        QList<CompanyBox> table{{QStringLiteral("Text1"), &CompanyRecord::code},
+        QList<CompanyBox> table{{codeBox, &CompanyRecord::code},
                                 {QStringLiteral("Text7"), &CompanyRecord::referenceNumber},
                                 {QStringLiteral("Text2"), &CompanyRecord::furigana},
                                 {QStringLiteral("Text3"), &CompanyRecord::name}};
@@ -116,8 +120,8 @@ RegistrationScreen::RegistrationScreen(Application& app)
     onClick(QStringLiteral("Command2"),
             [this] { setText(QStringLiteral("Text3"), QStringLiteral("有限会社")); });
     onClick(QStringLiteral("Command3"), [this] { computeYearEnd(); });
-    onClick(QStringLiteral("Command13"), [this] { rollYearForward(); });
-    onClick(QStringLiteral("Command12"), [this] { save(); });
+    onClick(yearForwardButton, [this] { rollYearForward(); });
+    onClick(saveButton, [this] { save(); });
     onClick(QStringLiteral("Command5"), [this] { close(); });
 }
 
@@ -199,7 +203,7 @@ void RegistrationScreen::addControls() {
 
 void RegistrationScreen::load() {
     clear();
-    setFocus(QStringLiteral("Text1"));
+    setFocus(codeBox);
 }
 
 void RegistrationScreen::clear() {
@@ -219,7 +223,7 @@ void RegistrationScreen::clear() {
 
 QString RegistrationScreen::saveButtonFor(const QStringList& changed) const {
     Q_UNUSED(changed);
-    return QStringLiteral("Command12");
+    return saveButton;
 }
 
 QString RegistrationScreen::boxCaption(const QString& box) const {
@@ -229,7 +233,7 @@ QString RegistrationScreen::boxCaption(const QString& box) const {
 
 bool RegistrationScreen::mayCallUp() {
     QStringList boxes = entryBoxes();
-    boxes.removeOne(QStringLiteral("Text1"));
+    boxes.removeOne(codeBox);
     // はい saves, and the save closes the screen: there is nothing left to call up into.
     return settleUnsaved(boxes) && !isClosed();
 }
@@ -248,7 +252,7 @@ void RegistrationScreen::callUpHandedCode() {
     if (!mayCallUp())
         return;
     if (m_handedCode) {
-        setText(QStringLiteral("Text1"), plainDecimal(*m_handedCode));
+        setText(codeBox, plainDecimal(*m_handedCode));
         callUpTypedCode();
     } else {
         failCallUp(typeMismatch);
@@ -259,7 +263,7 @@ void RegistrationScreen::callUpHandedCode() {
 void RegistrationScreen::callUpTypedCode() {
     m_callUpFailure.clear();
     m_calledUpCode.reset();
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code) {
         failCallUp(typeMismatch);
         return;
@@ -327,7 +331,7 @@ void RegistrationScreen::warnOfImpossibleYear(bool fromOwnFile) {
 
 void RegistrationScreen::failCallUp(const QString& description) {
     m_callUpFailure = description;
-    setText(QStringLiteral("Text1"), {});
+    setText(codeBox, {});
 }
 
 void RegistrationScreen::showRecord() {
@@ -367,7 +371,7 @@ void RegistrationScreen::rollYearForward() {
     const std::optional<qint32> endMonth = wholeNumber(text(erabox::yearEnd().month));
     const std::optional<qint32> endDay = wholeNumber(text(erabox::yearEnd().day));
     if (endYear.kind == erayear::Typed::Kind::NotInEra) {
-        messages::warn(text(QStringLiteral("Command13")), endYear.problem);
+        messages::warn(text(yearForwardButton), endYear.problem);
         return;
     }
     if (!endYear.storedYear || !endMonth || !endDay)
@@ -376,13 +380,13 @@ void RegistrationScreen::rollYearForward() {
     if (const std::optional<CompanyRecord> typed = typedRecord(false)) {
         if (const std::optional<QString> problem =
                 companyboxes::yearProblem(companyBoxes(), *typed)) {
-            messages::warn(text(QStringLiteral("Command13")), *problem);
+            messages::warn(text(yearForwardButton), *problem);
             return;
         }
     }
     const businessyear::Next next = businessyear::after({*endYear.storedYear, *endMonth, *endDay});
     if (!next.start || !next.end) {
-        messages::warn(text(QStringLiteral("Command13")), next.problem);
+        messages::warn(text(yearForwardButton), next.problem);
         return;
     }
 
@@ -424,13 +428,13 @@ std::optional<CompanyRecord> RegistrationScreen::typedRecord(bool warn) {
             if (unreadable.box->member == CompanyMember(&CompanyRecord::referenceNumber))
                 message += QStringLiteral("\n整理番号がまだないときは 0 と入力してください。");
         }
-        messages::warn(text(QStringLiteral("Command12")), message);
+        messages::warn(text(saveButton), message);
     }
     return std::nullopt;
 }
 
 bool RegistrationScreen::save() {
-    const QString title = text(QStringLiteral("Command12"));
+    const QString title = text(saveButton);
     const std::optional<CompanyRecord> typed = typedRecord(true);
     if (!typed)
         return false;
@@ -504,7 +508,7 @@ bool RegistrationScreen::save() {
 
     close();
     if (Screen* menu = app().screen(screens::mainMenu)) {
-        menu->click(QStringLiteral("Command17"));
+        menu->companiesChanged();
         menu->show();
     }
     return true;
@@ -525,7 +529,7 @@ bool RegistrationScreen::mayReplaceMasterFile(const CompanyRecord& record) {
     const QString registered = named
                                    ? QStringLiteral("「%1」が登録されています。").arg(stored.name)
                                    : QStringLiteral("法人名を読み取れない会社が登録されています。");
-    const MessageBox question{text(QStringLiteral("Command12")),
+    const MessageBox question{text(saveButton),
                               QStringLiteral("法人コード%1には%2\n「%3」で上書きしますか？")
                                   .arg(record.code)
                                   .arg(registered, record.name),

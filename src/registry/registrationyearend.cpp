@@ -43,10 +43,8 @@ RegistrationScreen::beginYearEnd(const businessyear::Date& newStart,
     if (m_yearEnd)
         question += QStringLiteral("\n\n更新の前に、今の年度のデータと印刷した形（PDF）を控えとして"
                                    "保存します。");
-    MessageBox ask{rollTitle, question, MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
     // Every date that prints changes: only a deliberate はい rolls.
-    ask.noByDefault = true;
-    if (messages::show(ask) != MessageBox::Answer::Yes)
+    if (!messages::confirm(rollTitle, question))
         return std::nullopt;
 
     if (m_yearEnd) {
@@ -82,10 +80,8 @@ void RegistrationScreen::finishYearEnd(const YearEndStep& step) {
         "税理士などはそのまま残ります。\n"
         "「いいえ」：どのファイルもそのままにします。");
     const qint32 code = step.code;
-    MessageBox question{rollTitle, text, MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
     // Emptying a year's figures is the step to take deliberately.
-    question.noByDefault = true;
-    if (messages::show(question) != MessageBox::Answer::Yes)
+    if (!messages::confirm(rollTitle, text))
         return;
     const Status started = steps->startNewFigures(code);
     if (!started.ok())

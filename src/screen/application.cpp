@@ -1,7 +1,6 @@
 #include "application.h"
 
 #include "datafile/filechannel.h"
-#include "datafile/numbers.h"
 #include "platform.h"
 
 #include <algorithm>
@@ -46,17 +45,13 @@ void Application::discard(Screen* screen) {
     screen->deleteLater();
 }
 
-void Application::handOver(qint32 code, const QString& target, const QString& codeBox,
-                           const QStringList& actions) {
+void Application::open(const QString& target, qint32 code) {
     if (Screen* open = existing(target); open && !open->settleUnsaved())
         return;
     Screen* screen = this->screen(target);
     if (!screen)
         return;
-    screen->setText(codeBox, plainDecimal(code));
-    screen->codeHandedOver(codeBox);
-    for (const QString& action : actions)
-        screen->click(action);
+    screen->openOn(code);
     screen->show();
 }
 

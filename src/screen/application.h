@@ -40,12 +40,11 @@ public:
     // Called by a screen that closes.
     void discard(Screen* screen);
 
-    // Creates the target if needed, writes the code into its code box, runs its
-    // actions in order and shows it. A target this program lacks does not open. An open
-    // target holding unsaved values asks first, while its code box still names the
-    // company they belong to; キャンセル leaves it as it is.
-    void handOver(qint32 code, const QString& target, const QString& codeBox,
-                  const QStringList& actions);
+    // Opens the target on a company: creates it if needed, lets it load the company
+    // (Screen::openOn) and shows it. A target this program lacks does not open. An open
+    // target holding unsaved values asks first, while it still shows the company they
+    // belong to; キャンセル leaves it as it is.
+    void open(const QString& target, qint32 code);
 
     // Beep, close the file channel, end. Nothing is saved or asked.
     void endProgram();

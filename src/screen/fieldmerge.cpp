@@ -44,31 +44,27 @@ QList<Take> resolve(const QList<Field>& fields, const QString& title, const QStr
     }
     if (conflicts.size() > listedConflicts)
         list += QStringLiteral("ほか%1欄\n").arg(conflicts.size() - listedConflicts);
-    MessageBox question{
-        title,
-        QStringLiteral("ファイル「%1」は、この画面で開いた後に、ほかの画面かほかのパソコンで保"
-                       "存されています。次の欄は、そちらでも違う値に変えられています。\n\n%2\n"
-                       "この画面の値で上書きしますか？\n「いいえ」を選ぶと、これらの欄は保存さ"
-                       "れている値のままにして、ほかの欄だけを保存します。")
-            .arg(file, list),
-        MessageBox::Icon::Exclamation, MessageBox::Buttons::YesNo};
-    question.noByDefault = true;
-    if (messages::show(question) == MessageBox::Answer::Yes)
+    if (messages::confirm(
+            title,
+            QStringLiteral("ファイル「%1」は、この画面で開いた後に、ほかの画面かほかのパソコンで"
+                           "保存されています。次の欄は、そちらでも違う値に変えられています。\n\n"
+                           "%2\nこの画面の値で上書きしますか？\n「いいえ」を選ぶと、これらの欄は"
+                           "保存されている値のままにして、ほかの欄だけを保存します。")
+                .arg(file, list),
+            MessageBox::Icon::Exclamation))
         for (const qsizetype i : conflicts)
             takes[i] = Take::Typed;
     return takes;
 }
 
 bool askRecreate(const QString& title, qint32 code, const QString& missingFile) {
-    MessageBox question{
+    return messages::confirm(
         title,
         QStringLiteral("会社コード%1の会社は、この画面で読み込んだ後に削除されています（ファイル"
                        "「%2」がありません）。\nこの画面の内容で、この会社のファイルを作り直しま"
                        "すか？\n「いいえ」を選ぶと何も保存しません。入力した内容は画面に残ります。")
             .arg(plainDecimal(code), missingFile),
-        MessageBox::Icon::Exclamation, MessageBox::Buttons::YesNo};
-    question.noByDefault = true;
-    return messages::show(question) == MessageBox::Answer::Yes;
+        MessageBox::Icon::Exclamation);
 }
 
 } // namespace gaikyo::fieldmerge

@@ -33,6 +33,12 @@ void inform(const QString& title, const QString& text) {
     show(MessageBox{title, text, MessageBox::Icon::Information, MessageBox::Buttons::Ok});
 }
 
+bool confirm(const QString& title, const QString& text, MessageBox::Icon icon) {
+    MessageBox question{title, text, icon, MessageBox::Buttons::YesNo};
+    question.noByDefault = true;
+    return show(question) == MessageBox::Answer::Yes;
+}
+
 QString unsavedQuestion() {
     return QStringLiteral("入力した内容が保存されていません。保存しますか？");
 }

@@ -36,6 +36,11 @@ void warn(const QString& title, const QString& text);
 // The same with the information icon: something the user should know, nothing wrong.
 void inform(const QString& title, const QString& text);
 
+// A yes/no question whose safe answer is いいえ (Enter and Escape choose it): true only
+// for a deliberate はい.
+bool confirm(const QString& title, const QString& text,
+             MessageBox::Icon icon = MessageBox::Icon::Question);
+
 // A box the user emptied of a saved value: its field and the value saved.
 struct EmptiedValue {
     QString field;

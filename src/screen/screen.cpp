@@ -1,6 +1,7 @@
 #include "screen.h"
 
 #include "application.h"
+#include "datafile/numbers.h"
 #include "messages.h"
 
 #include <algorithm>
@@ -72,6 +73,10 @@ Control& Screen::mutableControl(const QString& name) {
 
 QString Screen::text(const QString& name) const {
     return control(name).text;
+}
+
+std::optional<qint32> Screen::typedCode(const QString& box) const {
+    return strictInteger(text(box));
 }
 
 void Screen::setText(const QString& name, const QString& text) {

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace gaikyo {
 
@@ -39,6 +40,8 @@ public:
     const Control& control(const QString& name) const;
 
     QString text(const QString& name) const;
+    // The company code the user typed into a box: a whole number, or none.
+    std::optional<qint32> typedCode(const QString& box) const;
     // What the program writes into a box or a caption.
     void setText(const QString& name, const QString& text);
     // What the user types: double quotes and line breaks are refused, as the data files
@@ -110,8 +113,13 @@ public:
         if (settleUnsaved())
             close();
     }
-    // Told each time the main menu has written a company code into a code box.
-    virtual void codeHandedOver(const QString& codeBox) { Q_UNUSED(codeBox); }
+    // Opens the screen on a company, as the main menu or another screen hands one over:
+    // the screen takes the code as its own, shows it in its code box and loads what it
+    // shows of that company. A screen that is not about one company ignores it.
+    virtual void openOn(qint32 code) { Q_UNUSED(code); }
+    // Told that companies were registered, changed or deleted: a screen that lists them
+    // lists them anew.
+    virtual void companiesChanged() {}
 
 Q_SIGNALS:
     void textChanged(const QString& name);

@@ -34,6 +34,15 @@ using namespace controls;
 
 namespace {
 const QSize buttonSize(1095, 375);
+// The current company's code, as the user types it or picks it from a list.
+const QString codeBox = QStringLiteral("Text1");
+const QString nameBox = QStringLiteral("Text2");
+const QString callUpButton = QStringLiteral("Command2");   // "会社呼出"
+const QString registerButton = QStringLiteral("Command1"); // "会社登録"
+const QString deleteButton = QStringLiteral("Command8");   // "登録の削除をする"
+// The two lists: the companies of this program, and those of the corporate-tax program.
+const QString companyList = QStringLiteral("List2");
+const QString registryList = QStringLiteral("List1");
 
 QRect at(int left, int top) {
     return QRect(QPoint(left, top), buttonSize);
@@ -50,8 +59,7 @@ struct ColumnButton {
 // year.
 const QList<CompanyBox>& companyBoxes() {
     static const QList<CompanyBox> boxes =
-        QList<CompanyBox>{{QStringLiteral("Text2"), &CompanyRecord::name}} +
-        companyboxes::businessYear();
+        QList<CompanyBox>{{nameBox, &CompanyRecord::name}} + companyboxes::businessYear();
     return boxes;
 }
 
@@ -70,36 +78,15 @@ MainMenu::MainMenu(Application& app)
     });
     onClick(QStringLiteral("Command11"), [this] { this->app().quit(); });
     onClick(QStringLiteral("Command13"), [] {});
-    onClick(QStringLiteral("Command2"), [this] { callUpCompany(); });
-    onClick(QStringLiteral("List2"), [this] { selectFromCompanyList(); });
-    onClick(QStringLiteral("List1"), [this] { takeFromRegistryList(); });
-    onClick(QStringLiteral("Command1"), [this] { registerCompany(); });
+    onClick(callUpButton, [this] { callUpCompany(); });
+    onClick(companyList, [this] { selectFromCompanyList(); });
+    onClick(registryList, [this] { takeFromRegistryList(); });
+    onClick(registerButton, [this] { registerCompany(); });
     onClick(QStringLiteral("Command9"), [this] { clearCompanyCode(); });
-    onClick(QStringLiteral("Command8"), [this] { deleteCompany(); });
+    onClick(deleteButton, [this] { deleteCompany(); });
 
-    // The screens opened on the current company: its code goes into the screen's code box,
-    // then the screen's own buttons ("クリア", "ＤＡＴＡ" …) load it.
-    const QString clear = QStringLiteral("Command1");
-    const QString load = QStringLiteral("Command2");
-    const struct {
-        const char* button;
-        QString screen;
-        const char* codeBox;
-        QStringList actions;
-    } onCompany[] = {
-        {"Command15", screens::sections, "Text8", {clear}},
-        {"Command19", screens::mainAccounts, "Text43", {clear, load}},
-        {"Command12", screens::businessForm, "Text28", {clear, load}},
-        {"Command4", screens::taxAccountant, "Text44", {clear, load}},
-        {"Command5", screens::monthlyTable, "Text148", {clear, load, QStringLiteral("月表示")}},
-        {"Command3", screens::print, "Text43", {QStringLiteral("data")}},
-    };
-    for (const auto& target : onCompany) {
-        const QString button = QString::fromLatin1(target.button);
-        onClick(button, [this, button, screen = target.screen,
-                         codeBox = QString::fromLatin1(target.codeBox),
-                         actions = target.actions] { handOver(button, screen, codeBox, actions); });
-    }
+    for (const CompanyScreen& target : companyScreens())
+        onClick(target.button, [this, target] { openOnCurrentCompany(target); });
     onClick(QStringLiteral("Command27"), [this] {
         if (Screen* screen = this->app().screen(screens::printers))
             screen->show();
@@ -119,13 +106,13 @@ MainMenu::MainMenu(Application& app)
 
 void MainMenu::addControls() {
     const QColor cyan = entryCyan();
-    Control& code = add(textBox(QStringLiteral("Text1"), QRect(0, 0, 855, 375)));
+    Control& code = add(textBox(codeBox, QRect(0, 0, 855, 375)));
     code.alignment = Qt::AlignRight | Qt::AlignVCenter;
     add(button(QStringLiteral("Command9"), QStringLiteral("会社コードクリア"),
                QRect(0, 360, 855, 375)));
-    add(button(QStringLiteral("Command2"), QStringLiteral("会社呼出"), QRect(840, 0, 1095, 375)));
-    add(textBox(QStringLiteral("Text2"), QRect(1920, 0, 3735, 375), QStringLiteral("　")))
-        .background = QColor(255, 255, 192);
+    add(button(callUpButton, QStringLiteral("会社呼出"), QRect(840, 0, 1095, 375)));
+    add(textBox(nameBox, QRect(1920, 0, 3735, 375), QStringLiteral("　"))).background =
+        QColor(255, 255, 192);
     add(button(QStringLiteral("Command10"), QStringLiteral("ファイル閉鎖"),
                QRect(5640, 0, 1335, 375)));
 
@@ -159,12 +146,11 @@ void MainMenu::addControls() {
     };
     for (const auto& b : column)
         add(button(QString::fromLatin1(b.name), QString::fromUtf8(b.caption), at(0, b.top)));
-    add(button(QStringLiteral("Command8"), QStringLiteral("登録の削除をする"),
-               QRect(0, 6480, 1095, 1335)))
-        .font = FontSpec{{}, 14.25, true};
+    add(button(deleteButton, QStringLiteral("登録の削除をする"), QRect(0, 6480, 1095, 1335))).font =
+        FontSpec{{}, 14.25, true};
 
-    add(listBox(QStringLiteral("List2"), QRect(1560, 480, 6015, 5460))).background = cyan;
-    add(listBox(QStringLiteral("List1"), QRect(1560, 6120, 6015, 2310))).background = cyan;
+    add(listBox(companyList, QRect(1560, 480, 6015, 5460))).background = cyan;
+    add(listBox(registryList, QRect(1560, 6120, 6015, 2310))).background = cyan;
 
     Control& formCode =
         add(label(QStringLiteral("Label3"), QStringLiteral("FB1005"), QRect(8280, 840, 2655, 735)));
@@ -193,7 +179,7 @@ void MainMenu::addControls() {
                QRect(9240, 8160, 2655, 375)));
 
     // A code typed, Enter: on to "会社呼出" beside it, not to "会社コードクリア" below.
-    setTabOrder({QStringLiteral("Text1"), QStringLiteral("Command2")});
+    setTabOrder({codeBox, callUpButton});
 }
 
 bool MainMenu::startUp() {
@@ -269,13 +255,13 @@ void MainMenu::refillCompanyList() {
     // Noted before the files are read: a change made while they are read is told.
     if (m_companyWatch)
         m_companyWatch->noteCurrent();
-    refillList(QStringLiteral("List2"), companylist::companyItems());
+    refillList(companyList, companylist::companyItems());
 }
 
 void MainMenu::refillRegistryList() {
     if (m_registryWatch)
         m_registryWatch->noteCurrent();
-    refillList(QStringLiteral("List1"), companylist::registryItems());
+    refillList(registryList, companylist::registryItems());
 }
 
 void MainMenu::checkPledge() {
@@ -308,45 +294,55 @@ void MainMenu::closeBoxPressed() {
     app().quit();
 }
 
+const QList<MainMenu::CompanyScreen>& MainMenu::companyScreens() {
+    static const QList<CompanyScreen> screensOnCompany{
+        {QStringLiteral("Command15"), screens::sections},
+        {QStringLiteral("Command19"), screens::mainAccounts},
+        {QStringLiteral("Command12"), screens::businessForm},
+        {QStringLiteral("Command4"), screens::taxAccountant},
+        {QStringLiteral("Command5"), screens::monthlyTable},
+        {QStringLiteral("Command3"), screens::print},
+    };
+    return screensOnCompany;
+}
+
 std::optional<qint32> MainMenu::currentCode(const QString& operation) {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code)
         messages::warn(operation, QStringLiteral("会社コードを数字で入力してください。"));
     return code;
 }
 
-void MainMenu::handOver(const QString& button, const QString& target, const QString& codeBox,
-                        const QStringList& actions) {
-    const std::optional<qint32> code = currentCode(control(button).text);
-    if (code)
-        app().handOver(*code, target, codeBox, actions);
+void MainMenu::openOnCurrentCompany(const CompanyScreen& target) {
+    if (const std::optional<qint32> code = currentCode(control(target.button).text))
+        app().open(target.screen, *code);
 }
 
 void MainMenu::callUpCompany() {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code)
         return;
     CompanyRecord record;
     if (!masterfile::read(*code, 11, record))
         return;
     companyboxes::show(*this, companyBoxes(), record);
-    click(QStringLiteral("Command15"));
+    // A company called up opens on its item 1, as "概況書１" does.
+    app().open(screens::sections, *code);
 }
 
 void MainMenu::selectFromCompanyList() {
-    const int row = selectedRow(QStringLiteral("List2"));
+    const int row = selectedRow(companyList);
     if (row < 0)
         return;
-    const std::optional<qint32> code =
-        companylist::codeFromItem(items(QStringLiteral("List2")).at(row));
+    const std::optional<qint32> code = companylist::codeFromItem(items(companyList).at(row));
     if (!code)
         return;
-    setText(QStringLiteral("Text1"), plainDecimal(*code));
-    click(QStringLiteral("Command2"));
+    setText(codeBox, plainDecimal(*code));
+    click(callUpButton);
 }
 
 void MainMenu::takeFromRegistryList() {
-    const int row = selectedRow(QStringLiteral("List1"));
+    const int row = selectedRow(registryList);
     if (row < 0)
         return;
     // Every failure is told in the system's words under the operation's name, and the
@@ -355,8 +351,7 @@ void MainMenu::takeFromRegistryList() {
         messages::warn(QStringLiteral("会社呼出"), description);
         clearCompanyCode();
     };
-    const std::optional<qint32> code =
-        companylist::codeFromItem(items(QStringLiteral("List1")).at(row));
+    const std::optional<qint32> code = companylist::codeFromItem(items(registryList).at(row));
     if (!code) {
         fail(QStringLiteral("型が一致しません。"));
         return;
@@ -383,7 +378,7 @@ void MainMenu::registerCompany() {
     if (!registration)
         return;
     registration->clear();
-    const std::optional<qint32> code = currentCode(control(QStringLiteral("Command1")).text);
+    const std::optional<qint32> code = currentCode(control(registerButton).text);
     if (!code)
         return;
     registration->handOver(*code);
@@ -391,15 +386,15 @@ void MainMenu::registerCompany() {
 }
 
 void MainMenu::clearCompanyCode() {
-    setText(QStringLiteral("Text1"), QString());
-    setText(QStringLiteral("Text2"), QString());
+    setText(codeBox, QString());
+    setText(nameBox, QString());
 }
 
 void MainMenu::deleteCompany() {
-    const std::optional<qint32> code = strictInteger(text(QStringLiteral("Text1")));
+    const std::optional<qint32> code = typedCode(codeBox);
     if (!code)
         return;
-    const QString title = control(QStringLiteral("Command8")).text;
+    const QString title = control(deleteButton).text;
     QStringList files{paths::masterFile(*code)};
     if (paths::hasSectionFiles(*code))
         for (const int section : layouts::sectionNumbers())
@@ -446,15 +441,12 @@ void MainMenu::deleteCompany() {
 bool MainMenu::confirmDeletion(qint32 code, const std::optional<QString>& name) {
     const QString company = name ? QStringLiteral("「%1」").arg(name->trimmed())
                                  : QStringLiteral("（法人名を読み取れない会社）");
-    MessageBox question{
-        control(QStringLiteral("Command8")).text,
+    return messages::confirm(
+        control(deleteButton).text,
         QStringLiteral("法人コード %1%2の登録を削除しますか？\n\n"
                        "この会社の見出し・概況書・月の順・過年度の控えのファイルは、"
                        "ごみ箱に移します（ごみ箱から元に戻せます）。")
-            .arg(plainDecimal(code), company),
-        MessageBox::Icon::Question, MessageBox::Buttons::YesNo};
-    question.noByDefault = true;
-    return messages::show(question) == MessageBox::Answer::Yes;
+            .arg(plainDecimal(code), company));
 }
 
 } // namespace gaikyo

@@ -36,13 +36,20 @@ public:
     FolderWatch* registryFolderWatch() const { return m_registryWatch; }
 
     void closeBoxPressed() override;
+    void companiesChanged() override { refillCompanyList(); }
+
+    // The buttons that open a screen on the current company, and the screen each opens.
+    struct CompanyScreen {
+        QString button;
+        QString screen;
+    };
+    static const QList<CompanyScreen>& companyScreens();
 
 private:
     void addControls();
     // The company code in Text1, or a warning titled after the operation.
     std::optional<qint32> currentCode(const QString& operation);
-    void handOver(const QString& button, const QString& target, const QString& codeBox,
-                  const QStringList& actions);
+    void openOnCurrentCompany(const CompanyScreen& target);
     void checkPledge();
     void callUpCompany();         // Command2 "会社呼出"
     void selectFromCompanyList(); // List2 click

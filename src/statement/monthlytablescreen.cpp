@@ -65,7 +65,7 @@ MonthlyTableScreen::MonthlyTableScreen(Application& app)
     onClick(monthButton, [this] { showMonthOrder(); });
     onClick(monthStep, [this] { click(monthButton); });
     onClick(importButton,
-            [this] { bookimport::importMonthlyTable(*this, &monthLabel, companyCode()); });
+            [this] { bookimport::importMonthlyTable(*this, m_rowMonths, companyCode()); });
 }
 
 void MonthlyTableScreen::addControls() {
@@ -135,8 +135,14 @@ void MonthlyTableScreen::load() {
     click(monthButton);
 }
 
+void MonthlyTableScreen::openOn(qint32 code) {
+    RecordScreen::openOn(code);
+    showMonthOrder();
+}
+
 void MonthlyTableScreen::clearBoxes() {
     RecordScreen::clearBoxes();
+    m_rowMonths.clear();
     for (int r = 1; r <= monthRows; ++r)
         setText(monthLabel(r), QString());
 }
@@ -227,6 +233,7 @@ void MonthlyTableScreen::showMonthOrder() {
     if (!masterfile::read(*code, 13, company))
         return;
     const QList<int> months = monthorder::fromStartMonth(company.startMonth);
+    m_rowMonths = months;
     SectionRecord order = SectionRecord::emptyFor(layouts::monthOrder());
     for (int r = 1; r <= monthRows; ++r) {
         setText(monthLabel(r), plainDecimal(months.at(r - 1)));

@@ -25,6 +25,8 @@ public:
     static QString monthLabel(int row);
 
     void load() override;
+    // The rows are labelled with the company's months once its file is loaded.
+    void openOn(qint32 code) override;
 
 protected:
     void clearBoxes() override;
@@ -38,6 +40,10 @@ protected:
 private:
     void addControls();
     void showMonthOrder(); // "月表示"
+
+    // The calendar month of each row, from the company's business year, as the labels
+    // show them; empty while the labels are.
+    QList<int> m_rowMonths;
 };
 
 } // namespace gaikyo

@@ -21,12 +21,7 @@ RecordScreen::RecordScreen(Application& app, const QString& name, const QString&
     setBackgroundPicture(formpictures::screenBackground(name));
     onClick(clearButton, [this] { clearBoxes(); });
     // Loading over values typed and not saved asks first.
-    onClick(dataButton, [this] {
-        if (!settleUnsaved())
-            return;
-        loadRecord();
-        markLoaded(fieldBoxes());
-    });
+    onClick(dataButton, [this] { reload(); });
     onClick(saveButton, [this] { saveRecord(); });
 }
 
@@ -59,16 +54,24 @@ void RecordScreen::setBoxOrder(QStringList boxes) {
 }
 
 void RecordScreen::load() {
-    click(clearButton);
-    click(dataButton);
+    clearBoxes();
+    reload();
 }
 
-void RecordScreen::codeHandedOver(const QString& box) {
-    // A new company starts from an empty record, whatever was loaded before.
-    if (box == m_codeBox) {
-        m_record = SectionRecord::emptyFor(m_layout);
-        m_loaded = {};
-    }
+void RecordScreen::openOn(qint32 code) {
+    m_companyCode = code;
+    setText(m_codeBox, plainDecimal(code));
+    m_record = SectionRecord::emptyFor(m_layout);
+    m_loaded = {};
+    clearBoxes();
+    reload();
+}
+
+void RecordScreen::reload() {
+    if (!settleUnsaved())
+        return;
+    loadRecord();
+    markLoaded(fieldBoxes());
 }
 
 QString RecordScreen::saveButtonFor(const QStringList& changed) const {
@@ -90,10 +93,6 @@ QStringList RecordScreen::fieldBoxes() const {
     return recordboxes::of(m_layout);
 }
 
-std::optional<qint32> RecordScreen::companyCode() const {
-    return strictInteger(text(m_codeBox));
-}
-
 void RecordScreen::clearBoxes() {
     recordboxes::clear(*this, m_layout);
 }
@@ -104,7 +103,7 @@ QString RecordScreen::shownInteger(const QString& box, qint32 value) const {
 }
 
 void RecordScreen::loadRecord() {
-    click(clearButton);
+    clearBoxes();
     const std::optional<qint32> code = companyCode();
     if (!code)
         return;
@@ -165,7 +164,7 @@ void RecordScreen::saveRecord() {
     // A save that fails leaves the boxes as typed; one that works shows the file again.
     if (recordsaving::saveOrWarn(companyCode(), m_layout, m_record)) {
         markLoaded(fieldBoxes());
-        click(dataButton);
+        reload();
     } else {
         m_loaded.askIfDeleted = false;
     }

@@ -10,8 +10,9 @@
 namespace gaikyo {
 
 // A picture entry screen that edits one record file as a single section: the boxes of
-// the file's fields laid over the form's picture, a hidden code box that the main menu
-// fills, and the buttons Command1 "クリア", Command2 "ＤＡＴＡ" and Command9 "登録実行".
+// the file's fields laid over the form's picture, a hidden code box that shows the
+// company it is opened on, and the buttons Command1 "クリア", Command2 "ＤＡＴＡ" and
+// Command9 "登録実行".
 class RecordScreen : public Screen {
     Q_OBJECT
 public:
@@ -19,10 +20,16 @@ public:
     const RecordLayout& layout() const { return m_layout; }
     const QString& codeBox() const { return m_codeBox; }
 
-    // A new window runs "クリア" and "ＤＡＴＡ"; its code box is still empty then, so
-    // nothing is loaded until a company is handed over.
+    // A new window runs "クリア" and "ＤＡＴＡ"; it is on no company yet, so nothing is
+    // loaded until it is opened on one.
     void load() override;
-    void codeHandedOver(const QString& box) override;
+    // A new company starts from an empty record, whatever was loaded before: the boxes
+    // are emptied, then the company's file is loaded.
+    void openOn(qint32 code) override;
+    // The company the screen is on.
+    std::optional<qint32> companyCode() const { return m_companyCode; }
+    // "ＤＡＴＡ": the company's file again, once unsaved values are settled.
+    void reload();
 
     static const QString clearButton; // Command1 "クリア"
     static const QString dataButton;  // Command2 "ＤＡＴＡ"
@@ -43,7 +50,6 @@ protected:
     // the last box goes on to saving (never to "クリア"), then the other buttons.
     void setBoxOrder(QStringList boxes);
 
-    std::optional<qint32> companyCode() const;
     QString saveButtonFor(const QStringList& changed) const override;
     QString boxCaption(const QString& box) const override;
     QString savedForm(const QString& box, const QString& text, const QString& saved) const override;
@@ -81,6 +87,7 @@ private:
 
     const RecordLayout& m_layout;
     QString m_codeBox;
+    std::optional<qint32> m_companyCode;
     SectionRecord m_record;
     // What the last "ＤＡＴＡ" found in the file, for the next save to merge with.
     LoadedSection m_loaded;

@@ -145,13 +145,13 @@ void SectionsScreen::defineActions(const SectionFrame& frame) {
     });
 }
 
-void SectionsScreen::codeHandedOver(const QString& box) {
-    if (box != codeBox)
-        return;
-    // A new company starts from empty records, whatever was loaded before.
+void SectionsScreen::openOn(qint32 code) {
+    m_companyCode = code;
+    setText(codeBox, plainDecimal(code));
     for (auto& [section, record] : m_records)
         record = SectionRecord::emptyFor(layouts::section(section));
     m_loaded.clear();
+    showSection(sectionframes::forSection(descriptionSection));
 }
 
 int SectionsScreen::sectionOf(const QString& box) {
@@ -182,10 +182,6 @@ QString SectionsScreen::savedForm(const QString& box, const QString& text,
     Q_UNUSED(saved);
     const int section = sectionOf(box);
     return section ? layouts::savedForm(layouts::section(section), box, text) : text;
-}
-
-std::optional<qint32> SectionsScreen::companyCode() const {
-    return strictInteger(text(codeBox));
 }
 
 void SectionsScreen::showSection(const SectionFrame& shown) {

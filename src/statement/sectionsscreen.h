@@ -12,8 +12,8 @@
 namespace gaikyo {
 
 // Form2: items 1 to 6 of the front page, one section frame at a time. Each section has
-// its own record and its own file (21 … 26); the main menu hands a company over by
-// writing its code into Text8 and pressing Command1.
+// its own record and its own file (21 … 26). Opened on a company, it shows the code in
+// the hidden Text8 and item 1 of that company.
 class SectionsScreen : public Screen {
     Q_OBJECT
 public:
@@ -22,7 +22,10 @@ public:
     // The in-memory record of a section (21 … 26).
     const SectionRecord& record(int section) const { return m_records.at(section); }
 
-    void codeHandedOver(const QString& codeBox) override;
+    // A new company starts from empty records, whatever was loaded before; item 1 shows.
+    void openOn(qint32 code) override;
+    // The company the screen is on.
+    std::optional<qint32> companyCode() const { return m_companyCode; }
 
 protected:
     // The "登録実行" and the caption of the section that holds the unsaved boxes.
@@ -52,10 +55,10 @@ private:
     // Merges the section's record into its file as it is now and writes it; says why
     // when it cannot.
     bool writeRecord(int section);
-    std::optional<qint32> companyCode() const;
     // The section whose file a box feeds (21 … 26), or 0.
     static int sectionOf(const QString& box);
 
+    std::optional<qint32> m_companyCode;
     std::map<int, SectionRecord> m_records;
     // What the last "ＤＡＴＡ" of each section found in its file.
     std::map<int, LoadedSection> m_loaded;

@@ -55,8 +55,7 @@ struct FaultProgram {
         menu().click(QStringLiteral("Command2"));
     }
     SectionsScreen& sections(qint32 code = 7) {
-        app.handOver(code, screens::sections, QStringLiteral("Text8"),
-                     {QStringLiteral("Command1")});
+        app.open(screens::sections, code);
         return *app.screenAs<SectionsScreen>(screens::sections);
     }
     PrintScreen& print(qint32 code = 7) {

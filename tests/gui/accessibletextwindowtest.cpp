@@ -56,7 +56,7 @@ struct Program : test::EntryProgram {
         registerCompany(7, 4);
         if (!saved.isEmpty())
             home.write(sectionFile, saved);
-        app.handOver(7, screens::sections, QStringLiteral("Text8"), {QStringLiteral("Command1")});
+        app.open(screens::sections, 7);
         window = windows.window(screens::sections);
         box = widget<QLineEdit>(window, line1);
     }

@@ -104,8 +104,7 @@ private Q_SLOTS:
         test::RecordingPlatform platform;
         Application app(platform);
         screens::registerAll(app);
-        app.handOver(7, screens::monthlyTable, u"Text148"_s,
-                     {u"Command1"_s, u"Command2"_s, u"月表示"_s});
+        app.open(screens::monthlyTable, 7);
         Screen* table = app.existing(screens::monthlyTable);
         CompanyRecord october = test::sampleCompany(7);
         october.startMonth = 10;

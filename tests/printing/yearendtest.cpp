@@ -327,8 +327,7 @@ private Q_SLOTS:
         YearEndProgram p;
         p.roll(answers);
         if (!typed.isEmpty()) {
-            p.app.handOver(code, screens::mainAccounts, QStringLiteral("Text43"),
-                           {QStringLiteral("Command1"), QStringLiteral("Command2")});
+            p.app.open(screens::mainAccounts, code);
             auto* accounts = qobject_cast<RecordScreen*>(p.app.existing(screens::mainAccounts));
             accounts->typeText(QStringLiteral("Text1"), typed);
             accounts->click(RecordScreen::saveButton);
@@ -391,8 +390,7 @@ private Q_SLOTS:
     // Screens open on the company's old figures show the new year's once begun.
     void openScreensFollow() {
         YearEndProgram p;
-        p.app.handOver(code, screens::mainAccounts, QStringLiteral("Text43"),
-                       {QStringLiteral("Command1"), QStringLiteral("Command2")});
+        p.app.open(screens::mainAccounts, code);
         Screen* accounts = p.app.existing(screens::mainAccounts);
         QCOMPARE(accounts->text(QStringLiteral("Text1")), QStringLiteral("1,007"));
         p.roll({Answer::Yes, Answer::Yes});

@@ -90,7 +90,7 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), title);
         QCOMPARE(window->size(), size);
-        const QString codeBox = test::handOverOf(screen).codeBox;
+        const QString codeBox = program.app.screenAs<RecordScreen>(screen)->codeBox();
         QCOMPARE(widget<QLineEdit>(window, codeBox)->text(), QStringLiteral("7"));
         QVERIFY(!widget<QLineEdit>(window, codeBox)->isVisible());
 

@@ -137,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(form->clientSize(), size);
         QCOMPARE(form->unit(), Screen::Unit::Pixels);
 
-        const Control& code = form->control(test::handOverOf(screen).codeBox);
+        const Control& code = form->control(form->codeBox());
         QVERIFY(!code.visible);
         QCOMPARE(code.background, QColor(255, 0, 255));
         QCOMPARE(code.geometry, codeBox);

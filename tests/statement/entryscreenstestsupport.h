@@ -15,25 +15,6 @@
 
 namespace gaikyo::test {
 
-// How the main menu opens one of the picture entry screens.
-struct EntryHandOver {
-    QString screen;
-    QString codeBox;
-    QStringList actions;
-};
-
-inline EntryHandOver handOverOf(const QString& screen) {
-    const QString clear = QStringLiteral("Command1");
-    const QString data = QStringLiteral("Command2");
-    if (screen == screens::mainAccounts)
-        return {screen, QStringLiteral("Text43"), {clear, data}};
-    if (screen == screens::businessForm)
-        return {screen, QStringLiteral("Text28"), {clear, data}};
-    if (screen == screens::taxAccountant)
-        return {screen, QStringLiteral("Text44"), {clear, data}};
-    return {screen, QStringLiteral("Text148"), {clear, data, QStringLiteral("月表示")}};
-}
-
 // A program on a fresh drive C: whose statement folder exists, as after the first
 // registration of a company.
 struct EntryProgram {
@@ -50,8 +31,7 @@ struct EntryProgram {
 
     // What "概況書２" … "概況書５" on the main menu do for a company.
     RecordScreen& handOver(const QString& screen, qint32 code) {
-        const EntryHandOver h = handOverOf(screen);
-        app.handOver(code, h.screen, h.codeBox, h.actions);
+        app.open(screen, code);
         return *app.screenAs<RecordScreen>(screen);
     }
 

@@ -27,8 +27,7 @@ struct SectionsProgram {
 
     // What "概況書１" on the main menu does for a company.
     SectionsScreen& handOver(qint32 code) {
-        app.handOver(code, screens::sections, QStringLiteral("Text8"),
-                     {QStringLiteral("Command1")});
+        app.open(screens::sections, code);
         return *app.screenAs<SectionsScreen>(screens::sections);
     }
 };
