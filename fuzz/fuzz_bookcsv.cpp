@@ -13,6 +13,15 @@ using namespace gaikyo;
 
 namespace {
 
+// The built-in mappings, made once: making them takes longer than reading a small input.
+const AccountMapping& builtInMapping(booktable::Kind kind) {
+    static const AccountMapping balances =
+        AccountMapping::builtIn(AccountMapping::Kind::TrialBalance);
+    static const AccountMapping months =
+        AccountMapping::builtIn(AccountMapping::Kind::MonthlyTable);
+    return kind == booktable::Kind::Balances ? balances : months;
+}
+
 void plan(const bookcsv::Table& table, booktable::Kind kind,
           const columnheadings::BusinessYear& year = {}) {
     const booktable::Book book = booktable::read(table.rows, kind, table.lines, {}, {}, year);
@@ -20,9 +29,7 @@ void plan(const bookcsv::Table& table, booktable::Kind kind,
         fuzz::check(book.rows.isEmpty());
         return;
     }
-    const AccountMapping mapping = AccountMapping::builtIn(
-        kind == booktable::Kind::Balances ? AccountMapping::Kind::TrialBalance
-                                          : AccountMapping::Kind::MonthlyTable);
+    const AccountMapping& mapping = builtInMapping(kind);
     const bookstructure::Structure structure =
         bookstructure::analyse(book, [&mapping](const QString& key) { return mapping.knows(key); });
     // Every row of the book is a node; accounts named only by their sub-accounts add some.
