@@ -209,18 +209,18 @@ void front(QList<EntryBox>& boxes) {
     r.mark(26, 2, 190, 146);
 
     // 7 主要科目: a row of nine digit boxes a line.
-    const QList<double> profit = rowBounds(mainaccountgrid::profitRowYs(), mainaccountgrid::top,
-                                           mainaccountgrid::profitBottom);
+    const QList<double> profit = rowBounds(mainaccountgrid::profitColumn().rowYs,
+                                           mainaccountgrid::top, mainaccountgrid::profitBottom);
     for (qsizetype row = 0; row + 1 < profit.size(); ++row)
-        r.add(field(30, 1 + int(row)),
-              insideDigits(mainaccountgrid::profitDigitXs(), rowEdge(profit, row, medium, medium),
-                           rowEdge(profit, row + 1, medium, medium)));
-    const QList<double> balance = rowBounds(mainaccountgrid::balanceRowYs(), mainaccountgrid::top,
-                                            mainaccountgrid::balanceBottom);
+        r.add(field(30, 1 + int(row)), insideDigits(mainaccountgrid::profitColumn().digitXs,
+                                                    rowEdge(profit, row, medium, medium),
+                                                    rowEdge(profit, row + 1, medium, medium)));
+    const QList<double> balance = rowBounds(mainaccountgrid::balanceColumn().rowYs,
+                                            mainaccountgrid::top, mainaccountgrid::balanceBottom);
     for (qsizetype row = 0; row + 1 < balance.size(); ++row)
-        r.add(field(30, 20 + int(row)),
-              insideDigits(mainaccountgrid::balanceDigitXs(), rowEdge(balance, row, medium, medium),
-                           rowEdge(balance, row + 1, medium, medium)));
+        r.add(field(30, 20 + int(row)), insideDigits(mainaccountgrid::balanceColumn().digitXs,
+                                                     rowEdge(balance, row, medium, medium),
+                                                     rowEdge(balance, row + 1, medium, medium)));
     // 8 and 9: 有 and 無, ticked by a number.
     r.mark(30, 43, 135, 258);
     r.mark(30, 44, 145, 258);

@@ -302,7 +302,7 @@ void sectionsSevenToTen(Drawing& d) {
     d.vline(17.5, top, bottom);
     d.vline(split, top, bottom, Pen::Medium);
 
-    const QList<double> profitYs = mainaccountgrid::profitRowYs();
+    const QList<double> profitYs = mainaccountgrid::profitColumn().rowYs;
     const QStringList profit{s("売上（収入）高"),
                              s("上記のうち兼業売上（収入）高"),
                              s("売上（収入）原価"),
@@ -330,7 +330,7 @@ void sectionsSevenToTen(Drawing& d) {
             d.hline(inner && ((i >= 4 && i <= 9) || (i >= 12 && i <= 15)) ? 22.0 : 17.5, split,
                     pb[i]);
         d.text(QRectF(cx, pb[i], 61.2 - cx, pb[i + 1] - pb[i]), profit[i], 6.5);
-        digitBoxes(d, mainaccountgrid::profitDigitXs(), pb[i], pb[i + 1]);
+        digitBoxes(d, mainaccountgrid::profitColumn().digitXs, pb[i], pb[i + 1]);
     }
     d.vline(22.0, pb[3], pb[10]);
     d.verticalText(QRectF(17.5, pb[3] + 0.5, 4.5, pb[10] - pb[3] - 1), s("売上原価の内訳"), 5.5,
@@ -339,7 +339,7 @@ void sectionsSevenToTen(Drawing& d) {
     d.verticalText(QRectF(17.5, pb[11] + 0.5, 4.5, pb[16] - pb[11] - 1),
                    s("販売費・一般管理費の内訳"), 5.5, Face::Mincho);
 
-    const QList<double> balanceYs = mainaccountgrid::balanceRowYs();
+    const QList<double> balanceYs = mainaccountgrid::balanceColumn().rowYs;
     const QStringList balance{s("資産の部合計"),
                               s("現金預金"),
                               s("受取手形"),
@@ -364,7 +364,7 @@ void sectionsSevenToTen(Drawing& d) {
         if (i > 0)
             d.hline(inner && i != 1 && i != 11 ? split + 4.5 : split, right, bb[i]);
         d.text(QRectF(cx, bb[i], 150.1 - cx, bb[i + 1] - bb[i]), balance[i], 6.5);
-        digitBoxes(d, mainaccountgrid::balanceDigitXs(), bb[i], bb[i + 1]);
+        digitBoxes(d, mainaccountgrid::balanceColumn().digitXs, bb[i], bb[i + 1]);
     }
     d.vline(split + 4.5, bb[1], bb[10]);
     d.verticalText(QRectF(split, bb[1] + 0.5, 4.5, bb[10] - bb[1] - 1), s("資産の部の内訳"), 5.5,

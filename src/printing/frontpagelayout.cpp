@@ -67,9 +67,10 @@ LayoutPart makeFirstHalf() {
       << text(field(23, 7), 55, 139, 57, 140) << text(field(23, 8), 35, 145, 37, 146)
       << text(field(23, 9), 45, 145, 47, 146);
     // 7 主要科目, left column.
-    mainAccounts(p, MainAccount::Sales, mainaccountgrid::officialProfitDigitXs(),
-                 mainaccountgrid::officialProfitRowYs(), mainaccountgrid::profitDigitXs(),
-                 mainaccountgrid::profitRowYs());
+    mainAccounts(p, MainAccount::Sales,
+                 mainaccountgrid::profitColumn(mainaccountgrid::Sheet::Official).digitXs,
+                 mainaccountgrid::profitColumn(mainaccountgrid::Sheet::Official).rowYs,
+                 mainaccountgrid::profitColumn().digitXs, mainaccountgrid::profitColumn().rowYs);
     return p;
 }
 
@@ -115,9 +116,10 @@ LayoutPart makeSecondHalf() {
     // 6 株主又は株式所有異動の有無.
     p << text(field(26, 1), 178, 145.5f, 180, 146) << text(field(26, 2), 188, 145.5f, 190, 146);
     // 7 主要科目, right column.
-    mainAccounts(p, MainAccount::Assets, mainaccountgrid::officialBalanceDigitXs(),
-                 mainaccountgrid::officialBalanceRowYs(), mainaccountgrid::balanceDigitXs(),
-                 mainaccountgrid::balanceRowYs());
+    mainAccounts(p, MainAccount::Assets,
+                 mainaccountgrid::balanceColumn(mainaccountgrid::Sheet::Official).digitXs,
+                 mainaccountgrid::balanceColumn(mainaccountgrid::Sheet::Official).rowYs,
+                 mainaccountgrid::balanceColumn().digitXs, mainaccountgrid::balanceColumn().rowYs);
     // 10 代表者に対する報酬等の金額: seven boxes 5 mm apart from the rightmost.
     const struct {
         int field;
