@@ -46,8 +46,8 @@ QString brokenUtf16Message(const QString& fileName) {
 QString tooLargeMessage(const QString& fileName) {
     return QStringLiteral("%1は大きすぎます（%2MBまで）。会計ソフトから書き出した"
                           "CSVファイルを選んでください。")
-        .arg(named(fileName))
-        .arg(maxBytes / (1024 * 1024));
+        // One arg() for both: a "%2" in the file's name stays as it is.
+        .arg(named(fileName), QString::number(maxBytes / (1024 * 1024)));
 }
 
 QString unreadableMessage(const QString& fileName) {

@@ -10,6 +10,8 @@
 #include "statement/monthlytablescreen.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -261,6 +263,20 @@ private Q_SLOTS:
         // A file that may still be being written is named.
         QCOMPARE(table.lastLineUnended, unended);
         QCOMPARE(table.notes.size(), unended ? 1 : 0);
+    }
+
+    // A file over the limit is refused by its name, whatever the name holds ("%2" too).
+    void tooLargeFileNamed() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("売上%2.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(bookcsv::maxBytes + 1));
+        file.close();
+        const bookcsv::Table table = bookcsv::readFile(path);
+        QVERIFY(table.rows.isEmpty());
+        QVERIFY2(
+            table.error.startsWith(QStringLiteral("「売上%2.csv」は大きすぎます（5MBまで）。")),
+            qPrintable(table.error));
     }
 
     // A quote never closed is read as a character of its row, the rows after it as they
