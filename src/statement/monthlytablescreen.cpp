@@ -137,7 +137,9 @@ void MonthlyTableScreen::load() {
 
 void MonthlyTableScreen::openOn(qint32 code) {
     RecordScreen::openOn(code);
-    showMonthOrder();
+    // A file that loaded has labelled the rows already (afterLoad); a missing one has not.
+    if (m_rowMonths.isEmpty())
+        showMonthOrder();
 }
 
 void MonthlyTableScreen::clearBoxes() {
